@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game and its tests need, only when missing.
+set -euo pipefail
+packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
+          libbenchmark-dev python3)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo_cmd[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"

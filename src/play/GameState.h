@@ -1,0 +1,105 @@
+#pragma once
+// The whole state of the one game window: the board, what its controls show, the
+// mode flags, counters and the clock. One object, owned by the main window and
+// passed by reference to the logic that reads or changes it.
+#include "play/Board.h"
+#include "play/BoardControls.h"
+#include "play/PanelControls.h"
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+// Colour values are 0x00BBGGRR; values with the top bit set name system colours.
+constexpr quint32 kSysButtonFace = 0x8000000F;
+constexpr quint32 kSysButtonText = 0x80000012;
+constexpr quint32 kSysHighlight = 0x8000000E;
+
+// The value of `gameType`: which type's tile look the board shows.
+namespace GameType {
+constexpr int None = 0;
+constexpr int RandomColours = 1;
+constexpr int Diagonal = 2;
+constexpr int Stored = 3;
+constexpr int NumberSequence = 4;
+} // namespace GameType
+
+// One recorded move, four byte fields as kept for take-back. A plain move holds
+// source row/column and destination row/column; a Pendoly border move holds 99,
+// the clicked row, the clicked (or open) column. Field 1 = 10 marks an empty entry.
+struct MoveRecord {
+    std::array<int, 4> field{10, 0, 0, 0};
+    bool empty() const { return field[0] == 10; }
+};
+constexpr int kBorderMoveMark = 99;
+
+// A tile that an arrow key could push into an empty cell.
+struct CandidateMove {
+    Cell tile;
+    Cell hole;
+};
+constexpr int kMaxCandidates = 10;
+
+struct GameState {
+    GameState();
+
+    Board board;
+    BoardControls controls;
+    PanelControls panel;
+
+    // Sizes derived from the board size; set together by the board builder.
+    int cellSize = 714;   // twips per cell: Int(5000 / gridSpan)
+    int cellInset = 285;  // Int(cellSize / 2.5): how far a dragged tile may stray
+
+    // Mode and type
+    int gameType = GameType::None;
+    bool pendolyMode = false;
+    bool look3D = true;
+    bool soundOn = true;
+    int demoState = 0;
+
+    // The running game
+    bool gameRunning = false;
+    int stepCount = 0;
+    int gapCount = 0;
+    int rearrangePhase = 0;
+    bool countSteps = true;
+    std::array<MoveRecord, 2> moveHistory{};   // [0] newer, [1] older
+    int slotCol = 1;                           // Pendoly: open column of the top ring row
+
+    // Candidate moves shown for an arrow key (entries 1..candidateCount)
+    int candidateCount = 0;
+    std::array<CandidateMove, kMaxCandidates + 1> candidates{};
+
+    // Selection and pointer state
+    Cell selected;            // selRow/selCol: a tile picked first, (0, 0) = none
+    int selCtl = 0;
+    bool dragging = false;
+    double dragStartX = 0;
+    double dragStartY = 0;
+    Cell down{99, 99};        // downRow/downCol of the last mouse press, 99 = none
+    int kbRow = 0;
+    QString typedDigits;
+
+    // Stored games, shuffled states, results
+    int storedGameNo = 0;
+    QString storedGameName;
+    int shuffleNo = 0;
+    bool storedEarly = false;
+    bool newGameFromStore = false;
+    QString resultsFile = QStringLiteral("eredm.dat");
+
+    // Colours
+    std::array<quint32, 9> tileColours{};   // 0 button face, 1..6 tiles, 7 walls
+    quint32 holeColour = kSysButtonFace;
+    int numberTileColour = 1;
+    std::vector<int> rowColours;            // 1..N, index 0 unused
+    std::vector<int> colColours;
+
+    // Language table: 172 entries, addressed by number
+    QStringList messages;
+    QString languageName = QStringLiteral("Magyar");
+
+    bool numberTypeSelected() const { return panel.szamsor.checked; }
+    int N() const { return board.size(); }
+};

@@ -1,0 +1,18 @@
+#pragma once
+// Message boxes show entries of the language table by number.
+#include "play/GameState.h"
+#include "ui/Platform.h"
+
+// Shows message `messageNo` (with `suffix` appended, e.g. a number) and returns the answer.
+inline MsgAnswer ShowMessage(const GameState& s, Platform& p, int messageNo, MsgIcon icon,
+                             MsgButtons buttons = MsgButtons::Ok, const QString& suffix = {}) {
+    MessageRequest request;
+    request.messageNo = messageNo;
+    request.text = s.messages.value(messageNo) + suffix;
+    request.icon = icon;
+    request.buttons = buttons;
+    return p.messageBox.show(request);
+}
+
+// A confirmation goes ahead on any answer but No.
+inline bool Confirmed(MsgAnswer answer) { return answer != MsgAnswer::No; }

@@ -1,0 +1,30 @@
+#pragma once
+// The state of the window's panel controls (buttons, labels, boxes, menu items) as
+// the game logic sets it. The window shows exactly this; tests read it directly.
+#include <QString>
+
+struct ControlState {
+    bool visible = true;
+    bool enabled = true;
+    bool checked = false;     // option buttons, check boxes, menu check marks
+    QString caption;          // caption or text
+    int left = -1;            // twips; -1 keeps the design position
+    int width = -1;
+};
+
+struct PanelControls {
+    // Buttons
+    ControlState kezd, kever, uj, kilep, folytat, tarol, ment, megse, k_tar, alapall, vminta,
+        skev, okev;
+    // Option groups and their buttons, the rearrangement check box
+    ControlState tipus, generalt, atlos, tarolt, szamsor;
+    ControlState dimenzio, Option1, Option2, Option3;
+    ControlState atrend;
+    // Labels and boxes
+    ControlState Label1, Label2, Label3, Label4, sorsz, neve, lang, kvall, t_jatek, Lszm, elt,
+        demo_szov, mker, mvon;
+    // Menus and menu items
+    ControlState menu, er_megj, color, hdim, uj_jatek, jatek_tor, kevall, kevment, kevtor, ntor,
+        ntoregy, ntorosz, stmegj, nyelv, hang_kell, babilon, demo_jatek, m_exit;
+    ControlState help, kezel, doknez, nevj;
+};

@@ -1,0 +1,15 @@
+#pragma once
+#include <QDateTime>
+
+// The time of day for clock texts and result dates, and a monotonic counter for
+// measuring elapsed time (which must not jump at midnight or with clock changes).
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+    virtual qint64 monotonicMs() const = 0;
+    double secondsSinceMidnight() const {
+        const QTime t = now().time();
+        return t.msecsSinceStartOfDay() / 1000.0;
+    }
+};

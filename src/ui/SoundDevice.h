@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+
+// The wave-audio device: a sound file is opened, then driven by the commands
+// "prev" (rewind), "play" and "stop". A device that cannot play does nothing.
+class SoundDevice {
+public:
+    virtual ~SoundDevice() = default;
+    virtual bool open(const QString& fileName) = 0;
+    virtual void command(const QString& cmd) = 0;
+};
