@@ -1,0 +1,60 @@
+#include "presentation/gui/BallPainter.h"
+#include <QApplication>
+#include <QPainter>
+#include <QPalette>
+#include <QRadialGradient>
+
+void paintBall(QPainter& painter, const QRectF& rect, const QColor& colour) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+
+    // Shadow: a little below and to the right, fading out.
+    const QRectF shadowRect = rect.translated(rect.width() * 0.04, rect.height() * 0.05);
+    QRadialGradient shadow(shadowRect.center(), shadowRect.width() / 2);
+    shadow.setColorAt(0.85, QColor(0, 0, 0, 70));
+    shadow.setColorAt(1.0, QColor(0, 0, 0, 0));
+    painter.setBrush(shadow);
+    painter.drawEllipse(shadowRect);
+
+    // Body: light falls from the upper left.
+    const QRectF body = rect.adjusted(0, 0, -rect.width() * 0.04, -rect.height() * 0.04);
+    const QPointF light(body.left() + body.width() * 0.35, body.top() + body.height() * 0.3);
+    QRadialGradient shade(body.center(), body.width() / 2, light);
+    shade.setColorAt(0.0, colour.lighter(185));
+    shade.setColorAt(0.35, colour);
+    shade.setColorAt(0.85, colour.darker(160));
+    shade.setColorAt(1.0, colour.darker(230));
+    painter.setBrush(shade);
+    painter.drawEllipse(body);
+
+    // Highlight: a small bright spot.
+    const qreal spot = body.width() * 0.22;
+    const QRectF spotRect(light.x() - spot / 2, light.y() - spot / 2, spot, spot * 0.8);
+    QRadialGradient gloss(spotRect.center(), spot / 2);
+    gloss.setColorAt(0.0, QColor(255, 255, 255, 220));
+    gloss.setColorAt(1.0, QColor(255, 255, 255, 0));
+    painter.setBrush(gloss);
+    painter.drawEllipse(spotRect);
+    painter.restore();
+}
+
+QPixmap ballPixmap(int sidePixels, const QColor& colour, const QColor& background) {
+    QPixmap pixmap(sidePixels, sidePixels);
+    pixmap.fill(background);
+    QPainter painter(&pixmap);
+    paintBall(painter, QRectF(1, 1, sidePixels - 2, sidePixels - 2), colour);
+    return pixmap;
+}
+
+QColor colourFromValue(quint32 value) {
+    if (value & 0x80000000u) {
+        const QPalette palette = QApplication::palette();
+        switch (value & 0xFF) {
+        case 0x12: return palette.color(QPalette::ButtonText);
+        case 0x0E: return palette.color(QPalette::Highlight);
+        default: return palette.color(QPalette::Button);
+        }
+    }
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
