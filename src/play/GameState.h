@@ -89,6 +89,14 @@ struct GameState {
     bool newGameFromStore = false;
     QString resultsFile = QStringLiteral("eredm.dat");
 
+    // Storing a result
+    QString resultTypeCode;        // "V", "VR", "A", "AR", "M", "T", "S", "SR"
+    int resultTypeIndex = 0;       // 1..8 in that order, 0 before the first game ends
+    QString playerName;            // the name the last result was stored under
+    QStringList playerNames;       // drop-down list of the name box `neve`
+    QString storedDate;            // yyyy.mm.dd and hh:mm:ss of the result just stored,
+    QString storedTime;            // "" when none: the results browser marks that row
+
     // Colours
     std::array<quint32, 9> tileColours{};   // 0 button face, 1..6 tiles, 7 walls
     quint32 holeColour = kSysButtonFace;
