@@ -1,6 +1,29 @@
+// Zelka-Kvadra: creates the application, the platform services and the game window.
+// The game works in the current folder, where its data files lie.
+#include "play/gui/MainWindow.h"
+#include "ui/SystemClock.h"
+#include "ui/SystemRandom.h"
+#include "ui/gui/QtDialogs.h"
+#include "ui/gui/NullSoundDevice.h"
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Zelka-Kvadra"));
+
+    QtMessageBox messageBox;
+    QtInputBox inputBox;
+    SystemClock clock;
+    SystemRandom random;
+    NullSoundDevice sound;
+    QtEventPump events;
+    Platform platform{messageBox, inputBox, clock, random, sound, events};
+
+    MainWindow window(platform, QDir::current());
+    messageBox.setParent(&window);
+    inputBox.setParent(&window);
+    events.setBeforeWait([&window] { window.syncView(); });
+    window.Form_Load();
+    window.show();
+    return app.exec();
 }

@@ -9,6 +9,7 @@ struct ControlState {
     bool checked = false;     // option buttons, check boxes, menu check marks
     QString caption;          // caption or text
     int left = -1;            // twips; -1 keeps the design position
+    int top = -1;             // twips; -1 keeps the design position
     int width = -1;
 };
 
@@ -27,4 +28,12 @@ struct PanelControls {
     ControlState menu, er_megj, color, hdim, uj_jatek, jatek_tor, kevall, kevment, kevtor, ntor,
         ntoregy, ntorosz, stmegj, nyelv, hang_kell, babilon, demo_jatek, m_exit;
     ControlState help, kezel, doknez, nevj;
+    // A control the window should give the focus to after the current action ("pp", "sorsz").
+    QString focusRequest;
 };
+
+// The captions the window is designed with (the Hungarian defaults), used until a
+// language file replaces them and whenever none can be read.
+void SetDesignCaptions(PanelControls& p);
+// Controls that are hidden when the window opens.
+void SetDesignVisibility(PanelControls& p);

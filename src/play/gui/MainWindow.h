@@ -1,0 +1,88 @@
+#pragma once
+// The game window `Form1`: the board on the left, the panel of set-up and game
+// controls on the right and above, and the menus. It turns events into calls on the
+// game logic and then shows the state: it holds no game state of its own.
+#include "play/GameState.h"
+#include "play/MoveRules.h"
+#include "ui/Platform.h"
+#include <QDir>
+#include <QMainWindow>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+class QComboBox;
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class BoardScene;
+class BoardView;
+class FormCanvas;
+
+// The form is this many twips across and down.
+constexpr int kFormWidth = 8340;
+constexpr int kFormHeight = 6060;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Platform& platform, const QDir& folder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    GameState& state() { return m_state; }
+    const GameState& state() const { return m_state; }
+    MoveRules& moves() { return m_moves; }
+    BoardScene& boardScene() { return *m_scene; }
+
+    // Shows the current state in every control and on the board.
+    void syncView();
+
+    // Start-up of the window: defaults, settings, board.
+    void Form_Load();
+
+    // Size and look handlers.
+    void Option_Click(int gridSpan);
+    void hdim_Click();
+    void babilon_Click();
+
+private:
+    struct Binding {
+        ControlState PanelControls::*state;
+        QWidget* widget;
+    };
+    struct ActionBinding {
+        ControlState PanelControls::*state;
+        QAction* action;
+    };
+
+    void buildPanel();
+    void buildMenus();
+    QPushButton* addButton(ControlState PanelControls::*state, const char* name, QRect twips);
+    QLabel* addLabel(ControlState PanelControls::*state, const char* name, QRect twips);
+    QAction* addAction(QMenu* menu, ControlState PanelControls::*state, const char* name,
+                       std::function<void()> handler = {}, bool checkable = false);
+    void bind(ControlState PanelControls::*state, QWidget* widget);
+    // Runs a handler, then shows the result.
+    void run(const std::function<void()>& handler);
+    void applyFocusRequest();
+
+    Platform& m_platform;
+    QDir m_folder;
+    GameState m_state;
+    MoveRules m_moves;
+
+    FormCanvas* m_canvas = nullptr;
+    BoardScene* m_scene = nullptr;
+    BoardView* m_view = nullptr;
+    QWidget* m_keySink = nullptr;   // pp
+    QTimer* m_timer = nullptr;      // Timer1
+    std::vector<Binding> m_bindings;
+    std::vector<ActionBinding> m_actions;
+    std::vector<QMenu*> m_menus;
+};

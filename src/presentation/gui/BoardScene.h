@@ -1,0 +1,40 @@
+#pragma once
+// The board frame and everything around it that is drawn rather than built from
+// widgets: walls, tiles (flat circles or shaded balls), number labels, grid lines or
+// grooves, row and column markers, Pendoly row numbers and the move markers.
+// Scene units are twips; the origin is the top left corner of the board frame.
+#include "play/GameState.h"
+#include <QGraphicsScene>
+#include <vector>
+
+class QGraphicsRectItem;
+class QGraphicsLineItem;
+class TileItem;
+class TextItem;
+class DiscItem;
+
+class BoardScene : public QGraphicsScene {
+    Q_OBJECT
+public:
+    explicit BoardScene(QObject* parent = nullptr);
+
+    // Makes the picture match `state` (cheap: only item properties change).
+    void sync(const GameState& state);
+
+private:
+    template <typename Item> void resizePool(std::vector<Item*>& pool, size_t count, qreal z);
+
+    QGraphicsRectItem* m_frame = nullptr;
+    QGraphicsRectItem* m_outline = nullptr;
+    QGraphicsRectItem* m_inner = nullptr;
+    std::vector<QGraphicsRectItem*> m_walls;
+    std::vector<TileItem*> m_tiles;
+    std::vector<TextItem*> m_numberLabels;
+    std::vector<QGraphicsLineItem*> m_gridLines;
+    std::vector<QGraphicsRectItem*> m_grooves;
+    std::vector<DiscItem*> m_rowMarkers;
+    std::vector<DiscItem*> m_colMarkers;
+    std::vector<TextItem*> m_rowNumbers;
+    TextItem* m_rowPointer = nullptr;
+    std::vector<DiscItem*> m_moveMarkers;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// A window area laid out in twips, as the game's windows are designed. Every placed
+// control keeps its twips rectangle; the canvas scales all of them (and the font)
+// with its own size, so the whole window grows and shrinks as one picture.
+#include <QHash>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+class FormCanvas : public QWidget {
+    Q_OBJECT
+public:
+    FormCanvas(int formWidthTwips, int formHeightTwips, QWidget* parent = nullptr);
+
+    // Places `widget` at `twips` (relative to its parent: the canvas or a placed frame).
+    void place(QWidget* widget, const QRect& twips);
+    void moveTo(QWidget* widget, int leftTwips, int widthTwips); // keeps top and height
+    QRect twipsOf(QWidget* widget) const { return m_rects.value(widget); }
+
+    double pixelsPerTwip() const { return m_scale; }
+    QSize formSizeTwips() const { return {m_formWidth, m_formHeight}; }
+    QSize sizeForScale(double pixelsPerTwip) const;
+
+Q_SIGNALS:
+    void scaleChanged(double pixelsPerTwip);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void apply(QWidget* widget, const QRect& twips);
+    void relayout();
+
+    int m_formWidth;
+    int m_formHeight;
+    double m_scale = 1.0 / 15;
+    QPoint m_origin;
+    QHash<QWidget*, QRect> m_rects;
+};
