@@ -2,10 +2,15 @@
 #include <QResizeEvent>
 #include <cmath>
 
-constexpr int kBaseFontPixels = 11; // the window's font at 100 %
+constexpr int kBaseFontPixels = 10; // the window's font at 100 %
 
 FormCanvas::FormCanvas(int formWidthTwips, int formHeightTwips, QWidget* parent)
     : QWidget(parent), m_formWidth(formWidthTwips), m_formHeight(formHeightTwips) {}
+
+FormCanvas::~FormCanvas() {
+    // The children outlive our members while QWidget deletes them: stop listening first.
+    for (auto it = m_rects.cbegin(); it != m_rects.cend(); ++it) disconnect(it.key(), nullptr, this, nullptr);
+}
 
 QSize FormCanvas::sizeForScale(double pixelsPerTwip) const {
     return {static_cast<int>(std::ceil(m_formWidth * pixelsPerTwip)),
@@ -13,8 +18,9 @@ QSize FormCanvas::sizeForScale(double pixelsPerTwip) const {
 }
 
 void FormCanvas::place(QWidget* widget, const QRect& twips) {
+    if (!m_rects.contains(widget))
+        connect(widget, &QObject::destroyed, this, [this, widget] { m_rects.remove(widget); });
     m_rects.insert(widget, twips);
-    connect(widget, &QObject::destroyed, this, [this, widget] { m_rects.remove(widget); });
     apply(widget, twips);
 }
 

@@ -11,6 +11,7 @@ class FormCanvas : public QWidget {
     Q_OBJECT
 public:
     FormCanvas(int formWidthTwips, int formHeightTwips, QWidget* parent = nullptr);
+    ~FormCanvas() override;
 
     // Places `widget` at `twips` (relative to its parent: the canvas or a placed frame).
     void place(QWidget* widget, const QRect& twips);

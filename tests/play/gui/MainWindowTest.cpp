@@ -1,0 +1,71 @@
+#include "FakePlatform.h"
+#include "play/gui/MainWindow.h"
+#include "presentation/gui/BoardScene.h"
+#include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct WindowFixture {
+    WindowFixture() : window(fp.platform, QDir(dir.path())) {
+        window.Form_Load();
+        window.show();
+    }
+    template <typename T> T* child(const char* name) {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    QTemporaryDir dir;
+    FakePlatform fp;
+    MainWindow window;
+};
+
+TEST(MainWindow, StartsWithTheDefaultBoard) {
+    WindowFixture f;
+    const GameState& s = f.window.state();
+    EXPECT_EQ(f.window.windowTitle(), "Zelka-Kvadra");
+    EXPECT_EQ(s.N(), 5);
+    EXPECT_EQ(s.stepCount, 0);
+    EXPECT_FALSE(s.gameRunning);
+    EXPECT_TRUE(s.moveHistory[0].empty());
+    EXPECT_EQ(s.controls.tileCount(), 25);
+    auto* kezd = f.child<QPushButton>("kezd");
+    ASSERT_NE(kezd, nullptr);
+    EXPECT_EQ(kezd->text(), "Játék kezdés");
+    EXPECT_TRUE(kezd->isVisible());
+    EXPECT_FALSE(f.child<QPushButton>("folytat")->isVisible());
+    EXPECT_TRUE(f.child<QRadioButton>("Option2")->isChecked());
+    // The scene shows one item per tile, wall and label at least.
+    EXPECT_GT(f.window.boardScene().items().size(), 25 + 24);
+}
+
+TEST(MainWindow, SizeButtonsRebuildTheBoard) {
+    WindowFixture f;
+    QTest::mouseClick(f.child<QRadioButton>("Option3"), Qt::LeftButton);
+    EXPECT_EQ(f.window.state().N(), 6);
+    EXPECT_EQ(f.window.state().controls.tileCount(), 36);
+    QTest::mouseClick(f.child<QRadioButton>("Option1"), Qt::LeftButton);
+    EXPECT_EQ(f.window.state().N(), 4);
+    EXPECT_EQ(f.window.state().cellSize, 833);
+}
+
+TEST(MainWindow, MenuSwitchesLookAndMode) {
+    WindowFixture f;
+    auto* hdim = f.child<QAction>("hdim");
+    auto* babilon = f.child<QAction>("babilon");
+    ASSERT_TRUE(hdim && babilon);
+    EXPECT_TRUE(hdim->isChecked());
+    hdim->trigger();
+    EXPECT_FALSE(f.window.state().look3D);
+    EXPECT_FALSE(hdim->isChecked());
+    EXPECT_TRUE(f.child<QAction>("color")->isEnabled());
+    babilon->trigger();
+    EXPECT_EQ(f.window.windowTitle(), "Zelka-Kvadra  -- Pendoly");
+    babilon->trigger();
+    EXPECT_EQ(f.window.windowTitle(), "Zelka-Kvadra");
+}
+
+} // namespace
