@@ -1,0 +1,15 @@
+#pragma once
+// Code page 1250, the encoding of every text the game keeps on disk. Single bytes
+// map to single characters, so the tables are plain lookups.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// The character that code page 1250 byte `code` stands for.
+QChar CharFromCp1250(unsigned char code);
+// The code page 1250 byte of `c`, or nothing when the code page cannot hold it.
+std::optional<unsigned char> Cp1250FromChar(QChar c);
+
+// Whole texts; EncodeCp1250 gives nothing when any character cannot be held.
+QString DecodeCp1250(QByteArrayView bytes);
+std::optional<QByteArray> EncodeCp1250(const QString& text);

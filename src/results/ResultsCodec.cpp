@@ -1,0 +1,326 @@
+#include "results/ResultsCodec.h"
+#include "results/CodePage1250.h"
+#include "ui/RandomSource.h"
+#include <QIODevice>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr std::array<const char*, 8> kCodesByIndex = {"V", "VR", "A", "AR", "M", "T", "S", "SR"};
+constexpr int kTextBlockLength = 26;   // elapsed 8 + date 10 + time of day 8
+constexpr int kLowestKey = 30;         // keys are drawn from 30..149 (150 when repeating)
+constexpr int kMaxRecordLength = 256;  // its length - 1 is kept in one byte
+constexpr int kMax16 = 32767;
+
+int HighByte(int value) { return (value >> 8) & 0xFF; }
+int LowByte(int value) { return value & 0xFF; }
+char Byte(int value) { return static_cast<char>(static_cast<unsigned char>(value & 0xFF)); }
+
+// "dd:dd:dd" or "dddd.dd.dd": digits with the separator at the given places.
+bool HasFixedForm(const QString& text, int length, QChar separator, std::initializer_list<int> at) {
+    if (text.size() != length) return false;
+    for (int i = 0; i < length; ++i) {
+        const bool separatorPlace = std::find(at.begin(), at.end(), i) != at.end();
+        const char16_t c = text[i].unicode();
+        if (separatorPlace ? text[i] != separator : c < u'0' || c > u'9') return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int TypeCodePosition(const QString& code) {
+    const int index = TypeIndexOfCode(code);
+    return index == 0 ? 0 : 2 * index - 1;
+}
+
+QString TypeCodeAtPosition(int position) {
+    if (position < 1 || position > 15 || position % 2 == 0) return {};
+    return QString::fromLatin1(kCodesByIndex[(position - 1) / 2]);
+}
+
+int TypeIndexOfCode(const QString& code) {
+    for (size_t i = 0; i < kCodesByIndex.size(); ++i)
+        if (code == QLatin1String(kCodesByIndex[i])) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+QString FormatTriple(int first, int second, int third, QChar separator) {
+    const auto twoDigits = [](int n) { return n < 10 ? QStringLiteral("0%1").arg(n) : QString::number(n); };
+    const QString head = separator == QLatin1Char(':') ? twoDigits(first) : QString::number(first);
+    return head + separator + twoDigits(second) + separator + twoDigits(third);
+}
+
+// The scrambled value v + key + 4 * position is folded back into a byte by
+// subtracting 255 once, so it must not exceed 510; this is the highest key that
+// keeps every character of `text` within that.
+int HighestKeyFor(QByteArrayView text) {
+    int highest = 255;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        highest = std::min(highest, 510 - static_cast<unsigned char>(text[i]) - 4 * static_cast<int>(i + 1));
+    return highest;
+}
+
+qsizetype FirstUnstorableCharacter(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const auto code = Cp1250FromChar(text[i]);
+        // Code 255 always folds to 0 and reads back as 0.
+        if (!code || *code == 255 || *code + kLowestKey + 4 * (i + 1) > 510) return i;
+    }
+    return -1;
+}
+
+bool CanEncode(const ResultRecord& r) {
+    const qsizetype m = r.name.size();
+    const qsizetype g = r.storedGameName.size();
+    const qsizetype length = 2 + 28 + 2 + m + 5 + (g > 0 ? g + 4 : 1) + 1 + 5 + 10;
+    return length <= kMaxRecordLength && FirstUnstorableCharacter(r.name) < 0 &&
+           TypeCodePosition(r.typeCode) > 0 && r.boardSize >= 4 && r.boardSize <= 6 &&
+           r.gapCount >= 0 && r.gapCount + kLowestKey <= 255 &&
+           FirstUnstorableCharacter(r.storedGameName) < 0 &&
+           (g == 0 || (r.storedGameNo >= 0 && r.storedGameNo <= kMax16)) &&
+           r.shuffleNo >= 0 && r.shuffleNo + 300 + kLowestKey <= kMax16 &&
+           r.steps >= 0 && r.steps + 400 + kLowestKey <= kMax16 &&
+           r.elapsed.size() + r.date.size() + r.timeOfDay.size() == kTextBlockLength &&
+           FirstUnstorableCharacter(r.elapsed + r.date + r.timeOfDay) < 0;
+}
+
+RecordProblem CheckStorable(const ResultRecord& r) {
+    if (r.name.isEmpty() || r.name.size() > kMaxNameLength) return RecordProblem::NameLength;
+    if (FirstUnstorableCharacter(r.name) >= 0) return RecordProblem::NameCharacter;
+    if (TypeCodePosition(r.typeCode) == 0) return RecordProblem::TypeCode;
+    if (r.boardSize < 4 || r.boardSize > 6) return RecordProblem::BoardSize;
+    if (r.gapCount < 0 || r.gapCount > kMaxGapCount) return RecordProblem::GapCount;
+    if (r.storedGameName.size() > kMaxNameLength || FirstUnstorableCharacter(r.storedGameName) >= 0)
+        return RecordProblem::StoredGameName;
+    if (!r.storedGameName.isEmpty() && (r.storedGameNo < 0 || r.storedGameNo > kMaxStoredGameNo))
+        return RecordProblem::StoredGameNo;
+    if (r.shuffleNo < 0 || r.shuffleNo > kMaxStorableCount) return RecordProblem::ShuffleNo;
+    if (r.steps < 0 || r.steps > kMaxStorableCount) return RecordProblem::Steps;
+    if (!HasFixedForm(r.elapsed, 8, QLatin1Char(':'), {2, 5}) ||
+        !HasFixedForm(r.date, 10, QLatin1Char('.'), {4, 7}) ||
+        !HasFixedForm(r.timeOfDay, 8, QLatin1Char(':'), {2, 5}))
+        return RecordProblem::TimeText;
+    return RecordProblem::None;
+}
+
+QByteArray ScrambleWithKey(QByteArrayView text, int key) {
+    QByteArray out;
+    out.reserve(text.size() + 2);
+    out.append(Byte(key));
+    out.append(Byte(static_cast<int>(text.size())));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        int x = static_cast<unsigned char>(text[i]) + key + 4 * static_cast<int>(i + 1);
+        if (x > 255) x -= 255;
+        out.append(Byte(x));
+    }
+    return out;
+}
+
+std::optional<QString> UnscrambleText(QByteArrayView bytes, qsizetype offset, int length, int key) {
+    if (offset < 0 || length < 0 || offset + length > bytes.size()) return std::nullopt;
+    QString text(length, Qt::Uninitialized);
+    QChar* out = text.data();
+    for (int i = 1; i <= length; ++i) {
+        int x = static_cast<unsigned char>(bytes[offset + i - 1]) - key - 4 * i;
+        if (x < 0) x += 255;
+        if (x < 0) return std::nullopt;
+        out[i - 1] = CharFromCp1250(static_cast<unsigned char>(x));
+    }
+    return text;
+}
+
+ResultsCodec::ResultsCodec(RandomSource& random) : m_random(random) {}
+
+int ResultsCodec::Draw(int scale) {
+    // nearbyint rounds halves to even in the default rounding mode.
+    return static_cast<int>(std::nearbyint(m_random.Rnd() * scale));
+}
+
+QByteArray ResultsCodec::ScrambleText(const QString& text, int highestKey) {
+    const QByteArray bytes = EncodeCp1250(text).value_or(QByteArray(text.size(), '?'));
+    const int previousKey = m_cipherKey;
+    int key = Draw(1000) % 120 + kLowestKey;
+    if (key == previousKey) ++key;
+    // Rarely (accented letters at the end of a long name, or counts near the 16-bit
+    // limit) the drawn key would not read back; a lower one always does.
+    const int limit = std::min(highestKey, HighestKeyFor(bytes));
+    if (key > limit) {
+        key = limit;
+        if (key == previousKey) --key;
+    }
+    m_cipherKey = key;
+    return ScrambleWithKey(bytes, key);
+}
+
+QByteArray ResultsCodec::EncodeResultsHeader() {
+    const int n = Draw(100) % 15 + 15;
+    m_cipherKey = n;
+    QByteArray header;
+    header.reserve(n);
+    for (int i = 0; i < n; ++i) header.append(Byte(Draw(100) % 120 + 120));
+    header[12] = Byte(n);
+    return header;
+}
+
+std::optional<QByteArray> ResultsCodec::EncodeResultRecord(const ResultRecord& r) {
+    if (!CanEncode(r)) return std::nullopt;
+
+    // The order of the scrambles fixes which key each field gets. A key is added to the
+    // shuffle number, the step count and (unless a stored-game key follows) the gap count.
+    const bool storedGame = !r.storedGameName.isEmpty();
+    int nameKeyLimit = std::min(kMax16 - 300 - r.shuffleNo, kMax16 - 400 - r.steps);
+    if (!storedGame) nameKeyLimit = std::min(nameKeyLimit, 255 - r.gapCount);
+    QByteArray namePart = ScrambleText(r.name, nameKeyLimit);
+    const int nameKey = m_cipherKey;
+    const int shuffleValue = r.shuffleNo + 300 + nameKey;
+    const int stepsValue = r.steps + 400 + nameKey;
+    const std::array<int, 5> guarded = {8 * (TypeCodePosition(r.typeCode) + 1) + r.boardSize,
+                                        HighByte(shuffleValue), LowByte(shuffleValue),
+                                        HighByte(stepsValue), LowByte(stepsValue)};
+    for (int b : guarded) namePart.append(Byte(b));
+
+    QByteArray gamePart;
+    if (!storedGame) {
+        gamePart.append(Byte(nameKey));
+    } else {
+        gamePart = ScrambleText(r.storedGameName, 255 - r.gapCount);
+        gamePart.append(Byte(HighByte(r.storedGameNo)));
+        gamePart.append(Byte(LowByte(r.storedGameNo)));
+    }
+    gamePart.append(Byte(m_cipherKey + r.gapCount));
+
+    const QByteArray textBlock = ScrambleText(r.elapsed + r.date + r.timeOfDay);
+    const int textKey = m_cipherKey;
+
+    QByteArray record;
+    record.append(Byte(Draw(100) % 30 + 20));
+    record.append(Byte(Draw(100) % 30 + 20));
+    record.append(textBlock);
+    record.append(namePart);
+    record.append(gamePart);
+    for (int i = 4; i >= 0; --i) record.append(Byte(255 - guarded[i]));
+    const int fillerCount = Draw(100) % 10 + 1;
+    for (int i = 0; i < fillerCount; ++i) record.append(Byte(Draw(500) % 254 + 1));
+
+    record[3] = Byte(textKey);
+    record[2] = Byte(static_cast<int>(record.size()) - 1);
+    return record;
+}
+
+bool ResultsCodec::WriteResultsHeader(QIODevice& file) {
+    const QByteArray header = EncodeResultsHeader();
+    return file.write(header) == header.size();
+}
+
+bool ResultsCodec::WriteResultRecord(QIODevice& file, const ResultRecord& record) {
+    const auto bytes = EncodeResultRecord(record);
+    return bytes && file.write(*bytes) == bytes->size();
+}
+
+std::optional<ResultRecord> DecodeResultRecord(QByteArrayView body) {
+    // D(j) is record byte j + 3, as the layout above counts.
+    const qsizetype size = body.size();
+    const auto D = [&](qsizetype j) { return static_cast<int>(static_cast<unsigned char>(body[j - 1])); };
+    const auto has = [&](qsizetype j) { return j >= 1 && j <= size; };
+
+    if (!has(29)) return std::nullopt;
+    ResultRecord r;
+    const int nameKey = D(28);
+    const int m = D(29);
+    auto name = UnscrambleText(body, 29, m, nameKey);
+    if (!name || !has(35 + m)) return std::nullopt;
+    r.name = *name;
+
+    const int typeByte = D(30 + m);
+    r.boardSize = typeByte % 16;
+    r.typeCode = TypeCodeAtPosition(typeByte / 8 - 1);
+    if (r.typeCode.isEmpty() || r.boardSize < 4 || r.boardSize > 6) return std::nullopt;
+
+    // Values of 32768 and more overflow the 16-bit fields they were written from.
+    const int shuffleValue = D(31 + m) * 256 + D(32 + m);
+    const int stepsValue = D(33 + m) * 256 + D(34 + m);
+    if (shuffleValue > 32767 || stepsValue > 32767) return std::nullopt;
+    r.shuffleNo = shuffleValue - nameKey - 300;
+    r.steps = stepsValue - nameKey - 400;
+    if (r.shuffleNo < 0 || r.steps < 0) return std::nullopt;
+
+    const qsizetype q = 35 + m;
+    int key = nameKey;
+    qsizetype e = q;
+    if (D(q) != nameKey) {
+        key = D(q);
+        if (!has(q + 1)) return std::nullopt;
+        const int g = D(q + 1);
+        auto gameName = UnscrambleText(body, q + 1, g, key);
+        if (!gameName || !has(q + 3 + g)) return std::nullopt;
+        r.storedGameName = *gameName;
+        r.storedGameNo = D(q + 2 + g) * 256 + D(q + 3 + g);
+        if (r.storedGameNo > 32767) return std::nullopt;
+        e = q + 3 + g;
+    }
+    if (!has(e + 6)) return std::nullopt;
+    r.gapCount = D(e + 1) - key;
+    if (r.gapCount < 0) return std::nullopt;
+
+    for (int i = 1; i <= 5; ++i)
+        if (D(e + 7 - i) + D(29 + m + i) != 255) return std::nullopt;
+
+    const auto text = UnscrambleText(body, 1, kTextBlockLength, D(1));
+    if (!text) return std::nullopt;
+    r.elapsed = text->mid(0, 8);
+    r.date = text->mid(8, 10);
+    r.timeOfDay = text->mid(18, 8);
+    return r;
+}
+
+ResultsReader::ResultsReader(QIODevice& file) : m_file(file) {}
+
+bool ResultsReader::Fail() {
+    m_damaged = true;
+    m_atEnd = true;
+    return false;
+}
+
+bool ResultsReader::ReadResultsHeader() {
+    m_damaged = false;
+    m_atEnd = true;
+    std::array<char, 256> buffer{};
+    const qint64 got = m_file.read(buffer.data(), 13);
+    if (got == 0) return true;   // an empty file holds no records
+    if (got != 13) return Fail();
+    const int n = static_cast<unsigned char>(buffer[12]);
+    if (n < 13) return Fail();
+    // The rest of the header, then the first three bytes of the first record.
+    const int rest = n - 10;
+    const qint64 more = m_file.read(buffer.data(), rest);
+    if (more == rest - 3) return true;   // a header without records
+    if (more != rest) return Fail();
+    m_nextRecordLength = static_cast<unsigned char>(buffer[rest - 1]) + 1;
+    m_atEnd = false;
+    return true;
+}
+
+bool ResultsReader::ReadResultRecord(ResultRecord& record) {
+    if (m_atEnd) return false;
+    // The record from its 4th byte on, then the first three bytes of the next one
+    // (which carry its length); the last record of the file has no next one.
+    const int wanted = m_nextRecordLength;
+    if (wanted <= 3) return Fail();
+    std::array<char, 256> buffer;
+    const qint64 got = m_file.read(buffer.data(), wanted);
+    qsizetype bodyLength = wanted - 3;
+    if (got == wanted) {
+        m_nextRecordLength = static_cast<unsigned char>(buffer[wanted - 1]) + 1;
+    } else if (got == bodyLength && m_file.atEnd()) {
+        m_atEnd = true;
+    } else {
+        return Fail();
+    }
+    auto decoded = DecodeResultRecord(QByteArrayView(buffer.data(), bodyLength));
+    if (!decoded) return Fail();
+    record = std::move(*decoded);
+    return true;
+}

@@ -1,0 +1,283 @@
+#include "results/ResultsCodec.h"
+#include "support/FakePlatform.h"
+#include <QBuffer>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+ResultRecord SampleRecord() {
+    ResultRecord r;
+    r.name = QStringLiteral("Éva");
+    r.typeCode = QStringLiteral("VR");
+    r.boardSize = 5;
+    r.gapCount = 2;
+    r.shuffleNo = 7;
+    r.steps = 123;
+    r.elapsed = QStringLiteral("00:03:41");
+    r.date = QStringLiteral("2006.03.07");
+    r.timeOfDay = QStringLiteral("09:05:03");
+    return r;
+}
+
+QByteArray EncodeFile(ResultsCodec& codec, const std::vector<ResultRecord>& records) {
+    QByteArray bytes = codec.EncodeResultsHeader();
+    for (const ResultRecord& r : records) {
+        const auto encoded = codec.EncodeResultRecord(r);
+        EXPECT_TRUE(encoded.has_value()) << r.name.toStdString();
+        if (encoded) bytes += *encoded;
+    }
+    return bytes;
+}
+
+struct ReadBack {
+    std::vector<ResultRecord> records;
+    bool damaged = false;
+};
+
+ReadBack ReadAll(QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    ResultsReader reader(buffer);
+    ReadBack result;
+    ResultRecord r;
+    if (reader.ReadResultsHeader())
+        while (!reader.atEnd() && reader.ReadResultRecord(r)) result.records.push_back(r);
+    result.damaged = reader.resultsFileDamaged();
+    return result;
+}
+
+// Forces the next ScrambleText key to `key` (30..149) through the random script.
+double DrawForKey(int key) { return (key - 30) / 1000.0; }
+
+} // namespace
+
+TEST(ResultsCodec, HeaderAndRecordHaveTheExactBytesForAFixedRandomSource) {
+    FakeRandom random;
+    random.script = {0.0, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01, 0.01,
+                     0.01, 0.01, 0.01,
+                     // name key 62.5 -> 62 (halves to even) -> 92, text key 130, fillers a, b,
+                     // three end fillers, the last 62.5 -> 62 -> 63
+                     0.0625, 0.1, 0.2, 0.35, 0.02, 0.1, 0.6, 0.125};
+    ResultsCodec codec(random);
+
+    const QByteArray header = codec.EncodeResultsHeader();
+    QByteArray expectedHeader(15, char(121));
+    expectedHeader[12] = 15;
+    EXPECT_EQ(header.toHex(' '), expectedHeader.toHex(' '));
+
+    const unsigned char expected[] = {
+        0x28, 0x19, 0x31, 0x82, 0xB6, 0xBA, 0xC8, 0xC2, 0xC9, 0xD4, 0xD2, 0xD3, 0xD8,
+        0xDA, 0xDE, 0xE8, 0xE4, 0xEA, 0xF1, 0xF0, 0xF6, 0x02, 0xFE, 0x0C, 0x11, 0x0B,
+        0x14, 0x1D, 0x17, 0x1E, 0x5C, 0x03, 0x2A, 0xDA, 0xC9, 0x25, 0x01, 0x8F, 0x02,
+        0x67, 0x5C, 0x5E, 0x98, 0xFD, 0x70, 0xFE, 0xDA, 0x33, 0x2F, 0x3F};
+    const auto record = codec.EncodeResultRecord(SampleRecord());
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(record->toHex(' '),
+              QByteArray(reinterpret_cast<const char*>(expected), sizeof expected).toHex(' '));
+    EXPECT_EQ(codec.cipherKey(), 130);
+
+    const ReadBack back = ReadAll(header + *record);
+    EXPECT_FALSE(back.damaged);
+    ASSERT_EQ(back.records.size(), 1u);
+    EXPECT_EQ(back.records[0], SampleRecord());
+}
+
+TEST(ResultsCodec, RecordsRoundTripThroughAFile) {
+    std::vector<ResultRecord> records;
+    const char* codes[] = {"V", "VR", "A", "AR", "M", "T", "S", "SR"};
+    for (int i = 0; i < 8; ++i) {
+        ResultRecord r = SampleRecord();
+        r.typeCode = QString::fromLatin1(codes[i]);
+        r.boardSize = 4 + i % 3;
+        r.gapCount = i * 5;
+        records.push_back(r);
+    }
+    ResultRecord accented = SampleRecord();
+    accented.name = QStringLiteral("Árvíztűrő tükörfúrógép ŐŰőű");
+    accented.storedGameName = QStringLiteral("Csíkos ő");
+    accented.storedGameNo = 12;
+    accented.typeCode = QStringLiteral("T");
+    records.push_back(accented);
+    ResultRecord largest = SampleRecord();
+    largest.name = QString(30, QChar(0x0171));   // ű, code 251, at every place up to 30
+    largest.storedGameName = QStringLiteral("x");
+    largest.storedGameNo = kMaxStoredGameNo;
+    largest.shuffleNo = kMaxStorableCount;
+    largest.steps = kMaxStorableCount;
+    largest.gapCount = kMaxGapCount;
+    largest.elapsed = QStringLiteral("99:59:59");
+    records.push_back(largest);
+    ResultRecord plain = SampleRecord();
+    plain.name = QStringLiteral("A");
+    plain.boardSize = 6;
+    plain.gapCount = 0;
+    plain.shuffleNo = 0;
+    plain.steps = 0;
+    records.push_back(plain);
+
+    for (unsigned seed : {1u, 2u, 3u, 4u, 5u}) {
+        FakeRandom random(seed);
+        ResultsCodec codec(random);
+        const ReadBack back = ReadAll(EncodeFile(codec, records));
+        EXPECT_FALSE(back.damaged);
+        ASSERT_EQ(back.records.size(), records.size());
+        for (size_t i = 0; i < records.size(); ++i) EXPECT_EQ(back.records[i], records[i]) << i;
+    }
+}
+
+TEST(ResultsCodec, HighKeysAreLoweredWhereTheyWouldNotReadBack) {
+    // The highest keys with the largest counts and the highest letters at the end of a
+    // 30-character name: every value must still come back unchanged.
+    ResultRecord r = SampleRecord();
+    r.name = QString(30, QChar(0x0151));   // ő, code 245
+    r.storedGameName = QString(10, QChar(0x0171));
+    r.storedGameNo = 5;
+    r.steps = kMaxStorableCount;
+    r.shuffleNo = kMaxStorableCount;
+    r.gapCount = kMaxGapCount;
+    FakeRandom random;
+    random.script = {0.0};
+    for (int i = 0; i < 15; ++i) random.script.push_back(0.5);
+    for (int i = 0; i < 3; ++i) random.script.push_back(DrawForKey(149));
+    ResultsCodec codec(random);
+    const ReadBack back = ReadAll(EncodeFile(codec, {r}));
+    EXPECT_FALSE(back.damaged);
+    ASSERT_EQ(back.records.size(), 1u);
+    EXPECT_EQ(back.records[0], r);
+}
+
+TEST(ResultsCodec, WithoutAStoredGameNameTheNumberReadsBackAsZero) {
+    ResultRecord r = SampleRecord();
+    r.storedGameNo = 321;
+    FakeRandom random;
+    ResultsCodec codec(random);
+    const ReadBack back = ReadAll(EncodeFile(codec, {r}));
+    ASSERT_EQ(back.records.size(), 1u);
+    EXPECT_EQ(back.records[0].storedGameName, QString());
+    EXPECT_EQ(back.records[0].storedGameNo, 0);
+}
+
+TEST(ResultsCodec, ChangingAGuardedByteOrACheckByteDamagesTheRecord) {
+    FakeRandom random;
+    ResultsCodec codec(random);
+    const ResultRecord r = SampleRecord();   // name of m = 3 characters, no stored game
+    const QByteArray header = codec.EncodeResultsHeader();
+    const QByteArray second = *codec.EncodeResultRecord(r);
+    const QByteArray first = *codec.EncodeResultRecord(r);
+    const int m = 3;
+    // 0-based offsets: type, shuffle (2), steps (2) at 32+m..36+m; the gap byte at
+    // 38+m, then the five check bytes.
+    std::vector<int> offsets = {32 + m, 33 + m, 34 + m, 35 + m, 36 + m};
+    for (int i = 0; i < 5; ++i) offsets.push_back(39 + m + i);
+    for (int offset : offsets) {
+        for (int delta : {1, 255}) {
+            QByteArray changed = first;
+            changed[offset] = char((static_cast<unsigned char>(changed[offset]) + delta) & 0xFF);
+            const ReadBack back = ReadAll(header + second + changed);
+            EXPECT_TRUE(back.damaged) << "offset " << offset << " delta " << delta;
+            EXPECT_EQ(back.records.size(), 1u) << "the record before the damage is kept";
+        }
+    }
+    EXPECT_FALSE(ReadAll(header + second + first).damaged);
+}
+
+TEST(ResultsCodec, ACutOrEmptyTailIsReportedAndTheWholeRecordsBeforeItAreKept) {
+    FakeRandom random;
+    ResultsCodec codec(random);
+    const QByteArray file = EncodeFile(codec, {SampleRecord(), SampleRecord(), SampleRecord()});
+
+    const ReadBack whole = ReadAll(file);
+    EXPECT_FALSE(whole.damaged);
+    EXPECT_EQ(whole.records.size(), 3u);
+
+    for (int cut : {1, 3, 4, 20}) {
+        const ReadBack back = ReadAll(file.left(file.size() - cut));
+        EXPECT_TRUE(back.damaged) << cut;
+        EXPECT_EQ(back.records.size(), 2u) << cut;
+    }
+    // A record's first three bytes alone at the end are a cut record too.
+    const ReadBack tail = ReadAll(file + QByteArray("\x20\x20\x40", 3));
+    EXPECT_TRUE(tail.damaged);
+    EXPECT_EQ(tail.records.size(), 3u);
+}
+
+TEST(ResultsCodec, HostileBytesNeverCrashTheReader) {
+    FakeRandom random(7);
+    ResultsCodec codec(random);
+    const QByteArray file = EncodeFile(codec, {SampleRecord(), SampleRecord()});
+    for (int i = 0; i < file.size(); ++i) {
+        for (int value : {0, 1, 127, 255}) {
+            QByteArray changed = file;
+            changed[i] = char(value);
+            const ReadBack back = ReadAll(changed);
+            EXPECT_LE(back.records.size(), 2u);
+        }
+    }
+    EXPECT_TRUE(ReadAll(QByteArray(5, 'x')).damaged);
+    EXPECT_FALSE(ReadAll(QByteArray()).damaged);
+}
+
+TEST(ResultsCodec, FormatTriplePadsAsTheFileNeeds) {
+    struct Case {
+        int a, b, c;
+        char separator;
+        const char* text;
+    } cases[] = {
+        {2006, 3, 7, '.', "2006.03.07"}, {9, 5, 3, ':', "09:05:03"},   {1, 5, 0, ':', "01:05:00"},
+        {23, 59, 59, ':', "23:59:59"},   {2026, 12, 31, '.', "2026.12.31"}, {0, 0, 0, ':', "00:00:00"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatTriple(c.a, c.b, c.c, QLatin1Char(c.separator)), QLatin1String(c.text));
+}
+
+TEST(ResultsCodec, TypeCodesMapToTheirPositionsAndIndexes) {
+    const char* codes[] = {"V", "VR", "A", "AR", "M", "T", "S", "SR"};
+    for (int i = 0; i < 8; ++i) {
+        const QString code = QString::fromLatin1(codes[i]);
+        EXPECT_EQ(TypeCodePosition(code), 2 * i + 1);
+        EXPECT_EQ(TypeCodeAtPosition(2 * i + 1), code);
+        EXPECT_EQ(TypeIndexOfCode(code), i + 1);
+    }
+    EXPECT_EQ(TypeCodePosition(QStringLiteral("R")), 0);
+    EXPECT_EQ(TypeCodeAtPosition(2), QString());
+}
+
+TEST(ResultsCodec, UnstorableRecordsAreRefusedBeforeEncoding) {
+    struct Case {
+        const char* what;
+        std::function<void(ResultRecord&)> change;
+        RecordProblem problem;
+    } cases[] = {
+        {"empty name", [](ResultRecord& r) { r.name.clear(); }, RecordProblem::NameLength},
+        {"31 characters", [](ResultRecord& r) { r.name = QString(31, 'a'); }, RecordProblem::NameLength},
+        {"dot above, code 255", [](ResultRecord& r) { r.name = QStringLiteral("Jan\u02D9"); },
+         RecordProblem::NameCharacter},
+        {"not in code page 1250", [](ResultRecord& r) { r.name = QStringLiteral("Ann\u4E2D"); },
+         RecordProblem::NameCharacter},
+        {"steps", [](ResultRecord& r) { r.steps = kMaxStorableCount + 1; }, RecordProblem::Steps},
+        {"shuffle number", [](ResultRecord& r) { r.shuffleNo = 32768 - 450; }, RecordProblem::ShuffleNo},
+        {"100 hours", [](ResultRecord& r) { r.elapsed = FormatTriple(100, 0, 0, QLatin1Char(':')); },
+         RecordProblem::TimeText},
+        {"type", [](ResultRecord& r) { r.typeCode = QStringLiteral("X"); }, RecordProblem::TypeCode},
+        {"size", [](ResultRecord& r) { r.boardSize = 7; }, RecordProblem::BoardSize},
+        {"gaps", [](ResultRecord& r) { r.gapCount = 37; }, RecordProblem::GapCount},
+        {"game number",
+         [](ResultRecord& r) {
+             r.storedGameName = QStringLiteral("g");
+             r.storedGameNo = 32768;
+         },
+         RecordProblem::StoredGameNo},
+    };
+    for (const Case& c : cases) {
+        ResultRecord r = SampleRecord();
+        c.change(r);
+        EXPECT_EQ(CheckStorable(r), c.problem) << c.what;
+    }
+    EXPECT_EQ(CheckStorable(SampleRecord()), RecordProblem::None);
+    FakeRandom random;
+    ResultsCodec codec(random);
+    ResultRecord dotAbove = SampleRecord();
+    dotAbove.name = QStringLiteral("\u02D9");
+    EXPECT_FALSE(codec.EncodeResultRecord(dotAbove).has_value());
+}
