@@ -1,0 +1,19 @@
+#pragma once
+// Safe replacement of a data file: the new content goes completely into a scratch
+// file, which is flushed to the disk and then renamed over the old file in one step,
+// so at every instant either the old or the new file is whole.
+#include <QString>
+#include <functional>
+
+class QFile;
+
+// Renames `from` to `to`, replacing `to` if it exists. Tests pass a failing one.
+using RenameFile = std::function<bool(const QString& from, const QString& to)>;
+bool RenameOver(const QString& from, const QString& to);
+
+// Flushes `file`'s buffers to the operating system and asks it to put them on disk.
+bool FlushToDisk(QFile& file);
+
+// Finishes an open, fully written scratch file: flush, close, rename over `target`.
+// On failure the scratch file is removed and `target` is left as it was.
+bool CommitScratchFile(QFile& scratch, const QString& target, const RenameFile& rename);

@@ -1,0 +1,178 @@
+#include "results/ResultsFile.h"
+#include "support/FakePlatform.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kFile = QStringLiteral("eredm.dat");
+
+ResultRecord Result(const char* name, const char* date, int steps = 50) {
+    ResultRecord r;
+    r.name = QString::fromUtf8(name);
+    r.typeCode = QStringLiteral("A");
+    r.boardSize = 4;
+    r.gapCount = 1;
+    r.steps = steps;
+    r.elapsed = QStringLiteral("00:01:10");
+    r.date = QString::fromLatin1(date);
+    r.timeOfDay = QStringLiteral("12:00:00");
+    return r;
+}
+
+QByteArray Contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList Names(const QString& path, bool* damaged = nullptr) {
+    QStringList names;
+    const ResultsScan scan = ReadResultsFile(path, [&](const ResultRecord& r) { names.append(r.name); });
+    if (damaged) *damaged = scan.damaged;
+    return names;
+}
+
+class ResultsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        folder = QDir(m_dir.path());
+        path = folder.filePath(kFile);
+    }
+    void Fill() {
+        const char* dates[] = {"2024.01.05", "2024.02.10", "2024.03.15", "2024.04.20", "2024.05.25"};
+        const char* names[] = {"Anna", "Béla", "Anna", "Csaba", "Anna"};
+        for (int i = 0; i < 5; ++i)
+            ASSERT_EQ(AppendResult(folder, kFile, Result(names[i], dates[i], 10 * (i + 1)), random),
+                      AppendStatus::Appended);
+    }
+
+    QTemporaryDir m_dir;
+    QDir folder;
+    QString path;
+    FakeRandom random;
+};
+
+} // namespace
+
+TEST_F(ResultsFileTest, OnlyANewFileGetsAHeader) {
+    ASSERT_EQ(AppendResult(folder, kFile, Result("Anna", "2024.01.05"), random), AppendStatus::Appended);
+    ASSERT_EQ(AppendResult(folder, kFile, Result("Béla", "2024.01.06"), random), AppendStatus::Appended);
+    const QByteArray bytes = Contents(path);
+    // Header of n bytes (n at its 13th byte), then each record's length at its 3rd byte.
+    const int n = static_cast<unsigned char>(bytes[12]);
+    const int first = static_cast<unsigned char>(bytes[n + 2]) + 1;
+    const int second = static_cast<unsigned char>(bytes[n + first + 2]) + 1;
+    EXPECT_EQ(bytes.size(), n + first + second);
+    EXPECT_EQ(Names(path), (QStringList{QStringLiteral("Anna"), QStringLiteral("Béla")}));
+}
+
+TEST_F(ResultsFileTest, AnUnstorableResultLeavesTheFileUntouched) {
+    Fill();
+    const QByteArray before = Contents(path);
+    EXPECT_EQ(AppendResult(folder, kFile, Result("Anna", "2024.01.05", kMaxStorableCount + 1), random),
+              AppendStatus::Unstorable);
+    EXPECT_EQ(Contents(path), before);
+}
+
+TEST_F(ResultsFileTest, EachRewriteModeKeepsTheOtherRecordsInOrder) {
+    const auto isAnna = [](const ResultRecord& r) { return r.name == QLatin1String("Anna"); };
+    struct Case {
+        const char* what;
+        RewriteRequest request;
+        QStringList left;
+    } cases[] = {
+        {"one record", {RewriteMode::DeleteOne, 3, {}, {}}, {"Anna", "Béla", "Csaba", "Anna"}},
+        {"filtered", {RewriteMode::DeleteFiltered, 0, isAnna, {}}, {"Béla", "Csaba"}},
+        {"filtered up to a date",
+         {RewriteMode::DeleteFilteredUpToDate, 0, isAnna, QStringLiteral("2024.03.15")},
+         {"Béla", "Csaba", "Anna"}},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(path);
+        Fill();
+        const RewriteOutcome outcome = RewriteResults(folder, kFile, c.request, random);
+        EXPECT_EQ(outcome.status, RewriteStatus::Rewritten) << c.what;
+        EXPECT_EQ(outcome.kept, c.left.size()) << c.what;
+        bool damaged = true;
+        EXPECT_EQ(Names(path, &damaged), c.left) << c.what;
+        EXPECT_FALSE(damaged) << c.what;
+        EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile))) << c.what;
+    }
+}
+
+TEST_F(ResultsFileTest, RewrittenRecordsKeepEveryField) {
+    ResultRecord stored = Result("Ödön", "2024.01.05");
+    stored.storedGameName = QStringLiteral("Csík");
+    stored.storedGameNo = 4;
+    stored.typeCode = QStringLiteral("T");
+    ASSERT_EQ(AppendResult(folder, kFile, Result("Anna", "2024.01.04"), random), AppendStatus::Appended);
+    ASSERT_EQ(AppendResult(folder, kFile, stored, random), AppendStatus::Appended);
+    ASSERT_EQ(RewriteResults(folder, kFile, {RewriteMode::DeleteOne, 1, {}, {}}, random).status,
+              RewriteStatus::Rewritten);
+    std::vector<ResultRecord> left;
+    ReadResultsFile(path, [&](const ResultRecord& r) { left.push_back(r); });
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0], stored);
+}
+
+TEST_F(ResultsFileTest, KeepingNoRecordRemovesTheFileAndTheScratchFile) {
+    Fill();
+    const RewriteOutcome outcome =
+        RewriteResults(folder, kFile, {RewriteMode::DeleteFiltered, 0, [](const ResultRecord&) { return true; }, {}},
+                       random);
+    EXPECT_EQ(outcome.status, RewriteStatus::NoRecordKept);
+    EXPECT_EQ(outcome.removed, 5);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile)));
+}
+
+TEST_F(ResultsFileTest, AFailedRenameLeavesTheOldFileWhole) {
+    Fill();
+    const QByteArray before = Contents(path);
+    QByteArray scratchAtRename;
+    const RenameFile failing = [&](const QString& from, const QString&) {
+        scratchAtRename = Contents(from);   // the new content is complete before the rename
+        return false;
+    };
+    const RewriteOutcome outcome = RewriteResults(folder, kFile, {RewriteMode::DeleteOne, 2, {}, {}}, random, failing);
+    EXPECT_EQ(outcome.status, RewriteStatus::WriteFailed);
+    EXPECT_EQ(Contents(path), before);
+    EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile)));
+    QTemporaryDir other;
+    QFile::copy(path, other.filePath(kFile));
+    QFile scratchCopy(other.filePath(QStringLiteral("scratch.dat")));
+    ASSERT_TRUE(scratchCopy.open(QIODevice::WriteOnly));
+    scratchCopy.write(scratchAtRename);
+    scratchCopy.close();
+    EXPECT_EQ(Names(scratchCopy.fileName()).size(), 4);
+}
+
+TEST_F(ResultsFileTest, ADamagedFileIsNeverRewritten) {
+    Fill();
+    QByteArray bytes = Contents(path);
+    // The steps byte of the second record ("Béla", 4 characters), which its check guards.
+    const int n = static_cast<unsigned char>(bytes[12]);
+    const int first = static_cast<unsigned char>(bytes[n + 2]) + 1;
+    const int stepsLow = n + first + 36 + 4;
+    bytes[stepsLow] = char(bytes[stepsLow] ^ 0x01);
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    bool damaged = false;
+    EXPECT_EQ(Names(path, &damaged), QStringList{QStringLiteral("Anna")});
+    ASSERT_TRUE(damaged);
+    const RewriteOutcome outcome = RewriteResults(folder, kFile, {RewriteMode::DeleteOne, 1, {}, {}}, random);
+    EXPECT_EQ(outcome.status, RewriteStatus::Damaged);
+    EXPECT_EQ(Contents(path), bytes);
+    EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile)));
+}
+
+TEST_F(ResultsFileTest, AMissingFileIsReported) {
+    EXPECT_TRUE(ReadResultsFile(path, [](const ResultRecord&) {}).missing);
+    EXPECT_EQ(RewriteResults(folder, kFile, {RewriteMode::DeleteOne, 1, {}, {}}, random).status,
+              RewriteStatus::Missing);
+}
