@@ -107,6 +107,12 @@ struct GameState {
     // Language table: 172 entries, addressed by number
     QStringList messages;
     QString languageName = QStringLiteral("Magyar");
+    // Texts cut from the language file when it is applied
+    std::array<QString, 9> typeNames{"", "V", "VR", "A", "AR", "M", "T", "S", "SR"}; // 1..8
+    std::array<QString, 4> endTexts{};   // 1..3: hours, minutes, seconds words
+    QString label1TextOther = QStringLiteral("Sorsz:");     // Label1 beside stored games
+    QString label1TextNumbers = QStringLiteral("Sorsz:");   // Label1 in the number type
+    QString okevCaption = QStringLiteral("Kev.");           // okev as the tile exchange
 
     bool numberTypeSelected() const { return panel.szamsor.checked; }
     int N() const { return board.size(); }

@@ -1,0 +1,99 @@
+#include "presentation/Settings.h"
+#include "play/GameState.h"
+#include "play/Messages.h"
+#include "presentation/SettingsFile.h"
+#include "presentation/TileColours.h"
+
+namespace {
+
+constexpr int kExitQuestion = 25;
+
+int selectedSettingsType(const PanelControls& panel) {
+    if (panel.generalt.checked) return SettingsGameType::Random;
+    if (panel.tarolt.checked) return SettingsGameType::Stored;
+    if (panel.atlos.checked) return SettingsGameType::Diagonal;
+    return SettingsGameType::NumberSequence;
+}
+
+// The record as the current state would write it; colours are not the state's to
+// write (the colour dialog stores them), so they stay as `stored` holds them.
+SettingsRecord recordFromState(const GameState& s, const SettingsRecord& stored) {
+    SettingsRecord record = stored;
+    record.boardSize = static_cast<qint16>(s.N());
+    record.gameType = static_cast<qint16>(selectedSettingsType(s.panel));
+    record.numberTileColour = static_cast<qint16>(s.numberTileColour);
+    record.rearrange = s.panel.atrend.checked ? 1 : 0;
+    record.look3D = s.look3D ? 1 : 0;
+    record.sound = s.soundOn ? 1 : 0;
+    record.pendoly = s.pendolyMode ? 1 : 0;
+    // Only a name the next start can read back goes into the file.
+    if (IsValidLanguageName(s.languageName)) record.language = s.languageName;
+    return record;
+}
+
+bool gameInProgress(const GameState& s) {
+    return s.panel.k_tar.visible || s.panel.folytat.visible || s.gameRunning;
+}
+
+} // namespace
+
+StartupSelection LoadSettings(GameState& s, const QDir& folder) {
+    SettingsReadResult read = ReadSettingsFile(folder);
+    if (!read.existed) WriteSettingsFile(folder, read.record);
+    const SettingsRecord& r = read.record;
+
+    s.look3D = r.look3D == 1;
+    s.panel.hdim.checked = s.look3D;
+    s.soundOn = r.sound == 1;
+    s.panel.hang_kell.checked = s.soundOn;
+    s.pendolyMode = r.pendoly == 1;
+    s.panel.babilon.checked = s.pendolyMode;
+    s.panel.color.enabled = !s.look3D;
+
+    s.numberTileColour = r.numberTileColour;
+    s.tileColours[7] = r.colours[7];
+    s.resultsFile = s.pendolyMode ? QStringLiteral("eredm_vr.dat") : QStringLiteral("eredm.dat");
+    // The 3D look draws its balls in the built-in colours only.
+    if (s.look3D) {
+        SetDefaultTileColours(s);
+    } else {
+        for (int i = 1; i <= 6; ++i) s.tileColours[i] = r.colours[i];
+    }
+    s.languageName = r.language;
+
+    StartupSelection selection;
+    selection.gridSpan = GridSpanFromSettings(r.boardSize);
+    selection.gameType = GameTypeFromSettings(r.gameType);
+    selection.rearrange = r.rearrange == 1;
+    return selection;
+}
+
+bool SaveSettingsOnExit(GameState& s, Platform& p, const QDir& folder) {
+    if (gameInProgress(s)) {
+        const MsgAnswer answer =
+            ShowMessage(s, p, kExitQuestion, MsgIcon::Question, MsgButtons::YesNo);
+        if (!Confirmed(answer)) {
+            s.panel.focusRequest = QStringLiteral("pp");
+            return false;
+        }
+    }
+    const SettingsReadResult read = ReadSettingsFile(folder);
+    const SettingsRecord wanted = recordFromState(s, read.record);
+    // A missing or damaged file is rewritten even when no setting changed, so the
+    // next start reads a whole, correct record.
+    if (!read.canonical || !(wanted == read.record)) WriteSettingsFile(folder, wanted);
+    return true;
+}
+
+bool kilep_Click(GameState& s, Platform& p, const QDir& folder) {
+    return SaveSettingsOnExit(s, p, folder);
+}
+
+bool m_exit_Click(GameState& s, Platform& p, const QDir& folder) {
+    return SaveSettingsOnExit(s, p, folder);
+}
+
+bool Form_Unload(GameState& s, Platform& p, const QDir& folder) {
+    if (!s.panel.kilep.enabled) return false;
+    return SaveSettingsOnExit(s, p, folder);
+}

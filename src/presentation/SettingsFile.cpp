@@ -1,0 +1,195 @@
+#include "presentation/SettingsFile.h"
+#include "play/GameState.h"
+#include "presentation/TileColours.h"
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QtEndian>
+
+namespace {
+
+// Field offsets inside the record.
+constexpr int kGameTypeAt = 0;
+constexpr int kBoardSizeAt = 2;
+constexpr int kRearrangeAt = 4;
+constexpr int kNumberTileColourAt = 6;
+constexpr int kColoursAt = 8;   // colour1 at 8, colour2 at 12, ... colour7 at 32
+constexpr int kLook3DAt = 36;
+constexpr int kSoundAt = 38;
+constexpr int kPendolyAt = 40;
+constexpr int kLanguageAt = 42;
+
+constexpr int kMaxColourIndex = 6;
+constexpr quint32 kMaxRgb = 0x00FFFFFF;
+
+void putInt16(QByteArray& bytes, int at, qint16 value) {
+    qToLittleEndian(value, bytes.data() + at);
+}
+void putUInt32(QByteArray& bytes, int at, quint32 value) {
+    qToLittleEndian(value, bytes.data() + at);
+}
+
+// A field can be read only when the bytes reach its end.
+bool reaches(const QByteArray& bytes, int at, int size) { return bytes.size() >= at + size; }
+
+qint16 int16At(const QByteArray& bytes, int at) {
+    return qFromLittleEndian<qint16>(bytes.constData() + at);
+}
+quint32 uint32At(const QByteArray& bytes, int at) {
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+bool isStorableColour(quint32 c) {
+    return c <= kMaxRgb || c == kSysButtonFace || c == kSysButtonText || c == kSysHighlight;
+}
+
+QByteArray encodeCp1250(const QString& text, bool* ok = nullptr) {
+    QStringEncoder encoder("windows-1250");
+    QByteArray bytes = encoder.encode(text);
+    if (ok) *ok = encoder.isValid() && !encoder.hasError();
+    return bytes;
+}
+
+QString trimBlanks(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ') ++begin;
+    while (end > begin && text[end - 1] == u' ') --end;
+    return text.mid(begin, end - begin);
+}
+
+} // namespace
+
+SettingsRecord::SettingsRecord() {
+    for (int i = 1; i <= 6; ++i) colours[i] = kDefaultTileColours[i];
+    colours[7] = kDefaultWallColour;
+}
+
+int GameTypeFromSettings(int settingsType) {
+    switch (settingsType) {
+    case SettingsGameType::Random: return GameType::RandomColours;
+    case SettingsGameType::Stored: return GameType::Stored;
+    case SettingsGameType::Diagonal: return GameType::Diagonal;
+    default: return GameType::NumberSequence;
+    }
+}
+
+int SettingsTypeFromGameType(int gameType) {
+    switch (gameType) {
+    case GameType::Stored: return SettingsGameType::Stored;
+    case GameType::Diagonal: return SettingsGameType::Diagonal;
+    case GameType::NumberSequence: return SettingsGameType::NumberSequence;
+    default: return SettingsGameType::Random;
+    }
+}
+
+int GridSpanFromSettings(int boardSize) {
+    if (boardSize == 4) return 6;
+    if (boardSize == 5) return 7;
+    return 8;
+}
+
+bool IsValidLanguageName(const QString& name) {
+    if (name.isEmpty() || name != trimBlanks(name)) return false;
+    if (name.contains(u'/') || name.contains(u'\\') || name.contains(QStringLiteral("..")))
+        return false;
+    for (const QChar ch : name) {
+        if (ch.category() == QChar::Other_Control || ch.category() == QChar::Other_Format)
+            return false;
+    }
+    bool encodable = false;
+    const QByteArray bytes = encodeCp1250(name, &encodable);
+    return encodable && bytes.size() <= kLanguageFieldSize;
+}
+
+QByteArray EncodeSettingsRecord(const SettingsRecord& record) {
+    QByteArray bytes(kSettingsRecordSize, ' ');
+    putInt16(bytes, kGameTypeAt, record.gameType);
+    putInt16(bytes, kBoardSizeAt, record.boardSize);
+    putInt16(bytes, kRearrangeAt, record.rearrange);
+    putInt16(bytes, kNumberTileColourAt, record.numberTileColour);
+    for (int i = 1; i <= 7; ++i) putUInt32(bytes, kColoursAt + 4 * (i - 1), record.colours[i]);
+    putInt16(bytes, kLook3DAt, record.look3D);
+    putInt16(bytes, kSoundAt, record.sound);
+    putInt16(bytes, kPendolyAt, record.pendoly);
+    // The field keeps at most 20 bytes; the rest of it stays blank.
+    const QByteArray language = encodeCp1250(record.language).left(kLanguageFieldSize);
+    bytes.replace(kLanguageAt, language.size(), language);
+    return bytes;
+}
+
+SettingsRecord DecodeSettingsRecord(const QByteArray& bytes, bool* repaired) {
+    SettingsRecord record;
+    bool replaced = bytes.size() < kSettingsRecordSize;
+
+    auto readInt16 = [&](int at, qint16& field, auto isValid) {
+        if (!reaches(bytes, at, 2)) return;
+        const qint16 value = int16At(bytes, at);
+        if (isValid(value)) field = value;
+        else replaced = true;
+    };
+    // Any game type or board size can be read: unknown values select number
+    // sequence and 6 x 6. The flags count as on only when they are 1.
+    auto anyValue = [](qint16) { return true; };
+    readInt16(kGameTypeAt, record.gameType, anyValue);
+    readInt16(kBoardSizeAt, record.boardSize, anyValue);
+    readInt16(kRearrangeAt, record.rearrange, [](qint16 v) { return v == 0 || v == 1; });
+    readInt16(kNumberTileColourAt, record.numberTileColour,
+              [](qint16 v) { return v >= 0 && v <= kMaxColourIndex; });
+    for (int i = 1; i <= 7; ++i) {
+        const int at = kColoursAt + 4 * (i - 1);
+        if (!reaches(bytes, at, 4)) continue;
+        const quint32 colour = uint32At(bytes, at);
+        if (isStorableColour(colour)) record.colours[i] = colour;
+        else replaced = true;
+    }
+    readInt16(kLook3DAt, record.look3D, anyValue);
+    readInt16(kSoundAt, record.sound, anyValue);
+    readInt16(kPendolyAt, record.pendoly, anyValue);
+
+    if (reaches(bytes, kLanguageAt, kLanguageFieldSize)) {
+        QStringDecoder decoder("windows-1250");
+        const QString name = trimBlanks(decoder.decode(bytes.mid(kLanguageAt, kLanguageFieldSize)));
+        if (!decoder.hasError() && IsValidLanguageName(name)) record.language = name;
+        else replaced = true;
+    }
+    if (repaired) *repaired = replaced;
+    return record;
+}
+
+SettingsReadResult ReadSettingsFile(const QDir& folder) {
+    SettingsReadResult result;
+    QFile file(folder.filePath(QLatin1String(kSettingsFileName)));
+    if (!file.open(QIODevice::ReadOnly)) return result;
+    const QByteArray bytes = file.read(kSettingsRecordSize);
+    result.existed = true;
+    bool repaired = false;
+    result.record = DecodeSettingsRecord(bytes, &repaired);
+    result.canonical = !repaired && bytes == EncodeSettingsRecord(result.record);
+    return result;
+}
+
+bool WriteSettingsFile(const QDir& folder, const SettingsRecord& record) {
+    const QString path = folder.filePath(QLatin1String(kSettingsFileName));
+    QByteArray tail;
+    {
+        QFile old(path);
+        if (old.open(QIODevice::ReadOnly) && old.size() > kSettingsRecordSize) {
+            old.seek(kSettingsRecordSize);
+            tail = old.readAll();
+        }
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const QByteArray bytes = EncodeSettingsRecord(record) + tail;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+std::array<quint32, 8> ReadStoredColours(const QDir& folder) {
+    return ReadSettingsFile(folder).record.colours;
+}
