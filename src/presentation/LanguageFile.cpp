@@ -1,0 +1,261 @@
+#include "presentation/LanguageFile.h"
+#include "play/GameState.h"
+#include "play/PanelControls.h"
+#include "presentation/SettingsFile.h"
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <array>
+
+namespace {
+
+using Member = ControlState PanelControls::*;
+
+// Caption entries 1..44 in file order; entry 27 is Label1 again (its text in the
+// number-sequence type), so Label1 appears twice.
+constexpr std::array<Member, kCaptionCount + 1> kCaptionControls{
+    nullptr,
+    &PanelControls::menu, &PanelControls::er_megj, &PanelControls::color,
+    &PanelControls::hdim, &PanelControls::uj_jatek, &PanelControls::jatek_tor,
+    &PanelControls::kevall, &PanelControls::kevment, &PanelControls::kevtor,
+    &PanelControls::ntor, &PanelControls::ntoregy, &PanelControls::ntorosz,
+    &PanelControls::stmegj, &PanelControls::nyelv, &PanelControls::hang_kell,
+    &PanelControls::m_exit, &PanelControls::help, &PanelControls::kezel,
+    &PanelControls::nevj, &PanelControls::tipus, &PanelControls::generalt,
+    &PanelControls::atlos, &PanelControls::tarolt, &PanelControls::szamsor,
+    &PanelControls::vminta, &PanelControls::Label1, &PanelControls::Label1,
+    &PanelControls::dimenzio, &PanelControls::kezd, &PanelControls::kever,
+    &PanelControls::uj, &PanelControls::kilep, &PanelControls::atrend,
+    &PanelControls::skev, &PanelControls::okev, &PanelControls::alapall,
+    &PanelControls::ment, &PanelControls::megse, &PanelControls::k_tar,
+    &PanelControls::folytat, &PanelControls::tarol, &PanelControls::Label3,
+    &PanelControls::Label2, &PanelControls::Label4,
+};
+
+constexpr int kLabel1Other = 26;
+constexpr int kLabel1Numbers = 27;
+constexpr int kUjCaption = 31;
+constexpr int kOkevCaption = 35;
+constexpr int kNewGameCaption = 1;   // message: caption of `uj` during a game
+constexpr int kTimeUnits = 5;
+constexpr int kTypeCodes = 128;
+constexpr int kDemoCaption = 167;
+
+// Where the eight result-type display codes stand in message 128 (1-based, length).
+constexpr std::array<std::pair<int, int>, 9> kTypeCodeCuts{
+    {{0, 0}, {1, 1}, {3, 2}, {6, 1}, {8, 2}, {11, 1}, {13, 1}, {15, 1}, {17, 2}}};
+const std::array<QString, 9> kDefaultTypeNames{"", "V", "VR", "A", "AR", "M", "T", "S", "SR"};
+// Unit words of the time line when message 5 cannot be split.
+const std::array<QString, 4> kDefaultEndTexts{"", QString::fromUtf8("óra"),
+                                              QStringLiteral("perc"),
+                                              QString::fromUtf8("másodperc")};
+const QString kDefaultDemoCaption = QString::fromUtf8("Demó játék");
+
+// Keeps the first 44 + 171 entries; a longer file's surplus is never read.
+constexpr int kMaxFileBytes = 4 * 1024 * 1024;
+
+QString filePathOf(const QDir& folder, const QString& language) {
+    return folder.filePath(language + QLatin1String(kLanguageSuffix));
+}
+
+// Reads the entries of a language file, or fails when the name is not a plain
+// name in the folder or the file cannot be read.
+bool readLanguage(const QDir& folder, const QString& language, QStringList& entries) {
+    if (!IsValidLanguageName(language)) return false;
+    const QString path = filePathOf(folder, language);
+    if (!QFileInfo(path).isFile()) return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    entries = LanguageEntries(file.read(kMaxFileBytes));
+    return true;
+}
+
+void splitEndTexts(GameState& s) {
+    const QString& text = s.messages.value(kTimeUnits);
+    const qsizetype p1 = text.indexOf(u';');
+    const qsizetype p2 = p1 < 0 ? -1 : text.indexOf(u';', p1 + 1);
+    if (p2 < 0) {
+        s.endTexts = kDefaultEndTexts;
+        return;
+    }
+    s.endTexts[1] = text.left(p1);
+    s.endTexts[2] = text.mid(p1 + 1, p2 - p1 - 1);
+    s.endTexts[3] = text.mid(p2 + 1);
+}
+
+void cutTypeNames(GameState& s) {
+    const QString& text = s.messages.value(kTypeCodes);
+    for (int t = 1; t <= 8; ++t) {
+        const auto [position, length] = kTypeCodeCuts[t];
+        const QString code = text.mid(position - 1, length);
+        // A code the message does not hold would make results unreadable by type.
+        s.typeNames[t] = code.trimmed().isEmpty() ? kDefaultTypeNames[t] : code;
+    }
+}
+
+// The captions 1..44 onto the window's controls, and the texts kept from them.
+void applyCaptions(GameState& s) {
+    for (int no = 1; no <= kCaptionCount; ++no) {
+        if (no == kLabel1Numbers) continue;
+        CaptionControl(s.panel, no)->caption = s.messages[no];
+    }
+    s.label1TextOther = s.messages[kLabel1Other];
+    s.label1TextNumbers = s.messages[kLabel1Numbers];
+    s.panel.Label1.caption = s.numberTypeSelected() ? s.label1TextNumbers : s.label1TextOther;
+    s.messages[0] = s.messages[kUjCaption];
+    s.okevCaption = s.messages[kOkevCaption];
+}
+
+// A running stored game's title is the caption of Label1, its number and its name.
+void refreshStoredGameTitle(GameState& s) {
+    if (!s.gameRunning || s.storedGameNo == 0) return;
+    QString title = s.panel.Label1.caption + u' ' + QString::number(s.storedGameNo);
+    const QString name = s.storedGameName.trimmed();
+    if (!name.isEmpty()) title += u' ' + name;
+    s.panel.t_jatek.caption = title;
+}
+
+void applyEntries(GameState& s, const QStringList& entries) {
+    while (s.messages.size() <= kLastMessage) s.messages.append(QString());
+    // Captions the file does not reach keep the design caption.
+    for (int no = 1; no <= kCaptionCount; ++no)
+        s.messages[no] = no <= entries.size() ? entries[no - 1] : DesignCaption(no);
+    applyCaptions(s);
+    refreshStoredGameTitle(s);
+    // Messages 1..k overwrite the captions of the same numbers; the rest stay.
+    const qsizetype messageCount = qMin<qsizetype>(entries.size() - kCaptionCount, kLastMessage);
+    for (int n = 1; n <= messageCount; ++n) s.messages[n] = entries[kCaptionCount + n - 1];
+
+    splitEndTexts(s);
+    cutTypeNames(s);
+    const QString demo = s.messages[kDemoCaption];
+    s.panel.demo_jatek.caption = demo.isEmpty() ? kDefaultDemoCaption : demo;
+    if (s.gameRunning) s.panel.uj.caption = s.messages[kNewGameCaption];
+}
+
+} // namespace
+
+bool IsLanguageEntry(const QString& line) {
+    if (line.startsWith(u'-')) return false;
+    for (const QChar ch : line)
+        if (ch != u' ') return true;
+    return false;
+}
+
+QStringList LanguageEntries(const QByteArray& contents, int maxEntries) {
+    QStringDecoder decoder("windows-1250");
+    const QString text = decoder.decode(contents);
+    QStringList entries;
+    qsizetype start = 0;
+    while (start < text.size() && entries.size() < maxEntries) {
+        qsizetype end = text.indexOf(u'\n', start);
+        if (end < 0) end = text.size();
+        QString line = text.mid(start, end - start);
+        if (line.endsWith(u'\r')) line.chop(1);
+        if (IsLanguageEntry(line)) entries.append(line);
+        start = end + 1;
+    }
+    return entries;
+}
+
+ControlState* CaptionControl(PanelControls& panel, int no) {
+    if (no < 1 || no > kCaptionCount) return nullptr;
+    return &(panel.*kCaptionControls[no]);
+}
+
+QString DesignCaption(int no) {
+    PanelControls design;
+    SetDesignCaptions(design);
+    const ControlState* control = CaptionControl(design, no);
+    return control ? control->caption : QString();
+}
+
+LanguageResult ApplyLanguage(GameState& s, const QDir& folder) {
+    LanguageResult result;
+    result.requested = s.languageName;
+    QStringList entries;
+    if (readLanguage(folder, s.languageName, entries)) {
+        result.status = LanguageStatus::Applied;
+    } else if (readLanguage(folder, QLatin1String(kDefaultLanguage), entries)) {
+        result.status = LanguageStatus::FellBackToDefault;
+        s.languageName = QLatin1String(kDefaultLanguage);
+    } else {
+        result.status = LanguageStatus::BuiltInCaptions;
+        s.languageName = QLatin1String(kDefaultLanguage);
+        entries.clear();
+    }
+    applyEntries(s, entries);
+    return result;
+}
+
+QString LanguageProblemText(const LanguageResult& result) {
+    const QString requested = result.requested + QLatin1String(kLanguageSuffix);
+    const QString fallback = QLatin1String(kDefaultLanguage) + QLatin1String(kLanguageSuffix);
+    switch (result.status) {
+    case LanguageStatus::FellBackToDefault:
+        return QString::fromUtf8("A nyelvi állomány nem olvasható: %1. A program a(z) %2 "
+                                 "állományt használja.\nThe language file %1 cannot be read; "
+                                 "using %2.")
+            .arg(requested, fallback);
+    case LanguageStatus::BuiltInCaptions:
+        return QString::fromUtf8("Nincs olvasható nyelvi állomány (%1). Az üzenetek "
+                                 "szövegei hiányoznak.\nNo language file can be read (%1); "
+                                 "message texts are missing.")
+            .arg(fallback);
+    default:
+        return {};
+    }
+}
+
+QStringList ListLanguages(const QDir& folder) {
+    const QString suffix = QLatin1String(kLanguageSuffix);
+    QStringList names;
+    const QStringList files = folder.entryList({QLatin1Char('*') + suffix},
+                                               QDir::Files | QDir::CaseSensitive,
+                                               QDir::Name | QDir::IgnoreCase);
+    for (const QString& file : files) {
+        const QString name = file.chopped(suffix.size());
+        // A name that cannot be stored in param.dat could not be chosen again.
+        if (file.endsWith(suffix) && IsValidLanguageName(name)) names.append(name);
+    }
+    return names;
+}
+
+QStringList nyelv_Click(GameState& s, const QDir& folder) {
+    ControlState& label = s.panel.Label4;
+    label.left = 1700;
+    label.top = 20;
+    label.width = 1500;
+    label.visible = true;
+    ControlState& chooser = s.panel.lang;
+    chooser.left = 3500;
+    chooser.top = 20;
+    chooser.caption = s.languageName;
+    chooser.visible = true;
+    s.panel.focusRequest = QStringLiteral("lang");
+    return ListLanguages(folder);
+}
+
+LanguageResult lang_Click(GameState& s, const QDir& folder, const QString& chosen) {
+    lang_LostFocus(s);
+    LanguageResult result{LanguageStatus::Unchanged, chosen};
+    // Only a language that can be read replaces the one in use.
+    const bool readable =
+        IsValidLanguageName(chosen) && QFileInfo(filePathOf(folder, chosen)).isFile();
+    if (chosen != s.languageName && readable) {
+        s.languageName = chosen;
+        result = ApplyLanguage(s, folder);
+    }
+    s.panel.lang.caption = s.languageName;
+    s.panel.focusRequest = QStringLiteral("pp");
+    return result;
+}
+
+void lang_LostFocus(GameState& s) {
+    s.panel.lang.visible = false;
+    s.panel.Label4.visible = false;
+}
+
+void lang_KeyDown(GameState& s, int keyCode) {
+    if (keyCode == kKeyEscape) lang_LostFocus(s);
+}

@@ -1,0 +1,64 @@
+#pragma once
+// Language files: "<language>.lng" in the program's folder, code page 1250, CR LF.
+// The first 44 entries are the main window's captions, the rest are the messages
+// 1..171 that the whole program shows by number.
+#include <QByteArray>
+#include <QDir>
+#include <QString>
+#include <QStringList>
+
+struct GameState;
+struct PanelControls;
+struct ControlState;
+
+inline constexpr char kDefaultLanguage[] = "Magyar";
+inline constexpr char kLanguageSuffix[] = ".lng";
+constexpr int kCaptionCount = 44;
+constexpr int kLastMessage = 171;
+
+// A line is an entry unless it is blank after trimming blanks or its first character
+// is "-" (a comment). " -x" is an entry, leading blank included.
+bool IsLanguageEntry(const QString& line);
+
+// The entries of a language file's contents, in order, each exactly as written
+// (without its line end). Stops after `maxEntries`.
+QStringList LanguageEntries(const QByteArray& contents, int maxEntries = kCaptionCount + kLastMessage);
+
+// The control that caption entry `no` (1..44) belongs to; Label1 for both 26 and 27.
+ControlState* CaptionControl(PanelControls& panel, int no);
+// The window's design caption of entry `no` (1..44): the Hungarian defaults.
+QString DesignCaption(int no);
+
+enum class LanguageStatus {
+    Applied,           // the requested language was read
+    FellBackToDefault, // it could not be read; the default language was read instead
+    BuiltInCaptions,   // no language file could be read: design captions, no messages
+    Unchanged,         // the chooser picked the language already in use: nothing read
+};
+
+struct LanguageResult {
+    LanguageStatus status = LanguageStatus::Applied;
+    QString requested;  // the language that was asked for
+};
+
+// Reads `languageName`.lng from `folder` into `messages` and sets the window's
+// captions; falls back to the default language, then to the design captions.
+// `languageName` ends up naming the language actually in use.
+LanguageResult ApplyLanguage(GameState& s, const QDir& folder);
+
+// A fixed text telling the user what went wrong, or empty when nothing did. It cannot
+// come from a language file, since reading one is what failed.
+QString LanguageProblemText(const LanguageResult& result);
+
+// The languages the chooser offers: the names of the ".lng" files in `folder`.
+QStringList ListLanguages(const QDir& folder);
+
+// Menu item "Nyelv beállítás": shows the chooser `lang` with Label4 beside it and
+// returns the items to list; its text is the current language.
+QStringList nyelv_Click(GameState& s, const QDir& folder);
+// A language picked in `lang`: hides the chooser and applies the language unless it
+// is the one in use; the focus goes to `pp`.
+LanguageResult lang_Click(GameState& s, const QDir& folder, const QString& chosen);
+void lang_LostFocus(GameState& s);
+constexpr int kKeyEscape = 27;
+void lang_KeyDown(GameState& s, int keyCode);
