@@ -1,0 +1,32 @@
+#include "presentation/Sound.h"
+#include "play/GameState.h"
+#include "ui/SoundDevice.h"
+
+void PrepareSound(const GameState& s, SoundDevice& device, const QDir& folder) {
+    device.command(QStringLiteral("close"));
+    if (!s.soundOn) return;
+    const char* file = s.gameRunning ? kStepSound : kShuffleSound;
+    device.open(folder.filePath(QLatin1String(file)));
+}
+
+void hang_kell_Click(GameState& s, SoundDevice& device, const QDir& folder) {
+    s.soundOn = !s.soundOn;
+    s.panel.hang_kell.checked = s.soundOn;
+    PrepareSound(s, device, folder);
+}
+
+void PlayStepSound(const GameState& s, SoundDevice& device) {
+    if (!s.soundOn) return;
+    device.command(QStringLiteral("prev"));
+    device.command(QStringLiteral("play"));
+}
+
+void StartShuffleSound(const GameState& s, SoundDevice& device) {
+    if (s.soundOn) device.command(QStringLiteral("play"));
+}
+
+void EndShuffleSound(const GameState& s, SoundDevice& device) {
+    if (!s.soundOn) return;
+    device.command(QStringLiteral("stop"));
+    device.command(QStringLiteral("prev"));
+}
