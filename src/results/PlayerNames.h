@@ -1,0 +1,48 @@
+#pragma once
+// The player-name file "nevek.txt": code page 1250, one name per line in double
+// quotes, lines ending CR LF. Its names fill the drop-down list of the name box.
+// A double quote inside a name would split its line, so names never hold one:
+// CleanPlayerName drops it from what is typed and the writers refuse it.
+#include "results/ScratchFile.h"
+#include <QByteArrayView>
+#include <QDir>
+#include <QStringList>
+
+struct GameState;
+
+inline const QString kPlayerNamesFile = QStringLiteral("nevek.txt");
+inline const QString kPlayerNamesScratchFile = QStringLiteral("munka.txt");
+constexpr int kMaxPlayerNameLength = 30;
+
+// The names of the file's content, in file order. A field is a quoted text or the
+// text up to a comma or the line end; whatever follows a closing quote on its line
+// up to the next comma is skipped. Empty fields are left out.
+QStringList ParsePlayerNames(QByteArrayView content);
+// The names in `folder`'s name file; none when it is missing.
+QStringList ReadPlayerNames(const QDir& folder);
+bool PlayerNamesFileExists(const QDir& folder);
+// Fills state.playerNames, the list of the name box, from the file.
+void LoadPlayerNames(GameState& state, const QDir& folder);
+
+// `typed` as a name can hold it: without double quotes and control characters,
+// cut to its first 30 characters.
+QString CleanPlayerName(const QString& typed);
+
+enum class NameFileStatus {
+    Added,         // the name was appended
+    AlreadyListed, // an entry equal to it (letter case counts) was there: nothing written
+    Deleted,       // every entry equal to it is gone, others remain
+    FileRemoved,   // no name was left, so the file is gone
+    NotFound,      // no entry equal to it: nothing written
+    Missing,       // there is no name file
+    Invalid,       // empty, or holds a quote, a control or a non code page 1250 character
+    WriteFailed,   // nothing changed
+};
+
+// Appends `name` as a new line unless the file lists it already; creates the file.
+NameFileStatus AddPlayerName(const QDir& folder, const QString& name);
+// Removes every entry equal to `name`, rewriting the file through "munka.txt".
+NameFileStatus DeletePlayerName(const QDir& folder, const QString& name,
+                                const RenameFile& rename = RenameOver);
+// Removes the name file.
+NameFileStatus DeleteAllPlayerNames(const QDir& folder);

@@ -1,0 +1,161 @@
+#include "results/ResultStore.h"
+#include "play/GameState.h"
+#include "play/Messages.h"
+#include "results/PlayerNames.h"
+#include "results/ResultType.h"
+#include "results/ResultsFile.h"
+
+namespace {
+
+constexpr int kEnterKey = 13;
+constexpr int kQuoteKey = 34;
+
+} // namespace
+
+ResultStore::ResultStore(GameState& state, Platform& platform, const QDir& folder)
+    : m_state(state), m_platform(platform), m_folder(folder) {}
+
+ResultRecord ResultStore::BuildResultRecord(const QString& name, const ElapsedTime& elapsed) const {
+    const QDateTime now = m_platform.clock.now();
+    const QDate day = now.date();
+    const QTime time = now.time();
+    ResultRecord r;
+    r.name = name;
+    r.typeCode = m_state.resultTypeCode;
+    r.boardSize = m_state.N();
+    r.gapCount = m_state.gapCount;
+    r.storedGameName = m_state.storedGameName.trimmed();
+    r.storedGameNo = m_state.storedGameNo;
+    r.shuffleNo = m_state.shuffleNo;
+    r.steps = m_state.stepCount;
+    r.elapsed = FormatTriple(elapsed.hours, elapsed.minutes, elapsed.seconds, QLatin1Char(':'));
+    r.date = FormatTriple(day.year(), day.month(), day.day(), QLatin1Char('.'));
+    r.timeOfDay = FormatTriple(time.hour(), time.minute(), time.second(), QLatin1Char(':'));
+    return r;
+}
+
+void ResultStore::ShowProblem(const QString& text) {
+    MessageRequest request;
+    request.text = text;
+    request.icon = MsgIcon::Critical;
+    m_platform.messageBox.show(request);
+}
+
+StoreOutcome ResultStore::ment_Click(const ElapsedTime& elapsed) {
+    neve_Validate();
+    const QString name = m_state.panel.neve.caption;
+    if (name.isEmpty()) {
+        ShowMessage(m_state, m_platform, 16, MsgIcon::Information);
+        return StoreOutcome::NameMissing;
+    }
+    DetermineResultType(m_state);
+    const ResultRecord record = BuildResultRecord(name, elapsed);
+
+    // Refused before anything is written: a stored record must read back as it was.
+    const RecordProblem problem = CheckStorable(record);
+    if (problem != RecordProblem::None) {
+        ShowProblem(RefusalText(problem, record));
+        return StoreOutcome::Refused;
+    }
+    if (AppendResult(m_folder, m_state.resultsFile, record, m_platform.random) != AppendStatus::Appended) {
+        ShowProblem(QStringLiteral("Az eredményfájl (%1) nem írható, az eredmény nincs tárolva.")
+                        .arg(m_state.resultsFile));
+        return StoreOutcome::WriteFailed;
+    }
+    m_state.storedDate = record.date;
+    m_state.storedTime = record.timeOfDay;
+    m_state.playerName = name;
+
+    // The result is safe; a name file that cannot be written only costs the list entry.
+    if (AddPlayerName(m_folder, name) == NameFileStatus::WriteFailed)
+        ShowProblem(QStringLiteral("A név nem került be a névlistába: a(z) %1 nem írható.")
+                        .arg(kPlayerNamesFile));
+
+    for (ControlState* c : {&m_state.panel.Label3, &m_state.panel.neve, &m_state.panel.ment,
+                            &m_state.panel.megse})
+        c->visible = false;
+    return StoreOutcome::Stored;
+}
+
+bool ResultStore::megse_Click() {
+    if (!Confirmed(ShowMessage(m_state, m_platform, 15, MsgIcon::Question, MsgButtons::YesNo)))
+        return false;
+    for (ControlState* c : {&m_state.panel.Label2, &m_state.panel.Label3, &m_state.panel.neve,
+                            &m_state.panel.ment})
+        c->visible = false;
+    return true;
+}
+
+std::optional<StoreOutcome> ResultStore::neve_KeyPress(int& keyAscii, const ElapsedTime& elapsed) {
+    if (keyAscii == kQuoteKey) {
+        keyAscii = 0;   // a quote would split the name's line in the name file
+        return std::nullopt;
+    }
+    if (keyAscii != kEnterKey) return std::nullopt;
+    keyAscii = 0;
+    return ment_Click(elapsed);
+}
+
+void ResultStore::neve_Validate() { m_state.panel.neve.caption = CleanPlayerName(m_state.panel.neve.caption); }
+
+void ResultStore::tarol_Click() {
+    m_state.panel.folytat.visible = false;
+    m_state.storedEarly = true;
+}
+
+bool ResultStore::ntoregy_Click() {
+    if (PlayerNamesFileExists(m_folder)) return true;
+    ShowMessage(m_state, m_platform, 17, MsgIcon::Information);
+    return false;
+}
+
+void ResultStore::ntorosz_Click() {
+    if (!PlayerNamesFileExists(m_folder)) {
+        ShowMessage(m_state, m_platform, 17, MsgIcon::Information);
+        return;
+    }
+    ShowMessage(m_state, m_platform, 18, MsgIcon::Critical);
+    if (!Confirmed(ShowMessage(m_state, m_platform, 19, MsgIcon::Question, MsgButtons::YesNo))) return;
+    if (DeleteAllPlayerNames(m_folder) == NameFileStatus::WriteFailed)
+        ShowProblem(QStringLiteral("A(z) %1 nem törölhető.").arg(kPlayerNamesFile));
+}
+
+void StartNewGameFromStore(GameState& state, const std::function<void()>& uj_Click) {
+    state.newGameFromStore = true;
+    uj_Click();
+    state.newGameFromStore = false;
+}
+
+QString RefusalText(RecordProblem problem, const ResultRecord& record) {
+    switch (problem) {
+    case RecordProblem::None:
+        return {};
+    case RecordProblem::NameLength:
+        return QStringLiteral("A név legfeljebb %1 karakter lehet.").arg(kMaxNameLength);
+    case RecordProblem::NameCharacter: {
+        const qsizetype at = FirstUnstorableCharacter(record.name);
+        return QStringLiteral("A név ezt a karaktert nem tartalmazhatja: %1\nKérem, javítsa a nevet!")
+            .arg(at >= 0 ? record.name.mid(at, 1) : QString());
+    }
+    case RecordProblem::ShuffleNo:
+        return QStringLiteral("A kevert állapot sorszáma (%1) túl nagy, az eredmény nem tárolható.")
+            .arg(record.shuffleNo);
+    case RecordProblem::Steps:
+        return QStringLiteral("A lépésszám (%1) túl nagy, legfeljebb %2 lépés tárolható.")
+            .arg(record.steps)
+            .arg(kMaxStorableCount);
+    case RecordProblem::TimeText:
+        if (record.elapsed.size() != 8)
+            return QStringLiteral("A játékidő elérte a %1 órát, az eredmény nem tárolható.")
+                .arg(kMaxElapsedHours + 1);
+        break;
+    case RecordProblem::StoredGameName:
+    case RecordProblem::StoredGameNo:
+        return QStringLiteral("A tárolt játék neve vagy sorszáma nem tárolható.");
+    case RecordProblem::TypeCode:
+    case RecordProblem::BoardSize:
+    case RecordProblem::GapCount:
+        break;
+    }
+    return QStringLiteral("Az eredmény nem tárolható.");
+}
