@@ -303,3 +303,25 @@ TEST(LanguageChooser, EscapeAndLeavingHideTheChooser) {
     EXPECT_FALSE(s.panel.lang.visible);
     EXPECT_FALSE(s.panel.Label4.visible);
 }
+
+// The shipped files through the program's own reader: every caption and message is
+// reached, and the texts that are cut apart yield what the rest of the game expects.
+TEST(ApplyLanguage, ShippedLanguagesReadCompletely) {
+    const QDir data(qEnvironmentVariable("ZK_DATA_DIR", "data"));
+    for (const char* language : {"Magyar", "English"}) {
+        SCOPED_TRACE(language);
+        GameState s;
+        s.languageName = language;
+        ASSERT_EQ(ApplyLanguage(s, data).status, LanguageStatus::Applied);
+        for (int no = 1; no <= kCaptionCount; ++no)
+            EXPECT_FALSE(CaptionControl(s.panel, no)->caption.isEmpty()) << no;
+        EXPECT_FALSE(s.messages[kLastMessage].isEmpty());
+        EXPECT_EQ(s.messages[5].count(u';'), 2);
+        for (int i = 1; i <= 3; ++i) EXPECT_FALSE(s.endTexts[i].trimmed().isEmpty()) << i;
+        for (int t = 1; t <= 8; ++t) EXPECT_EQ(s.typeNames[t], s.typeNames[t].trimmed()) << t;
+    }
+    GameState hu;
+    ApplyLanguage(hu, data);
+    const std::array<QString, 9> codes{"", "V", "VR", "A", "AR", "M", "T", "S", "SR"};
+    EXPECT_EQ(hu.typeNames, codes);
+}
