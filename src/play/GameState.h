@@ -4,6 +4,7 @@
 // passed by reference to the logic that reads or changes it.
 #include "play/Board.h"
 #include "play/BoardControls.h"
+#include "play/FlowState.h"
 #include "play/PanelControls.h"
 #include <QString>
 #include <QStringList>
@@ -113,6 +114,27 @@ struct GameState {
     QString label1TextOther = QStringLiteral("Sorsz:");     // Label1 beside stored games
     QString label1TextNumbers = QStringLiteral("Sorsz:");   // Label1 in the number type
     QString okevCaption = QStringLiteral("Kev.");           // okev as the tile exchange
+
+    // Game flow: phase, clock, targets still open, the first stage's gap count
+    GamePhase phase = GamePhase::SetUp;
+    qint64 startMs = 0;        // monotonic clock at the start, moved on by pauses
+    qint64 nowMs = 0;          // monotonic clock at the last clock update
+    int elapsedHours = 0;      // elapsed time of the last clock update
+    int elapsedMinutes = 0;
+    int elapsedSeconds = 0;
+    QString timeText;
+    int firstGapCount = 0;
+    bool ascendingOpen = true; // number sequence: the order is still a possible target
+    bool descendingOpen = true;
+
+    // Mouse input: exchanges made in set-up, the tile being dragged
+    int exchangeCount = 0;
+    DragState drag;
+
+    // Targets: diagonal tables (k = 1..36, column 0 falling / 1 rising), the target map
+    std::array<std::array<int, 2>, 37> targetPatterns{};
+    TargetMap targetMap;
+    QString targetMapText;
 
     bool numberTypeSelected() const { return panel.szamsor.checked; }
     int N() const { return board.size(); }

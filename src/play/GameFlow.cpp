@@ -1,0 +1,436 @@
+#include "play/GameFlow.h"
+#include "play/Messages.h"
+#include "play/MoveRules.h"
+#include "setup/GameTypes.h"
+#include "ui/Platform.h"
+#include <algorithm>
+
+namespace {
+
+// A number as the messages write it: non-negative values carry a leading blank.
+QString numberText(int value) {
+    return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
+}
+
+void showRowLabels(GameState& s, bool visible) {
+    for (int i = 1; i <= s.N() && i < static_cast<int>(s.controls.rowNumbers.size()); ++i)
+        s.controls.rowNumbers[i].visible = visible;
+}
+
+void setWallMarker(GameState& s, int m, bool visible) {
+    if (m >= 1 && m <= s.controls.wallCount()) s.controls.walls[m].visible = visible;
+}
+
+constexpr int kRowPointerTop = 760;
+
+// The first empty cell in row order over the whole grid; (-1, -1) when none.
+Cell firstEmptyCell(const Board& b) {
+    for (int r = 0; r <= b.borderIdx(); ++r)
+        for (int q = 0; q <= b.borderIdx(); ++q)
+            if (b.value({r, q}) == kEmpty) return {r, q};
+    return {-1, -1};
+}
+
+} // namespace
+
+int CountOpenRingCells(const GameState& s) {
+    int open = 0;
+    for (int m = 1; m <= s.controls.wallCount(); ++m)
+        if (!s.controls.walls[m].visible) ++open;
+    return open;
+}
+
+GameFlow::GameFlow(GameState& state, Platform& platform, MoveRules& rules)
+    : m_s(state), m_p(platform), m_rules(rules) {
+    m_rules.setCheckSolved([this] { CheckSolved(); });
+}
+
+// ---------------------------------------------------------------- start
+
+void GameFlow::kezd_Click() {
+    GameState& s = m_s;
+    PanelControls& c = s.panel;
+    s.exchangeCount = 0;
+    if (c.tarolt.checked && !c.mker.visible) {
+        const StoredChoice choice = chooseStoredGame ? chooseStoredGame() : StoredChoice::Cancelled;
+        if (choice == StoredChoice::Cancelled) return;
+        c.alapall.visible = true;
+        applyStoredGameHoles();
+        if (choice == StoredChoice::ShownWithoutStart) return;
+    }
+    if (c.atlos.checked) BuildDiagonalTargets(s);
+    s.ascendingOpen = s.descendingOpen = true;
+    s.rearrangePhase = 0;
+
+    if (s.pendolyMode) {
+        openPendolySlot();
+        s.controls.rowPointer.visible = true;
+        showRowLabels(s, true);
+        s.gapCount = 1;
+    } else if (!ValidateStart()) {
+        return;
+    }
+
+    s.storedEarly = false;
+    s.candidateCount = 0;
+    s.controls.numberLabels[kMaxNumberLabels].visible = false;
+    lockSetUp();
+
+    if (c.szamsor.checked) {
+        c.okev.visible = s.pendolyMode ? s.board.gridSpan() > 6 : s.gapCount < 2;
+        for (int k = 1; k <= s.board.cellCount() && k < kMaxNumberLabels; ++k)
+            s.controls.numberLabels[k].visible = true;
+    }
+    s.typedDigits.clear();
+
+    if (s.storedGameNo != 0) {
+        c.t_jatek.caption = c.Label1.caption + QLatin1Char(' ') + QString::number(s.storedGameNo);
+        if (!s.storedGameName.trimmed().isEmpty())
+            c.t_jatek.caption += QLatin1Char(' ') + s.storedGameName.trimmed();
+    }
+    c.uj.caption = s.messages.value(1);
+
+    s.gameRunning = true;
+    s.phase = s.demoState > 0 ? GamePhase::Demo : GamePhase::Playing;
+    s.moveHistory = {};   // a take-back never reaches into the previous game
+    if (prepareSound) prepareSound();
+    c.focusRequest = QStringLiteral("pp");
+
+    s.startMs = s.nowMs = m_p.clock.monotonicMs();
+    s.elapsedHours = s.elapsedMinutes = s.elapsedSeconds = 0;
+    c.elt.caption = ClockText(0, 0, 0);
+    c.elt.visible = true;
+    s.stepCount = 0;
+    c.Lszm.caption.clear();
+    c.Lszm.visible = true;
+    s.countSteps = true;
+}
+
+// A stored game's map marks its open ring cells in the hole colour.
+void GameFlow::applyStoredGameHoles() {
+    GameState& s = m_s;
+    Board& b = s.board;
+    for (int r = 0; r <= b.borderIdx(); ++r) {
+        for (int q = 0; q <= b.borderIdx(); ++q) {
+            const Cell cell{r, q};
+            if (b.value(cell) != kEmpty || !b.isRing(cell)) continue;
+            b.setValue(cell, kWall);
+            setWallMarker(s, b.ctl(cell), true);
+        }
+    }
+    for (int r = 0; r <= b.borderIdx(); ++r) {
+        for (int q = 0; q <= b.borderIdx(); ++q) {
+            const Cell cell{r, q};
+            MapShape* shape = s.targetMap.shapeAt(r, q);
+            if (!shape || shape->fillColour != s.holeColour || !b.isRing(cell)) continue;
+            shape->fillColour = s.tileColours[7];
+            if (s.pendolyMode) continue;
+            b.setValue(cell, kEmpty);
+            setWallMarker(s, b.ctl(cell), false);
+        }
+    }
+}
+
+// Pendoly: the top ring row has one open cell, above column 1.
+void GameFlow::openPendolySlot() {
+    GameState& s = m_s;
+    Board& b = s.board;
+    for (int q = 2; q <= s.N(); ++q) {
+        b.setValue({0, q}, kWall);
+        setWallMarker(s, q + 1, true);
+    }
+    b.setValue({0, 1}, kEmpty);
+    setWallMarker(s, 2, false);
+    s.slotCol = 1;
+    s.down = {99, 99};
+    s.kbRow = 0;
+    s.controls.rowPointer.top = kRowPointerTop;
+}
+
+void GameFlow::lockSetUp() {
+    PanelControls& c = m_s.panel;
+    for (ControlState* hidden : {&c.alapall, &c.skev, &c.okev, &c.vminta}) hidden->visible = false;
+    for (ControlState* off : {&c.kever, &c.kezd, &c.uj_jatek, &c.jatek_tor, &c.kevall, &c.ntor,
+                              &c.babilon, &c.demo_jatek, &c.atlos, &c.tarolt, &c.generalt,
+                              &c.szamsor, &c.Option1, &c.Option2, &c.Option3})
+        off->enabled = false;
+}
+
+// ---------------------------------------------------------------- empty cells
+
+bool GameFlow::tileInPlace(Cell cell) const {
+    const GameState& s = m_s;
+    const int value = s.board.value(cell);
+    if (s.panel.mker.visible) {
+        const MapShape* shape = s.targetMap.shapeAt(cell.row, cell.col);
+        return shape && value >= 0 && value < static_cast<int>(s.tileColours.size()) &&
+               s.tileColours[static_cast<size_t>(value)] == shape->fillColour;
+    }
+    const int n = s.N();
+    const int count = s.board.cellCount();
+    auto numberFits = [&](int m) {
+        return (s.ascendingOpen && value == m) || (s.descendingOpen && value == count + 1 - m);
+    };
+    auto colourAt = [](const std::vector<int>& colours, int i) {
+        return i >= 0 && i < static_cast<int>(colours.size()) ? colours[static_cast<size_t>(i)] : -1;
+    };
+    const int rowWise = (cell.row - 1) * n + cell.col;
+    const int colWise = (cell.col - 1) * n + cell.row;
+    if (s.rearrangePhase == 0 || s.rearrangePhase == 1) {
+        if (s.gameType == GameType::Diagonal && value == s.targetPatterns[static_cast<size_t>(rowWise)][0])
+            return true;
+        if (s.gameType == GameType::RandomColours && value == colourAt(s.rowColours, cell.row))
+            return true;
+        if (s.gameType == GameType::NumberSequence && numberFits(rowWise)) return true;
+    }
+    if (s.rearrangePhase == 0 || s.rearrangePhase == 2) {
+        if (s.gameType == GameType::Diagonal && value == s.targetPatterns[static_cast<size_t>(colWise)][1])
+            return true;
+        if (s.gameType == GameType::RandomColours && value == colourAt(s.colColours, cell.col))
+            return true;
+        if (s.gameType == GameType::NumberSequence && numberFits(colWise)) return true;
+    }
+    return false;
+}
+
+bool GameFlow::ValidateStart() {
+    GameState& s = m_s;
+    s.gapCount = CountOpenRingCells(s);
+    if (s.gapCount == 0) {
+        ShowMessage(s, m_p, 11, MsgIcon::Information);
+        return false;
+    }
+    if (s.gapCount == 1) {
+        const Cell open = firstEmptyCell(s.board);
+        const int n = s.N();
+        // The field cell next to the open ring cell.
+        const Cell beside{std::clamp(open.row, 1, n), std::clamp(open.col, 1, n)};
+        if (s.board.isRing(open) && tileInPlace(beside)) {
+            ShowMessage(s, m_p, 12, MsgIcon::Information);
+            return false;
+        }
+    }
+    if (s.rearrangePhase == 0) {
+        s.firstGapCount = s.gapCount;
+    } else if (s.firstGapCount != s.gapCount) {
+        const QString suffix = numberText(s.firstGapCount) + QLatin1Char('\n') + s.messages.value(14);
+        if (ShowMessage(s, m_p, 13, MsgIcon::Question, MsgButtons::YesNo, suffix) == MsgAnswer::No)
+            return false;
+        // The larger count is the one recorded with the result.
+        s.gapCount = std::max(s.gapCount, s.firstGapCount);
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- clock
+
+void GameFlow::updateElapsed() {
+    GameState& s = m_s;
+    s.nowMs = m_p.clock.monotonicMs();
+    qint64 elapsed = std::max<qint64>(0, (s.nowMs - s.startMs) / 1000);
+    s.elapsedSeconds = static_cast<int>(elapsed % 60);
+    elapsed /= 60;
+    s.elapsedMinutes = static_cast<int>(elapsed % 60);
+    s.elapsedHours = static_cast<int>(elapsed / 60);
+}
+
+void GameFlow::Timer1_Timer() {
+    if (!m_s.gameRunning) return;
+    updateElapsed();
+    m_s.timeText = ClockText(m_s.elapsedHours, m_s.elapsedMinutes, m_s.elapsedSeconds);
+    m_s.panel.elt.caption = m_s.timeText;
+}
+
+QString GameFlow::ClockText(int hours, int minutes, int seconds) {
+    const QString secondsText = seconds < 10 ? QStringLiteral(" 0") + QString::number(seconds)
+                                             : numberText(seconds);
+    QString text = QString::number(minutes) + secondsText;
+    if (hours > 0) text = QString::number(hours) + numberText(minutes) + secondsText;
+    return text.replace(QLatin1Char(' '), QLatin1Char(':'));
+}
+
+QString GameFlow::EndTimeText(const GameState& s, int hours, int minutes, int seconds) {
+    const QString sep = QStringLiteral(", ");
+    QString text = s.messages.value(4) + QLatin1Char(' ');
+    if (hours > 0) text += QString::number(hours) + QLatin1Char(' ') + s.endTexts[1] + sep;
+    text += QString::number(minutes) + QLatin1Char(' ') + s.endTexts[2] + sep;
+    text += QString::number(seconds) + QLatin1Char(' ') + s.endTexts[3];
+    return text;
+}
+
+void GameFlow::TakePauseOutOfClock() {
+    const qint64 now = m_p.clock.monotonicMs();
+    m_s.startMs += now - m_s.nowMs;
+    m_s.nowMs = now;
+}
+
+// ---------------------------------------------------------------- targets
+
+// Number sequence: every cell must hold its ascending or its descending number, and
+// one order must hold throughout. The order reached first is the one that stays
+// open for the second stage of a rearrangement game.
+bool GameFlow::matchNumbers(bool columnWise) {
+    GameState& s = m_s;
+    const int n = s.N();
+    const int count = s.board.cellCount();
+    bool ascending = s.ascendingOpen;
+    bool descending = s.descendingOpen;
+    for (int i = 1; i <= n && (ascending || descending); ++i) {
+        for (int j = 1; j <= n; ++j) {
+            const int m = columnWise ? (j - 1) * n + i : (i - 1) * n + j;
+            const int value = s.board.value({i, j});
+            if (value != m) ascending = false;
+            if (value != count + 1 - m) descending = false;
+        }
+    }
+    if (!ascending && !descending) return false;
+    s.ascendingOpen = ascending;
+    s.descendingOpen = descending;
+    return true;
+}
+
+bool GameFlow::MatchTargetA() {
+    const GameState& s = m_s;
+    const int n = s.N();
+    if (s.gameType == GameType::NumberSequence) return matchNumbers(false);
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) {
+            const int value = s.board.value({i, j});
+            if (s.gameType == GameType::Diagonal) {
+                if (value != s.targetPatterns[static_cast<size_t>((i - 1) * n + j)][0]) return false;
+            } else if (s.gameType == GameType::RandomColours) {
+                if (value != s.rowColours.at(static_cast<size_t>(i))) return false;
+            } else {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool GameFlow::MatchTargetB() {
+    const GameState& s = m_s;
+    const int n = s.N();
+    if (s.gameType == GameType::NumberSequence) return matchNumbers(true);
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) {
+            const int value = s.board.value({i, j});
+            if (s.gameType == GameType::Diagonal) {
+                if (value != s.targetPatterns[static_cast<size_t>((j - 1) * n + i)][1]) return false;
+            } else if (s.gameType == GameType::RandomColours) {
+                if (value != s.colColours.at(static_cast<size_t>(j))) return false;
+            } else {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool GameFlow::matchTargetMap() const {
+    const GameState& s = m_s;
+    for (int i = 1; i <= s.N(); ++i) {
+        for (int j = 1; j <= s.N(); ++j) {
+            const int value = s.board.value({i, j});
+            const MapShape* shape = s.targetMap.shapeAt(i, j);
+            if (!shape || value < 0 || value >= static_cast<int>(s.tileColours.size())) return false;
+            if (s.tileColours[static_cast<size_t>(value)] != shape->fillColour) return false;
+        }
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- end of a move
+
+void GameFlow::CheckSolved() {
+    GameState& s = m_s;
+    if (s.demoState != 0) return;
+    bool solved = true;
+    if (s.panel.tarol.visible) {
+        // The player stores a paused rearrangement game as it stands.
+        s.panel.tarol.visible = false;
+    } else if (!s.panel.mker.visible) {
+        if (!s.panel.atrend.checked) {
+            solved = MatchTargetA() || MatchTargetB();
+        } else if (s.rearrangePhase == 0) {
+            solved = false;
+            if (MatchTargetA()) {
+                s.rearrangePhase = 2;
+                FirstTargetReached();
+            } else if (MatchTargetB()) {
+                s.rearrangePhase = 1;
+                FirstTargetReached();
+            }
+        } else {
+            solved = s.rearrangePhase == 1 ? MatchTargetA() : MatchTargetB();
+        }
+    } else {
+        solved = matchTargetMap();
+    }
+    if (solved) endGame();
+}
+
+void GameFlow::FirstTargetReached() {
+    GameState& s = m_s;
+    s.panel.folytat.visible = true;
+    s.panel.tarol.visible = true;
+    s.gameRunning = false;
+    s.phase = GamePhase::Paused;
+    s.nowMs = m_p.clock.monotonicMs();   // the pause starts now
+    s.moveHistory = {};                  // the stage is over: nothing to take back
+    Board& b = s.board;
+    int m = 0;
+    for (int r = 0; r <= b.borderIdx(); ++r) {
+        for (int q = 0; q <= b.borderIdx(); ++q) {
+            const Cell cell{r, q};
+            if (!b.isRing(cell)) continue;
+            ++m;
+            if (isTileValue(b.value(cell))) continue;
+            b.set(cell, kWall, m);
+            setWallMarker(s, m, true);
+        }
+    }
+}
+
+void GameFlow::folytat_Click() {
+    GameState& s = m_s;
+    if (!s.pendolyMode) {
+        if (!ValidateStart()) return;
+    } else {
+        openPendolySlot();
+    }
+    s.gameRunning = true;
+    s.phase = s.demoState > 0 ? GamePhase::Demo : GamePhase::Playing;
+    s.panel.focusRequest = QStringLiteral("pp");
+    s.panel.folytat.visible = false;
+    s.panel.tarol.visible = false;
+    TakePauseOutOfClock();
+}
+
+void GameFlow::endGame() {
+    GameState& s = m_s;
+    PanelControls& c = s.panel;
+    s.gameRunning = false;
+    s.phase = GamePhase::Finished;
+    if (prepareSound) prepareSound();
+    CloseRing(s);
+    s.moveHistory = {};   // the result stands as reached
+
+    updateElapsed();
+    s.timeText = EndTimeText(s, s.elapsedHours, s.elapsedMinutes, s.elapsedSeconds);
+    ShowMessage(s, m_p, 6, MsgIcon::Information, MsgButtons::Ok,
+                QLatin1Char(' ') + numberText(s.stepCount) + QStringLiteral("\n\n") + s.timeText);
+
+    if (loadPlayerNames) loadPlayerNames();
+    c.uj.enabled = false;
+    c.kilep.enabled = false;
+    c.Label3.visible = true;
+    c.neve.visible = true;
+    c.ment.visible = true;
+    c.megse.top = 0;
+    c.megse.visible = true;
+    c.focusRequest = QStringLiteral("neve");
+    for (ControlState* hidden : {&c.elt, &c.Lszm, &c.kvall}) hidden->visible = false;
+    s.controls.rowPointer.visible = false;
+    showRowLabels(s, false);
+}

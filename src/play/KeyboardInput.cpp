@@ -1,0 +1,148 @@
+#include "play/KeyboardInput.h"
+#include "play/MoveRules.h"
+#include "play/TileGeometry.h"
+
+namespace {
+
+constexpr int kRowPointerTop = 760;
+
+bool isDigit(int keyCode) { return keyCode >= KeyCode::Digit0 && keyCode <= KeyCode::Digit9; }
+
+} // namespace
+
+void KeyboardInput::Form_KeyDown(int keyCode, int shift) {
+    GameState& s = m_s;
+    if (keyCode == KeyCode::Space && s.demoState > 0) {
+        s.demoState = s.demoState == 1 ? 2 : 1;
+        return;
+    }
+    if (keyCode == KeyCode::Escape && s.demoState > 0) {
+        s.demoState = 0;
+        return;
+    }
+    if (keyCode == KeyCode::F1) {
+        if (openHelp) openHelp();
+        return;
+    }
+    if (keyCode == KeyCode::Delete) {
+        m_rules.TakeBack();
+        return;
+    }
+    if (keyCode == KeyCode::Break) {
+        if (quitNow) quitNow();
+        return;
+    }
+    if (!s.gameRunning) return;
+    s.selected = {};
+
+    if (s.candidateCount > 1) {
+        if (s.numberTypeSelected()) {
+            resolveNumberChoice(keyCode);
+            return;
+        }
+        if (resolveColourChoice(keyCode)) return;
+    }
+    if (s.pendolyMode) {
+        if (pendolyKey(keyCode, shift)) return;
+    } else if (keyCode < KeyCode::Left || keyCode > KeyCode::Down) {
+        return;
+    }
+    arrowKey(keyCode);
+}
+
+void KeyboardInput::performCandidate(int k) {
+    m_s.candidateCount = k;
+    m_rules.MoveCandidate(k);
+    m_s.candidateCount = 0;
+}
+
+// Number type: the player types the number of the tile to move. Any key but a digit
+// or Enter cancels the choice.
+void KeyboardInput::resolveNumberChoice(int keyCode) {
+    GameState& s = m_s;
+    if (isDigit(keyCode)) {
+        s.typedDigits += QChar(u'0' + (keyCode - KeyCode::Digit0));
+        if (s.typedDigits.size() < 2) return;
+    }
+    int chosen = 0;
+    if (keyCode == KeyCode::Enter || isDigit(keyCode)) {
+        const int wanted = s.typedDigits.toInt();
+        for (int k = 1; k <= s.candidateCount && chosen == 0; ++k)
+            if (s.board.value(s.candidates[k].tile) == wanted) chosen = k;
+    }
+    for (int k = 1; k <= s.candidateCount; ++k) {
+        const int ctl = s.board.ctl(s.candidates[k].tile);
+        if (ctl >= 1 && ctl < kMaxNumberLabels) s.controls.numberLabels[ctl].colour = kSysButtonText;
+    }
+    if (chosen > 0) performCandidate(chosen);
+    s.candidateCount = 0;
+    s.typedDigits.clear();
+}
+
+// Colour types: digit m picks candidate m; any other key clears the choice and is
+// then taken as a fresh key. Returns true when the key was used up.
+bool KeyboardInput::resolveColourChoice(int keyCode) {
+    GameState& s = m_s;
+    for (int m = 1; m <= s.candidateCount; ++m) s.controls.numberLabels[m].visible = false;
+    const int digit = keyCode - KeyCode::Digit0;
+    if (digit >= 1 && digit <= s.candidateCount) {
+        performCandidate(digit);
+        return true;
+    }
+    s.candidateCount = 0;
+    return false;
+}
+
+void KeyboardInput::pickRow(int row) {
+    m_s.kbRow = row;
+    m_s.controls.rowPointer.top = kRowPointerTop + m_s.cellSize * row;
+}
+
+bool KeyboardInput::pendolyKey(int keyCode, int shift) {
+    GameState& s = m_s;
+    const int n = s.N();
+    const bool shifted = (shift & kShiftMask) != 0;
+    if (keyCode >= KeyCode::Digit0 && keyCode <= KeyCode::Digit0 + n) {
+        pickRow(keyCode - KeyCode::Digit0);
+    } else if (keyCode == KeyCode::Space || (keyCode == KeyCode::Down && shifted)) {
+        pickRow(s.kbRow >= n ? 0 : s.kbRow + 1);
+    } else if (keyCode == KeyCode::Up && shifted) {
+        pickRow(s.kbRow <= 0 ? n : s.kbRow - 1);
+    } else if (keyCode == KeyCode::Right) {
+        m_rules.BorderMove({s.kbRow, n + 1});
+    } else if (keyCode == KeyCode::Left) {
+        m_rules.BorderMove({s.kbRow, 0});
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void KeyboardInput::arrowKey(int keyCode) {
+    GameState& s = m_s;
+    const Board& b = s.board;
+    s.candidateCount = 0;
+    for (int r = 0; r <= b.borderIdx(); ++r)
+        for (int q = 0; q <= b.borderIdx(); ++q)
+            if (b.value({r, q}) == kEmpty) m_rules.ListCandidates({r, q}, keyCode);
+    if (s.candidateCount == 1)
+        performCandidate(1);
+    else if (s.candidateCount > 1)
+        showChoice();
+}
+
+void KeyboardInput::showChoice() {
+    GameState& s = m_s;
+    for (int m = 1; m <= s.candidateCount; ++m) {
+        const int ctl = s.board.ctl(s.candidates[m].tile);
+        if (s.numberTypeSelected()) {
+            if (ctl >= 1 && ctl < kMaxNumberLabels) s.controls.numberLabels[ctl].colour = kSysHighlight;
+            continue;
+        }
+        LabelControl& label = s.controls.numberLabels[m];
+        label.caption = QString::number(m);
+        label.left = GetTileLeft(s, ctl) + sizeOffsets(s.N() - 3, 0);
+        label.top = GetTileTop(s, ctl) + sizeOffsets(s.N() - 3, 1);
+        label.visible = true;
+    }
+}

@@ -1,0 +1,265 @@
+#include "play/MouseInput.h"
+#include "play/Messages.h"
+#include "play/MoveRules.h"
+#include "play/TileGeometry.h"
+#include "ui/Platform.h"
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kFrameLimit = 5000;
+constexpr int kMarkerInset = 70;       // destination marker jg inside its cell
+constexpr int kRowPointerTop = 760;
+constexpr int kSelectionLabel = kMaxNumberLabels;   // mg(37), the "C" of a selected tile
+
+int twips(double v) { return static_cast<int>(std::lround(v)); }
+
+bool isCorner(const Board& b, Cell c) {
+    const int far = b.borderIdx();
+    return (c.row == 0 || c.row == far) && (c.col == 0 || c.col == far);
+}
+
+} // namespace
+
+Cell MouseInput::cellAt(double x, double y) const {
+    const int size = m_s.cellSize > 0 ? m_s.cellSize : 1;
+    const Cell cell{static_cast<int>(std::floor((y - 25) / size)),
+                    static_cast<int>(std::floor((x - 25) / size))};
+    return m_s.board.contains(cell) ? cell : Cell{-1, -1};
+}
+
+void MouseInput::keret_MouseDown(int, int, double x, double y) {
+    const Cell cell = cellAt(x, y);
+    if (cell.row < 0 || cell.col < 0) return;
+    if (m_s.gameRunning)
+        gameClick(cell, x, y);
+    else
+        setUpClick(cell);
+}
+
+// ---------------------------------------------------------------- set-up
+
+void MouseInput::setNumberLabelShown(int k, bool visible) {
+    if (m_s.numberTypeSelected() && k >= 1 && k < kSelectionLabel)
+        m_s.controls.numberLabels[k].visible = visible;
+}
+
+void MouseInput::showSelectionMarker(bool visible) {
+    LabelControl& marker = m_s.controls.numberLabels[kSelectionLabel];
+    marker.visible = visible;
+    if (!visible) return;
+    marker.caption = QStringLiteral("C");
+    // Placed as a one-digit number's label on the selected tile.
+    marker.left = GetTileLeft(m_s, m_s.selCtl, 1) + sizeOffsets(m_s.N() - 3, 0);
+    marker.top = GetTileTop(m_s, m_s.selCtl) + sizeOffsets(m_s.N() - 3, 1);
+}
+
+void MouseInput::setUpClick(Cell cell) {
+    GameState& s = m_s;
+    if (s.panel.neve.visible) return;   // a finished game waits for its result
+    Board& b = s.board;
+    const int value = b.value(cell);
+    const bool ringEditable = s.panel.k_tar.visible || !s.pendolyMode;
+    const int marker = b.ctl(cell);
+    auto showWall = [&](bool visible) {
+        if (marker >= 1 && marker <= s.controls.wallCount()) s.controls.walls[marker].visible = visible;
+    };
+    if (value == kEmpty) {
+        if (!ringEditable || !b.isRing(cell)) return;
+        b.setValue(cell, kWall);
+        showWall(true);
+    } else if (value == kWall) {
+        if (!ringEditable || isCorner(b, cell)) return;
+        b.setValue(cell, kEmpty);
+        showWall(false);
+    } else if (!s.panel.folytat.visible) {
+        setUpTileClick(cell);
+    }
+}
+
+void MouseInput::setUpTileClick(Cell cell) {
+    GameState& s = m_s;
+    if (s.exchangeCount >= 2) {
+        ShowMessage(s, m_p, 3, MsgIcon::Information);
+        return;
+    }
+    if (s.selected.row == 0) {
+        s.selected = cell;
+        s.selCtl = s.board.ctl(cell);
+        setNumberLabelShown(s.selCtl, false);
+        showSelectionMarker(true);
+        return;
+    }
+    showSelectionMarker(false);
+    setNumberLabelShown(s.selCtl, true);
+    if (s.selected == cell) {
+        s.selected = {};
+        return;
+    }
+    if (!s.panel.k_tar.visible) ++s.exchangeCount;
+    if (s.numberTypeSelected()) m_rules.ExchangeLabels(s.selected, cell);
+    m_rules.ExchangeTiles(s.selected, cell);
+    s.selected = {};
+    if (s.exchangeCount > 1 || !s.numberTypeSelected()) {
+        // The board no longer is the stored shuffled state it was loaded from.
+        s.shuffleNo = 0;
+        s.panel.kvall.visible = false;
+    }
+}
+
+// ---------------------------------------------------------------- during a game
+
+void MouseInput::gameClick(Cell cell, double x, double y) {
+    GameState& s = m_s;
+    s.down = cell;
+    const int value = s.board.value(cell);
+    if (value == kEmpty) return;
+    if (value == kWall) {
+        s.kbRow = cell.row;
+        s.controls.rowPointer.top = kRowPointerTop + s.cellSize * cell.row;
+        if (s.pendolyMode) m_rules.BorderMove(cell);
+        return;
+    }
+    gameTileClick(cell, x, y);
+}
+
+void MouseInput::clearCandidateDisplay() {
+    GameState& s = m_s;
+    for (int m = 1; m <= s.candidateCount && m <= kMaxCandidates; ++m) {
+        if (s.numberTypeSelected()) {
+            const int k = s.board.ctl(s.candidates[m].tile);
+            if (k >= 1 && k < kSelectionLabel) s.controls.numberLabels[k].colour = kSysButtonText;
+        } else {
+            s.controls.numberLabels[m].visible = false;
+        }
+    }
+    s.candidateCount = 0;
+    s.typedDigits.clear();
+}
+
+void MouseInput::gameTileClick(Cell cell, double x, double y) {
+    GameState& s = m_s;
+    const Board& b = s.board;
+    const int far = b.borderIdx();
+    s.selected = {};
+    if (s.candidateCount > 1) clearCandidateDisplay();
+
+    const int k = b.ctl(cell);
+    DragState& d = s.drag;
+    d.startTop = d.minTop = d.maxTop = GetTileTop(s, k);
+    d.startLeft = d.minLeft = d.maxLeft = GetTileLeft(s, k);
+
+    struct Neighbour {
+        Cell cell;
+        bool inRange;
+        int DragState::*limit;
+        int step;
+    };
+    const int r = cell.row;
+    const int q = cell.col;
+    const Neighbour neighbours[] = {
+        {{r - 1, q}, r > 0 && q > 0 && q < far, &DragState::minTop, -s.cellSize},
+        {{r + 1, q}, r < far && q > 0 && q < far, &DragState::maxTop, s.cellSize},
+        {{r, q - 1}, q > 0 && r > 0 && r < far, &DragState::minLeft, -s.cellSize},
+        {{r, q + 1}, q < far && r > 0 && r < far, &DragState::maxLeft, s.cellSize},
+    };
+    int m = 0;
+    Cell destination;
+    for (const Neighbour& n : neighbours) {
+        if (!n.inRange || b.value(n.cell) != kEmpty) continue;
+        ++m;
+        destination = n.cell;
+        d.*n.limit += n.step;
+        ShapeControl& marker = s.controls.moveMarkers[static_cast<size_t>(m)];
+        marker.left = s.cellSize * n.cell.col + kMarkerInset;
+        marker.top = s.cellSize * n.cell.row + kMarkerInset;
+    }
+    if (m == 1) {
+        m_rules.MoveTile(cell, destination);
+    } else if (m > 1) {
+        s.dragging = true;
+        s.selected = cell;
+        s.dragStartX = x;
+        s.dragStartY = y;
+        for (int i = 1; i <= m; ++i) s.controls.moveMarkers[static_cast<size_t>(i)].visible = true;
+        d.markerIdx = m;
+    }
+}
+
+void MouseInput::keret_MouseMove(int, int, double x, double y) {
+    GameState& s = m_s;
+    if (!s.dragging || x < 0 || x > kFrameLimit || y < 0 || y > kFrameLimit) return;
+    const int k = s.board.ctl(s.selected);
+    const DragState& d = s.drag;
+    int dY = twips(y - s.dragStartY);
+    int dX = twips(x - s.dragStartX);
+    const int dragTop = GetTileTop(s, k) + dY;
+    const int dragLeft = GetTileLeft(s, k) + dX;
+    // A tile slides along its row or column; once it strays more than cellInset off
+    // one line, the other direction locks.
+    if (dragTop < d.minTop || dragTop > d.maxTop || std::abs(dragLeft - d.startLeft) > s.cellInset)
+        dY = 0;
+    if (dragLeft < d.minLeft || dragLeft > d.maxLeft || std::abs(dragTop - d.startTop) > s.cellInset)
+        dX = 0;
+    if (dX != 0) {
+        SetTileLeft(s, k, GetTileLeft(s, k) + dX);
+        s.dragStartX = x;
+    }
+    if (dY != 0) {
+        SetTileTop(s, k, GetTileTop(s, k) + dY);
+        s.dragStartY = y;
+    }
+    if (s.numberTypeSelected() && k >= 1 && k < kSelectionLabel) {
+        const int value = s.board.value(s.selected);
+        LabelControl& label = s.controls.numberLabels[k];
+        label.left = GetTileLeft(s, k, value) + sizeOffsets(s.N() - 3, 0);
+        label.top = GetTileTop(s, k) + sizeOffsets(s.N() - 3, 1);
+    }
+}
+
+void MouseInput::keret_MouseUp(int, int, double, double) {
+    GameState& s = m_s;
+    if (s.drag.markerIdx > 0) {
+        for (int i = 1; i <= 4; ++i) s.controls.moveMarkers[static_cast<size_t>(i)].visible = false;
+        s.drag.markerIdx = 0;
+    }
+    if (!s.dragging) return;
+    s.dragging = false;
+    const Cell from = s.selected;
+    const int k = s.board.ctl(from);
+    auto nearest = [&](int pos) {
+        const int size = s.cellSize;
+        return pos / size + (2 * (pos % size) > size ? 1 : 0);
+    };
+    const Cell to{nearest(GetTileTop(s, k)), nearest(GetTileLeft(s, k))};
+    const bool adjacent = std::abs(to.row - from.row) + std::abs(to.col - from.col) == 1;
+    if (to == from || !adjacent || s.board.value(to) != kEmpty) {
+        PlaceTileControls(s, k, s.board.value(from), from);   // back to its own cell
+        return;
+    }
+    m_rules.MoveTile(from, to);
+}
+
+void MouseInput::keret_DblClick() {
+    if (m_s.pendolyMode && m_s.gameRunning) m_rules.BorderMove(m_s.down);
+}
+
+void MouseInput::mg_MouseDown(int index, int button, int shift, double x, double y) {
+    GameState& s = m_s;
+    if (s.numberTypeSelected()) {
+        keret_MouseDown(button, shift, x, y);
+        return;
+    }
+    if (!s.gameRunning) {
+        s.selected = {};
+        showSelectionMarker(false);
+        return;
+    }
+    if (index < 1 || index > s.candidateCount) return;
+    for (int m = 1; m <= s.candidateCount && m <= kMaxCandidates; ++m)
+        s.controls.numberLabels[m].visible = false;
+    s.candidateCount = index;
+    m_rules.MoveCandidate(index);
+    s.candidateCount = 0;
+}

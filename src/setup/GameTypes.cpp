@@ -1,0 +1,332 @@
+#include "setup/GameTypes.h"
+#include "play/GameFlow.h"
+#include "play/GameState.h"
+#include "play/MoveRules.h"
+#include "presentation/BoardLayout.h"
+#include "setup/Arrangement.h"
+#include "ui/Platform.h"
+#include <algorithm>
+#include <initializer_list>
+
+namespace {
+
+using Control = ControlState PanelControls::*;
+
+void selectOption(GameState& s, Control chosen, std::initializer_list<Control> group) {
+    for (Control c : group) (s.panel.*c).checked = c == chosen;
+}
+
+void selectType(GameState& s, Control chosen) {
+    selectOption(s, chosen,
+                 {&PanelControls::szamsor, &PanelControls::atlos, &PanelControls::generalt,
+                  &PanelControls::tarolt});
+}
+
+void showMarkers(GameState& s, bool rows, bool cols) {
+    for (size_t i = 1; i < s.controls.rowMarkers.size(); ++i) s.controls.rowMarkers[i].visible = rows;
+    for (size_t i = 1; i < s.controls.colMarkers.size(); ++i) s.controls.colMarkers[i].visible = cols;
+}
+
+void freshArrangement(GameState& s, Platform& p) {
+    NewArrangement(s, p.random);
+    s.exchangeCount = 0;
+}
+
+// A colour type chosen after the number type needs the tile bodies back (colour 0
+// hides them) and colour values instead of numbers.
+void leaveNumberType(GameState& s, Platform& p) {
+    if (s.gameType != GameType::NumberSequence) return;
+    MoveRules(s, p).ShowAllTiles();
+    freshArrangement(s, p);
+}
+
+void setMenusForNumbers(GameState& s, bool numberType) {
+    s.panel.kevment.enabled = s.panel.generalt.checked;
+    s.panel.uj_jatek.enabled = !numberType;
+    s.panel.jatek_tor.enabled = !numberType;
+}
+
+void clearStoredGame(GameState& s) {
+    s.storedGameName.clear();
+    s.storedGameNo = 0;
+}
+
+void hideTargetMap(GameState& s) {
+    for (MapShape& shape : s.targetMap.shapes) shape.visible = false;
+    s.panel.mker.visible = false;
+    s.panel.mvon.visible = false;
+}
+
+void setMenusEnabled(GameState& s) {
+    for (Control c : {&PanelControls::uj_jatek, &PanelControls::jatek_tor, &PanelControls::kevall,
+                      &PanelControls::ntor, &PanelControls::babilon, &PanelControls::demo_jatek})
+        (s.panel.*c).enabled = true;
+}
+
+void selectSize(GameState& s, Platform& p, Control chosen, int gridSpan) {
+    selectOption(s, chosen, {&PanelControls::Option1, &PanelControls::Option2, &PanelControls::Option3});
+    ClearBoard(s, p.random, gridSpan);
+    s.exchangeCount = 0;
+}
+
+} // namespace
+
+void szamsor_Click(GameState& s, Platform& p) {
+    selectType(s, &PanelControls::szamsor);
+    PanelControls& c = s.panel;
+    c.vminta.visible = false;
+    c.Label1.visible = true;
+    c.Label1.caption = s.label1TextNumbers;
+    c.sorsz.visible = true;
+    c.sorsz.caption = QString::number(s.numberTileColour);
+    c.skev.visible = false;
+    c.okev.visible = false;
+    c.okev.left = 4688;
+    c.okev.width = 1200;
+    c.okev.caption = s.okevCaption;
+    c.atrend.visible = true;
+    setMenusForNumbers(s, true);
+    showMarkers(s, false, false);
+    if (s.gameType != GameType::NumberSequence) freshArrangement(s, p);
+    s.gameType = GameType::NumberSequence;
+}
+
+void atlos_Click(GameState& s, Platform& p) {
+    selectType(s, &PanelControls::atlos);
+    PanelControls& c = s.panel;
+    c.vminta.visible = false;
+    c.Label1.visible = false;
+    c.sorsz.visible = false;
+    c.skev.visible = true;
+    c.okev.visible = false;
+    c.atrend.visible = true;
+    setMenusForNumbers(s, false);
+    showMarkers(s, true, false);
+    clearStoredGame(s);
+    leaveNumberType(s, p);
+    s.gameType = GameType::Diagonal;
+}
+
+void generalt_Click(GameState& s, Platform& p) {
+    selectType(s, &PanelControls::generalt);
+    PanelControls& c = s.panel;
+    c.vminta.visible = true;
+    c.Label1.visible = false;
+    c.sorsz.visible = false;
+    c.skev.visible = true;
+    c.okev.visible = true;
+    c.okev.left = 5420;
+    c.okev.width = 498;
+    c.okev.caption = c.skev.caption;
+    c.atrend.visible = true;
+    setMenusForNumbers(s, false);
+    showMarkers(s, true, true);
+    clearStoredGame(s);
+    leaveNumberType(s, p);
+    s.gameType = GameType::RandomColours;
+}
+
+void tarolt_Click(GameState& s, Platform& p) {
+    selectType(s, &PanelControls::tarolt);
+    PanelControls& c = s.panel;
+    c.vminta.visible = false;
+    c.Label1.visible = true;
+    c.Label1.caption = s.label1TextOther;
+    c.sorsz.visible = true;
+    c.sorsz.caption.clear();
+    c.skev.visible = false;
+    c.okev.visible = false;
+    c.atrend.visible = false;
+    setMenusForNumbers(s, false);
+    showMarkers(s, false, false);
+    leaveNumberType(s, p);
+    s.gameType = GameType::Stored;
+}
+
+void Option1_Click(GameState& s, Platform& p) { selectSize(s, p, &PanelControls::Option1, 6); }
+void Option2_Click(GameState& s, Platform& p) { selectSize(s, p, &PanelControls::Option2, 7); }
+void Option3_Click(GameState& s, Platform& p) { selectSize(s, p, &PanelControls::Option3, 8); }
+
+void BuildDiagonalTargets(GameState& s) {
+    // Digit d of each string stands for row colour d: falling diagonals read row by
+    // row, rising diagonals (symmetric, so row or column order read the same).
+    static const char* const kFalling[] = {"1432214332144321", "1543221543321544321554321",
+                                           "165432216543321654432165543216654321"};
+    static const char* const kRising[] = {"1234234134124123", "1234523451345124512351234",
+                                          "123456234561345612456123561234612345"};
+    const int n = s.N();
+    if (n < 4 || n > 6) return;
+    const QByteArray falling(kFalling[n - 4]);
+    const QByteArray rising(kRising[n - 4]);
+    auto colourOf = [&](char digit) {
+        const size_t d = static_cast<size_t>(digit - '0');
+        return d < s.rowColours.size() ? s.rowColours[d] : 0;
+    };
+    for (int k = 1; k <= n * n; ++k) {
+        s.targetPatterns[k][0] = colourOf(falling[k - 1]);
+        s.targetPatterns[k][1] = colourOf(rising[k - 1]);
+    }
+}
+
+void vminta_Click(GameState& s, Platform& p) {
+    const int n = s.N();
+    const int span = n + 2;
+
+    // Each inner cell gets a random four-digit tie-breaker followed by a row number;
+    // sorting the keys scatters the N copies of every row number over the map.
+    std::vector<QString> keys;
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            keys.push_back(QStringLiteral("%1%2").arg(p.random.below(10000), 4, 10, QLatin1Char('0')).arg(i));
+    std::sort(keys.begin(), keys.end());
+
+    PanelControls& c = s.panel;
+    c.skev.visible = false;
+    c.okev.visible = false;
+    showMarkers(s, false, false);
+    c.tipus.visible = false;
+    c.dimenzio.visible = false;
+    c.vminta.visible = false;
+    c.uj.caption = s.messages.value(0);
+    c.mvon.visible = true;
+    c.mker.visible = true;
+    c.alapall.visible = true;
+
+    TargetMap& map = s.targetMap;
+    const int side = TargetMap::kFrameWidth / span;
+    map.span = span;
+    map.shapes.assign(static_cast<size_t>(span * span), MapShape{});
+    s.targetMapText.clear();
+    size_t next = 0;
+    for (int i = 0; i < span; ++i) {
+        for (int j = 0; j < span; ++j) {
+            MapShape& shape = *map.shapeAt(i, j);
+            shape.visible = true;
+            if (i == 0 || j == 0 || i == span - 1 || j == span - 1) {
+                shape.top = side * i;
+                shape.left = side * j;
+                shape.width = shape.height = side + 20;
+                shape.fillColour = s.tileColours[7];
+                s.targetMapText += QLatin1Char('7');
+                continue;
+            }
+            const QChar digit = keys[next++].back();
+            shape.top = side * i + 20;
+            shape.left = side * j + 20;
+            shape.width = shape.height = side - 40;
+            shape.fillColour = s.tileColours[static_cast<size_t>(digit.digitValue())];
+            s.targetMapText += digit;
+        }
+    }
+}
+
+void CloseRing(GameState& s) {
+    Board& b = s.board;
+    const int far = b.borderIdx();
+    for (int r = 0; r <= far; ++r) {
+        for (int q = 0; q <= far; ++q) {
+            const Cell cell{r, q};
+            if (b.isRing(cell) && b.value(cell) == kEmpty) b.setValue(cell, kWall);
+        }
+    }
+    for (int m = 1; m <= s.controls.wallCount(); ++m) s.controls.walls[m].visible = true;
+}
+
+void alapall_Click(GameState& s) {
+    hideTargetMap(s);
+    CloseRing(s);
+    PanelControls& c = s.panel;
+    c.tipus.visible = true;
+    c.dimenzio.visible = true;
+    setMenusEnabled(s);
+    if (c.generalt.checked) {
+        c.vminta.visible = true;
+        showMarkers(s, true, true);
+        c.skev.visible = true;
+        c.okev.visible = true;
+    } else if (!c.sorsz.caption.isEmpty()) {
+        c.focusRequest = QStringLiteral("sorsz");
+    }
+    c.sorsz.caption.clear();
+    c.alapall.visible = false;
+}
+
+void babilon_Click(GameState& s) {
+    s.pendolyMode = !s.pendolyMode;
+    s.panel.babilon.checked = s.pendolyMode;
+    ApplyModeLayout(s);
+    s.resultsFile = s.pendolyMode ? QStringLiteral("eredm_vr.dat") : QStringLiteral("eredm.dat");
+}
+
+void atrend_Click(GameState& s, bool checked) {
+    s.panel.atrend.checked = checked;
+    if (s.gameRunning) s.panel.focusRequest = QStringLiteral("pp");
+}
+
+bool sorsz_Validate(GameState& s, const QString& text) {
+    if (!s.panel.szamsor.checked) return true;
+    const int colour = leadingNumber(text);
+    if (colour < 0 || colour > 6) return false;
+    s.numberTileColour = colour;
+    for (int k = 1; k <= s.controls.tileCount(); ++k) {
+        s.controls.tiles[k].visible = colour > 0;
+        s.controls.tiles[k].colourIndex = colour;
+    }
+    return true;
+}
+
+void sorsz_LostFocus(GameState& s, GameFlow& flow) {
+    if (s.gameRunning) {
+        s.panel.focusRequest = QStringLiteral("pp");
+        return;
+    }
+    if (!s.panel.szamsor.checked && !s.panel.sorsz.caption.isEmpty()) flow.kezd_Click();
+}
+
+void RestoreSetupControls(GameState& s) {
+    PanelControls& c = s.panel;
+    c.t_jatek.caption.clear();
+    for (Control hidden : {&PanelControls::k_tar, &PanelControls::megse, &PanelControls::folytat,
+                           &PanelControls::tarol, &PanelControls::elt, &PanelControls::Lszm,
+                           &PanelControls::kvall})
+        (c.*hidden).visible = false;
+    hideTargetMap(s);
+    c.tipus.visible = true;
+    c.dimenzio.visible = true;
+    for (Control on : {&PanelControls::kezd, &PanelControls::kever, &PanelControls::kilep,
+                       &PanelControls::uj, &PanelControls::generalt, &PanelControls::atlos,
+                       &PanelControls::tarolt, &PanelControls::szamsor, &PanelControls::Option1,
+                       &PanelControls::Option2, &PanelControls::Option3})
+        (c.*on).enabled = true;
+    c.uj.caption = s.messages.value(0);
+    setMenusEnabled(s);
+    const bool boxShown = c.tarolt.checked || c.szamsor.checked;
+    c.Label1.visible = boxShown;
+    c.sorsz.visible = boxShown;
+    c.sorsz.caption.clear();
+    c.vminta.visible = c.generalt.checked;
+    s.controls.rowPointer.visible = false;
+    for (int i = 1; i <= s.N() && i < static_cast<int>(s.controls.rowNumbers.size()); ++i)
+        s.controls.rowNumbers[i].visible = false;
+    CloseRing(s);
+
+    if (c.atlos.checked) {
+        c.skev.visible = true;
+        c.okev.visible = false;
+        c.atrend.visible = true;
+        showMarkers(s, true, false);
+    } else if (c.generalt.checked) {
+        c.skev.visible = true;
+        c.okev.visible = true;
+        c.atrend.visible = true;
+        showMarkers(s, true, true);
+    } else if (c.szamsor.checked) {
+        c.okev.visible = false;
+        for (int k = 1; k <= s.N() * s.N() && k < kMaxNumberLabels; ++k)
+            s.controls.numberLabels[k].colour = kSysButtonText;
+    }
+    s.rearrangePhase = 0;
+    s.phase = GamePhase::SetUp;
+    s.gameRunning = false;
+    s.moveHistory = {};
+}
