@@ -14,19 +14,3 @@ void hang_kell_Click(GameState& s, SoundDevice& device, const QDir& folder) {
     s.panel.hang_kell.checked = s.soundOn;
     PrepareSound(s, device, folder);
 }
-
-void PlayStepSound(const GameState& s, SoundDevice& device) {
-    if (!s.soundOn) return;
-    device.command(QStringLiteral("prev"));
-    device.command(QStringLiteral("play"));
-}
-
-void StartShuffleSound(const GameState& s, SoundDevice& device) {
-    if (s.soundOn) device.command(QStringLiteral("play"));
-}
-
-void EndShuffleSound(const GameState& s, SoundDevice& device) {
-    if (!s.soundOn) return;
-    device.command(QStringLiteral("stop"));
-    device.command(QStringLiteral("prev"));
-}

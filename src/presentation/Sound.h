@@ -17,9 +17,5 @@ void PrepareSound(const GameState& s, SoundDevice& device, const QDir& folder);
 // Menu item "Hang": switches sound on or off.
 void hang_kell_Click(GameState& s, SoundDevice& device, const QDir& folder);
 
-// Each counted step of a tile: rewind, then play, so every click starts afresh.
-void PlayStepSound(const GameState& s, SoundDevice& device);
-// A shuffle begins: the shuffle sound plays until the shuffle ends.
-void StartShuffleSound(const GameState& s, SoundDevice& device);
-// A shuffle ends: stop, and rewind for the next one.
-void EndShuffleSound(const GameState& s, SoundDevice& device);
+// The commands of a step ("prev", "play") and of a shuffle ("play", then "stop",
+// "prev") are sent by the move rules and the shuffling, only while soundOn is set.

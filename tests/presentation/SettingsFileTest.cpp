@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -191,4 +192,21 @@ TEST(SettingsFile, StoredColoursComeFromTheFile) {
     ASSERT_TRUE(WriteSettingsFile(dir, r));
     EXPECT_EQ(ReadStoredColours(dir)[4], 0x00ABCDEFu);
     EXPECT_EQ(ReadStoredColours(QDir(tmp.filePath("none")))[4], 0x00FFFF00u);
+}
+
+// Whatever the bytes, what is read is usable: a colour index the tables hold, a
+// language that is a plain name, and a record that encodes to its full size.
+TEST(SettingsRecord, ArbitraryBytesAlwaysDecodeToUsableValues) {
+    std::mt19937 rng(7);
+    for (int length = 0; length <= 80; ++length) {
+        for (int round = 0; round < 20; ++round) {
+            QByteArray bytes(length, '\0');
+            for (char& b : bytes) b = static_cast<char>(rng() & 0xFF);
+            const SettingsRecord r = DecodeSettingsRecord(bytes);
+            EXPECT_GE(r.numberTileColour, 0);
+            EXPECT_LE(r.numberTileColour, 6);
+            EXPECT_TRUE(IsValidLanguageName(r.language));
+            EXPECT_EQ(EncodeSettingsRecord(r).size(), kSettingsRecordSize);
+        }
+    }
 }

@@ -45,22 +45,3 @@ TEST(Sound, SwitchingSoundDuringAGame) {
     EXPECT_TRUE(s.panel.hang_kell.checked);
     EXPECT_EQ(fileNames(sound.opened), QStringList{"step.wav"});
 }
-
-TEST(Sound, StepAndShuffleCommandsInOrder) {
-    GameState s;
-    s.soundOn = true;
-    FakeSound sound;
-    PlayStepSound(s, sound);
-    EXPECT_EQ(sound.commands, (QStringList{"prev", "play"}));
-    sound.commands.clear();
-    StartShuffleSound(s, sound);
-    EndShuffleSound(s, sound);
-    EXPECT_EQ(sound.commands, (QStringList{"play", "stop", "prev"}));
-
-    s.soundOn = false;
-    sound.commands.clear();
-    PlayStepSound(s, sound);
-    StartShuffleSound(s, sound);
-    EndShuffleSound(s, sound);
-    EXPECT_TRUE(sound.commands.isEmpty());
-}
