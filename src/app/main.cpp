@@ -4,7 +4,7 @@
 #include "ui/SystemClock.h"
 #include "ui/SystemRandom.h"
 #include "ui/gui/QtDialogs.h"
-#include "ui/gui/NullSoundDevice.h"
+#include "ui/gui/QtSoundDevice.h"
 #include <QApplication>
 
 int main(int argc, char** argv) {
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     QtInputBox inputBox;
     SystemClock clock;
     SystemRandom random;
-    NullSoundDevice sound;
+    QtSoundDevice sound;
     QtEventPump events;
     Platform platform{messageBox, inputBox, clock, random, sound, events};
 

@@ -2,6 +2,8 @@
 #include "play/gui/MainWindow.h"
 #include "presentation/gui/BoardScene.h"
 #include <QAction>
+#include <QApplication>
+#include <QGraphicsView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -66,6 +68,57 @@ TEST(MainWindow, MenuSwitchesLookAndMode) {
     EXPECT_EQ(f.window.windowTitle(), "Zelka-Kvadra  -- Pendoly");
     babilon->trigger();
     EXPECT_EQ(f.window.windowTitle(), "Zelka-Kvadra");
+}
+
+} // namespace
+
+namespace {
+
+// The pixel of the board view at frame point (x, y) in twips.
+QPoint viewPoint(MainWindow& window, double x, double y) {
+    auto* view = window.findChild<QGraphicsView*>(QStringLiteral("keret"));
+    return view->mapFromScene(QPointF(x, y));
+}
+
+void clickCell(MainWindow& window, Cell cell) {
+    const int size = window.state().cellSize;
+    auto* view = window.findChild<QGraphicsView*>(QStringLiteral("keret"));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      viewPoint(window, size * cell.col + size / 2, size * cell.row + size / 2));
+}
+
+TEST(MainWindowWiring, StartRefusedWithoutAnOpenCell) {
+    WindowFixture f;
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    ASSERT_FALSE(f.fp.messageBox.shown.empty());
+    EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 11);
+    EXPECT_FALSE(f.window.state().gameRunning);
+}
+
+TEST(MainWindowWiring, OpenACellStartAndMoveByKeyAndMouse) {
+    WindowFixture f;
+    clickCell(f.window, {0, 1});
+    EXPECT_EQ(f.window.state().board.value({0, 1}), kEmpty);
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    ASSERT_TRUE(f.window.state().gameRunning);
+    const int k = f.window.state().board.ctl({1, 1});
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f.window, Qt::Key_Up);
+    EXPECT_EQ(f.window.state().stepCount, 1);
+    EXPECT_EQ(f.window.state().board.ctl({0, 1}), k);
+    clickCell(f.window, {0, 1});                 // one empty neighbour below: it slides back
+    EXPECT_EQ(f.window.state().stepCount, 2);
+    EXPECT_EQ(f.window.state().board.ctl({1, 1}), k);
+}
+
+TEST(MainWindowWiring, LeavingDuringAGameAsksAndNoKeepsPlaying) {
+    WindowFixture f;
+    clickCell(f.window, {0, 1});
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    f.fp.messageBox.answers = {MsgAnswer::No};
+    EXPECT_FALSE(f.window.close());
+    EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 25);
+    EXPECT_TRUE(f.window.state().gameRunning);
+    EXPECT_TRUE(f.window.isVisible());
 }
 
 } // namespace
