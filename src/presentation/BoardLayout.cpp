@@ -246,4 +246,18 @@ void hdim_Click(GameState& s, const std::array<quint32, 8>* storedColours) {
         }
     }
     DrawGridLines(s);
+    if (s.panel.mker.visible) RecolourTargetMap(s);
+}
+
+void RecolourTargetMap(GameState& s) {
+    TargetMap& map = s.targetMap;
+    for (int i = 0; i < map.span; ++i) {
+        for (int j = 0; j < map.span; ++j) {
+            MapShape* shape = map.shapeAt(i, j);
+            const qsizetype at = i * map.span + j;
+            if (!shape || at >= s.targetMapText.size()) continue;
+            const int digit = s.targetMapText.at(at).digitValue();
+            if (digit >= 1 && digit <= 7) shape->fillColour = s.tileColours[digit];
+        }
+    }
 }

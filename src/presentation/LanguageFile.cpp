@@ -104,6 +104,9 @@ void applyCaptions(GameState& s) {
     s.panel.Label1.caption = s.numberTypeSelected() ? s.label1TextNumbers : s.label1TextOther;
     s.messages[0] = s.messages[kUjCaption];
     s.okevCaption = s.messages[kOkevCaption];
+    // okev is the tile exchange only in the number type; elsewhere it is the column
+    // colour button and reads like its twin skev.
+    if (!s.numberTypeSelected()) s.panel.okev.caption = s.panel.skev.caption;
 }
 
 // A running stored game's title is the caption of Label1, its number and its name.

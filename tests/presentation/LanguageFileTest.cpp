@@ -82,7 +82,7 @@ TEST(ApplyLanguage, NumbersCaptionsAndMessagesThroughSkippedLines) {
     EXPECT_EQ(f.s.panel.tipus.caption, "C20");
     EXPECT_EQ(f.s.panel.kezd.caption, "C29");
     EXPECT_EQ(f.s.panel.uj.caption, "C31");
-    EXPECT_EQ(f.s.panel.okev.caption, "C35");
+    EXPECT_EQ(f.s.panel.okev.caption, "C34"); // the colour button, like skev
     EXPECT_EQ(f.s.panel.Label4.caption, "C44");
     EXPECT_EQ(f.s.panel.Label1.caption, "C26");
     EXPECT_EQ(f.s.label1TextOther, "C26");
@@ -92,6 +92,7 @@ TEST(ApplyLanguage, NumbersCaptionsAndMessagesThroughSkippedLines) {
     f.s.panel.szamsor.checked = true;
     ApplyLanguage(f.s, f.dir);
     EXPECT_EQ(f.s.panel.Label1.caption, "C27");
+    EXPECT_EQ(f.s.panel.okev.caption, "C35"); // the tile exchange
 }
 
 TEST(ApplyLanguage, MessageSectionStopsAt171) {

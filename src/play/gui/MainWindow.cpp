@@ -1,8 +1,19 @@
 #include "play/gui/MainWindow.h"
 #include "presentation/BoardLayout.h"
+#include "presentation/LanguageFile.h"
+#include "presentation/Settings.h"
+#include "presentation/SettingsFile.h"
+#include "presentation/Sound.h"
+#include "presentation/gui/AboutDialog.h"
 #include "presentation/gui/BoardScene.h"
 #include "presentation/gui/BoardView.h"
+#include "presentation/gui/NameDeletionDialog.h"
+#include "results/PlayerNames.h"
+#include "setup/GameTypes.h"
+#include "setup/gui/ShuffledStateDialog.h"
 #include "ui/gui/FormCanvas.h"
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -19,7 +30,9 @@
 using P = PanelControls;
 
 MainWindow::MainWindow(Platform& platform, const QDir& folder, QWidget* parent)
-    : QMainWindow(parent), m_platform(platform), m_folder(folder), m_moves(m_state, platform) {
+    : QMainWindow(parent), m_platform(platform), m_folder(folder), m_moves(m_state, platform),
+      m_flow(m_state, platform, m_moves), m_mouse(m_state, platform, m_moves),
+      m_keys(m_state, m_moves), m_results(m_state, platform, folder) {
     setObjectName(QStringLiteral("Form1"));
     SetDesignCaptions(m_state.panel);
     SetDesignVisibility(m_state.panel);
@@ -36,9 +49,16 @@ MainWindow::MainWindow(Platform& platform, const QDir& folder, QWidget* parent)
     buildPanel();
     buildMenus();
 
+    m_dialogChooser = std::make_unique<QtShuffledStateChooser>(this);
+    setShuffledStateChooser(*m_dialogChooser);
+    wireHandlers();
+
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, [this] { run([this] { m_flow.Timer1_Timer(); }); });
+    m_timer->start();
+    qApp->installEventFilter(this);
 
     // A comfortable size: the design at 1.6 times, within the screen.
     double scale = 1.6 / 15;
@@ -107,19 +127,15 @@ void MainWindow::buildPanel() {
     dimenzio->setObjectName(QStringLiteral("dimenzio"));
     m_canvas->place(dimenzio, {6600, 2160, 1095, 1215});
     bind(&P::dimenzio, dimenzio);
-    const std::tuple<ControlState P::*, const char*, int> sizes[] = {
-        {&P::Option1, "Option1", 6}, {&P::Option2, "Option2", 7}, {&P::Option3, "Option3", 8}};
+    const std::pair<ControlState P::*, const char*> sizes[] = {
+        {&P::Option1, "Option1"}, {&P::Option2, "Option2"}, {&P::Option3, "Option3"}};
     top = 360;
-    for (const auto& [member, name, span] : sizes) {
+    for (const auto& [member, name] : sizes) {
         auto* option = new QRadioButton(dimenzio);
         option->setObjectName(QString::fromLatin1(name));
         option->setFocusPolicy(Qt::TabFocus);
         m_canvas->place(option, {120, top, 855, 255});
         bind(member, option);
-        const int gridSpan = span;
-        connect(option, &QRadioButton::clicked, this, [this, gridSpan] {
-            run([this, gridSpan] { Option_Click(gridSpan); });
-        });
         top += 240;
     }
 
@@ -190,28 +206,29 @@ void MainWindow::buildMenus() {
     QMenu* kevall = menu->addMenu(QString());
     kevall->setObjectName(QStringLiteral("kevall"));
     m_actions.push_back({&P::kevall, kevall->menuAction()});
-    addAction(kevall, &P::kevment, "kevment");
-    addAction(kevall, &P::kevtor, "kevtor");
+    addAction(kevall, &P::kevment, "kevment", [this] { m_shuffling->kevment_Click(); });
+    addAction(kevall, &P::kevtor, "kevtor", [this] { m_shuffling->kevtor_Click(); });
     QMenu* ntor = menu->addMenu(QString());
     ntor->setObjectName(QStringLiteral("ntor"));
     m_actions.push_back({&P::ntor, ntor->menuAction()});
-    addAction(ntor, &P::ntoregy, "ntoregy");
-    addAction(ntor, &P::ntorosz, "ntorosz");
+    addAction(ntor, &P::ntoregy, "ntoregy", [this] { ntoregy_Click(); });
+    addAction(ntor, &P::ntorosz, "ntorosz", [this] { m_results.ntorosz_Click(); });
     menu->addSeparator();
     addAction(menu, &P::stmegj, "stmegj");
-    addAction(menu, &P::nyelv, "nyelv");
-    addAction(menu, &P::hang_kell, "hang_kell", {}, true);
-    addAction(menu, &P::babilon, "babilon", [this] { babilon_Click(); }, true);
+    addAction(menu, &P::nyelv, "nyelv", [this] { nyelv_Click(); });
+    addAction(menu, &P::hang_kell, "hang_kell",
+              [this] { ::hang_kell_Click(m_state, m_platform.sound, m_folder); }, true);
+    addAction(menu, &P::babilon, "babilon", [this] { ::babilon_Click(m_state); }, true);
     addAction(menu, &P::demo_jatek, "demo_jatek");
     menu->addSeparator();
-    addAction(menu, &P::m_exit, "m_exit", [this] { close(); });
+    addAction(menu, &P::m_exit, "m_exit", [this] { exitRequested(); });
 
     QMenu* help = menuBar()->addMenu(QString());
     help->setObjectName(QStringLiteral("help"));
     m_actions.push_back({&P::help, help->menuAction()});
     addAction(help, &P::kezel, "kezel");
     addAction(help, &P::doknez, "doknez");
-    addAction(help, &P::nevj, "nevj");
+    addAction(help, &P::nevj, "nevj", [this] { nevj_Click(); });
     m_menus = {menu, kevall, ntor, help};
 }
 
@@ -221,6 +238,10 @@ void MainWindow::run(const std::function<void()>& handler) {
 }
 
 static void showCaption(QWidget* widget, const QString& caption) {
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        if (combo->isEditable() && combo->currentText() != caption) combo->setEditText(caption);
+        return;
+    }
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         if (button->text() != caption) button->setText(caption);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
@@ -251,6 +272,7 @@ void MainWindow::syncView() {
         if (a.action->isCheckable()) a.action->setChecked(c.checked);
     }
     if (windowTitle() != m_state.controls.windowTitle) setWindowTitle(m_state.controls.windowTitle);
+    syncNameList();
     m_scene->sync(m_state);
     applyFocusRequest();
 }
@@ -280,31 +302,294 @@ void MainWindow::Form_Load() {
     for (int i = 0; i <= 7; ++i) m_state.controls.rowNumbers[i].caption = QString::number(i);
     m_state.controls.rowPointer.caption = QStringLiteral("<");
 
-    // Until the settings are read, the first start's defaults: 5 x 5, random colours.
-    m_state.panel.hdim.checked = m_state.look3D;
-    m_state.panel.color.enabled = !m_state.look3D;
-    m_state.panel.hang_kell.checked = m_state.soundOn;
-    m_state.panel.babilon.checked = m_state.pendolyMode;
-    m_state.panel.Option2.checked = true;
-    m_state.panel.generalt.checked = true;
-    m_state.gameType = GameType::RandomColours;
-    Option_Click(7);
+    selectStartupOptions();
+    const LanguageResult language = ApplyLanguage(m_state, m_folder);
+    prepareSound();
+    m_state.storedDate.clear();
+    m_state.storedTime.clear();
+    syncView();
+    const QString problem = LanguageProblemText(language);
+    if (!problem.isEmpty()) {
+        MessageRequest request;
+        request.text = problem;
+        request.icon = MsgIcon::Critical;
+        m_platform.messageBox.show(request);
+    }
+}
+
+// The settings choose the size, then the type, then the rearrangement box, each as
+// if the user had clicked it.
+void MainWindow::selectStartupOptions() {
+    const StartupSelection sel = LoadSettings(m_state, m_folder);
+    switch (sel.gridSpan) {
+    case 6: Option1_Click(m_state, m_platform); break;
+    case 7: Option2_Click(m_state, m_platform); break;
+    default: Option3_Click(m_state, m_platform); break;
+    }
+    switch (sel.gameType) {
+    case GameType::RandomColours: generalt_Click(m_state, m_platform); break;
+    case GameType::Diagonal: atlos_Click(m_state, m_platform); break;
+    case GameType::Stored: tarolt_Click(m_state, m_platform); break;
+    default: szamsor_Click(m_state, m_platform); break;
+    }
+    m_state.panel.atrend.checked = sel.rearrange;
+}
+
+void MainWindow::setShuffledStateChooser(ShuffledStateChooser& chooser) {
+    m_chooser = &chooser;
+    m_shuffling = std::make_unique<Shuffling>(m_state, m_platform, chooser, m_folder);
+    m_shuffling->setHooks({[this] { RestoreSetupControls(m_state); }, [this] { prepareSound(); },
+                           [this] { m_flow.CheckSolved(); }});
+}
+
+void MainWindow::prepareSound() { PrepareSound(m_state, m_platform.sound, m_folder); }
+
+void MainWindow::connectClick(const char* name, std::function<void()> handler) {
+    auto* button = m_canvas->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    Q_ASSERT(button);
+    connect(button, &QAbstractButton::clicked, this, [this, handler] { run(handler); });
+}
+
+void MainWindow::wireHandlers() {
+    GameState& s = m_state;
+    Platform& p = m_platform;
+    m_flow.prepareSound = [this] { prepareSound(); };
+    m_flow.loadPlayerNames = [this] { LoadPlayerNames(m_state, m_folder); };
+    m_keys.quitNow = [this] { quitNow(); };
+
+    connectClick("Option1", [&s, &p] { Option1_Click(s, p); });
+    connectClick("Option2", [&s, &p] { Option2_Click(s, p); });
+    connectClick("Option3", [&s, &p] { Option3_Click(s, p); });
+    connectClick("generalt", [&s, &p] { generalt_Click(s, p); });
+    connectClick("atlos", [&s, &p] { atlos_Click(s, p); });
+    connectClick("tarolt", [&s, &p] { tarolt_Click(s, p); });
+    connectClick("szamsor", [&s, &p] { szamsor_Click(s, p); });
+    connectClick("vminta", [&s, &p] { vminta_Click(s, p); });
+    connectClick("alapall", [&s] { alapall_Click(s); });
+    auto* atrend = m_canvas->findChild<QCheckBox*>(QStringLiteral("atrend"));
+    connect(atrend, &QCheckBox::clicked, this,
+            [this, &s](bool checked) { run([&s, checked] { atrend_Click(s, checked); }); });
+    connectClick("kezd", [this] { m_flow.kezd_Click(); });
+    connectClick("folytat", [this] { m_flow.folytat_Click(); });
+    connectClick("tarol", [this] { tarol_Click(); });
+    connectClick("ment", [this] { ment_Click(); });
+    connectClick("megse", [this] { megse_Click(); });
+    connectClick("kever", [this] { m_shuffling->kever_Click(); });
+    connectClick("skev", [this] { m_shuffling->skev_Click(); });
+    connectClick("okev", [this] { m_shuffling->okev_Click(); });
+    connectClick("uj", [this] { m_shuffling->uj_Click(); });
+    connectClick("kilep", [this] { exitRequested(); });
+
+    m_view->onMouseDown = [this](const BoardMouseEvent& e) { boardMouse(e, 0); };
+    m_view->onMouseMove = [this](const BoardMouseEvent& e) { boardMouse(e, 1); };
+    m_view->onMouseUp = [this](const BoardMouseEvent& e) { boardMouse(e, 2); };
+    m_view->onDoubleClick = [this](const BoardMouseEvent& e) { boardMouse(e, 3); };
+
+    auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
+    connect(sorsz, &QLineEdit::textEdited, this, [&s](const QString& t) { s.panel.sorsz.caption = t; });
+    sorsz->installEventFilter(this);
+    auto* neve = m_canvas->findChild<QComboBox*>(QStringLiteral("neve"));
+    connect(neve, &QComboBox::editTextChanged, this, [&s](const QString& t) { s.panel.neve.caption = t; });
+    neve->installEventFilter(this);
+    auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
+    connect(lang, &QComboBox::activated, this, [this] { run([this] { lang_Click(); }); });
+    lang->installEventFilter(this);
+}
+
+void MainWindow::boardMouse(const BoardMouseEvent& e, int kind) {
+    run([this, e, kind] {
+        switch (kind) {
+        case 0: {
+            // A press on a number label is the label's own event; the logic decides
+            // whether it acts as a press on the tile beneath.
+            for (int k = 1; k < kMaxNumberLabels; ++k) {
+                const LabelControl& l = m_state.controls.numberLabels[k];
+                if (l.visible && e.x >= l.left && e.x < l.left + l.width && e.y >= l.top &&
+                    e.y < l.top + l.height) {
+                    m_mouse.mg_MouseDown(k, e.button, e.shift, e.x, e.y);
+                    return;
+                }
+            }
+            m_mouse.keret_MouseDown(e.button, e.shift, e.x, e.y);
+            break;
+        }
+        case 1: m_mouse.keret_MouseMove(e.button, e.shift, e.x, e.y); break;
+        case 2: m_mouse.keret_MouseUp(e.button, e.shift, e.x, e.y); break;
+        default: m_mouse.keret_DblClick(); break;
+        }
+    });
+}
+
+void MainWindow::hdim_Click() {
+    if (m_state.look3D) {
+        const std::array<quint32, 8> stored = ReadStoredColours(m_folder);
+        ::hdim_Click(m_state, &stored);
+    } else {
+        ::hdim_Click(m_state, nullptr);
+    }
+}
+
+void MainWindow::nyelv_Click() {
+    const QStringList names = ::nyelv_Click(m_state, m_folder);
+    auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
+    lang->clear();
+    lang->addItems(names);
+    lang->setCurrentIndex(std::max(0, int(names.indexOf(m_state.panel.lang.caption))));
+}
+
+void MainWindow::lang_Click() {
+    auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
+    const LanguageResult result = ::lang_Click(m_state, m_folder, lang->currentText());
+    const QString problem = LanguageProblemText(result);
+    if (!problem.isEmpty()) {
+        MessageRequest request;
+        request.text = problem;
+        request.icon = MsgIcon::Critical;
+        m_platform.messageBox.show(request);
+    }
+}
+
+static ElapsedTime elapsedOf(const GameState& s) {
+    return {s.elapsedHours, s.elapsedMinutes, s.elapsedSeconds};
+}
+
+void MainWindow::ment_Click() {
+    if (m_results.ment_Click(elapsedOf(m_state)) == StoreOutcome::Stored) newGameAfterStoring();
+}
+
+void MainWindow::megse_Click() {
+    if (m_results.megse_Click()) newGameAfterStoring();
+}
+
+void MainWindow::tarol_Click() {
+    m_results.tarol_Click();
+    m_flow.TakePauseOutOfClock();
+    m_flow.CheckSolved();
+}
+
+void MainWindow::newGameAfterStoring() {
+    StartNewGameFromStore(m_state, [this] { m_shuffling->uj_Click(); });
+}
+
+void MainWindow::ntoregy_Click() {
+    if (!m_results.ntoregy_Click()) return;
+    NameDeletionDialog dialog(m_state, m_platform, m_folder, this);
+    dialog.exec();
+}
+
+void MainWindow::nevj_Click() {
+    AboutDialog dialog(m_state, this);
+    dialog.exec();
+}
+
+void MainWindow::exitRequested() {
+    if (!kilep_Click(m_state, m_platform, m_folder)) return;
+    quitNow();
+}
+
+void MainWindow::quitNow() {
+    m_quitting = true;
+    close();
+    QCoreApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (m_quitting || Form_Unload(m_state, m_platform, m_folder)) {
+        m_quitting = true;
+        event->accept();
+        return;
+    }
+    event->ignore();
     syncView();
 }
 
-void MainWindow::Option_Click(int gridSpan) {
-    m_state.panel.Option1.checked = gridSpan == 6;
-    m_state.panel.Option2.checked = gridSpan == 7;
-    m_state.panel.Option3.checked = gridSpan == 8;
-    ClearBoard(m_state, m_platform.random, gridSpan);
+// Classic key codes: arrows 37..40, digits 48..57, Enter 13, Esc 27, Space 32,
+// Delete 46, F1 112, Ctrl+Break 3; 0 for keys the game does not use.
+static int classicKeyCode(const QKeyEvent* e) {
+    const int key = e->key();
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return KeyCode::Digit0 + (key - Qt::Key_0);
+    switch (key) {
+    case Qt::Key_Left: return KeyCode::Left;
+    case Qt::Key_Up: return KeyCode::Up;
+    case Qt::Key_Right: return KeyCode::Right;
+    case Qt::Key_Down: return KeyCode::Down;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return KeyCode::Enter;
+    case Qt::Key_Escape: return KeyCode::Escape;
+    case Qt::Key_Space: return KeyCode::Space;
+    case Qt::Key_Delete: return KeyCode::Delete;
+    case Qt::Key_F1: return KeyCode::F1;
+    case Qt::Key_Pause:
+    case Qt::Key_Cancel: return (e->modifiers() & Qt::ControlModifier) ? KeyCode::Break : 0;
+    default: return 0;
+    }
 }
 
-void MainWindow::hdim_Click() { ::hdim_Click(m_state, nullptr); }
+void MainWindow::Form_KeyDown(int keyCode, int shift) {
+    run([this, keyCode, shift] { m_keys.Form_KeyDown(keyCode, shift); });
+}
 
-void MainWindow::babilon_Click() {
-    m_state.pendolyMode = !m_state.pendolyMode;
-    m_state.panel.babilon.checked = m_state.pendolyMode;
-    ApplyModeLayout(m_state);
-    m_state.resultsFile = m_state.pendolyMode ? QStringLiteral("eredm_vr.dat")
-                                              : QStringLiteral("eredm.dat");
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
+    auto* neve = m_canvas->findChild<QComboBox*>(QStringLiteral("neve"));
+    auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
+    if (event->type() == QEvent::FocusOut) {
+        if (watched == sorsz) {
+            if (!sorsz_Validate(m_state, sorsz->text())) {
+                QTimer::singleShot(0, sorsz, [sorsz] { sorsz->setFocus(); });
+                return false;
+            }
+            QTimer::singleShot(0, this, [this] { run([this] { sorsz_LostFocus(m_state, m_flow); }); });
+        } else if (watched == neve) {
+            run([this] { m_results.neve_Validate(); });
+        } else if (watched == lang) {
+            run([this] { lang_LostFocus(m_state); });
+        }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    QWidget* focus = QApplication::focusWidget();
+    // Each key is seen once, on its way to the focused control of this window.
+    if (watched != focus && !(focus == nullptr && watched == this)) return false;
+    if (focus && focus->window() != this) return false;
+    if (key->key() == Qt::Key_C && (key->modifiers() & Qt::ControlModifier)) {
+        quitNow();
+        return true;
+    }
+    const int code = classicKeyCode(key);
+    if (focus == sorsz) {
+        if (code == KeyCode::Enter) focusNextChild(); // Enter acts as Tab
+        return code == KeyCode::Enter;
+    }
+    if (focus && neve && (focus == neve || neve->isAncestorOf(focus))) {
+        int ascii = code == KeyCode::Enter ? 13 : (key->text().isEmpty() ? 0 : key->text()[0].unicode());
+        if (ascii == 0) return false;
+        const int before = ascii;
+        std::optional<StoreOutcome> outcome;
+        run([&] { outcome = m_results.neve_KeyPress(ascii, elapsedOf(m_state)); });
+        if (outcome == StoreOutcome::Stored) run([this] { newGameAfterStoring(); });
+        return ascii != before || ascii == 0;
+    }
+    if (focus && lang && (focus == lang || lang->isAncestorOf(focus))) {
+        if (code == KeyCode::Escape || code == KeyCode::Enter) {
+            run([this, code] { lang_KeyDown(m_state, code); });
+            return true;
+        }
+        return false;
+    }
+    if (code == 0) return false;
+    Form_KeyDown(code, (key->modifiers() & Qt::ShiftModifier) ? kShiftMask : 0);
+    return true;
+}
+
+void MainWindow::syncNameList() {
+    auto* neve = m_canvas->findChild<QComboBox*>(QStringLiteral("neve"));
+    QStringList items;
+    for (int i = 0; i < neve->count(); ++i) items << neve->itemText(i);
+    if (items == m_state.playerNames) return;
+    const QString text = neve->currentText();
+    neve->clear();
+    neve->addItems(m_state.playerNames);
+    neve->setEditText(text);
 }

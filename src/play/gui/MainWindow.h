@@ -2,9 +2,15 @@
 // The game window `Form1`: the board on the left, the panel of set-up and game
 // controls on the right and above, and the menus. It turns events into calls on the
 // game logic and then shows the state: it holds no game state of its own.
+#include "play/GameFlow.h"
 #include "play/GameState.h"
+#include "play/KeyboardInput.h"
+#include "play/MouseInput.h"
 #include "play/MoveRules.h"
+#include "results/ResultStore.h"
+#include "setup/Shuffling.h"
 #include "ui/Platform.h"
+#include <memory>
 #include <QDir>
 #include <QMainWindow>
 #include <functional>
@@ -24,6 +30,8 @@ class QTimer;
 class BoardScene;
 class BoardView;
 class FormCanvas;
+class QtShuffledStateChooser;
+struct BoardMouseEvent;
 
 // The form is this many twips across and down.
 constexpr int kFormWidth = 8340;
@@ -38,18 +46,23 @@ public:
     GameState& state() { return m_state; }
     const GameState& state() const { return m_state; }
     MoveRules& moves() { return m_moves; }
+    GameFlow& flow() { return m_flow; }
     BoardScene& boardScene() { return *m_scene; }
+    // The chooser of stored shuffled states (a dialog); tests put a scripted one here.
+    void setShuffledStateChooser(ShuffledStateChooser& chooser);
 
     // Shows the current state in every control and on the board.
     void syncView();
 
-    // Start-up of the window: defaults, settings, board.
+    // Start-up of the window: defaults, settings, language, sound, board.
     void Form_Load();
 
-    // Size and look handlers.
-    void Option_Click(int gridSpan);
-    void hdim_Click();
-    void babilon_Click();
+    // A key as the game's handlers see it (classic key codes); also what tests send.
+    void Form_KeyDown(int keyCode, int shift);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Binding {
@@ -70,12 +83,37 @@ private:
     void bind(ControlState PanelControls::*state, QWidget* widget);
     // Runs a handler, then shows the result.
     void run(const std::function<void()>& handler);
+    void connectClick(const char* name, std::function<void()> handler);
     void applyFocusRequest();
+    void wireHandlers();
+    void selectStartupOptions();
+    void quitNow();
+    void boardMouse(const BoardMouseEvent& e, int kind);
+    void hdim_Click();
+    void nyelv_Click();
+    void lang_Click();
+    void ment_Click();
+    void megse_Click();
+    void tarol_Click();
+    void newGameAfterStoring();
+    void ntoregy_Click();
+    void nevj_Click();
+    void exitRequested();
+    void syncNameList();
+    void prepareSound();
 
     Platform& m_platform;
     QDir m_folder;
     GameState m_state;
     MoveRules m_moves;
+    GameFlow m_flow;
+    MouseInput m_mouse;
+    KeyboardInput m_keys;
+    std::unique_ptr<QtShuffledStateChooser> m_dialogChooser;
+    ShuffledStateChooser* m_chooser = nullptr;
+    std::unique_ptr<Shuffling> m_shuffling;
+    ResultStore m_results;
+    bool m_quitting = false;        // the program is ending: no more questions
 
     FormCanvas* m_canvas = nullptr;
     BoardScene* m_scene = nullptr;

@@ -112,6 +112,12 @@ QColor tileColour(const GameState& s, int index) {
 
 } // namespace
 
+// The target map frame beside the board, window coordinates.
+constexpr int kMapOutlineLeft = 6155;
+constexpr int kMapOutlineTop = 460;
+constexpr int kMapLeft = 6165;
+constexpr int kMapTop = 470;
+
 // Z order, bottom to top.
 enum Layer { FrameZ, GrooveZ, LineZ, WallZ, TileZ, LabelZ, MarkerZ };
 
@@ -125,6 +131,9 @@ BoardScene::BoardScene(QObject* parent) : QGraphicsScene(parent) {
     m_rowPointer = new TextItem;
     m_rowPointer->setZValue(LabelZ);
     addItem(m_rowPointer);
+    m_mapOutline = addRect(kMapOutlineLeft - kFrameLeft, kMapOutlineTop - kFrameTop, 2020, 2020,
+                           QPen(QColor(0x40, 0x40, 0x40), kOneTwipPixel), QColor(0xC0, 0xC0, 0xC0));
+    m_mapOutline->setVisible(false);
     resizePool(m_gridLines, kGridLineCount, LineZ);
     resizePool(m_grooves, kGridLineCount, GrooveZ);
     resizePool(m_numberLabels, kMaxNumberLabels + 1, LabelZ);
@@ -212,6 +221,19 @@ void BoardScene::sync(const GameState& s) {
     for (size_t i = 0; i < c.rowNumbers.size(); ++i)
         m_rowNumbers[i]->set(c.rowNumbers[i], -kFrameLeft, -kFrameTop);
     m_rowPointer->set(c.rowPointer, -kFrameLeft, -kFrameTop);
+
+    const bool mapShown = s.panel.mker.visible;
+    m_mapOutline->setVisible(s.panel.mvon.visible || mapShown);
+    const auto& shapes = s.targetMap.shapes;
+    resizePool(m_mapShapes, shapes.size(), MarkerZ);
+    for (size_t i = 0; i < shapes.size(); ++i) {
+        const MapShape& m = shapes[i];
+        m_mapShapes[i]->setRect(kMapLeft - kFrameLeft + m.left, kMapTop - kFrameTop + m.top, m.width,
+                                m.height);
+        m_mapShapes[i]->setPen(Qt::NoPen);
+        m_mapShapes[i]->setBrush(colourFromValue(m.fillColour));
+        m_mapShapes[i]->setVisible(mapShown && m.visible);
+    }
 
     for (size_t i = 1; i < c.moveMarkers.size(); ++i)
         m_moveMarkers[i]->set(c.moveMarkers[i], QColor(0xFF, 0xFF, 0xFF), 0, 0);

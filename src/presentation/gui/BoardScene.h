@@ -36,5 +36,7 @@ private:
     std::vector<DiscItem*> m_colMarkers;
     std::vector<TextItem*> m_rowNumbers;
     TextItem* m_rowPointer = nullptr;
+    QGraphicsRectItem* m_mapOutline = nullptr;    // mvon
+    std::vector<QGraphicsRectItem*> m_mapShapes;  // mng, in the frame mker
     std::vector<DiscItem*> m_moveMarkers;
 };
