@@ -31,7 +31,7 @@ const Tables& tables() {
 
 } // namespace
 
-QChar CharFromCp1250(unsigned char code) { return tables().toChar[code]; }
+const std::array<QChar, 256>& Cp1250Chars() { return tables().toChar; }
 
 std::optional<unsigned char> Cp1250FromChar(QChar c) {
     const auto& map = tables().toByte;
@@ -43,8 +43,8 @@ std::optional<unsigned char> Cp1250FromChar(QChar c) {
 QString DecodeCp1250(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = CharFromCp1250(static_cast<unsigned char>(bytes[i]));
+    const auto& chars = Cp1250Chars();
+    for (qsizetype i = 0; i < bytes.size(); ++i) out[i] = chars[static_cast<unsigned char>(bytes[i])];
     return text;
 }
 

@@ -3,10 +3,13 @@
 // map to single characters, so the tables are plain lookups.
 #include <QByteArray>
 #include <QString>
+#include <array>
 #include <optional>
 
+// The characters of the 256 code page 1250 bytes.
+const std::array<QChar, 256>& Cp1250Chars();
 // The character that code page 1250 byte `code` stands for.
-QChar CharFromCp1250(unsigned char code);
+inline QChar CharFromCp1250(unsigned char code) { return Cp1250Chars()[code]; }
 // The code page 1250 byte of `c`, or nothing when the code page cannot hold it.
 std::optional<unsigned char> Cp1250FromChar(QChar c);
 

@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kEnterKey = 13;
 constexpr int kQuoteKey = 34;
+constexpr int kMegseRestTop = 3000;   // twips: where "Nem ment" waits for its next use
 
 } // namespace
 
@@ -83,6 +84,7 @@ bool ResultStore::megse_Click() {
     for (ControlState* c : {&m_state.panel.Label2, &m_state.panel.Label3, &m_state.panel.neve,
                             &m_state.panel.ment})
         c->visible = false;
+    m_state.panel.megse.top = kMegseRestTop;
     return true;
 }
 

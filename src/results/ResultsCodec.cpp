@@ -37,8 +37,14 @@ int TypeCodePosition(const QString& code) {
 }
 
 QString TypeCodeAtPosition(int position) {
+    // Shared texts: a reader assigns one per record without allocating.
+    static const std::array<QString, 8> kCodes = [] {
+        std::array<QString, 8> codes;
+        for (size_t i = 0; i < codes.size(); ++i) codes[i] = QString::fromLatin1(kCodesByIndex[i]);
+        return codes;
+    }();
     if (position < 1 || position > 15 || position % 2 == 0) return {};
-    return QString::fromLatin1(kCodesByIndex[(position - 1) / 2]);
+    return kCodes[static_cast<size_t>((position - 1) / 2)];
 }
 
 int TypeIndexOfCode(const QString& code) {
@@ -119,17 +125,20 @@ QByteArray ScrambleWithKey(QByteArrayView text, int key) {
     return out;
 }
 
-std::optional<QString> UnscrambleText(QByteArrayView bytes, qsizetype offset, int length, int key) {
-    if (offset < 0 || length < 0 || offset + length > bytes.size()) return std::nullopt;
-    QString text(length, Qt::Uninitialized);
+bool UnscrambleText(QByteArrayView bytes, qsizetype offset, int length, int key, QString& text) {
+    if (offset < 0 || length < 0 || offset + length > bytes.size()) return false;
+    text.resize(length);
     QChar* out = text.data();
+    const auto& chars = Cp1250Chars();
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data() + offset);
+    int outOfRange = 0;
     for (int i = 1; i <= length; ++i) {
-        int x = static_cast<unsigned char>(bytes[offset + i - 1]) - key - 4 * i;
-        if (x < 0) x += 255;
-        if (x < 0) return std::nullopt;
-        out[i - 1] = CharFromCp1250(static_cast<unsigned char>(x));
+        int x = in[i - 1] - key - 4 * i;
+        x += (x >> 31) & 255;   // fold a negative value back once, without a branch
+        outOfRange |= x;
+        out[i - 1] = chars[static_cast<unsigned char>(x)];
     }
-    return text;
+    return outOfRange >= 0;
 }
 
 ResultsCodec::ResultsCodec(RandomSource& random) : m_random(random) {}
@@ -220,60 +229,61 @@ bool ResultsCodec::WriteResultRecord(QIODevice& file, const ResultRecord& record
     return bytes && file.write(*bytes) == bytes->size();
 }
 
-std::optional<ResultRecord> DecodeResultRecord(QByteArrayView body) {
+bool DecodeResultRecord(QByteArrayView body, ResultRecord& r) {
     // D(j) is record byte j + 3, as the layout above counts.
     const qsizetype size = body.size();
     const auto D = [&](qsizetype j) { return static_cast<int>(static_cast<unsigned char>(body[j - 1])); };
     const auto has = [&](qsizetype j) { return j >= 1 && j <= size; };
 
-    if (!has(29)) return std::nullopt;
-    ResultRecord r;
+    if (!has(29)) return false;
     const int nameKey = D(28);
     const int m = D(29);
-    auto name = UnscrambleText(body, 29, m, nameKey);
-    if (!name || !has(35 + m)) return std::nullopt;
-    r.name = *name;
+    if (!UnscrambleText(body, 29, m, nameKey, r.name) || !has(35 + m)) return false;
 
     const int typeByte = D(30 + m);
     r.boardSize = typeByte % 16;
-    r.typeCode = TypeCodeAtPosition(typeByte / 8 - 1);
-    if (r.typeCode.isEmpty() || r.boardSize < 4 || r.boardSize > 6) return std::nullopt;
+    const int position = typeByte / 8 - 1;
+    if (position < 1 || position > 15 || position % 2 == 0 || r.boardSize < 4 || r.boardSize > 6)
+        return false;
+    r.typeCode = TypeCodeAtPosition(position);
 
     // Values of 32768 and more overflow the 16-bit fields they were written from.
     const int shuffleValue = D(31 + m) * 256 + D(32 + m);
     const int stepsValue = D(33 + m) * 256 + D(34 + m);
-    if (shuffleValue > 32767 || stepsValue > 32767) return std::nullopt;
+    if (shuffleValue > kMax16 || stepsValue > kMax16) return false;
     r.shuffleNo = shuffleValue - nameKey - 300;
     r.steps = stepsValue - nameKey - 400;
-    if (r.shuffleNo < 0 || r.steps < 0) return std::nullopt;
+    if (r.shuffleNo < 0 || r.steps < 0) return false;
 
     const qsizetype q = 35 + m;
     int key = nameKey;
     qsizetype e = q;
-    if (D(q) != nameKey) {
+    if (D(q) == nameKey) {
+        r.storedGameName.clear();
+        r.storedGameNo = 0;
+    } else {
         key = D(q);
-        if (!has(q + 1)) return std::nullopt;
+        if (!has(q + 1)) return false;
         const int g = D(q + 1);
-        auto gameName = UnscrambleText(body, q + 1, g, key);
-        if (!gameName || !has(q + 3 + g)) return std::nullopt;
-        r.storedGameName = *gameName;
+        if (!UnscrambleText(body, q + 1, g, key, r.storedGameName) || !has(q + 3 + g)) return false;
         r.storedGameNo = D(q + 2 + g) * 256 + D(q + 3 + g);
-        if (r.storedGameNo > 32767) return std::nullopt;
+        if (r.storedGameNo > kMax16) return false;
         e = q + 3 + g;
     }
-    if (!has(e + 6)) return std::nullopt;
+    if (!has(e + 6)) return false;
     r.gapCount = D(e + 1) - key;
-    if (r.gapCount < 0) return std::nullopt;
+    if (r.gapCount < 0) return false;
 
     for (int i = 1; i <= 5; ++i)
-        if (D(e + 7 - i) + D(29 + m + i) != 255) return std::nullopt;
+        if (D(e + 7 - i) + D(29 + m + i) != 255) return false;
 
-    const auto text = UnscrambleText(body, 1, kTextBlockLength, D(1));
-    if (!text) return std::nullopt;
-    r.elapsed = text->mid(0, 8);
-    r.date = text->mid(8, 10);
-    r.timeOfDay = text->mid(18, 8);
-    return r;
+    // The text block: elapsed (8), date (10), time of day (8), with one key and the
+    // character positions running on through all three.
+    const int textKey = D(1);
+    const auto part = [&](int from, int length, QString& text) {
+        return UnscrambleText(body, 1 + from, length, textKey + 4 * from, text);
+    };
+    return part(0, 8, r.elapsed) && part(8, 10, r.date) && part(18, 8, r.timeOfDay);
 }
 
 ResultsReader::ResultsReader(QIODevice& file) : m_file(file) {}
@@ -284,21 +294,36 @@ bool ResultsReader::Fail() {
     return false;
 }
 
+qsizetype ResultsReader::Ensure(qsizetype count) {
+    constexpr qsizetype kBlock = 64 * 1024;
+    if (m_end - m_pos >= count || m_deviceEnded) return std::min(count, m_end - m_pos);
+    if (m_buffer.size() < kBlock) m_buffer.resize(kBlock);
+    // Move the unread tail to the front, then fill the rest from the device.
+    std::copy(m_buffer.begin() + m_pos, m_buffer.begin() + m_end, m_buffer.begin());
+    m_end -= m_pos;
+    m_pos = 0;
+    while (m_end < count && !m_deviceEnded) {
+        const qint64 got = m_file.read(m_buffer.data() + m_end, kBlock - m_end);
+        if (got <= 0) m_deviceEnded = true;
+        else m_end += got;
+    }
+    return std::min(count, m_end);
+}
+
 bool ResultsReader::ReadResultsHeader() {
     m_damaged = false;
     m_atEnd = true;
-    std::array<char, 256> buffer{};
-    const qint64 got = m_file.read(buffer.data(), 13);
+    const qsizetype got = Ensure(13);
     if (got == 0) return true;   // an empty file holds no records
     if (got != 13) return Fail();
-    const int n = static_cast<unsigned char>(buffer[12]);
+    const int n = static_cast<unsigned char>(m_buffer[m_pos + 12]);
     if (n < 13) return Fail();
     // The rest of the header, then the first three bytes of the first record.
-    const int rest = n - 10;
-    const qint64 more = m_file.read(buffer.data(), rest);
-    if (more == rest - 3) return true;   // a header without records
-    if (more != rest) return Fail();
-    m_nextRecordLength = static_cast<unsigned char>(buffer[rest - 1]) + 1;
+    const qsizetype available = Ensure(n + 3);
+    m_pos += std::min<qsizetype>(available, n + 3);
+    if (available == n) return true;   // a header without records
+    if (available != n + 3) return Fail();
+    m_nextRecordLength = static_cast<unsigned char>(m_buffer[m_pos - 1]) + 1;
     m_atEnd = false;
     return true;
 }
@@ -307,20 +332,19 @@ bool ResultsReader::ReadResultRecord(ResultRecord& record) {
     if (m_atEnd) return false;
     // The record from its 4th byte on, then the first three bytes of the next one
     // (which carry its length); the last record of the file has no next one.
-    const int wanted = m_nextRecordLength;
+    const qsizetype wanted = m_nextRecordLength;
     if (wanted <= 3) return Fail();
-    std::array<char, 256> buffer;
-    const qint64 got = m_file.read(buffer.data(), wanted);
-    qsizetype bodyLength = wanted - 3;
+    const qsizetype got = Ensure(wanted);
+    const qsizetype bodyLength = wanted - 3;
+    const QByteArrayView body(m_buffer.constData() + m_pos, bodyLength);
     if (got == wanted) {
-        m_nextRecordLength = static_cast<unsigned char>(buffer[wanted - 1]) + 1;
-    } else if (got == bodyLength && m_file.atEnd()) {
+        m_nextRecordLength = static_cast<unsigned char>(m_buffer[m_pos + wanted - 1]) + 1;
+    } else if (got == bodyLength) {
         m_atEnd = true;
     } else {
         return Fail();
     }
-    auto decoded = DecodeResultRecord(QByteArrayView(buffer.data(), bodyLength));
-    if (!decoded) return Fail();
-    record = std::move(*decoded);
+    m_pos += got;
+    if (!DecodeResultRecord(body, record)) return Fail();
     return true;
 }

@@ -87,9 +87,10 @@ qsizetype FirstUnstorableCharacter(const QString& text);
 
 // Scrambles code page 1250 `text` with `key`: key, length, then the scrambled bytes.
 QByteArray ScrambleWithKey(QByteArrayView text, int key);
-// Unscrambles `length` characters whose bytes start at `offset` (0-based) of `bytes`.
-// Nothing when the bytes run out or a code falls out of range.
-std::optional<QString> UnscrambleText(QByteArrayView bytes, qsizetype offset, int length, int key);
+// Unscrambles `length` characters whose bytes start at `offset` (0-based) of `bytes`
+// into `text` (reusing its storage). False when the bytes run out or a code falls out
+// of range.
+bool UnscrambleText(QByteArrayView bytes, qsizetype offset, int length, int key, QString& text);
 
 // The writing side. It keeps the key of the last scrambled text so that two texts
 // scrambled one after the other never share a key.
@@ -117,11 +118,12 @@ private:
 };
 
 // Decodes the body of one record: record bytes 4..L, i.e. without the two leading
-// filler bytes and the length byte. Nothing when the bytes do not decode or a check
-// byte fails.
-std::optional<ResultRecord> DecodeResultRecord(QByteArrayView body);
+// filler bytes and the length byte. False when the bytes do not decode or a check
+// byte fails; `record` is then left half filled. Its strings' storage is reused.
+bool DecodeResultRecord(QByteArrayView body, ResultRecord& record);
 
-// The reading side: streams a results file record by record in constant memory.
+// The reading side: streams a results file record by record in constant memory. It
+// reads the device ahead in large blocks, so the device is its own until the end.
 //   ResultsReader reader(file);
 //   if (reader.ReadResultsHeader())
 //       while (!reader.atEnd() && reader.ReadResultRecord(record)) use(record);
@@ -142,8 +144,15 @@ public:
 
 private:
     bool Fail();
+    // Makes up to `count` (<= 256) unread bytes available at m_buffer[m_pos]; fewer
+    // only at the end of the device.
+    qsizetype Ensure(qsizetype count);
 
     QIODevice& m_file;
+    QByteArray m_buffer;
+    qsizetype m_pos = 0;
+    qsizetype m_end = 0;
+    bool m_deviceEnded = false;
     int m_nextRecordLength = 0;
     bool m_atEnd = true;
     bool m_damaged = false;

@@ -31,7 +31,7 @@ ResultsScan ReadResultsFile(const QString& path, const std::function<void(const 
         scan.missing = true;
         return scan;
     }
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         scan.damaged = true;
         return scan;
     }
@@ -68,7 +68,7 @@ RewriteOutcome RewriteResults(const QDir& folder, const QString& resultsFile,
     const QString path = folder.filePath(resultsFile);
     QFile source(path);
     if (!source.exists()) return {RewriteStatus::Missing, 0, 0};
-    if (!source.open(QIODevice::ReadOnly)) return {RewriteStatus::WriteFailed, 0, 0};
+    if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return {RewriteStatus::WriteFailed, 0, 0};
 
     QFile scratch(folder.filePath(kResultsScratchFile));
     if (scratch.exists()) scratch.remove();

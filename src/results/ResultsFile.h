@@ -16,7 +16,7 @@ inline const QString kResultsScratchFile = QStringLiteral("munka.dat");
 // been visited.
 struct ResultsScan {
     bool missing = false;   // no such file (callers show message 2)
-    bool damaged = false;   // a record failed to decode or its check (message 30)
+    bool damaged = false;   // a record failed to decode or its check, or the file would not open
     qint64 records = 0;     // records visited
 };
 ResultsScan ReadResultsFile(const QString& path, const std::function<void(const ResultRecord&)>& visit);

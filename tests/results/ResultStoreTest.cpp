@@ -149,10 +149,12 @@ TEST_F(ResultStoreTest, DiscardingAsksAndNoKeepsTheEntry) {
     EXPECT_EQ(fp.messageBox.shown.at(0).messageNo, 15);
     EXPECT_EQ(fp.messageBox.shown.at(0).buttons, MsgButtons::YesNo);
     EXPECT_TRUE(NameEntryShown());
+    EXPECT_EQ(state.panel.megse.top, -1);
 
     fp.messageBox.answers = {MsgAnswer::Yes};
     EXPECT_TRUE(store.megse_Click());
     EXPECT_FALSE(NameEntryShown());
+    EXPECT_EQ(state.panel.megse.top, 3000);
     EXPECT_FALSE(state.panel.Label3.visible);
     EXPECT_TRUE(folder.entryList(QDir::Files).isEmpty());
 }

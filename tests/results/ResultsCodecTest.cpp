@@ -47,6 +47,28 @@ ReadBack ReadAll(QByteArray bytes) {
     return result;
 }
 
+// A device that hands out at most a few bytes per read, as a pipe may.
+class TrickleDevice final : public QIODevice {
+public:
+    explicit TrickleDevice(QByteArray bytes) : m_bytes(std::move(bytes)) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return m_bytes.size() - m_pos + QIODevice::bytesAvailable(); }
+
+protected:
+    qint64 readData(char* data, qint64 max) override {
+        const qint64 n = std::min<qint64>({max, 7, m_bytes.size() - m_pos});
+        if (n <= 0) return m_pos >= m_bytes.size() ? -1 : 0;
+        std::copy_n(m_bytes.constData() + m_pos, n, data);
+        m_pos += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_pos = 0;
+};
+
 // Forces the next ScrambleText key to `key` (30..149) through the random script.
 double DrawForKey(int key) { return (key - 30) / 1000.0; }
 
@@ -280,4 +302,34 @@ TEST(ResultsCodec, UnstorableRecordsAreRefusedBeforeEncoding) {
     ResultRecord dotAbove = SampleRecord();
     dotAbove.name = QStringLiteral("\u02D9");
     EXPECT_FALSE(codec.EncodeResultRecord(dotAbove).has_value());
+}
+
+TEST(ResultsCodec, LongFilesReadBackAcrossBlocksAndShortDeviceReads) {
+    std::vector<ResultRecord> records;
+    for (int i = 0; i < 3000; ++i) {
+        ResultRecord r = SampleRecord();
+        r.name = QString(1 + i % 30, QChar(u'a' + i % 26));
+        r.steps = i;
+        if (i % 3 == 0) r.storedGameName = QStringLiteral("Csík");
+        records.push_back(r);
+    }
+    FakeRandom random(11);
+    ResultsCodec codec(random);
+    const QByteArray bytes = EncodeFile(codec, records);
+    ASSERT_GT(bytes.size(), 3 * 64 * 1024);
+
+    const ReadBack back = ReadAll(bytes);
+    EXPECT_FALSE(back.damaged);
+    ASSERT_EQ(back.records.size(), records.size());
+    for (size_t i = 0; i < records.size(); i += 97) EXPECT_EQ(back.records[i], records[i]) << i;
+    EXPECT_EQ(back.records.back(), records.back());
+
+    TrickleDevice trickle(bytes);
+    ResultsReader reader(trickle);
+    ASSERT_TRUE(reader.ReadResultsHeader());
+    size_t count = 0;
+    ResultRecord r;
+    while (!reader.atEnd() && reader.ReadResultRecord(r)) EXPECT_EQ(r, records[count++]);
+    EXPECT_FALSE(reader.resultsFileDamaged());
+    EXPECT_EQ(count, records.size());
 }
