@@ -268,6 +268,8 @@ bool DecodeResultRecord(QByteArrayView body, ResultRecord& r) {
         if (!UnscrambleText(body, q + 1, g, key, r.storedGameName) || !has(q + 3 + g)) return false;
         r.storedGameNo = D(q + 2 + g) * 256 + D(q + 3 + g);
         if (r.storedGameNo > kMax16) return false;
+        // A number goes with a stored game's name only; without one it reads as 0.
+        if (r.storedGameName.isEmpty()) r.storedGameNo = 0;
         e = q + 3 + g;
     }
     if (!has(e + 6)) return false;
