@@ -2,6 +2,8 @@
 #include "play/gui/MainWindow.h"
 #include "presentation/gui/BoardScene.h"
 #include <QAction>
+#include <QComboBox>
+#include <QFile>
 #include <QApplication>
 #include <QGraphicsView>
 #include <QPushButton>
@@ -16,7 +18,11 @@ struct WindowFixture {
     WindowFixture() : window(fp.platform, QDir(dir.path())) {
         window.Form_Load();
         window.show();
+        window.activateWindow();
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }
+    // Where a key typed now goes.
+    QWidget* focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : &window; }
     template <typename T> T* child(const char* name) {
         return window.findChild<T*>(QString::fromLatin1(name));
     }
@@ -102,7 +108,7 @@ TEST(MainWindowWiring, OpenACellStartAndMoveByKeyAndMouse) {
     QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
     ASSERT_TRUE(f.window.state().gameRunning);
     const int k = f.window.state().board.ctl({1, 1});
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &f.window, Qt::Key_Up);
+    QTest::keyClick(f.focused(), Qt::Key_Up);
     EXPECT_EQ(f.window.state().stepCount, 1);
     EXPECT_EQ(f.window.state().board.ctl({0, 1}), k);
     clickCell(f.window, {0, 1});                 // one empty neighbour below: it slides back
@@ -119,6 +125,45 @@ TEST(MainWindowWiring, LeavingDuringAGameAsksAndNoKeepsPlaying) {
     EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 25);
     EXPECT_TRUE(f.window.state().gameRunning);
     EXPECT_TRUE(f.window.isVisible());
+}
+
+} // namespace
+
+namespace {
+
+// A whole game through the window: a board one step from its row-wise target, the
+// last step by key, the end message, the name typed and stored with Enter.
+TEST(MainWindowWiring, FinishStoreAndStartANewGame) {
+    WindowFixture f;
+    GameState& s = f.window.state();
+    for (int r = 1; r <= 5; ++r)
+        for (int c = 1; c <= 5; ++c) s.board.setValue({r, c}, s.rowColours[r]);
+    s.board.set({0, 1}, s.board.value({1, 1}), s.board.ctl({1, 1}));
+    s.board.set({1, 1}, kEmpty, 0);
+    s.board.setValue({0, 2}, kEmpty);
+    s.controls.walls[s.board.ctl({0, 2})].visible = false;
+    s.controls.walls[2].visible = false; // the ring cell above column 1
+    f.window.syncView();
+
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    ASSERT_TRUE(s.gameRunning);
+    QTest::keyClick(f.focused(), Qt::Key_Down);
+    EXPECT_FALSE(s.gameRunning);
+    ASSERT_FALSE(f.fp.messageBox.shown.empty());
+    EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 6);
+    auto* neve = f.child<QComboBox>("neve");
+    ASSERT_TRUE(neve->isVisible());
+
+    neve->setFocus();
+    QTest::keyClicks(neve, "Kata");
+    QTest::keyClick(neve, Qt::Key_Return);
+    EXPECT_TRUE(QFile::exists(f.dir.filePath("eredm.dat")));
+    QFile names(f.dir.filePath("nevek.txt"));
+    ASSERT_TRUE(names.open(QIODevice::ReadOnly));
+    EXPECT_EQ(names.readAll(), QByteArray("\"Kata\"\r\n"));
+    EXPECT_FALSE(neve->isVisible());
+    EXPECT_TRUE(f.child<QPushButton>("kezd")->isEnabled());
+    EXPECT_EQ(s.stepCount, 1);
 }
 
 } // namespace
