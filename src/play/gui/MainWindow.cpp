@@ -170,7 +170,7 @@ void MainWindow::buildPanel() {
     addLabel(&P::t_jatek, "t_jatek", {6165, 2760, 2055, 255});
     addButton(&P::k_tar, "k_tar", {6150, 0, 2035, 300});
     addLabel(&P::Label2, "Label2", {6150, 330, 2035, 510})->setWordWrap(true);
-    addLabel(&P::Label4, "Label4", {120, 5640, 1335, 255});
+    addLabel(&P::Label4, "Label4", {120, 5640, 615, 255});
     auto* lang = new QComboBox(m_canvas);
     lang->setObjectName(QStringLiteral("lang"));
     m_canvas->place(lang, {1560, 5640, 1455, 315});
@@ -260,7 +260,7 @@ void MainWindow::syncView() {
         showCaption(b.widget, c.caption);
         if (auto* button = qobject_cast<QAbstractButton*>(b.widget); button && button->isCheckable())
             if (button->isChecked() != c.checked) button->setChecked(c.checked);
-        if (c.left >= 0 && c.width >= 0) m_canvas->moveTo(b.widget, c.left, c.width);
+        m_canvas->moveTo(b.widget, c.left, c.top, c.width);
         b.widget->setEnabled(c.enabled);
         b.widget->setVisible(c.visible);
     }

@@ -24,12 +24,17 @@ void FormCanvas::place(QWidget* widget, const QRect& twips) {
     apply(widget, twips);
 }
 
-void FormCanvas::moveTo(QWidget* widget, int leftTwips, int widthTwips) {
+void FormCanvas::moveTo(QWidget* widget, int leftTwips, int topTwips, int widthTwips) {
     auto it = m_rects.find(widget);
     if (it == m_rects.end()) return;
-    it->setLeft(leftTwips);
-    it->setWidth(widthTwips);
-    apply(widget, *it);
+    const QRect old = *it;
+    QRect moved = old;
+    if (leftTwips >= 0) moved.moveLeft(leftTwips);
+    if (topTwips >= 0) moved.moveTop(topTwips);
+    if (widthTwips >= 0) moved.setWidth(widthTwips);
+    if (moved == old) return;
+    *it = moved;
+    apply(widget, moved);
 }
 
 void FormCanvas::apply(QWidget* widget, const QRect& twips) {

@@ -15,7 +15,8 @@ public:
 
     // Places `widget` at `twips` (relative to its parent: the canvas or a placed frame).
     void place(QWidget* widget, const QRect& twips);
-    void moveTo(QWidget* widget, int leftTwips, int widthTwips); // keeps top and height
+    // Moves a placed widget; a negative value keeps that coordinate (the height always stays).
+    void moveTo(QWidget* widget, int leftTwips, int topTwips, int widthTwips);
     QRect twipsOf(QWidget* widget) const { return m_rects.value(widget); }
 
     double pixelsPerTwip() const { return m_scale; }
