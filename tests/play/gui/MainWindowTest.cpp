@@ -167,3 +167,24 @@ TEST(MainWindowWiring, FinishStoreAndStartANewGame) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MainWindow, EverythingScalesWithTheWindow) {
+    WindowFixture f;
+    auto* kezd = f.child<QPushButton>("kezd");
+    auto* view = f.window.findChild<QGraphicsView*>(QStringLiteral("keret"));
+    f.window.resize(700, 560);
+    QApplication::processEvents();
+    const int smallWidth = kezd->width();
+    const double smallScale = view->transform().m11();
+    f.window.resize(1400, 1120);
+    QApplication::processEvents();
+    EXPECT_NEAR(kezd->width(), 2 * smallWidth, 2);
+    EXPECT_NEAR(view->transform().m11(), 2 * smallScale, 0.02 * smallScale);
+    // The board keeps its place beside the panel: the frame's right edge stays left of kezd.
+    const QPoint frameRight = view->mapFromScene(QPointF(5000, 0));
+    EXPECT_LT(view->mapTo(&f.window, frameRight).x(), kezd->mapTo(&f.window, QPoint(0, 0)).x());
+}
+
+} // namespace
