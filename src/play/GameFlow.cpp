@@ -290,40 +290,34 @@ bool GameFlow::matchNumbers(bool columnWise) {
 }
 
 bool GameFlow::MatchTargetA() {
-    const GameState& s = m_s;
-    const int n = s.N();
-    if (s.gameType == GameType::NumberSequence) return matchNumbers(false);
-    for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j) {
-            const int value = s.board.value({i, j});
-            if (s.gameType == GameType::Diagonal) {
-                if (value != s.targetPatterns[static_cast<size_t>((i - 1) * n + j)][0]) return false;
-            } else if (s.gameType == GameType::RandomColours) {
-                if (value != s.rowColours.at(static_cast<size_t>(i))) return false;
-            } else {
-                return false;
-            }
-        }
-    }
-    return true;
+    if (m_s.gameType == GameType::NumberSequence) return matchNumbers(false);
+    return matchColours(false);
 }
 
 bool GameFlow::MatchTargetB() {
+    if (m_s.gameType == GameType::NumberSequence) return matchNumbers(true);
+    return matchColours(true);
+}
+
+// The colour that the row-wise or column-wise form of the target wants in cell (i, j);
+// 0, which no tile has, for a type without such a form.
+int GameFlow::targetColour(int i, int j, bool columnWise) const {
     const GameState& s = m_s;
     const int n = s.N();
-    if (s.gameType == GameType::NumberSequence) return matchNumbers(true);
-    for (int i = 1; i <= n; ++i) {
-        for (int j = 1; j <= n; ++j) {
-            const int value = s.board.value({i, j});
-            if (s.gameType == GameType::Diagonal) {
-                if (value != s.targetPatterns[static_cast<size_t>((j - 1) * n + i)][1]) return false;
-            } else if (s.gameType == GameType::RandomColours) {
-                if (value != s.colColours.at(static_cast<size_t>(j))) return false;
-            } else {
-                return false;
-            }
-        }
+    if (s.gameType == GameType::Diagonal) {
+        const int k = columnWise ? (j - 1) * n + i : (i - 1) * n + j;
+        return s.targetPatterns[static_cast<size_t>(k)][columnWise ? 1 : 0];
     }
+    if (s.gameType == GameType::RandomColours)
+        return columnWise ? s.colColours.at(static_cast<size_t>(j)) : s.rowColours.at(static_cast<size_t>(i));
+    return 0;
+}
+
+bool GameFlow::matchColours(bool columnWise) const {
+    const int n = m_s.N();
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            if (m_s.board.value({i, j}) != targetColour(i, j, columnWise)) return false;
     return true;
 }
 

@@ -53,6 +53,8 @@ private:
     void lockSetUp();
     void updateElapsed();
     bool matchTargetMap() const;
+    int targetColour(int i, int j, bool columnWise) const;
+    bool matchColours(bool columnWise) const;
     bool matchNumbers(bool columnWise);
     bool tileInPlace(Cell cell) const;
     void endGame();

@@ -95,24 +95,31 @@ QLabel* MainWindow::addLabel(ControlState PanelControls::*state, const char* nam
     return label;
 }
 
-void MainWindow::buildPanel() {
-    // Game type frame with its four options.
-    auto* tipus = new QGroupBox(m_canvas);
-    tipus->setObjectName(QStringLiteral("tipus"));
-    m_canvas->place(tipus, {6600, 360, 1095, 1215});
-    bind(&P::tipus, tipus);
-    const std::pair<ControlState P::*, const char*> types[] = {
-        {&P::generalt, "generalt"}, {&P::atlos, "atlos"}, {&P::tarolt, "tarolt"},
-        {&P::szamsor, "szamsor"}};
-    int top = 260;
-    for (const auto& [member, name] : types) {
-        auto* option = new QRadioButton(tipus);
+void MainWindow::addOptionGroup(
+    ControlState PanelControls::*frameState, const char* frameName, QRect frameTwips,
+    std::initializer_list<std::pair<ControlState PanelControls::*, const char*>> options,
+    QRect firstTwips, int stepTwips) {
+    auto* frame = new QGroupBox(m_canvas);
+    frame->setObjectName(QString::fromLatin1(frameName));
+    m_canvas->place(frame, frameTwips);
+    bind(frameState, frame);
+    QRect twips = firstTwips;
+    for (const auto& [member, name] : options) {
+        auto* option = new QRadioButton(frame);
         option->setObjectName(QString::fromLatin1(name));
         option->setFocusPolicy(Qt::TabFocus);
-        m_canvas->place(option, {100, top, 940, 255});
+        m_canvas->place(option, twips);
         bind(member, option);
-        top += 220;
+        twips.translate(0, stepTwips);
     }
+}
+
+void MainWindow::buildPanel() {
+    // Game type frame with its four options.
+    addOptionGroup(&P::tipus, "tipus", {6600, 360, 1095, 1215},
+                   {{&P::generalt, "generalt"}, {&P::atlos, "atlos"}, {&P::tarolt, "tarolt"},
+                    {&P::szamsor, "szamsor"}},
+                   {100, 260, 940, 255}, 220);
 
     addButton(&P::vminta, "vminta", {6600, 1680, 1095, 300});
     addLabel(&P::Label1, "Label1", {6120, 1695, 975, 255})
@@ -123,21 +130,9 @@ void MainWindow::buildPanel() {
     bind(&P::sorsz, sorsz);
 
     // Size frame with its three options.
-    auto* dimenzio = new QGroupBox(m_canvas);
-    dimenzio->setObjectName(QStringLiteral("dimenzio"));
-    m_canvas->place(dimenzio, {6600, 2160, 1095, 1215});
-    bind(&P::dimenzio, dimenzio);
-    const std::pair<ControlState P::*, const char*> sizes[] = {
-        {&P::Option1, "Option1"}, {&P::Option2, "Option2"}, {&P::Option3, "Option3"}};
-    top = 360;
-    for (const auto& [member, name] : sizes) {
-        auto* option = new QRadioButton(dimenzio);
-        option->setObjectName(QString::fromLatin1(name));
-        option->setFocusPolicy(Qt::TabFocus);
-        m_canvas->place(option, {120, top, 855, 255});
-        bind(member, option);
-        top += 240;
-    }
+    addOptionGroup(&P::dimenzio, "dimenzio", {6600, 2160, 1095, 1215},
+                   {{&P::Option1, "Option1"}, {&P::Option2, "Option2"}, {&P::Option3, "Option3"}},
+                   {120, 360, 855, 255}, 240);
 
     addButton(&P::alapall, "alapall", {6600, 2880, 1095, 375});
     addButton(&P::megse, "megse", {6600, 3120, 1095, 300});

@@ -77,6 +77,11 @@ private:
     void buildPanel();
     void buildMenus();
     QPushButton* addButton(ControlState PanelControls::*state, const char* name, QRect twips);
+    // A frame of option buttons, placed one under the other from `firstTwips`.
+    void addOptionGroup(ControlState PanelControls::*frameState, const char* frameName,
+                        QRect frameTwips,
+                        std::initializer_list<std::pair<ControlState PanelControls::*, const char*>> options,
+                        QRect firstTwips, int stepTwips);
     QLabel* addLabel(ControlState PanelControls::*state, const char* name, QRect twips);
     QAction* addAction(QMenu* menu, ControlState PanelControls::*state, const char* name,
                        std::function<void()> handler = {}, bool checkable = false);
