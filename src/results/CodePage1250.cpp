@@ -8,6 +8,7 @@ namespace {
 struct Tables {
     std::array<QChar, 256> toChar{};
     std::unordered_map<char16_t, unsigned char> toByte;
+    bool asciiKept = true;   // codes 0..127 stand for the characters 0..127
 
     Tables() {
         QStringDecoder decoder("windows-1250");
@@ -18,6 +19,7 @@ struct Tables {
             // Bytes the code page leaves unassigned decode to nothing usable.
             const QChar c = decoded.size() == 1 ? decoded.at(0) : QChar(QChar::ReplacementCharacter);
             toChar[code] = c;
+            if (code < 128 && c.unicode() != code) asciiKept = false;
             if (c != QChar(QChar::ReplacementCharacter)) toByte.emplace(c.unicode(), code);
         }
     }
@@ -32,6 +34,12 @@ const Tables& tables() {
 } // namespace
 
 const std::array<QChar, 256>& Cp1250Chars() { return tables().toChar; }
+
+void CharsFromCp1250Codes(QChar* codes, qsizetype count, unsigned allCodes) {
+    const Tables& t = tables();
+    if (allCodes < 128 && t.asciiKept) return;
+    for (qsizetype i = 0; i < count; ++i) codes[i] = t.toChar[codes[i].unicode() & 0xFF];
+}
 
 std::optional<unsigned char> Cp1250FromChar(QChar c) {
     const auto& map = tables().toByte;

@@ -10,6 +10,10 @@
 const std::array<QChar, 256>& Cp1250Chars();
 // The character that code page 1250 byte `code` stands for.
 inline QChar CharFromCp1250(unsigned char code) { return Cp1250Chars()[code]; }
+// Turns `count` code page 1250 codes (0..255), held one per QChar, into the characters
+// they stand for, in place. `allCodes` is the bitwise or of the codes: a text of plain
+// ASCII, like a date, is left as it is.
+void CharsFromCp1250Codes(QChar* codes, qsizetype count, unsigned allCodes);
 // The code page 1250 byte of `c`, or nothing when the code page cannot hold it.
 std::optional<unsigned char> Cp1250FromChar(QChar c);
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -29,6 +30,53 @@ bool HasFixedForm(const QString& text, int length, QChar separator, std::initial
     return true;
 }
 
+// Sizes `text` to `length` characters and gives its storage; unshared storage is
+// reused as it is, so reading record after record into one string does not allocate.
+QChar* ReuseText(QString& text, qsizetype length) {
+    if (text.size() != length || !text.isDetached()) text.resize(length);
+    return text.data();
+}
+
+// The code page 1250 code of a byte scrambled with `key` at 1-based `position`;
+// negative when it falls out of range.
+int UnscrambledCode(unsigned char byte, int key, int position) {
+    const int x = byte - key - 4 * position;
+    return x + ((x >> 31) & 255);   // fold a negative value back once, without a branch
+}
+
+// Unscrambles `length` bytes from `in` into `text`; false when a code falls out of
+// range (its character is written all the same).
+bool UnscrambleInto(const unsigned char* in, int length, int key, QString& text) {
+    QChar* out = ReuseText(text, length);
+    const auto& chars = Cp1250Chars();
+    int all = 0;
+    for (int i = 1; i <= length; ++i) {
+        const int code = UnscrambledCode(in[i - 1], key, i);
+        all |= code;
+        out[i - 1] = chars[static_cast<unsigned char>(code)];
+    }
+    return all >= 0;
+}
+
+// The same for a text of fixed length, such as a date, with a key below 1000. The codes
+// are worked out together first, in 16 bits; plain ASCII ones, as in every date and
+// time the game writes, need no lookup.
+template <int Length>
+bool UnscrambleFixed(const unsigned char* in, int key, QString& text) {
+    std::array<char16_t, Length> codes;
+    std::int16_t all = 0;
+    for (int i = 1; i <= Length; ++i) {
+        const auto x = static_cast<std::int16_t>(in[i - 1] - key - 4 * i);
+        const auto code = static_cast<std::int16_t>(x + ((x >> 15) & 255));
+        all |= code;
+        codes[i - 1] = static_cast<unsigned char>(code);
+    }
+    QChar* out = ReuseText(text, Length);
+    std::copy(codes.begin(), codes.end(), out);
+    CharsFromCp1250Codes(out, Length, static_cast<unsigned>(all));
+    return all >= 0;
+}
+
 } // namespace
 
 int TypeCodePosition(const QString& code) {
@@ -37,12 +85,10 @@ int TypeCodePosition(const QString& code) {
 }
 
 QString TypeCodeAtPosition(int position) {
-    // Shared texts: a reader assigns one per record without allocating.
-    static const std::array<QString, 8> kCodes = [] {
-        std::array<QString, 8> codes;
-        for (size_t i = 0; i < codes.size(); ++i) codes[i] = QString::fromLatin1(kCodesByIndex[i]);
-        return codes;
-    }();
+    // Literals: a reader assigns one per record without allocating or counting references.
+    static const std::array<QString, 8> kCodes = {
+        QStringLiteral("V"), QStringLiteral("VR"), QStringLiteral("A"), QStringLiteral("AR"),
+        QStringLiteral("M"), QStringLiteral("T"),  QStringLiteral("S"), QStringLiteral("SR")};
     if (position < 1 || position > 15 || position % 2 == 0) return {};
     return kCodes[static_cast<size_t>((position - 1) / 2)];
 }
@@ -127,18 +173,7 @@ QByteArray ScrambleWithKey(QByteArrayView text, int key) {
 
 bool UnscrambleText(QByteArrayView bytes, qsizetype offset, int length, int key, QString& text) {
     if (offset < 0 || length < 0 || offset + length > bytes.size()) return false;
-    text.resize(length);
-    QChar* out = text.data();
-    const auto& chars = Cp1250Chars();
-    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data() + offset);
-    int outOfRange = 0;
-    for (int i = 1; i <= length; ++i) {
-        int x = in[i - 1] - key - 4 * i;
-        x += (x >> 31) & 255;   // fold a negative value back once, without a branch
-        outOfRange |= x;
-        out[i - 1] = chars[static_cast<unsigned char>(x)];
-    }
-    return outOfRange >= 0;
+    return UnscrambleInto(reinterpret_cast<const unsigned char*>(bytes.data() + offset), length, key, text);
 }
 
 ResultsCodec::ResultsCodec(RandomSource& random) : m_random(random) {}
@@ -280,12 +315,13 @@ bool DecodeResultRecord(QByteArrayView body, ResultRecord& r) {
         if (D(e + 7 - i) + D(29 + m + i) != 255) return false;
 
     // The text block: elapsed (8), date (10), time of day (8), with one key and the
-    // character positions running on through all three.
+    // character positions running on through all three. It lies within the 29 bytes
+    // checked first.
     const int textKey = D(1);
-    const auto part = [&](int from, int length, QString& text) {
-        return UnscrambleText(body, 1 + from, length, textKey + 4 * from, text);
-    };
-    return part(0, 8, r.elapsed) && part(8, 10, r.date) && part(18, 8, r.timeOfDay);
+    const auto* block = reinterpret_cast<const unsigned char*>(body.data()) + 1;
+    return UnscrambleFixed<8>(block, textKey, r.elapsed) &&
+           UnscrambleFixed<10>(block + 8, textKey + 4 * 8, r.date) &&
+           UnscrambleFixed<8>(block + 18, textKey + 4 * 18, r.timeOfDay);
 }
 
 ResultsReader::ResultsReader(QIODevice& file) : m_file(file) {}
@@ -340,7 +376,7 @@ bool ResultsReader::ReadResultRecord(ResultRecord& record) {
     const qsizetype bodyLength = wanted - 3;
     const QByteArrayView body(m_buffer.constData() + m_pos, bodyLength);
     if (got == wanted) {
-        m_nextRecordLength = static_cast<unsigned char>(m_buffer[m_pos + wanted - 1]) + 1;
+        m_nextRecordLength = static_cast<unsigned char>(m_buffer.constData()[m_pos + wanted - 1]) + 1;
     } else if (got == bodyLength) {
         m_atEnd = true;
     } else {

@@ -204,6 +204,61 @@ TEST(ResultsCodec, ChangingAGuardedByteOrACheckByteDamagesTheRecord) {
     EXPECT_FALSE(ReadAll(header + second + first).damaged);
 }
 
+TEST(ResultsCodec, ATextBlockCodeBelowTheFoldDamagesTheRecordInWhicheverText) {
+    FakeRandom random;
+    ResultsCodec codec(random);
+    const QByteArray record = *codec.EncodeResultRecord(SampleRecord());
+    // With text key 255 the byte at block position p reads as b - 4p, folded once:
+    // in range from b = 4p up. Every other block byte is 255, in range anywhere.
+    struct Case {
+        int position;   // 1..26: elapsed 1..8, date 9..18, time of day 19..26
+        int byte;
+        bool damaged;
+    };
+    const Case cases[] = {{1, 3, true},    {1, 4, false},   {8, 31, true},   {8, 32, false},
+                          {9, 35, true},   {9, 36, false},  {18, 71, true},  {18, 72, false},
+                          {19, 75, true},  {19, 76, false}, {26, 103, true}, {26, 104, false}};
+    for (const Case& c : cases) {
+        QByteArray body = record.mid(3);
+        body[0] = char(255);
+        for (int p = 1; p <= 26; ++p) body[p] = char(255);
+        body[c.position] = char(c.byte);
+        ResultRecord r;
+        EXPECT_EQ(DecodeResultRecord(body, r), !c.damaged) << c.position << " " << c.byte;
+    }
+}
+
+TEST(ResultsCodec, ARecordReadIntoTheSameStringsKeepsNothingOfTheOneBefore) {
+    ResultRecord longAccented = SampleRecord();
+    longAccented.name = QStringLiteral("Árvíztűrő tükörfúrógép ŐŰőű");
+    longAccented.storedGameName = QStringLiteral("Csíkos ő");
+    longAccented.typeCode = QStringLiteral("T");
+    longAccented.elapsed = QStringLiteral("ő1:2ű:Á4");   // texts the codec keeps, not only digits
+    longAccented.date = QStringLiteral("éééé.őő.űű");
+    longAccented.timeOfDay = QStringLiteral("Ö9:05:0ü");
+    ResultRecord shortPlain = SampleRecord();
+    shortPlain.name = QStringLiteral("Al");
+    ResultRecord accentedOnlyAtTheEnd = SampleRecord();
+    accentedOnlyAtTheEnd.name = QStringLiteral("Abcdefgh ő");
+    accentedOnlyAtTheEnd.timeOfDay = QStringLiteral("09:05:0ő");
+    const std::vector<ResultRecord> records = {longAccented, shortPlain, longAccented,
+                                               accentedOnlyAtTheEnd, shortPlain};
+    FakeRandom random(3);
+    ResultsCodec codec(random);
+    QByteArray bytes = EncodeFile(codec, records);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    ResultsReader reader(buffer);
+    ASSERT_TRUE(reader.ReadResultsHeader());
+    ResultRecord r;   // never copied, so each read reuses its storage
+    for (const ResultRecord& expected : records) {
+        ASSERT_TRUE(reader.ReadResultRecord(r));
+        EXPECT_EQ(r, expected) << expected.name.toStdString();
+    }
+    EXPECT_TRUE(reader.atEnd());
+    EXPECT_FALSE(reader.resultsFileDamaged());
+}
+
 TEST(ResultsCodec, ACutOrEmptyTailIsReportedAndTheWholeRecordsBeforeItAreKept) {
     FakeRandom random;
     ResultsCodec codec(random);
