@@ -303,13 +303,7 @@ void MainWindow::Form_Load() {
     m_state.storedDate.clear();
     m_state.storedTime.clear();
     syncView();
-    const QString problem = LanguageProblemText(language);
-    if (!problem.isEmpty()) {
-        MessageRequest request;
-        request.text = problem;
-        request.icon = MsgIcon::Critical;
-        m_platform.messageBox.show(request);
-    }
+    showLanguageProblem(language);
 }
 
 // The settings choose the size, then the type, then the rearrangement box, each as
@@ -432,16 +426,20 @@ void MainWindow::nyelv_Click() {
     lang->setCurrentIndex(std::max(0, int(names.indexOf(m_state.panel.lang.caption))));
 }
 
+// A language that could not be read is told once, with its fixed text.
+void MainWindow::showLanguageProblem(const LanguageResult& result) {
+    const QString problem = LanguageProblemText(result);
+    if (problem.isEmpty()) return;
+    MessageRequest request;
+    request.text = problem;
+    request.icon = MsgIcon::Critical;
+    m_platform.messageBox.show(request);
+}
+
 void MainWindow::lang_Click() {
     auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
     const LanguageResult result = ::lang_Click(m_state, m_folder, lang->currentText());
-    const QString problem = LanguageProblemText(result);
-    if (!problem.isEmpty()) {
-        MessageRequest request;
-        request.text = problem;
-        request.icon = MsgIcon::Critical;
-        m_platform.messageBox.show(request);
-    }
+    showLanguageProblem(result);
 }
 
 static ElapsedTime elapsedOf(const GameState& s) {

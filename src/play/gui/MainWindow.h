@@ -32,6 +32,7 @@ class BoardView;
 class FormCanvas;
 class QtShuffledStateChooser;
 struct BoardMouseEvent;
+struct LanguageResult;
 
 // The form is this many twips across and down.
 constexpr int kFormWidth = 8340;
@@ -97,6 +98,7 @@ private:
     void hdim_Click();
     void nyelv_Click();
     void lang_Click();
+    void showLanguageProblem(const LanguageResult& result);
     void ment_Click();
     void megse_Click();
     void tarol_Click();
