@@ -1,5 +1,6 @@
 // Zelka-Kvadra: creates the application, the platform services and the game window.
 // The game works in the current folder, where its data files lie.
+#include "app/CommandLine.h"
 #include "play/gui/MainWindow.h"
 #include "ui/SystemClock.h"
 #include "ui/SystemRandom.h"
@@ -8,6 +9,16 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        if (std::optional<int> status = RunCommandLine(arguments, out, err))
+            return *status;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelka-Kvadra"));
 

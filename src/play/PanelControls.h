@@ -1,17 +1,8 @@
 #pragma once
 // The state of the window's panel controls (buttons, labels, boxes, menu items) as
 // the game logic sets it. The window shows exactly this; tests read it directly.
+#include "ui/ControlState.h"
 #include <QString>
-
-struct ControlState {
-    bool visible = true;
-    bool enabled = true;
-    bool checked = false;     // option buttons, check boxes, menu check marks
-    QString caption;          // caption or text
-    int left = -1;            // twips; -1 keeps the design position
-    int top = -1;             // twips; -1 keeps the design position
-    int width = -1;
-};
 
 struct PanelControls {
     // Buttons

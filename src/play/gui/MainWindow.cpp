@@ -38,6 +38,7 @@ MainWindow::MainWindow(Platform& platform, const QDir& folder, QWidget* parent)
     SetDesignVisibility(m_state.panel);
 
     m_canvas = new FormCanvas(kFormWidth, kFormHeight, this);
+    m_binder = ControlBinder(m_canvas);
     setCentralWidget(m_canvas);
     m_scene = new BoardScene(this);
     m_view = new BoardView(m_scene, m_canvas);
@@ -74,7 +75,7 @@ MainWindow::MainWindow(Platform& platform, const QDir& folder, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::bind(ControlState PanelControls::*state, QWidget* widget) {
-    m_bindings.push_back({state, widget});
+    m_binder.bind(m_state.panel.*state, widget);
 }
 
 QPushButton* MainWindow::addButton(ControlState PanelControls::*state, const char* name,
@@ -184,14 +185,14 @@ QAction* MainWindow::addAction(QMenu* menu, ControlState PanelControls::*state, 
     action->setObjectName(QString::fromLatin1(name));
     action->setCheckable(checkable);
     if (handler) connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
-    m_actions.push_back({state, action});
+    m_binder.bind(m_state.panel.*state, action);
     return action;
 }
 
 void MainWindow::buildMenus() {
     QMenu* menu = menuBar()->addMenu(QString());
     menu->setObjectName(QStringLiteral("menu"));
-    m_actions.push_back({&P::menu, menu->menuAction()});
+    m_binder.bind(m_state.panel.menu, menu->menuAction());
     addAction(menu, &P::er_megj, "er_megj");
     addAction(menu, &P::color, "color");
     addAction(menu, &P::hdim, "hdim", [this] { hdim_Click(); }, true);
@@ -200,12 +201,12 @@ void MainWindow::buildMenus() {
     addAction(menu, &P::jatek_tor, "jatek_tor");
     QMenu* kevall = menu->addMenu(QString());
     kevall->setObjectName(QStringLiteral("kevall"));
-    m_actions.push_back({&P::kevall, kevall->menuAction()});
+    m_binder.bind(m_state.panel.kevall, kevall->menuAction());
     addAction(kevall, &P::kevment, "kevment", [this] { m_shuffling->kevment_Click(); });
     addAction(kevall, &P::kevtor, "kevtor", [this] { m_shuffling->kevtor_Click(); });
     QMenu* ntor = menu->addMenu(QString());
     ntor->setObjectName(QStringLiteral("ntor"));
-    m_actions.push_back({&P::ntor, ntor->menuAction()});
+    m_binder.bind(m_state.panel.ntor, ntor->menuAction());
     addAction(ntor, &P::ntoregy, "ntoregy", [this] { ntoregy_Click(); });
     addAction(ntor, &P::ntorosz, "ntorosz", [this] { m_results.ntorosz_Click(); });
     menu->addSeparator();
@@ -220,7 +221,7 @@ void MainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(QString());
     help->setObjectName(QStringLiteral("help"));
-    m_actions.push_back({&P::help, help->menuAction()});
+    m_binder.bind(m_state.panel.help, help->menuAction());
     addAction(help, &P::kezel, "kezel");
     addAction(help, &P::doknez, "doknez");
     addAction(help, &P::nevj, "nevj", [this] { nevj_Click(); });
@@ -232,40 +233,8 @@ void MainWindow::run(const std::function<void()>& handler) {
     syncView();
 }
 
-static void showCaption(QWidget* widget, const QString& caption) {
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-        if (combo->isEditable() && combo->currentText() != caption) combo->setEditText(caption);
-        return;
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        if (button->text() != caption) button->setText(caption);
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        if (label->text() != caption) label->setText(caption);
-    } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-        if (box->title() != caption) box->setTitle(caption);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        if (edit->text() != caption) edit->setText(caption);
-    }
-}
-
 void MainWindow::syncView() {
-    const PanelControls& panel = m_state.panel;
-    for (const Binding& b : m_bindings) {
-        const ControlState& c = panel.*(b.state);
-        showCaption(b.widget, c.caption);
-        if (auto* button = qobject_cast<QAbstractButton*>(b.widget); button && button->isCheckable())
-            if (button->isChecked() != c.checked) button->setChecked(c.checked);
-        m_canvas->moveTo(b.widget, c.left, c.top, c.width);
-        b.widget->setEnabled(c.enabled);
-        b.widget->setVisible(c.visible);
-    }
-    for (const ActionBinding& a : m_actions) {
-        const ControlState& c = panel.*(a.state);
-        a.action->setText(c.caption);
-        a.action->setEnabled(c.enabled);
-        a.action->setVisible(c.visible);
-        if (a.action->isCheckable()) a.action->setChecked(c.checked);
-    }
+    m_binder.sync();
     if (windowTitle() != m_state.controls.windowTitle) setWindowTitle(m_state.controls.windowTitle);
     syncNameList();
     m_scene->sync(m_state);

@@ -10,6 +10,7 @@
 #include "results/ResultStore.h"
 #include "setup/Shuffling.h"
 #include "ui/Platform.h"
+#include "ui/gui/ControlBinder.h"
 #include <memory>
 #include <QDir>
 #include <QMainWindow>
@@ -66,15 +67,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Binding {
-        ControlState PanelControls::*state;
-        QWidget* widget;
-    };
-    struct ActionBinding {
-        ControlState PanelControls::*state;
-        QAction* action;
-    };
-
     void buildPanel();
     void buildMenus();
     QPushButton* addButton(ControlState PanelControls::*state, const char* name, QRect twips);
@@ -127,7 +119,6 @@ private:
     BoardView* m_view = nullptr;
     QWidget* m_keySink = nullptr;   // pp
     QTimer* m_timer = nullptr;      // Timer1
-    std::vector<Binding> m_bindings;
-    std::vector<ActionBinding> m_actions;
+    ControlBinder m_binder;
     std::vector<QMenu*> m_menus;
 };

@@ -1,0 +1,28 @@
+#include "app/CommandLine.h"
+#include <QCoreApplication>
+
+QString UsageText() {
+    return QStringLiteral(
+        "Usage: zelka-kvadra [OPTION]\n"
+        "Without options the game window opens.\n"
+        "\n"
+        "  --help       print this text and exit\n"
+        "  --version    print the version and exit\n");
+}
+
+std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.isEmpty())
+        return std::nullopt;
+    const QString& command = arguments.first();
+    if (command == QLatin1String("--help")) {
+        out << UsageText();
+        return ExitStatus::Done;
+    }
+    if (command == QLatin1String("--version")) {
+        out << "zelka-kvadra " << ZK_VERSION << '\n';
+        return ExitStatus::Done;
+    }
+    // Anything else is left to the window system (Qt's own options such as -platform).
+    (void)err;
+    return std::nullopt;
+}
