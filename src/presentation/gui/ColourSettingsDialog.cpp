@@ -217,10 +217,18 @@ int ColourSettingsDialog::twipsOf(int pixels) const {
 
 bool ColourSettingsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
+        // A press the frames take goes no further: the form beneath would close the palette.
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (watched == m_frame1) run([this, at] { m_logic.Frame1_MouseDown(twipsOf(at.y())); });
-        else if (watched == m_frame2) run([this, at] { m_logic.Frame2_MouseDown(twipsOf(at.x()), twipsOf(at.y())); });
-        else if (watched == m_canvas) run([this] { m_logic.Form_Click(); });
+        if (watched == m_frame1) {
+            run([this, at] { m_logic.Frame1_MouseDown(twipsOf(at.y())); });
+            return true;
+        }
+        if (watched == m_frame2) {
+            run([this, at] { m_logic.Frame2_MouseDown(twipsOf(at.x()), twipsOf(at.y())); });
+            return true;
+        }
+        // The form's own click: on no control at all.
+        if (watched == m_canvas && !m_canvas->childAt(at)) run([this] { m_logic.Form_Click(); });
         return false;
     }
     if (event->type() == QEvent::KeyPress) {

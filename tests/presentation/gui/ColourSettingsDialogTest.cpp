@@ -98,11 +98,16 @@ TEST(ColourSettingsDialog, PickedColoursReachTheBoardAndTheFile) {
                           pixelOf(d, frame2, QPoint(4800, 120) + last.center() - QPoint(60, 0)));
         EXPECT_EQ(d.controls().szg[0], 0u);
         EXPECT_EQ(child<QLineEdit>(d, "sz_ert1")->text(), QStringLiteral("0"));
+        EXPECT_TRUE(frame2->isVisible());   // open for the next pick
 
         QRadioButton* wall = child<QRadioButton>(d, "szr6");
         QTest::mouseClick(wall, Qt::LeftButton, {}, QPoint(4, wall->height() / 2));
+        ASSERT_TRUE(frame2->isVisible());
         QTest::mouseClick(frame2, Qt::LeftButton, {}, pixelOf(d, frame2, {4800 + 50, 120 + 50}));
         EXPECT_EQ(child<QScrollBar>(d, "scroll2")->value(), 255);
+        // A click on the form beside every control closes the palette.
+        QTest::mouseClick(d.canvas(), Qt::LeftButton, {}, pixelOf(d, d.canvas(), {4200, 4150}));
+        EXPECT_FALSE(frame2->isVisible());
         QTest::mouseClick(child<QPushButton>(d, "rendben"), Qt::LeftButton);
         EXPECT_EQ(d.result(), QDialog::Accepted);
     });
