@@ -36,8 +36,12 @@ QString caption(const GameState& s, int no, const char* design = "") {
     return text.isEmpty() ? QString::fromUtf8(design) : text;
 }
 
-QString slotName(int slot) { return QStringLiteral("szr%1").arg(slot); }
-QString valueBoxName(int index) { return QStringLiteral("sz_ert%1").arg(index); }
+QString slotName(int slot) {
+    return QStringLiteral("szr%1").arg(slot);
+}
+QString valueBoxName(int index) {
+    return QStringLiteral("sz_ert%1").arg(index);
+}
 
 } // namespace
 
@@ -55,12 +59,12 @@ int SwatchUnderClick(int xTwips, int yTwips) {
 }
 
 QRect SwatchRect(int n) {
-    return {kSwatchStepX * (n % kSwatchesAcross), kSwatchStepY * (n / kSwatchesAcross), kSwatchWidth,
-            kSwatchStepY};
+    return {kSwatchStepX * (n % kSwatchesAcross), kSwatchStepY * (n / kSwatchesAcross),
+            kSwatchWidth, kSwatchStepY};
 }
 
 quint32 PaletteColour(int n) {
-    const auto level = [](int i) { return kPaletteLevels[static_cast<size_t>(i % 4)]; };
+    const auto level = [](int i) { return kPaletteLevels[i % 4]; };
     return Rgb(level(n / 16), level(n / 4), level(n));
 }
 
@@ -71,7 +75,7 @@ int ValueBoxNumber(const QString& text) {
     int value = 0;
     for (qsizetype i = first; i < t.size(); ++i) {
         const QChar ch = t[i];
-        if (ch < u'0' || ch > u'9') return 0;   // a sign, a point or a letter: no number
+        if (ch < u'0' || ch > u'9') return 0; // a sign, a point or a letter: no number
         value = std::min(kMaxPart + 1, value * 10 + (ch.unicode() - u'0'));
     }
     return std::min(value, kMaxPart);
@@ -79,7 +83,8 @@ int ValueBoxNumber(const QString& text) {
 
 bool StoreColours(const QDir& folder, const std::array<quint32, 8>& colours) {
     SettingsRecord record = ReadSettingsFile(folder).record;
-    for (int i = 1; i <= 7; ++i) record.colours[static_cast<size_t>(i)] = colours[static_cast<size_t>(i)];
+    for (int i = 1; i <= 7; ++i)
+        record.colours[i] = colours[i];
     return WriteSettingsFile(folder, record);
 }
 
@@ -93,26 +98,24 @@ void ColourSettings::Form_Load() {
     m_c.rendben.caption = caption(m_s, kRendbenCaption, "Rendben");
     // "Szín 1" .. "Szín 6": the number as printed, with its leading blank.
     for (int i = 1; i < kColourSlotCount; ++i)
-        m_c.szr[static_cast<size_t>(i - 1)].caption = caption(m_s, kSlotCaption) + u' ' + QString::number(i);
+        m_c.szr[i - 1].caption = caption(m_s, kSlotCaption) + u' ' + QString::number(i);
     m_c.szr[kWallSlot].caption = caption(m_s, kWallSlotCaption);
     m_c.Frame2.visible = false;
     for (int i = 1; i <= 3; ++i) {
-        m_c.scroll[static_cast<size_t>(i)] = 0;
-        m_c.sz_ert[static_cast<size_t>(i)].caption = QStringLiteral("0");
+        m_c.scroll[i] = 0;
+        m_c.sz_ert[i].caption = QStringLiteral("0");
     }
     for (int i = 0; i < kColourSlotCount; ++i)
-        m_c.szg[static_cast<size_t>(i)] = m_s.tileColours[static_cast<size_t>(i + 1)];
+        m_c.szg[i] = m_s.tileColours[i + 1];
     szr_Click(0);
 }
 
 void ColourSettings::szr_Click(int index) {
     if (index < 0 || index >= kColourSlotCount) return;
     m_c.slot = index;
-    for (int i = 0; i < kColourSlotCount; ++i) m_c.szr[static_cast<size_t>(i)].checked = i == index;
-    const ColourParts parts = SplitColour(m_c.szg[static_cast<size_t>(index)]);
-    setScroll(1, parts.red);
-    setScroll(2, parts.green);
-    setScroll(3, parts.blue);
+    for (int i = 0; i < kColourSlotCount; ++i)
+        m_c.szr[i].checked = i == index;
+    setSliders(m_c.szg[index]);
 }
 
 void ColourSettings::Frame1_MouseDown(int yTwips) {
@@ -121,40 +124,47 @@ void ColourSettings::Frame1_MouseDown(int yTwips) {
     m_c.focusRequest = slotName(slot);
 }
 
-void ColourSettings::paletta_Click() { m_c.Frame2.visible = true; }
+void ColourSettings::paletta_Click() {
+    m_c.Frame2.visible = true;
+}
 
-void ColourSettings::Form_Click() { m_c.Frame2.visible = false; }
+void ColourSettings::Form_Click() {
+    m_c.Frame2.visible = false;
+}
 
 void ColourSettings::Frame2_MouseDown(int xTwips, int yTwips) {
     const int n = SwatchUnderClick(xTwips, yTwips);
     if (n < 0) return;
-    const quint32 colour = PaletteColour(n);
-    m_c.szg[static_cast<size_t>(m_c.slot)] = colour;
+    m_c.szg[m_c.slot] = PaletteColour(n);
+    setSliders(m_c.szg[m_c.slot]);
+}
+
+// A slider moved by a handler reports a change only when its value is new.
+void ColourSettings::setScroll(int index, int value) {
+    if (m_c.scroll[index] == value) return;
+    scroll_Change(index, value);
+}
+
+void ColourSettings::setSliders(quint32 colour) {
     const ColourParts parts = SplitColour(colour);
     setScroll(1, parts.red);
     setScroll(2, parts.green);
     setScroll(3, parts.blue);
 }
 
-// A slider moved by a handler reports a change only when its value is new.
-void ColourSettings::setScroll(int index, int value) {
-    if (m_c.scroll[static_cast<size_t>(index)] == value) return;
-    scroll_Change(index, value);
-}
-
 void ColourSettings::scroll_Change(int index, int value) {
     if (index < 1 || index > 3) return;
     value = std::clamp(value, 0, kMaxPart);
-    m_c.scroll[static_cast<size_t>(index)] = value;
-    m_c.sz_ert[static_cast<size_t>(index)].caption = QString::number(value);
+    m_c.scroll[index] = value;
+    m_c.sz_ert[index].caption = QString::number(value);
     // The sample follows the sliders, which the boxes mirror; a box's text that was
     // typed but not yet entered does not count.
-    m_c.szg[static_cast<size_t>(m_c.slot)] = Rgb(m_c.scroll[1], m_c.scroll[2], m_c.scroll[3]);
+    m_c.szg[m_c.slot] = Rgb(m_c.scroll[1], m_c.scroll[2], m_c.scroll[3]);
 }
 
 void ColourSettings::sz_ert_KeyPress(int index, int keyAscii) {
     if (keyAscii != kEnter || index < 1 || index > 3) return;
-    ControlState& box = m_c.sz_ert[static_cast<size_t>(index)];
+    ControlState& box = m_c.sz_ert[index];
     const int value = ValueBoxNumber(box.caption);
     box.caption = QString::number(value);
     setScroll(index, value);
@@ -163,7 +173,7 @@ void ColourSettings::sz_ert_KeyPress(int index, int keyAscii) {
 
 bool ColourSettings::rendben_Click() {
     for (int i = 0; i < kColourSlotCount; ++i)
-        m_s.tileColours[static_cast<size_t>(i + 1)] = m_c.szg[static_cast<size_t>(i)];
+        m_s.tileColours[i + 1] = m_c.szg[i];
     std::array<quint32, 8> colours{};
     std::copy_n(m_s.tileColours.begin(), colours.size(), colours.begin());
     const bool stored = StoreColours(m_folder, colours);

@@ -18,7 +18,7 @@
 
 struct GameState;
 
-constexpr int kColourSlotCount = 7;   // szr(0..6): tile colours 1..6, then the walls
+constexpr int kColourSlotCount = 7; // szr(0..6): tile colours 1..6, then the walls
 constexpr int kWallSlot = 6;
 constexpr int kPaletteSize = 64;
 constexpr int kHelpTopicColours = 2;
@@ -44,11 +44,11 @@ bool StoreColours(const QDir& folder, const std::array<quint32, 8>& colours);
 struct ColourDialogControls {
     QString title;
     ControlState Frame1, Frame2, paletta, megse, rendben, doknez;
-    std::array<ControlState, kColourSlotCount> szr{};   // slot option buttons
-    std::array<ControlState, 4> sz_ert{};               // value boxes 1..3: red, green, blue
-    std::array<int, 4> scroll{};                        // slider values 1..3, 0..255
-    std::array<quint32, kColourSlotCount> szg{};        // each slot's sample: its colour now
-    int slot = 0;                                       // the selected slot
+    std::array<ControlState, kColourSlotCount> szr{}; // slot option buttons
+    std::array<ControlState, 4> sz_ert{};             // value boxes 1..3: red, green, blue
+    std::array<int, 4> scroll{};                      // slider values 1..3, 0..255
+    std::array<quint32, kColourSlotCount> szg{};      // each slot's sample: its colour now
+    int slot = 0;                                     // the selected slot
     // A control the dialog should give the focus to next ("szr3", "sz_ert2").
     QString focusRequest;
 };
@@ -79,6 +79,8 @@ public:
 
 private:
     void setScroll(int index, int value);
+    // The three sliders show the parts of `colour`.
+    void setSliders(quint32 colour);
 
     GameState& m_s;
     QDir m_folder;

@@ -40,8 +40,10 @@ protected:
         painter.setPen(QPen(QColor(64, 64, 64), 1));
         painter.setBrush(m_fill);
         const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        if (m_kind == Circle) painter.drawEllipse(r);
-        else painter.drawRect(r);
+        if (m_kind == Circle)
+            painter.drawEllipse(r);
+        else
+            painter.drawRect(r);
     }
 
 private:
@@ -56,10 +58,11 @@ constexpr int kFormWidth = 6480;
 constexpr int kFormHeight = 4320;
 constexpr QRect kFrame1{240, 120, 2295, 3735};
 constexpr QRect kFrame2{4800, 120, 1360, 3040};
-constexpr int kSlotLeft = 240, kSlotTop = 360, kSlotStep = 480, kSlotWidth = 1095, kSlotHeight = 255;
+constexpr int kSlotLeft = 240, kSlotTop = 360, kSlotStep = 480, kSlotWidth = 1095,
+              kSlotHeight = 255;
 constexpr int kSampleLeft = 1560, kSampleTop = 310, kSampleSize = 375;
 constexpr QRect kWallSample{1580, 3210, 360, 360};
-constexpr int kColumnStep = 600;   // the three slider columns
+constexpr int kColumnStep = 600; // the three slider columns
 constexpr int kHeadLeft = 2970, kHeadTop = 120, kHeadWidth = 375, kHeadHeight = 255;
 constexpr int kScrollLeft = 3000, kScrollTop = 600, kScrollWidth = 300, kScrollHeight = 2775;
 constexpr int kBoxLeft = 2970, kBoxTop = 3600, kBoxWidth = 375, kBoxHeight = 285;
@@ -85,7 +88,6 @@ ColourSettingsDialog::ColourSettingsDialog(GameState& s, Platform& platform, con
 }
 
 void ColourSettingsDialog::buildForm() {
-    const ColourDialogControls& c = m_logic.controls();
     auto* menuBar = new QMenuBar(this);
     QAction* doknez = menuBar->addAction(QString());
     doknez->setObjectName(QStringLiteral("doknez"));
@@ -96,85 +98,11 @@ void ColourSettingsDialog::buildForm() {
     m_canvas = new FormCanvas(kFormWidth, kFormHeight, this);
     m_binder = ControlBinder(m_canvas);
     m_canvas->installEventFilter(this);
-    m_binder.bind(c.doknez, doknez);
-
-    m_frame1 = new QGroupBox(m_canvas);
-    m_frame1->setObjectName(QStringLiteral("Frame1"));
-    m_canvas->place(m_frame1, kFrame1);
-    m_frame1->installEventFilter(this);
-    m_binder.bind(c.Frame1, m_frame1);
-    for (int i = 0; i < kColourSlotCount; ++i) {
-        auto* option = new QRadioButton(m_frame1);
-        option->setObjectName(indexedName("szr", i));
-        m_canvas->place(option, {kSlotLeft, kSlotTop + kSlotStep * i, kSlotWidth, kSlotHeight});
-        m_binder.bind(c.szr[static_cast<size_t>(i)], option);
-        connect(option, &QRadioButton::clicked, this, [this, i] { run([this, i] { m_logic.szr_Click(i); }); });
-
-        const bool wall = i == kWallSlot;
-        auto* sample = new ColourShape(wall ? ColourShape::Rectangle : ColourShape::Circle, m_frame1);
-        sample->setObjectName(indexedName("szg", i));
-        m_canvas->place(sample, wall ? kWallSample
-                                     : QRect(kSampleLeft, kSampleTop + kSlotStep * i, kSampleSize, kSampleSize));
-        m_samples[static_cast<size_t>(i)] = sample;
-    }
-
-    for (int i = 1; i <= 3; ++i) {
-        const int dx = kColumnStep * (i - 1);
-        auto* head = new QLabel(m_canvas);
-        head->setObjectName(indexedName("sz", i - 1));
-        head->setAutoFillBackground(true);
-        QPalette palette = head->palette();
-        palette.setColor(QPalette::Window, colourFromValue(kHeadColours[static_cast<size_t>(i - 1)]));
-        head->setPalette(palette);
-        m_canvas->place(head, {kHeadLeft + dx, kHeadTop, kHeadWidth, kHeadHeight});
-
-        auto* scroll = new QScrollBar(Qt::Vertical, m_canvas);
-        scroll->setObjectName(indexedName("scroll", i));
-        scroll->setRange(0, 255);
-        scroll->setPageStep(kLargeStep);
-        m_canvas->place(scroll, {kScrollLeft + dx, kScrollTop, kScrollWidth, kScrollHeight});
-        connect(scroll, &QScrollBar::valueChanged, this,
-                [this, i](int value) { run([this, i, value] { m_logic.scroll_Change(i, value); }); });
-        m_scrolls[static_cast<size_t>(i)] = scroll;
-
-        auto* box = new QLineEdit(m_canvas);
-        box->setObjectName(indexedName("sz_ert", i));
-        m_canvas->place(box, {kBoxLeft + dx, kBoxTop, kBoxWidth, kBoxHeight});
-        m_binder.bind(c.sz_ert[static_cast<size_t>(i)], box);
-        connect(box, &QLineEdit::textEdited, this,
-                [this, i](const QString& text) { m_logic.controls().sz_ert[static_cast<size_t>(i)].caption = text; });
-        box->installEventFilter(this);
-        m_valueBoxes[static_cast<size_t>(i)] = box;
-    }
-
-    auto addButton = [this](const ControlState& state, const char* name, int top) {
-        auto* button = new QPushButton(m_canvas);
-        button->setObjectName(QString::fromLatin1(name));
-        m_canvas->place(button, {kButtonLeft, top, kButtonWidth, kButtonHeight});
-        m_binder.bind(state, button);
-        return button;
-    };
-    connect(addButton(c.paletta, "paletta", kPalettaTop), &QPushButton::clicked, this,
-            [this] { run([this] { m_logic.paletta_Click(); }); });
-    connect(addButton(c.megse, "megse", kMegseTop), &QPushButton::clicked, this, &QDialog::reject);
-    connect(addButton(c.rendben, "rendben", kRendbenTop), &QPushButton::clicked, this,
-            &ColourSettingsDialog::rendben_Click);
-
-    // The palette lies over the palette button while it is open.
-    auto* palette = new QFrame(m_canvas);
-    palette->setObjectName(QStringLiteral("Frame2"));
-    palette->setFrameShape(QFrame::Panel);
-    palette->setAutoFillBackground(true);
-    m_canvas->place(palette, kFrame2);
-    palette->installEventFilter(this);
-    m_binder.bind(c.Frame2, palette);
-    m_frame2 = palette;
-    for (int n = 0; n < kPaletteSize; ++n) {
-        auto* swatch = new ColourShape(ColourShape::Rectangle, palette);
-        swatch->setObjectName(indexedName("szp", n));
-        swatch->setFill(colourFromValue(PaletteColour(n)));
-        m_canvas->place(swatch, SwatchRect(n));
-    }
+    m_binder.bind(m_logic.controls().doknez, doknez);
+    buildSlots();
+    buildSliders();
+    buildButtons();
+    buildPalette();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -188,6 +116,101 @@ void ColourSettingsDialog::buildForm() {
     resize(m_canvas->sizeForScale(scale) + QSize(0, menuBar->sizeHint().height()));
 }
 
+// Frame1: the slot buttons with their samples.
+void ColourSettingsDialog::buildSlots() {
+    const ColourDialogControls& c = m_logic.controls();
+    m_frame1 = new QGroupBox(m_canvas);
+    m_frame1->setObjectName(QStringLiteral("Frame1"));
+    m_canvas->place(m_frame1, kFrame1);
+    m_frame1->installEventFilter(this);
+    m_binder.bind(c.Frame1, m_frame1);
+    for (int i = 0; i < kColourSlotCount; ++i) {
+        auto* option = new QRadioButton(m_frame1);
+        option->setObjectName(indexedName("szr", i));
+        m_canvas->place(option, {kSlotLeft, kSlotTop + kSlotStep * i, kSlotWidth, kSlotHeight});
+        m_binder.bind(c.szr[i], option);
+        connect(option, &QRadioButton::clicked, this,
+                [this, i] { run([this, i] { m_logic.szr_Click(i); }); });
+
+        const bool wall = i == kWallSlot;
+        auto* sample =
+            new ColourShape(wall ? ColourShape::Rectangle : ColourShape::Circle, m_frame1);
+        sample->setObjectName(indexedName("szg", i));
+        m_canvas->place(sample, wall ? kWallSample
+                                     : QRect(kSampleLeft, kSampleTop + kSlotStep * i, kSampleSize,
+                                             kSampleSize));
+        m_samples[i] = sample;
+    }
+}
+
+// Red, green and blue: a coloured head, a slider and a value box each.
+void ColourSettingsDialog::buildSliders() {
+    const ColourDialogControls& c = m_logic.controls();
+    for (int i = 1; i <= 3; ++i) {
+        const int dx = kColumnStep * (i - 1);
+        auto* head = new QLabel(m_canvas);
+        head->setObjectName(indexedName("sz", i - 1));
+        head->setAutoFillBackground(true);
+        QPalette palette = head->palette();
+        palette.setColor(QPalette::Window, colourFromValue(kHeadColours[i - 1]));
+        head->setPalette(palette);
+        m_canvas->place(head, {kHeadLeft + dx, kHeadTop, kHeadWidth, kHeadHeight});
+
+        auto* scroll = new QScrollBar(Qt::Vertical, m_canvas);
+        scroll->setObjectName(indexedName("scroll", i));
+        scroll->setRange(0, 255);
+        scroll->setPageStep(kLargeStep);
+        m_canvas->place(scroll, {kScrollLeft + dx, kScrollTop, kScrollWidth, kScrollHeight});
+        connect(scroll, &QScrollBar::valueChanged, this, [this, i](int value) {
+            run([this, i, value] { m_logic.scroll_Change(i, value); });
+        });
+        m_scrolls[i] = scroll;
+
+        auto* box = new QLineEdit(m_canvas);
+        box->setObjectName(indexedName("sz_ert", i));
+        m_canvas->place(box, {kBoxLeft + dx, kBoxTop, kBoxWidth, kBoxHeight});
+        m_binder.bind(c.sz_ert[i], box);
+        connect(box, &QLineEdit::textEdited, this,
+                [this, i](const QString& text) { m_logic.controls().sz_ert[i].caption = text; });
+        box->installEventFilter(this);
+        m_valueBoxes[i] = box;
+    }
+}
+
+void ColourSettingsDialog::buildButtons() {
+    const ColourDialogControls& c = m_logic.controls();
+    auto addButton = [this](const ControlState& state, const char* name, int top) {
+        auto* button = new QPushButton(m_canvas);
+        button->setObjectName(QString::fromLatin1(name));
+        m_canvas->place(button, {kButtonLeft, top, kButtonWidth, kButtonHeight});
+        m_binder.bind(state, button);
+        return button;
+    };
+    connect(addButton(c.paletta, "paletta", kPalettaTop), &QPushButton::clicked, this,
+            [this] { run([this] { m_logic.paletta_Click(); }); });
+    connect(addButton(c.megse, "megse", kMegseTop), &QPushButton::clicked, this, &QDialog::reject);
+    connect(addButton(c.rendben, "rendben", kRendbenTop), &QPushButton::clicked, this,
+            &ColourSettingsDialog::rendben_Click);
+}
+
+// Frame2: the palette. It lies over the palette button while it is open.
+void ColourSettingsDialog::buildPalette() {
+    auto* palette = new QFrame(m_canvas);
+    palette->setObjectName(QStringLiteral("Frame2"));
+    palette->setFrameShape(QFrame::Panel);
+    palette->setAutoFillBackground(true);
+    m_canvas->place(palette, kFrame2);
+    palette->installEventFilter(this);
+    m_binder.bind(m_logic.controls().Frame2, palette);
+    m_frame2 = palette;
+    for (int n = 0; n < kPaletteSize; ++n) {
+        auto* swatch = new ColourShape(ColourShape::Rectangle, palette);
+        swatch->setObjectName(indexedName("szp", n));
+        swatch->setFill(colourFromValue(PaletteColour(n)));
+        m_canvas->place(swatch, SwatchRect(n));
+    }
+}
+
 void ColourSettingsDialog::run(const std::function<void()>& handler) {
     handler();
     sync();
@@ -198,12 +221,12 @@ void ColourSettingsDialog::sync() {
     setWindowTitle(c.title);
     m_binder.sync();
     for (int i = 0; i < kColourSlotCount; ++i)
-        m_samples[static_cast<size_t>(i)]->setFill(colourFromValue(c.szg[static_cast<size_t>(i)]));
+        m_samples[i]->setFill(colourFromValue(c.szg[i]));
     for (int i = 1; i <= 3; ++i) {
         // Showing a value is not a move of the slider.
-        QScrollBar* scroll = m_scrolls[static_cast<size_t>(i)];
+        QScrollBar* scroll = m_scrolls[i];
         const QSignalBlocker quiet(scroll);
-        scroll->setValue(c.scroll[static_cast<size_t>(i)]);
+        scroll->setValue(c.scroll[i]);
     }
     if (!c.focusRequest.isEmpty()) {
         if (auto* target = m_canvas->findChild<QWidget*>(c.focusRequest)) target->setFocus();
@@ -235,7 +258,7 @@ bool ColourSettingsDialog::eventFilter(QObject* watched, QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
         for (int i = 1; i <= 3 && enter; ++i) {
-            if (watched != m_valueBoxes[static_cast<size_t>(i)]) continue;
+            if (watched != m_valueBoxes[i]) continue;
             // Enter belongs to the box: it takes the value and never presses a button.
             run([this, i] { m_logic.sz_ert_KeyPress(i, 13); });
             return true;

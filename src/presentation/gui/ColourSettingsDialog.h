@@ -21,7 +21,8 @@ struct Platform;
 class ColourSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    ColourSettingsDialog(GameState& s, Platform& platform, const QDir& folder, QWidget* parent = nullptr);
+    ColourSettingsDialog(GameState& s, Platform& platform, const QDir& folder,
+                         QWidget* parent = nullptr);
 
     void setHelpHook(std::function<void(int helpTopic)> hook) { m_help = std::move(hook); }
 
@@ -33,6 +34,10 @@ protected:
 
 private:
     void buildForm();
+    void buildSlots();
+    void buildSliders();
+    void buildButtons();
+    void buildPalette();
     // Runs a handler of the logic, then shows the result.
     void run(const std::function<void()>& handler);
     void sync();
@@ -46,8 +51,8 @@ private:
     FormCanvas* m_canvas = nullptr;
     QWidget* m_frame1 = nullptr;
     QWidget* m_frame2 = nullptr;
-    std::array<ColourShape*, kColourSlotCount> m_samples{};   // szg
-    std::array<QScrollBar*, 4> m_scrolls{};      // scroll(1..3)
-    std::array<QWidget*, 4> m_valueBoxes{};      // sz_ert(1..3)
+    std::array<ColourShape*, kColourSlotCount> m_samples{}; // szg
+    std::array<QScrollBar*, 4> m_scrolls{};                 // scroll(1..3)
+    std::array<QWidget*, 4> m_valueBoxes{};                 // sz_ert(1..3)
     ControlBinder m_binder;
 };

@@ -1,9 +1,9 @@
+#include "presentation/gui/ColourSettingsDialog.h"
 #include "FakePlatform.h"
 #include "play/gui/MainWindow.h"
 #include "presentation/ColourValue.h"
 #include "presentation/SettingsFile.h"
 #include "presentation/gui/BoardScene.h"
-#include "presentation/gui/ColourSettingsDialog.h"
 #include "ui/gui/FormCanvas.h"
 #include <QAction>
 #include <QApplication>
@@ -93,12 +93,12 @@ TEST(ColourSettingsDialog, PickedColoursReachTheBoardAndTheFile) {
         EXPECT_TRUE(child<QRadioButton>(d, "szr0")->isChecked());
         QTest::mouseClick(child<QPushButton>(d, "paletta"), Qt::LeftButton);
         ASSERT_TRUE(frame2->isVisible());
-        const QRect last = SwatchRect(63);   // black
+        const QRect last = SwatchRect(63); // black
         QTest::mouseClick(frame2, Qt::LeftButton, {},
                           pixelOf(d, frame2, QPoint(4800, 120) + last.center() - QPoint(60, 0)));
         EXPECT_EQ(d.controls().szg[0], 0u);
         EXPECT_EQ(child<QLineEdit>(d, "sz_ert1")->text(), QStringLiteral("0"));
-        EXPECT_TRUE(frame2->isVisible());   // open for the next pick
+        EXPECT_TRUE(frame2->isVisible()); // open for the next pick
 
         QRadioButton* wall = child<QRadioButton>(d, "szr6");
         QTest::mouseClick(wall, Qt::LeftButton, {}, QPoint(4, wall->height() / 2));
@@ -139,9 +139,11 @@ TEST(ColourSettingsDialog, EscapeAndCancelStoreNothing) {
     for (const bool escape : {true, false}) {
         whenDialogOpens([escape](ColourSettingsDialog& d) {
             child<QScrollBar>(d, "scroll1")->triggerAction(QAbstractSlider::SliderPageStepSub);
-            EXPECT_NE(d.controls().szg[0], Rgb(255, 95, 95));   // the sample moved
-            if (escape) QTest::keyClick(child<QScrollBar>(d, "scroll1"), Qt::Key_Escape);
-            else QTest::mouseClick(child<QPushButton>(d, "megse"), Qt::LeftButton);
+            EXPECT_NE(d.controls().szg[0], Rgb(255, 95, 95)); // the sample moved
+            if (escape)
+                QTest::keyClick(child<QScrollBar>(d, "scroll1"), Qt::Key_Escape);
+            else
+                QTest::mouseClick(child<QPushButton>(d, "megse"), Qt::LeftButton);
             EXPECT_FALSE(d.isVisible());
             EXPECT_EQ(d.result(), QDialog::Rejected);
         });
@@ -167,7 +169,7 @@ TEST(ColourSettingsDialog, EnterTakesTheBoxValueAndF1AsksForHelp) {
     green->selectAll();
     QTest::keyClicks(green, "x7");
     QTest::keyClick(green, Qt::Key_Return);
-    EXPECT_TRUE(d.isVisible());   // Enter belongs to the box, not to a button
+    EXPECT_TRUE(d.isVisible()); // Enter belongs to the box, not to a button
     EXPECT_EQ(green->text(), QStringLiteral("0"));
     EXPECT_EQ(child<QScrollBar>(d, "scroll2")->value(), 0);
     EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(d, "sz_ert3"));
