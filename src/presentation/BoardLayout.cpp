@@ -236,6 +236,12 @@ void hdim_Click(GameState& s, const std::array<quint32, 8>* storedColours) {
     // The same tile controls serve both looks: they keep their cells and positions.
     const bool visible = tileVisible(s);
     for (int k = 1; k <= s.controls.tileCount(); ++k) s.controls.tiles[k].visible = visible;
+    RefillTiles(s);
+    DrawGridLines(s);
+    if (s.panel.mker.visible) RecolourTargetMap(s);
+}
+
+void RefillTiles(GameState& s) {
     const Board& b = s.board;
     for (int r = 0; r <= b.borderIdx(); ++r) {
         for (int c = 0; c <= b.borderIdx(); ++c) {
@@ -245,8 +251,6 @@ void hdim_Click(GameState& s, const std::array<quint32, 8>* storedColours) {
             s.controls.tiles[k].colourIndex = s.numberTypeSelected() ? s.numberTileColour : value;
         }
     }
-    DrawGridLines(s);
-    if (s.panel.mker.visible) RecolourTargetMap(s);
 }
 
 void RecolourTargetMap(GameState& s) {

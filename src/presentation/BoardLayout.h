@@ -29,6 +29,9 @@ void ApplyModeLayout(GameState& s);
 // Menu item "3d megjelenés". Switching to the flat look brings back the colours kept
 // in the settings file (`storedColours` 1..7, index 0 unused) when they are known.
 void hdim_Click(GameState& s, const std::array<quint32, 8>* storedColours);
+// Gives every tile the colour the board builder gives it: the number-tile colour in
+// the number-sequence type, otherwise the colour its value names.
+void RefillTiles(GameState& s);
 // Gives the shapes of the target map the colours of the current colour table.
 void RecolourTargetMap(GameState& s);
 

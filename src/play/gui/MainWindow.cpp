@@ -7,6 +7,7 @@
 #include "presentation/gui/AboutDialog.h"
 #include "presentation/gui/BoardScene.h"
 #include "presentation/gui/BoardView.h"
+#include "presentation/gui/ColourSettingsDialog.h"
 #include "presentation/gui/NameDeletionDialog.h"
 #include "results/PlayerNames.h"
 #include "setup/GameTypes.h"
@@ -194,7 +195,7 @@ void MainWindow::buildMenus() {
     menu->setObjectName(QStringLiteral("menu"));
     m_binder.bind(m_state.panel.menu, menu->menuAction());
     addAction(menu, &P::er_megj, "er_megj");
-    addAction(menu, &P::color, "color");
+    addAction(menu, &P::color, "color", [this] { color_Click(); });
     addAction(menu, &P::hdim, "hdim", [this] { hdim_Click(); }, true);
     menu->addSeparator();
     addAction(menu, &P::uj_jatek, "uj_jatek");
@@ -436,6 +437,13 @@ void MainWindow::newGameAfterStoring() {
 void MainWindow::ntoregy_Click() {
     if (!m_results.ntoregy_Click()) return;
     NameDeletionDialog dialog(m_state, m_platform, m_folder, this);
+    dialog.exec();
+}
+
+// The colour dialog stores its colours itself; the board shows them once it closes.
+void MainWindow::color_Click() {
+    ColourSettingsDialog dialog(m_state, m_platform, m_folder, this);
+    dialog.setHelpHook([this](int t) { showHelp(t); });
     dialog.exec();
 }
 

@@ -97,6 +97,7 @@ private:
     void newGameAfterStoring();
     void ntoregy_Click();
     void nevj_Click();
+    void color_Click();
     // Opens the documentation viewer at a help section (`helpTopic`); every
     // dialog's F1 and help menu come here through its help hook.
     void showHelp(int helpTopic);
