@@ -56,7 +56,11 @@ QStringList ReadPlayerNames(const QDir& folder) {
     return ParsePlayerNames(file.readAll());
 }
 
-void LoadPlayerNames(GameState& state, const QDir& folder) { state.playerNames = ReadPlayerNames(folder); }
+void LoadPlayerNames(GameState& state, const QDir& folder) {
+    // The box starts empty, so a name typed now is not appended to the last one.
+    state.panel.neve.caption.clear();
+    state.playerNames = ReadPlayerNames(folder);
+}
 
 QString CleanPlayerName(const QString& typed) {
     QString name;

@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 #include "play/gui/MainWindow.h"
 #include "presentation/gui/BoardScene.h"
+#include "results/ResultsFile.h"
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -131,39 +132,79 @@ TEST(MainWindowWiring, LeavingDuringAGameAsksAndNoKeepsPlaying) {
 
 namespace {
 
-// A whole game through the window: a board one step from its row-wise target, the
-// last step by key, the end message, the name typed and stored with Enter.
-TEST(MainWindowWiring, FinishStoreAndStartANewGame) {
-    WindowFixture f;
-    GameState& s = f.window.state();
+// Puts the board one step from its row-wise target: the tile of (1, 1) waits in the
+// open ring cell above it, and (0, 2) is open too.
+void oneStepFromTheEnd(MainWindow& window) {
+    GameState& s = window.state();
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; ++c) s.board.setValue({r, c}, s.rowColours[r]);
     s.board.set({0, 1}, s.board.value({1, 1}), s.board.ctl({1, 1}));
     s.board.set({1, 1}, kEmpty, 0);
     s.board.setValue({0, 2}, kEmpty);
-    s.controls.walls[s.board.ctl({0, 2})].visible = false;
-    s.controls.walls[2].visible = false; // the ring cell above column 1
-    f.window.syncView();
+    s.controls.walls[3].visible = false; // the ring cells above columns 1 and 2
+    s.controls.walls[2].visible = false;
+    window.syncView();
+}
 
+// Starts the prepared game and plays its last step by key: the name entry opens.
+void finishByKey(WindowFixture& f) {
     QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
-    ASSERT_TRUE(s.gameRunning);
+    ASSERT_TRUE(f.window.state().gameRunning);
     QTest::keyClick(f.focused(), Qt::Key_Down);
-    EXPECT_FALSE(s.gameRunning);
+    ASSERT_FALSE(f.window.state().gameRunning);
+    ASSERT_TRUE(f.child<QComboBox>("neve")->isVisible());
+}
+
+void typeNameAndEnter(WindowFixture& f, const char* name) {
+    auto* neve = f.child<QComboBox>("neve");
+    neve->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), name);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+QByteArray fileContents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A whole game through the window: a board one step from its row-wise target, the
+// last step by key, the end message, the name typed and stored with Enter.
+TEST(MainWindowWiring, FinishStoreAndStartANewGame) {
+    WindowFixture f;
+    GameState& s = f.window.state();
+    oneStepFromTheEnd(f.window);
+    finishByKey(f);
     ASSERT_FALSE(f.fp.messageBox.shown.empty());
     EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 6);
-    auto* neve = f.child<QComboBox>("neve");
-    ASSERT_TRUE(neve->isVisible());
 
-    neve->setFocus();
-    QTest::keyClicks(neve, "Kata");
-    QTest::keyClick(neve, Qt::Key_Return);
+    typeNameAndEnter(f, "Kata");
     EXPECT_TRUE(QFile::exists(f.dir.filePath("eredm.dat")));
-    QFile names(f.dir.filePath("nevek.txt"));
-    ASSERT_TRUE(names.open(QIODevice::ReadOnly));
-    EXPECT_EQ(names.readAll(), QByteArray("\"Kata\"\r\n"));
-    EXPECT_FALSE(neve->isVisible());
+    EXPECT_EQ(fileContents(f.dir.filePath("nevek.txt")), QByteArray("\"Kata\"\r\n"));
+    EXPECT_FALSE(f.child<QComboBox>("neve")->isVisible());
     EXPECT_TRUE(f.child<QPushButton>("kezd")->isEnabled());
     EXPECT_EQ(s.stepCount, 1);
+}
+
+// The name entry of the next game opens empty with the stored names in its list, so
+// what the next player types is their name alone.
+TEST(MainWindowWiring, TheNextNameEntryStartsEmpty) {
+    WindowFixture f;
+    oneStepFromTheEnd(f.window);
+    finishByKey(f);
+    typeNameAndEnter(f, "Bela");
+
+    oneStepFromTheEnd(f.window);
+    finishByKey(f);
+    auto* neve = f.child<QComboBox>("neve");
+    EXPECT_EQ(neve->currentText(), QString());
+    ASSERT_EQ(neve->count(), 1);
+    EXPECT_EQ(neve->itemText(0), QStringLiteral("Bela"));
+    typeNameAndEnter(f, "Zoe");
+
+    QStringList stored;
+    ReadResultsFile(f.dir.filePath("eredm.dat"), [&](const ResultRecord& r) { stored << r.name; });
+    EXPECT_EQ(stored, (QStringList{QStringLiteral("Bela"), "Zoe"}));
+    EXPECT_EQ(fileContents(f.dir.filePath("nevek.txt")), QByteArray("\"Bela\"\r\n\"Zoe\"\r\n"));
 }
 
 } // namespace
