@@ -13,6 +13,7 @@
 #include "setup/gui/ShuffledStateDialog.h"
 #include "ui/gui/FormCanvas.h"
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QAction>
 #include <QApplication>
@@ -495,11 +496,22 @@ void MainWindow::Form_KeyDown(int keyCode, int shift) {
     run([this, keyCode, shift] { m_keys.Form_KeyDown(keyCode, shift); });
 }
 
+// Whether the pop-up open now (a combo box's list) belongs to `watched`.
+static bool ownsOpenPopup(const QObject* watched) {
+    for (const QObject* o = QApplication::activePopupWidget(); o; o = o->parent())
+        if (o == watched) return true;
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
     auto* neve = m_canvas->findChild<QComboBox*>(QStringLiteral("neve"));
     auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
     if (event->type() == QEvent::FocusOut) {
+        // A box's own list or menu opening takes the focus for a moment: the box is
+        // not being left.
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason || ownsOpenPopup(watched))
+            return false;
         if (watched == sorsz) {
             if (!sorsz_Validate(m_state, sorsz->text())) {
                 QTimer::singleShot(0, sorsz, [sorsz] { sorsz->setFocus(); });

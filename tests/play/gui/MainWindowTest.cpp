@@ -2,6 +2,7 @@
 #include "play/gui/MainWindow.h"
 #include "presentation/gui/BoardScene.h"
 #include "results/ResultsFile.h"
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -15,8 +16,16 @@
 
 namespace {
 
+// A scratch game folder holding the shipped language files, as the program's own.
+QString gameFolder(const QTemporaryDir& dir) {
+    const QDir data(qEnvironmentVariable("ZK_DATA_DIR", "data"));
+    for (const QString& name : data.entryList({"*.lng"}, QDir::Files))
+        QFile::copy(data.filePath(name), QDir(dir.path()).filePath(name));
+    return dir.path();
+}
+
 struct WindowFixture {
-    WindowFixture() : window(fp.platform, QDir(dir.path())) {
+    WindowFixture() : window(fp.platform, QDir(gameFolder(dir))) {
         window.Form_Load();
         window.show();
         window.activateWindow();
@@ -226,6 +235,35 @@ TEST(MainWindow, EverythingScalesWithTheWindow) {
     // The board keeps its place beside the panel: the frame's right edge stays left of kezd.
     const QPoint frameRight = view->mapFromScene(QPointF(5000, 0));
     EXPECT_LT(view->mapTo(&f.window, frameRight).x(), kezd->mapTo(&f.window, QPoint(0, 0)).x());
+}
+
+} // namespace
+
+namespace {
+
+// The language chooser through the mouse: its list opens on a press and stays open,
+// and a click on a language applies it.
+TEST(MainWindowWiring, TheLanguageChooserWorksWithTheMouse) {
+    WindowFixture f;
+    f.child<QAction>("nyelv")->trigger();
+    auto* lang = f.child<QComboBox>("lang");
+    ASSERT_TRUE(lang->isVisible());
+    QTest::mousePress(lang, Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_TRUE(lang->isVisible());
+    ASSERT_TRUE(lang->view()->isVisible());
+
+    const int english = lang->findText("English");
+    ASSERT_GE(english, 0);
+    QAbstractItemView* list = lang->view();
+    // The list takes no click until a double-click time after it opened, as for a player.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(english, 0)).center());
+    QApplication::processEvents();
+    EXPECT_EQ(f.window.state().languageName, "English");
+    EXPECT_FALSE(lang->isVisible());
+    EXPECT_EQ(f.child<QPushButton>("kezd")->text(), "Start game");
 }
 
 } // namespace
