@@ -1,4 +1,5 @@
 #include "play/GameState.h"
+#include "presentation/ButtonLanguage.h"
 #include "presentation/LanguageFile.h"
 #include <QFile>
 #include <QStringEncoder>
@@ -325,4 +326,13 @@ TEST(ApplyLanguage, ShippedLanguagesReadCompletely) {
     ApplyLanguage(hu, data);
     const std::array<QString, 9> codes{"", "V", "VR", "A", "AR", "M", "T", "S", "SR"};
     EXPECT_EQ(hu.typeNames, codes);
+}
+
+TEST(ButtonLanguage, ALanguageNameFindsItsButtonTranslation) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Magyar", "hu"}, {"magyar", "hu"}, {"Deutsch", "de"}, {"Čeština", "cs"}, {"Cestina", "cs"},
+        {"English", ""}, {"Klingon", ""}, {"", ""},
+    };
+    for (const auto& [name, locale] : cases)
+        EXPECT_EQ(ButtonLocaleOfLanguage(QString::fromUtf8(name)), QString::fromLatin1(locale)) << name;
 }

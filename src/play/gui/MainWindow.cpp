@@ -269,6 +269,7 @@ void MainWindow::Form_Load() {
 
     selectStartupOptions();
     const LanguageResult language = ApplyLanguage(m_state, m_folder);
+    m_buttonWords.use(m_state.languageName);
     prepareSound();
     m_state.storedDate.clear();
     m_state.storedTime.clear();
@@ -409,6 +410,7 @@ void MainWindow::showLanguageProblem(const LanguageResult& result) {
 void MainWindow::lang_Click() {
     auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
     const LanguageResult result = ::lang_Click(m_state, m_folder, lang->currentText());
+    m_buttonWords.use(m_state.languageName);
     showLanguageProblem(result);
 }
 

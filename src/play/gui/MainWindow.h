@@ -7,6 +7,7 @@
 #include "play/KeyboardInput.h"
 #include "play/MouseInput.h"
 #include "play/MoveRules.h"
+#include "presentation/gui/ButtonTranslator.h"
 #include "results/ResultStore.h"
 #include "setup/Shuffling.h"
 #include "ui/Platform.h"
@@ -116,6 +117,7 @@ private:
     std::unique_ptr<Shuffling> m_shuffling;
     ResultStore m_results;
     bool m_quitting = false;        // the program is ending: no more questions
+    ButtonTranslator m_buttonWords; // Yes / No / Cancel / OK in the game's language
 
     FormCanvas* m_canvas = nullptr;
     BoardScene* m_scene = nullptr;

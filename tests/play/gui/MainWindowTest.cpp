@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QApplication>
 #include <QGraphicsView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -264,6 +265,29 @@ TEST(MainWindowWiring, TheLanguageChooserWorksWithTheMouse) {
     EXPECT_EQ(f.window.state().languageName, "English");
     EXPECT_FALSE(lang->isVisible());
     EXPECT_EQ(f.child<QPushButton>("kezd")->text(), "Start game");
+}
+
+} // namespace
+
+namespace {
+
+QString yesButtonText() {
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    return box.button(QMessageBox::Yes)->text();
+}
+
+// The boxes' own buttons speak the game's language, and switch with it.
+TEST(MainWindowWiring, MessageBoxButtonsFollowTheLanguage) {
+    WindowFixture f;
+    ASSERT_EQ(f.window.state().languageName, "Magyar");
+    EXPECT_EQ(yesButtonText(), "&Igen");
+
+    f.child<QAction>("nyelv")->trigger();
+    auto* lang = f.child<QComboBox>("lang");
+    ASSERT_EQ(lang->itemText(0), "English");
+    QTest::keyClick(lang, Qt::Key_Up);   // from Magyar to English
+    ASSERT_EQ(f.window.state().languageName, "English");
+    EXPECT_EQ(yesButtonText(), "&Yes");
 }
 
 } // namespace
