@@ -234,11 +234,14 @@ void GameFlow::updateElapsed() {
     s.elapsedHours = static_cast<int>(elapsed / 60);
 }
 
-void GameFlow::Timer1_Timer() {
-    if (!m_s.gameRunning) return;
+void GameFlow::showClock() {
     updateElapsed();
     m_s.timeText = ClockText(m_s.elapsedHours, m_s.elapsedMinutes, m_s.elapsedSeconds);
     m_s.panel.elt.caption = m_s.timeText;
+}
+
+void GameFlow::Timer1_Timer() {
+    if (m_s.gameRunning) showClock();
 }
 
 QString GameFlow::ClockText(int hours, int minutes, int seconds) {
@@ -370,7 +373,9 @@ void GameFlow::FirstTargetReached() {
     s.panel.tarol.visible = true;
     s.gameRunning = false;
     s.phase = GamePhase::Paused;
-    s.nowMs = m_p.clock.monotonicMs();   // the pause starts now
+    // The pause starts now, and the clock shows the time up to now: the time an
+    // intermediate result keeps.
+    showClock();
     s.moveHistory = {};                  // the stage is over: nothing to take back
     Board& b = s.board;
     int m = 0;
