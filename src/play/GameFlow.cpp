@@ -371,6 +371,7 @@ void GameFlow::FirstTargetReached() {
     GameState& s = m_s;
     s.panel.folytat.visible = true;
     s.panel.tarol.visible = true;
+    s.panel.okev.enabled = false;   // no tile moves between the stages
     s.gameRunning = false;
     s.phase = GamePhase::Paused;
     // The pause starts now, and the clock shows the time up to now: the time an
@@ -403,6 +404,7 @@ void GameFlow::folytat_Click() {
     s.panel.focusRequest = QStringLiteral("pp");
     s.panel.folytat.visible = false;
     s.panel.tarol.visible = false;
+    s.panel.okev.enabled = true;    // the second stage offers the exchange again
     TakePauseOutOfClock();
 }
 

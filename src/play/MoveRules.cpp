@@ -236,6 +236,7 @@ void MoveRules::ExchangeTiles(Cell a, Cell b) {
     const int va = bd.value(a);
     bd.set(a, bd.value(b), kb);
     bd.set(b, va, ka);
+    m_s.selected = {};   // the exchange completes the selection
 }
 
 Cell MoveRules::findTile(int value) const {
@@ -272,7 +273,6 @@ bool MoveRules::ExchangeByNumbers() {
     if (cellA.row == 0) return false;
     const Cell cellB = findTile(b);
     if (cellB.row == 0) return false;
-    m_s.selected = cellA;
     ExchangeLabels(cellA, cellB);
     ExchangeTiles(cellA, cellB);
     return true;

@@ -36,7 +36,8 @@ public:
     // on display ends first: its candidates were listed for the board before.
     void TakeBack();
 
-    // Set-up helpers: exchange two tiles (positions, labels, both board layers).
+    // Set-up helpers: exchange two tiles (positions, labels, both board layers); an
+    // exchange leaves no tile selected.
     void ExchangeLabels(Cell a, Cell b);
     void ExchangeTiles(Cell a, Cell b);
     // Asks for "a-b" and exchanges the tiles numbered a and b. False when nothing

@@ -1,4 +1,5 @@
 #include "BoardFixture.h"
+#include "setup/Arrangement.h"
 #include "setup/GameTypes.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -435,6 +436,20 @@ TEST(MouseSetUp, TwoExchangesThenMessage3) {
     f.clickCell({0, 1});
     f.flow.kezd_Click();
     EXPECT_EQ(f.s.exchangeCount, 0);
+}
+
+TEST(MouseSetUp, ANewArrangementAllowsExchangesAgain) {
+    BoardFixture f(Type::RandomColours, 4);
+    for (Cell c : {Cell{1, 1}, Cell{2, 2}, Cell{1, 2}, Cell{1, 3}}) f.clickCell(c);
+    ASSERT_EQ(f.s.exchangeCount, 2);
+    NewArrangement(f.s, f.fp.random);   // what "Kever" and a new game do
+    const int first = f.s.board.value({3, 3});
+    const int second = f.s.board.value({4, 1});
+    f.clickCell({3, 3});
+    f.clickCell({4, 1});
+    EXPECT_TRUE(f.fp.messageBox.shown.empty());
+    EXPECT_EQ(f.s.board.value({3, 3}), second);
+    EXPECT_EQ(f.s.board.value({4, 1}), first);
 }
 
 TEST(MouseSetUp, NothingWhileTheNameEntryWaits) {

@@ -4,6 +4,7 @@
 #include "results/ResultsFile.h"
 #include <QAbstractItemView>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QApplication>
@@ -288,6 +289,50 @@ TEST(MainWindowWiring, MessageBoxButtonsFollowTheLanguage) {
     QTest::keyClick(lang, Qt::Key_Up);   // from Magyar to English
     ASSERT_EQ(f.window.state().languageName, "English");
     EXPECT_EQ(yesButtonText(), "&Yes");
+}
+
+} // namespace
+
+namespace {
+
+// A 4 x 4 number game one step from ascending rows, with one open cell: tile 1 waits
+// in the ring cell above its place.
+void numbersOneStepFromTheEnd(WindowFixture& f) {
+    QTest::mouseClick(f.child<QRadioButton>("Option1"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QRadioButton>("szamsor"), Qt::LeftButton);
+    GameState& s = f.window.state();
+    for (int p = 1; p <= 16; ++p) s.board.setValue(s.board.fieldCell(p), p);
+    s.board.set({0, 1}, 1, s.board.ctl({1, 1}));
+    s.board.set({1, 1}, kEmpty, 0);
+    s.controls.walls[2].visible = false;
+    f.window.syncView();
+}
+
+// While a rearrangement game waits between its stages no tile moves: the exchange
+// button does nothing, and the game neither ends nor stores.
+TEST(MainWindowWiring, NoExchangeWhileARearrangementGameIsPaused) {
+    WindowFixture f;
+    numbersOneStepFromTheEnd(f);
+    QTest::mouseClick(f.child<QCheckBox>("atrend"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    auto* okev = f.child<QPushButton>("okev");
+    ASSERT_TRUE(okev->isVisible());
+    QTest::keyClick(f.focused(), Qt::Key_Down);
+    const GameState& s = f.window.state();
+    ASSERT_EQ(s.phase, GamePhase::Paused);
+
+    f.fp.inputBox.answers = {"2-3"};
+    QTest::mouseClick(okev, Qt::LeftButton);
+    EXPECT_TRUE(f.fp.inputBox.prompts.isEmpty());
+    EXPECT_EQ(s.board.value({1, 2}), 2);
+    EXPECT_EQ(s.phase, GamePhase::Paused);
+    EXPECT_TRUE(f.child<QPushButton>("tarol")->isVisible());
+
+    // The second stage offers the exchange again.
+    clickCell(f.window, {0, 2});
+    QTest::mouseClick(f.child<QPushButton>("folytat"), Qt::LeftButton);
+    ASSERT_EQ(s.phase, GamePhase::Playing);
+    EXPECT_TRUE(okev->isVisible() && okev->isEnabled());
 }
 
 } // namespace
