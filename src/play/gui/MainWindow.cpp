@@ -307,7 +307,18 @@ void MainWindow::prepareSound() { PrepareSound(m_state, m_platform.sound, m_fold
 void MainWindow::connectClick(const char* name, std::function<void()> handler) {
     auto* button = m_canvas->findChild<QAbstractButton*>(QString::fromLatin1(name));
     Q_ASSERT(button);
-    connect(button, &QAbstractButton::clicked, this, [this, handler] { run(handler); });
+    connect(button, &QAbstractButton::clicked, this, [this, handler] {
+        if (sorszRefusesToBeLeft()) return;
+        run(handler);
+    });
+}
+
+// The buttons take no focus from a click, so the box `sorsz` is checked here as if it
+// were being left: a tile colour it refuses keeps the focus in it, and the click does
+// nothing.
+bool MainWindow::sorszRefusesToBeLeft() {
+    auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
+    return QApplication::focusWidget() == sorsz && !sorsz_Validate(m_state, sorsz->text());
 }
 
 void MainWindow::wireHandlers() {

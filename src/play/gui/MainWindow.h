@@ -83,6 +83,7 @@ private:
     // Runs a handler, then shows the result.
     void run(const std::function<void()>& handler);
     void connectClick(const char* name, std::function<void()> handler);
+    bool sorszRefusesToBeLeft();
     void applyFocusRequest();
     void wireHandlers();
     void selectStartupOptions();

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QApplication>
 #include <QGraphicsView>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -333,6 +334,37 @@ TEST(MainWindowWiring, NoExchangeWhileARearrangementGameIsPaused) {
     QTest::mouseClick(f.child<QPushButton>("folytat"), Qt::LeftButton);
     ASSERT_EQ(s.phase, GamePhase::Playing);
     EXPECT_TRUE(okev->isVisible() && okev->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+// A tile colour the box refuses keeps the start from happening, and the focus stays in
+// the box; a good one starts the game with the keys on the board.
+TEST(MainWindowWiring, TheTileColourIsCheckedBeforeTheStart) {
+    WindowFixture f;
+    QTest::mouseClick(f.child<QRadioButton>("szamsor"), Qt::LeftButton);
+    clickCell(f.window, {0, 1});
+    auto* sorsz = f.child<QLineEdit>("sorsz");
+    sorsz->setFocus();
+    sorsz->selectAll();
+    QTest::keyClicks(sorsz, "9");
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    QApplication::processEvents();
+    const GameState& s = f.window.state();
+    EXPECT_FALSE(s.gameRunning);
+    EXPECT_EQ(QApplication::focusWidget(), sorsz);
+    EXPECT_EQ(s.numberTileColour, 1);
+
+    sorsz->selectAll();
+    QTest::keyClicks(sorsz, "3");
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_TRUE(s.gameRunning);
+    EXPECT_EQ(s.numberTileColour, 3);
+    QTest::keyClick(f.focused(), Qt::Key_Up);
+    EXPECT_EQ(s.stepCount, 1);
 }
 
 } // namespace
