@@ -223,7 +223,7 @@ void MainWindow::buildMenus() {
     QMenu* help = menuBar()->addMenu(QString());
     help->setObjectName(QStringLiteral("help"));
     m_binder.bind(m_state.panel.help, help->menuAction());
-    addAction(help, &P::kezel, "kezel");
+    addAction(help, &P::kezel, "kezel", [this] { kezel_Click(); });
     addAction(help, &P::doknez, "doknez");
     addAction(help, &P::nevj, "nevj", [this] { nevj_Click(); });
     m_menus = {menu, kevall, ntor, help};
@@ -327,6 +327,7 @@ void MainWindow::wireHandlers() {
     m_flow.prepareSound = [this] { prepareSound(); };
     m_flow.loadPlayerNames = [this] { LoadPlayerNames(m_state, m_folder); };
     m_keys.quitNow = [this] { quitNow(); };
+    m_keys.openHelp = [this] { kezel_Click(); };
 
     connectClick("Option1", [&s, &p] { Option1_Click(s, p); });
     connectClick("Option2", [&s, &p] { Option2_Click(s, p); });
@@ -464,8 +465,11 @@ void MainWindow::exitRequested() {
 }
 
 void MainWindow::showHelp(int helpTopic) {
-    (void)helpTopic;   // the documentation viewer is connected here
+    // The documentation viewer is connected here.
+    Q_EMIT helpRequested(helpTopic);
 }
+
+void MainWindow::kezel_Click() { showHelp(GameDescriptionHelpTopic(m_state)); }
 
 void MainWindow::quitNow() {
     m_quitting = true;

@@ -63,6 +63,10 @@ public:
     // A key as the game's handlers see it (classic key codes); also what tests send.
     void Form_KeyDown(int keyCode, int shift);
 
+Q_SIGNALS:
+    // The documentation is asked for at a help section (`helpTopic`).
+    void helpRequested(int helpTopic);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -102,6 +106,8 @@ private:
     // Opens the documentation viewer at a help section (`helpTopic`); every
     // dialog's F1 and help menu come here through its help hook.
     void showHelp(int helpTopic);
+    // "A játék leírása, kezelése" and F1: the description of the game.
+    void kezel_Click();
     void exitRequested();
     void syncNameList();
     void prepareSound();

@@ -9,10 +9,12 @@
 #include <QFile>
 #include <QApplication>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -44,23 +46,39 @@ struct WindowFixture {
     MainWindow window;
 };
 
-TEST(MainWindow, StartsWithTheDefaultBoard) {
+// The colour the board view shows at the centre of a cell.
+QColor pixelAtCell(MainWindow& window, const QImage& picture, Cell cell);
+
+// A first start: the settings' defaults (5 x 5, random colours, rearrangement off),
+// no game, and a board that is drawn where its cells are: a ball on every field cell,
+// the wall colour on every ring cell.
+TEST(MainWindow, StartsWithTheDefaultBoardDrawn) {
     WindowFixture f;
     const GameState& s = f.window.state();
     EXPECT_EQ(f.window.windowTitle(), "Zelka-Kvadra");
-    EXPECT_EQ(s.N(), 5);
-    EXPECT_EQ(s.stepCount, 0);
-    EXPECT_FALSE(s.gameRunning);
-    EXPECT_TRUE(s.moveHistory[0].empty());
-    EXPECT_EQ(s.controls.tileCount(), 25);
-    auto* kezd = f.child<QPushButton>("kezd");
-    ASSERT_NE(kezd, nullptr);
-    EXPECT_EQ(kezd->text(), "Játék kezdés");
-    EXPECT_TRUE(kezd->isVisible());
-    EXPECT_FALSE(f.child<QPushButton>("folytat")->isVisible());
     EXPECT_TRUE(f.child<QRadioButton>("Option2")->isChecked());
-    // The scene shows one item per tile, wall and label at least.
-    EXPECT_GT(f.window.boardScene().items().size(), 25 + 24);
+    EXPECT_TRUE(f.child<QRadioButton>("generalt")->isChecked());
+    EXPECT_FALSE(f.child<QCheckBox>("atrend")->isChecked());
+    EXPECT_FALSE(s.gameRunning);
+    EXPECT_FALSE(f.child<QLabel>("elt")->isVisible());
+    EXPECT_EQ(f.child<QPushButton>("kezd")->text(), QString::fromUtf8("Játék kezdés"));
+
+    auto* view = f.window.findChild<QGraphicsView*>(QStringLiteral("keret"));
+    const QImage picture = view->viewport()->grab().toImage();
+    const QColor wall(0x94, 0x94, 0x94);
+    const QColor frame(0xC0, 0xC0, 0xC0);
+    for (int r = 0; r <= 6; ++r) {
+        for (int c = 0; c <= 6; ++c) {
+            const Cell cell{r, c};
+            const QColor seen = pixelAtCell(f.window, picture, cell);
+            if (s.board.isRing(cell)) {
+                EXPECT_EQ(seen, wall) << r << "," << c;
+            } else {
+                EXPECT_NE(seen, wall) << r << "," << c;
+                EXPECT_NE(seen, frame) << r << "," << c;
+            }
+        }
+    }
 }
 
 TEST(MainWindow, SizeButtonsRebuildTheBoard) {
@@ -97,6 +115,12 @@ namespace {
 QPoint viewPoint(MainWindow& window, double x, double y) {
     auto* view = window.findChild<QGraphicsView*>(QStringLiteral("keret"));
     return view->mapFromScene(QPointF(x, y));
+}
+
+QColor pixelAtCell(MainWindow& window, const QImage& picture, Cell cell) {
+    const int size = window.state().cellSize;
+    const QPoint at = viewPoint(window, size * cell.col + size / 2, size * cell.row + size / 2);
+    return picture.pixelColor(at * picture.devicePixelRatio());
 }
 
 void clickCell(MainWindow& window, Cell cell) {
@@ -365,6 +389,29 @@ TEST(MainWindowWiring, TheTileColourIsCheckedBeforeTheStart) {
     EXPECT_EQ(s.numberTileColour, 3);
     QTest::keyClick(f.focused(), Qt::Key_Up);
     EXPECT_EQ(s.stepCount, 1);
+}
+
+} // namespace
+
+namespace {
+
+// F1 and the menu item open the description of the game, at the section for what
+// the player is doing.
+TEST(MainWindowWiring, F1AndTheMenuOpenTheGameDescription) {
+    WindowFixture f;
+    QSignalSpy help(&f.window, &MainWindow::helpRequested);
+    QTest::keyClick(f.focused(), Qt::Key_F1);
+    ASSERT_EQ(help.count(), 1);
+    EXPECT_EQ(help.takeFirst().at(0).toInt(), 0);
+
+    clickCell(f.window, {0, 1});
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    ASSERT_TRUE(f.window.state().gameRunning);
+    QTest::keyClick(f.focused(), Qt::Key_F1);
+    f.child<QAction>("kezel")->trigger();
+    ASSERT_EQ(help.count(), 2);
+    EXPECT_EQ(help.at(0).at(0).toInt(), 8);
+    EXPECT_EQ(help.at(1).at(0).toInt(), 8);
 }
 
 } // namespace
