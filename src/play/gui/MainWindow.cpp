@@ -318,7 +318,7 @@ void MainWindow::connectClick(const char* name, std::function<void()> handler) {
 // nothing.
 bool MainWindow::sorszRefusesToBeLeft() {
     auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
-    return QApplication::focusWidget() == sorsz && !sorsz_Validate(m_state, sorsz->text());
+    return keyFocus() == sorsz && !sorsz_Validate(m_state, sorsz->text());
 }
 
 void MainWindow::wireHandlers() {
@@ -513,6 +513,14 @@ void MainWindow::Form_KeyDown(int keyCode, int shift) {
     run([this, keyCode, shift] { m_keys.Form_KeyDown(keyCode, shift); });
 }
 
+// The control that typed keys go to: the application's focus, or, while the window
+// receives keys without being the active one (as on a display without a window
+// manager), the window's own focus control.
+QWidget* MainWindow::keyFocus() const {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus : focusWidget();
+}
+
 // Whether the pop-up open now (a combo box's list) belongs to `watched`.
 static bool ownsOpenPopup(const QObject* watched) {
     for (const QObject* o = QApplication::activePopupWidget(); o; o = o->parent())
@@ -544,7 +552,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = keyFocus();
     // Each key is seen once, on its way to the focused control of this window.
     if (watched != focus && !(focus == nullptr && watched == this)) return false;
     if (focus && focus->window() != this) return false;

@@ -88,6 +88,7 @@ private:
     void run(const std::function<void()>& handler);
     void connectClick(const char* name, std::function<void()> handler);
     bool sorszRefusesToBeLeft();
+    QWidget* keyFocus() const;
     void applyFocusRequest();
     void wireHandlers();
     void selectStartupOptions();
