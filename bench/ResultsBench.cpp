@@ -113,4 +113,29 @@ void BM_ResultsRewrite(benchmark::State& state) {
 }
 BENCHMARK(BM_ResultsRewrite)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// Storing one result: the whole file is read first, so that a result is never put
+// behind damage, then the record is written.
+void BM_ResultsAppend(benchmark::State& state) {
+    BenchFile& f = File();
+    BenchRandom random;
+    const QString copy = QStringLiteral("append.dat");
+    const QDir folder(f.dir.path());
+    QFile::remove(folder.filePath(copy));
+    QFile::copy(f.path, folder.filePath(copy));
+    ResultRecord r;
+    r.name = QStringLiteral("Kovács Béla");
+    r.typeCode = QStringLiteral("S");
+    r.boardSize = 5;
+    r.gapCount = 2;
+    r.steps = 321;
+    r.elapsed = QStringLiteral("00:04:05");
+    r.date = QStringLiteral("2026.03.07");
+    r.timeOfDay = QStringLiteral("09:05:03");
+    for (auto _ : state) {
+        if (AppendResult(folder, copy, r, random) != AppendStatus::Appended) state.SkipWithError("append failed");
+    }
+    state.SetItemsProcessed(state.iterations() * kRecords);
+}
+BENCHMARK(BM_ResultsAppend)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 } // namespace

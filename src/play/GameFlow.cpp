@@ -234,11 +234,14 @@ void GameFlow::updateElapsed() {
     s.elapsedHours = static_cast<int>(elapsed / 60);
 }
 
-void GameFlow::Timer1_Timer() {
-    if (!m_s.gameRunning) return;
+void GameFlow::showClock() {
     updateElapsed();
     m_s.timeText = ClockText(m_s.elapsedHours, m_s.elapsedMinutes, m_s.elapsedSeconds);
     m_s.panel.elt.caption = m_s.timeText;
+}
+
+void GameFlow::Timer1_Timer() {
+    if (m_s.gameRunning) showClock();
 }
 
 QString GameFlow::ClockText(int hours, int minutes, int seconds) {
@@ -368,9 +371,12 @@ void GameFlow::FirstTargetReached() {
     GameState& s = m_s;
     s.panel.folytat.visible = true;
     s.panel.tarol.visible = true;
+    s.panel.okev.enabled = false;   // no tile moves between the stages
     s.gameRunning = false;
     s.phase = GamePhase::Paused;
-    s.nowMs = m_p.clock.monotonicMs();   // the pause starts now
+    // The pause starts now, and the clock shows the time up to now: the time an
+    // intermediate result keeps.
+    showClock();
     s.moveHistory = {};                  // the stage is over: nothing to take back
     Board& b = s.board;
     int m = 0;
@@ -398,6 +404,7 @@ void GameFlow::folytat_Click() {
     s.panel.focusRequest = QStringLiteral("pp");
     s.panel.folytat.visible = false;
     s.panel.tarol.visible = false;
+    s.panel.okev.enabled = true;    // the second stage offers the exchange again
     TakePauseOutOfClock();
 }
 

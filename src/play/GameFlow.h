@@ -52,6 +52,7 @@ private:
     void openPendolySlot();
     void lockSetUp();
     void updateElapsed();
+    void showClock();
     bool matchTargetMap() const;
     int targetColour(int i, int j, bool columnWise) const;
     bool matchColours(bool columnWise) const;

@@ -10,6 +10,11 @@ bool isDigit(int keyCode) { return keyCode >= KeyCode::Digit0 && keyCode <= KeyC
 
 } // namespace
 
+int GameDescriptionHelpTopic(const GameState& s) {
+    if (s.gameRunning) return 8;
+    return s.panel.Label2.visible ? 6 : 0;
+}
+
 void KeyboardInput::Form_KeyDown(int keyCode, int shift) {
     GameState& s = m_s;
     if (keyCode == KeyCode::Space && s.demoState > 0) {
@@ -70,27 +75,19 @@ void KeyboardInput::resolveNumberChoice(int keyCode) {
         for (int k = 1; k <= s.candidateCount && chosen == 0; ++k)
             if (s.board.value(s.candidates[k].tile) == wanted) chosen = k;
     }
-    for (int k = 1; k <= s.candidateCount; ++k) {
-        const int ctl = s.board.ctl(s.candidates[k].tile);
-        if (ctl >= 1 && ctl < kMaxNumberLabels) s.controls.numberLabels[ctl].colour = kSysButtonText;
-    }
+    m_rules.EndCandidateChoice();
     if (chosen > 0) performCandidate(chosen);
-    s.candidateCount = 0;
-    s.typedDigits.clear();
 }
 
 // Colour types: digit m picks candidate m; any other key clears the choice and is
 // then taken as a fresh key. Returns true when the key was used up.
 bool KeyboardInput::resolveColourChoice(int keyCode) {
     GameState& s = m_s;
-    for (int m = 1; m <= s.candidateCount; ++m) s.controls.numberLabels[m].visible = false;
     const int digit = keyCode - KeyCode::Digit0;
-    if (digit >= 1 && digit <= s.candidateCount) {
-        performCandidate(digit);
-        return true;
-    }
-    s.candidateCount = 0;
-    return false;
+    const bool picked = digit >= 1 && digit <= s.candidateCount;
+    m_rules.EndCandidateChoice();
+    if (picked) performCandidate(digit);
+    return picked;
 }
 
 void KeyboardInput::pickRow(int row) {

@@ -124,26 +124,12 @@ void MouseInput::gameClick(Cell cell, double x, double y) {
     gameTileClick(cell, x, y);
 }
 
-void MouseInput::clearCandidateDisplay() {
-    GameState& s = m_s;
-    for (int m = 1; m <= s.candidateCount && m <= kMaxCandidates; ++m) {
-        if (s.numberTypeSelected()) {
-            const int k = s.board.ctl(s.candidates[m].tile);
-            if (k >= 1 && k < kSelectionLabel) s.controls.numberLabels[k].colour = kSysButtonText;
-        } else {
-            s.controls.numberLabels[m].visible = false;
-        }
-    }
-    s.candidateCount = 0;
-    s.typedDigits.clear();
-}
-
 void MouseInput::gameTileClick(Cell cell, double x, double y) {
     GameState& s = m_s;
     const Board& b = s.board;
     const int far = b.borderIdx();
     s.selected = {};
-    if (s.candidateCount > 1) clearCandidateDisplay();
+    if (s.candidateCount > 1) m_rules.EndCandidateChoice();
 
     const int k = b.ctl(cell);
     DragState& d = s.drag;
@@ -257,8 +243,7 @@ void MouseInput::mg_MouseDown(int index, int button, int shift, double x, double
         return;
     }
     if (index < 1 || index > s.candidateCount) return;
-    for (int m = 1; m <= s.candidateCount && m <= kMaxCandidates; ++m)
-        s.controls.numberLabels[m].visible = false;
+    m_rules.EndCandidateChoice();
     s.candidateCount = index;
     m_rules.MoveCandidate(index);
     s.candidateCount = 0;

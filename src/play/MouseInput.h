@@ -36,7 +36,6 @@ private:
     void setUpTileClick(Cell cell);
     void gameClick(Cell cell, double x, double y);
     void gameTileClick(Cell cell, double x, double y);
-    void clearCandidateDisplay();
     void showSelectionMarker(bool visible);
     void setNumberLabelShown(int k, bool visible);
 

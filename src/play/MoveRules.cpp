@@ -1,6 +1,7 @@
 #include "play/MoveRules.h"
 #include "play/TileGeometry.h"
 #include "ui/Platform.h"
+#include <cstdlib>
 
 void MoveRules::playStepSound() {
     if (!m_s.soundOn) return;
@@ -46,14 +47,34 @@ void MoveRules::MoveTile(Cell from, Cell to) {
     checkSolved();
 }
 
+static bool stillHolds(const Board& b, const CandidateMove& move) {
+    const int distance = std::abs(move.tile.row - move.hole.row) + std::abs(move.tile.col - move.hole.col);
+    return distance == 1 && isTileValue(b.value(move.tile)) && b.value(move.hole) == kEmpty;
+}
+
 void MoveRules::MoveCandidate(int k) {
     if (k < 1 || k > kMaxCandidates) return;
     const CandidateMove move = m_s.candidates[k];
-    if (pendolySideways(m_s, move.tile, move.hole)) return;
+    if (!stillHolds(m_s.board, move) || pendolySideways(m_s, move.tile, move.hole)) return;
     playStepSound();
     slideTile(move.tile, move.hole);
     countAndRecord({{move.tile.row, move.tile.col, move.hole.row, move.hole.col}});
     checkSolved();
+}
+
+void MoveRules::EndCandidateChoice() {
+    GameState& s = m_s;
+    for (int m = 1; m <= s.candidateCount && m <= kMaxCandidates; ++m) {
+        if (s.numberTypeSelected()) {
+            // The number type marks a candidate by the colour of its tile's own label.
+            const int k = s.board.ctl(s.candidates[m].tile);
+            if (k >= 1 && k < kMaxNumberLabels) s.controls.numberLabels[k].colour = kSysButtonText;
+        } else {
+            s.controls.numberLabels[m].visible = false;
+        }
+    }
+    s.candidateCount = 0;
+    s.typedDigits.clear();
 }
 
 void MoveRules::ListCandidates(Cell hole, int keyCode) {
@@ -169,6 +190,7 @@ void MoveRules::moveTopSlot(int clickedCol) {
 void MoveRules::TakeBack() {
     const MoveRecord newest = m_s.moveHistory[0];
     if (newest.empty()) return;
+    EndCandidateChoice();
     const auto& f = newest.field;
     if (f[0] != kBorderMoveMark) {
         const Cell source{f[0], f[1]};
@@ -214,6 +236,7 @@ void MoveRules::ExchangeTiles(Cell a, Cell b) {
     const int va = bd.value(a);
     bd.set(a, bd.value(b), kb);
     bd.set(b, va, ka);
+    m_s.selected = {};   // the exchange completes the selection
 }
 
 Cell MoveRules::findTile(int value) const {
@@ -250,7 +273,6 @@ bool MoveRules::ExchangeByNumbers() {
     if (cellA.row == 0) return false;
     const Cell cellB = findTile(b);
     if (cellB.row == 0) return false;
-    m_s.selected = cellA;
     ExchangeLabels(cellA, cellB);
     ExchangeTiles(cellA, cellB);
     return true;

@@ -21,17 +21,23 @@ public:
     // Slides the tile at `from` into `to`. Callers only ask for an orthogonally
     // adjacent empty `to`; this does not check it.
     void MoveTile(Cell from, Cell to);
-    // Performs entry k of the candidate list; always counted.
+    // Performs entry k of the candidate list; always counted. A candidate whose tile
+    // no longer stands beside its empty cell is refused.
     void MoveCandidate(int k);
+    // Ends a choice of candidates on display: its labels go back to normal and the
+    // list and the typed digits are emptied.
+    void EndCandidateChoice();
     // Appends to the candidate list the tile that arrow `keyCode` (37..40) would push
     // into the empty cell `hole`.
     void ListCandidates(Cell hole, int keyCode);
     // Pendoly mode: a click on ring cell `clicked` rotates a row or moves the top slot.
     void BorderMove(Cell clicked);
-    // Undoes the newest recorded move; at most two moves can be taken back.
+    // Undoes the newest recorded move; at most two moves can be taken back. A choice
+    // on display ends first: its candidates were listed for the board before.
     void TakeBack();
 
-    // Set-up helpers: exchange two tiles (positions, labels, both board layers).
+    // Set-up helpers: exchange two tiles (positions, labels, both board layers); an
+    // exchange leaves no tile selected.
     void ExchangeLabels(Cell a, Cell b);
     void ExchangeTiles(Cell a, Cell b);
     // Asks for "a-b" and exchanges the tiles numbered a and b. False when nothing

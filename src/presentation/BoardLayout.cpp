@@ -125,6 +125,7 @@ void FillInitialBoard(GameState& s, RandomSource& rnd) {
     const int count = n * n;
     s.shuffleNo = 0;
     s.panel.kvall.visible = false;
+    s.exchangeCount = 0;   // a fresh arrangement allows its own two exchanges
 
     std::vector<int> keys(static_cast<size_t>(count + 1));
     for (int p = 1; p <= count; ++p) keys[p] = static_cast<int>(std::lround(rnd.Rnd() * 1000));

@@ -118,16 +118,16 @@ void refreshStoredGameTitle(GameState& s) {
     s.panel.t_jatek.caption = title;
 }
 
-void applyEntries(GameState& s, const QStringList& entries) {
+void applyEntries(GameState& s, QStringList entries) {
+    // Entries the file does not reach are the built-in ones of the same numbers.
+    const QStringList& builtIn = BuiltInLanguageEntries();
+    while (entries.size() < kCaptionCount + kLastMessage) entries.append(builtIn.value(entries.size()));
     while (s.messages.size() <= kLastMessage) s.messages.append(QString());
-    // Captions the file does not reach keep the design caption.
-    for (int no = 1; no <= kCaptionCount; ++no)
-        s.messages[no] = no <= entries.size() ? entries[no - 1] : DesignCaption(no);
+    for (int no = 1; no <= kCaptionCount; ++no) s.messages[no] = entries[no - 1];
     applyCaptions(s);
     refreshStoredGameTitle(s);
-    // Messages 1..k overwrite the captions of the same numbers; the rest stay.
-    const qsizetype messageCount = qMin<qsizetype>(entries.size() - kCaptionCount, kLastMessage);
-    for (int n = 1; n <= messageCount; ++n) s.messages[n] = entries[kCaptionCount + n - 1];
+    // The messages then take the place of the captions of the same numbers.
+    for (int n = 1; n <= kLastMessage; ++n) s.messages[n] = entries[kCaptionCount + n - 1];
 
     splitEndTexts(s);
     cutTypeNames(s);
@@ -151,13 +151,21 @@ QStringList LanguageEntries(const QByteArray& contents, int maxEntries) {
     QStringList entries;
     qsizetype start = 0;
     while (start < text.size() && entries.size() < maxEntries) {
-        qsizetype end = text.indexOf(u'\n', start);
-        if (end < 0) end = text.size();
-        QString line = text.mid(start, end - start);
-        if (line.endsWith(u'\r')) line.chop(1);
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n') ++end;
+        const QString line = text.mid(start, end - start);
         if (IsLanguageEntry(line)) entries.append(line);
-        start = end + 1;
+        // CR LF is one line end; CR or LF alone end a line too.
+        start = end + (text.mid(end, 2) == QLatin1String("\r\n") ? 2 : 1);
     }
+    return entries;
+}
+
+const QStringList& BuiltInLanguageEntries() {
+    static const QStringList entries = [] {
+        QFile file(QStringLiteral(":/language/Magyar.lng"));
+        return file.open(QIODevice::ReadOnly) ? LanguageEntries(file.readAll()) : QStringList();
+    }();
     return entries;
 }
 
@@ -183,10 +191,11 @@ LanguageResult ApplyLanguage(GameState& s, const QDir& folder) {
         result.status = LanguageStatus::FellBackToDefault;
         s.languageName = QLatin1String(kDefaultLanguage);
     } else {
-        result.status = LanguageStatus::BuiltInCaptions;
+        result.status = LanguageStatus::BuiltInTexts;
         s.languageName = QLatin1String(kDefaultLanguage);
         entries.clear();
     }
+    result.entries = static_cast<int>(entries.size());
     applyEntries(s, entries);
     return result;
 }
@@ -194,20 +203,36 @@ LanguageResult ApplyLanguage(GameState& s, const QDir& folder) {
 QString LanguageProblemText(const LanguageResult& result) {
     const QString requested = result.requested + QLatin1String(kLanguageSuffix);
     const QString fallback = QLatin1String(kDefaultLanguage) + QLatin1String(kLanguageSuffix);
+    QString text;
     switch (result.status) {
     case LanguageStatus::FellBackToDefault:
-        return QString::fromUtf8("A nyelvi állomány nem olvasható: %1. A program a(z) %2 "
+        text = QString::fromUtf8("A nyelvi állomány nem olvasható: %1. A program a(z) %2 "
                                  "állományt használja.\nThe language file %1 cannot be read; "
                                  "using %2.")
-            .arg(requested, fallback);
-    case LanguageStatus::BuiltInCaptions:
-        return QString::fromUtf8("Nincs olvasható nyelvi állomány (%1). Az üzenetek "
-                                 "szövegei hiányoznak.\nNo language file can be read (%1); "
-                                 "message texts are missing.")
+                   .arg(requested, fallback);
+        break;
+    case LanguageStatus::BuiltInTexts:
+        return QString::fromUtf8("Nincs olvasható nyelvi állomány (%1). A program a beépített "
+                                 "magyar szövegeket használja.\nNo language file can be read "
+                                 "(%1); using the built-in Hungarian texts.")
             .arg(fallback);
-    default:
+    case LanguageStatus::Applied:
+        break;
+    case LanguageStatus::Unchanged:
         return {};
     }
+    constexpr int kAllEntries = kCaptionCount + kLastMessage;
+    if (result.entries >= kAllEntries) return text;
+    const QString read = result.status == LanguageStatus::Applied ? requested : fallback;
+    if (!text.isEmpty()) text += QStringLiteral("\n\n");
+    return text + QString::fromUtf8("A(z) %1 nyelvi állomány hiányos: %3 bejegyzéséből csak %2 "
+                                    "van meg. A hiányzó szövegek helyett a beépített magyar "
+                                    "szövegek jelennek meg.\nThe language file %1 is incomplete: "
+                                    "it has %2 of its %3 entries. The built-in Hungarian texts "
+                                    "stand in for the missing ones.")
+                      .arg(read)
+                      .arg(result.entries)
+                      .arg(kAllEntries);
 }
 
 QStringList ListLanguages(const QDir& folder) {

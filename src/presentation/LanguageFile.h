@@ -21,7 +21,7 @@ constexpr int kLastMessage = 171;
 bool IsLanguageEntry(const QString& line);
 
 // The entries of a language file's contents, in order, each exactly as written
-// (without its line end). Stops after `maxEntries`.
+// (without its line end: CR LF, CR or LF). Stops after `maxEntries`.
 QStringList LanguageEntries(const QByteArray& contents, int maxEntries = kCaptionCount + kLastMessage);
 
 // The control that caption entry `no` (1..44) belongs to; Label1 for both 26 and 27.
@@ -32,22 +32,28 @@ QString DesignCaption(int no);
 enum class LanguageStatus {
     Applied,           // the requested language was read
     FellBackToDefault, // it could not be read; the default language was read instead
-    BuiltInCaptions,   // no language file could be read: design captions, no messages
+    BuiltInTexts,      // no language file could be read: the built-in Hungarian texts
     Unchanged,         // the chooser picked the language already in use: nothing read
 };
 
 struct LanguageResult {
     LanguageStatus status = LanguageStatus::Applied;
     QString requested;  // the language that was asked for
+    int entries = 0;    // entries of the file read; fewer than 215 means some were missing
 };
 
+// The texts of the built-in Hungarian language file, all 44 + 171 entries.
+const QStringList& BuiltInLanguageEntries();
+
 // Reads `languageName`.lng from `folder` into `messages` and sets the window's
-// captions; falls back to the default language, then to the design captions.
-// `languageName` ends up naming the language actually in use.
+// captions; falls back to the default language, then to the built-in texts. Entries
+// the file lacks come from the built-in texts at their own numbers. `languageName`
+// ends up naming the language actually in use.
 LanguageResult ApplyLanguage(GameState& s, const QDir& folder);
 
-// A fixed text telling the user what went wrong, or empty when nothing did. It cannot
-// come from a language file, since reading one is what failed.
+// A fixed text telling the user what went wrong (a file that could not be read, or one
+// with too few entries), or empty when nothing did. It cannot come from a language
+// file, since reading one is what failed.
 QString LanguageProblemText(const LanguageResult& result);
 
 // The languages the chooser offers: the names of the ".lng" files in `folder`.

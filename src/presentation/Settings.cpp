@@ -15,17 +15,30 @@ int selectedSettingsType(const PanelControls& panel) {
     return SettingsGameType::NumberSequence;
 }
 
+// Writes `now` into `field` only when it means something other than what the field
+// holds, so a value the player did not change stays exactly as it was read.
+void keepUnlessChanged(qint16& field, bool sameMeaning, int now) {
+    if (!sameMeaning) field = static_cast<qint16>(now);
+}
+
+bool flagOn(qint16 stored) { return stored == 1; }
+
 // The record as the current state would write it; colours are not the state's to
 // write (the colour dialog stores them), so they stay as `stored` holds them.
 SettingsRecord recordFromState(const GameState& s, const SettingsRecord& stored) {
     SettingsRecord record = stored;
-    record.boardSize = static_cast<qint16>(s.N());
-    record.gameType = static_cast<qint16>(selectedSettingsType(s.panel));
-    record.numberTileColour = static_cast<qint16>(s.numberTileColour);
-    record.rearrange = s.panel.atrend.checked ? 1 : 0;
-    record.look3D = s.look3D ? 1 : 0;
-    record.sound = s.soundOn ? 1 : 0;
-    record.pendoly = s.pendolyMode ? 1 : 0;
+    keepUnlessChanged(record.boardSize, GridSpanFromSettings(stored.boardSize) == s.N() + 2, s.N());
+    const int type = selectedSettingsType(s.panel);
+    keepUnlessChanged(record.gameType, GameTypeFromSettings(stored.gameType) == GameTypeFromSettings(type),
+                      type);
+    keepUnlessChanged(record.numberTileColour,
+                      NumberTileColourFromSettings(stored.numberTileColour) == s.numberTileColour,
+                      s.numberTileColour);
+    keepUnlessChanged(record.rearrange, flagOn(stored.rearrange) == s.panel.atrend.checked,
+                      s.panel.atrend.checked ? 1 : 0);
+    keepUnlessChanged(record.look3D, flagOn(stored.look3D) == s.look3D, s.look3D ? 1 : 0);
+    keepUnlessChanged(record.sound, flagOn(stored.sound) == s.soundOn, s.soundOn ? 1 : 0);
+    keepUnlessChanged(record.pendoly, flagOn(stored.pendoly) == s.pendolyMode, s.pendolyMode ? 1 : 0);
     // Only a name the next start can read back goes into the file.
     if (IsValidLanguageName(s.languageName)) record.language = s.languageName;
     return record;
@@ -42,15 +55,17 @@ StartupSelection LoadSettings(GameState& s, const QDir& folder) {
     if (!read.existed) WriteSettingsFile(folder, read.record);
     const SettingsRecord& r = read.record;
 
-    s.look3D = r.look3D == 1;
+    s.look3D = flagOn(r.look3D);
     s.panel.hdim.checked = s.look3D;
-    s.soundOn = r.sound == 1;
+    s.soundOn = flagOn(r.sound);
     s.panel.hang_kell.checked = s.soundOn;
-    s.pendolyMode = r.pendoly == 1;
+    s.pendolyMode = flagOn(r.pendoly);
     s.panel.babilon.checked = s.pendolyMode;
     s.panel.color.enabled = !s.look3D;
 
-    s.numberTileColour = r.numberTileColour;
+    s.numberTileColour = NumberTileColourFromSettings(r.numberTileColour);
+    // Colours go in as stored; one the window has no name for is drawn as the
+    // nearest colour it knows, and the file keeps it.
     s.tileColours[7] = r.colours[7];
     s.resultsFile = s.pendolyMode ? QStringLiteral("eredm_vr.dat") : QStringLiteral("eredm.dat");
     // The 3D look draws its balls in the built-in colours only.
@@ -64,7 +79,7 @@ StartupSelection LoadSettings(GameState& s, const QDir& folder) {
     StartupSelection selection;
     selection.gridSpan = GridSpanFromSettings(r.boardSize);
     selection.gameType = GameTypeFromSettings(r.gameType);
-    selection.rearrange = r.rearrange == 1;
+    selection.rearrange = flagOn(r.rearrange);
     return selection;
 }
 

@@ -21,7 +21,6 @@ constexpr int kPendolyAt = 40;
 constexpr int kLanguageAt = 42;
 
 constexpr int kMaxColourIndex = 6;
-constexpr quint32 kMaxRgb = 0x00FFFFFF;
 
 void putInt16(QByteArray& bytes, int at, qint16 value) {
     qToLittleEndian(value, bytes.data() + at);
@@ -38,10 +37,6 @@ qint16 int16At(const QByteArray& bytes, int at) {
 }
 quint32 uint32At(const QByteArray& bytes, int at) {
     return qFromLittleEndian<quint32>(bytes.constData() + at);
-}
-
-bool isStorableColour(quint32 c) {
-    return c <= kMaxRgb || c == kSysButtonFace || c == kSysButtonText || c == kSysHighlight;
 }
 
 QByteArray encodeCp1250(const QString& text, bool* ok = nullptr) {
@@ -82,6 +77,10 @@ int SettingsTypeFromGameType(int gameType) {
     case GameType::NumberSequence: return SettingsGameType::NumberSequence;
     default: return SettingsGameType::Random;
     }
+}
+
+int NumberTileColourFromSettings(int stored) {
+    return stored >= 0 && stored <= kMaxColourIndex ? stored : SettingsRecord().numberTileColour;
 }
 
 int GridSpanFromSettings(int boardSize) {
@@ -129,20 +128,17 @@ SettingsRecord DecodeSettingsRecord(const QByteArray& bytes, bool* repaired) {
         if (isValid(value)) field = value;
         else replaced = true;
     };
-    // Any game type or board size can be read: unknown values select number
-    // sequence and 6 x 6. The flags count as on only when they are 1.
+    // Every number is kept as it stands, so that it can be written back unchanged;
+    // what an odd value means is decided where it is used (unknown types select
+    // number sequence, the flags are on only when 1, and so on).
     auto anyValue = [](qint16) { return true; };
     readInt16(kGameTypeAt, record.gameType, anyValue);
     readInt16(kBoardSizeAt, record.boardSize, anyValue);
-    readInt16(kRearrangeAt, record.rearrange, [](qint16 v) { return v == 0 || v == 1; });
-    readInt16(kNumberTileColourAt, record.numberTileColour,
-              [](qint16 v) { return v >= 0 && v <= kMaxColourIndex; });
+    readInt16(kRearrangeAt, record.rearrange, anyValue);
+    readInt16(kNumberTileColourAt, record.numberTileColour, anyValue);
     for (int i = 1; i <= 7; ++i) {
         const int at = kColoursAt + 4 * (i - 1);
-        if (!reaches(bytes, at, 4)) continue;
-        const quint32 colour = uint32At(bytes, at);
-        if (isStorableColour(colour)) record.colours[i] = colour;
-        else replaced = true;
+        if (reaches(bytes, at, 4)) record.colours[i] = uint32At(bytes, at);
     }
     readInt16(kLook3DAt, record.look3D, anyValue);
     readInt16(kSoundAt, record.sound, anyValue);

@@ -40,6 +40,9 @@ struct SettingsRecord {
 int GameTypeFromSettings(int settingsType);
 // GameState::gameType -> settings type (0 or unknown is written as random).
 int SettingsTypeFromGameType(int gameType);
+// The number-tile colour a stored value stands for: 0..6 as it is, anything else the
+// default.
+int NumberTileColourFromSettings(int stored);
 // The size option a stored board size selects, as cells across (6, 7 or 8):
 // 4 -> 4 x 4, 5 -> 5 x 5, anything else -> 6 x 6.
 int GridSpanFromSettings(int boardSize);
@@ -50,9 +53,10 @@ bool IsValidLanguageName(const QString& name);
 
 QByteArray EncodeSettingsRecord(const SettingsRecord& record);
 
-// Decodes as much of `bytes` as holds a record. Fields the bytes do not reach and
-// values that are out of range take their defaults; `repaired` (optional) tells
-// whether anything had to be replaced. Extra bytes after the record are ignored.
+// Decodes as much of `bytes` as holds a record. Numbers and colours are kept as they
+// stand, odd ones included, so they can be written back unchanged; fields the bytes
+// do not reach and a language that is not a plain name take their defaults, and
+// `repaired` (optional) tells whether that happened. Extra bytes are ignored.
 SettingsRecord DecodeSettingsRecord(const QByteArray& bytes, bool* repaired = nullptr);
 
 struct SettingsReadResult {

@@ -18,10 +18,15 @@ bool NameIsWritable(const QString& name) {
 
 } // namespace
 
-QStringList ParsePlayerNames(QByteArrayView content) {
-    QStringList names;
+QList<QByteArray> PlayerNameFields(QByteArrayView content) {
+    QList<QByteArray> fields;
     const qsizetype n = content.size();
     qsizetype pos = 0;
+    auto endOfField = [&](qsizetype from, bool quoted) {
+        while (from < n && !IsLineEnd(content[from]) && (quoted ? content[from] != '"' : content[from] != ','))
+            ++from;
+        return from;
+    };
     while (pos < n) {
         while (pos < n && (content[pos] == ' ' || content[pos] == '\t')) ++pos;
         if (pos >= n) break;
@@ -29,22 +34,28 @@ QStringList ParsePlayerNames(QByteArrayView content) {
             ++pos;
             continue;
         }
-        QByteArrayView field;
+        QByteArray field;
         if (content[pos] == '"') {
-            qsizetype close = content.indexOf('"', pos + 1);
-            if (close < 0) close = n;
-            field = content.sliced(pos + 1, close - pos - 1);
-            pos = close + 1;
-            while (pos < n && content[pos] != ',' && !IsLineEnd(content[pos])) ++pos;
+            // A quoted name ends at its closing quote or, when that is missing, at the
+            // line end; the rest of its line up to a comma is no name.
+            const qsizetype close = endOfField(pos + 1, true);
+            field = content.sliced(pos + 1, close - pos - 1).toByteArray();
+            pos = close < n && content[close] == '"' ? endOfField(close + 1, false) : close;
         } else {
-            qsizetype end = pos;
-            while (end < n && content[end] != ',' && !IsLineEnd(content[end])) ++end;
-            field = content.sliced(pos, end - pos).trimmed();
+            const qsizetype end = endOfField(pos, false);
+            field = content.sliced(pos, end - pos).trimmed().toByteArray();
+            field.replace("\"", "");   // a stray quote is no part of a name
             pos = end;
         }
         if (pos < n && content[pos] == ',') ++pos;
-        if (!field.isEmpty()) names.append(DecodeCp1250(field));
+        if (!field.isEmpty()) fields.append(field);
     }
+    return fields;
+}
+
+QStringList ParsePlayerNames(QByteArrayView content) {
+    QStringList names;
+    for (const QByteArray& field : PlayerNameFields(content)) names.append(DecodeCp1250(field));
     return names;
 }
 
@@ -56,7 +67,11 @@ QStringList ReadPlayerNames(const QDir& folder) {
     return ParsePlayerNames(file.readAll());
 }
 
-void LoadPlayerNames(GameState& state, const QDir& folder) { state.playerNames = ReadPlayerNames(folder); }
+void LoadPlayerNames(GameState& state, const QDir& folder) {
+    // The box starts empty, so a name typed now is not appended to the last one.
+    state.panel.neve.caption.clear();
+    state.playerNames = ReadPlayerNames(folder);
+}
 
 QString CleanPlayerName(const QString& typed) {
     QString name;
@@ -86,11 +101,15 @@ NameFileStatus AddPlayerName(const QDir& folder, const QString& name) {
 NameFileStatus DeletePlayerName(const QDir& folder, const QString& name, const RenameFile& rename) {
     const QString path = folder.filePath(kPlayerNamesFile);
     if (!QFile::exists(path)) return NameFileStatus::Missing;
-    const QStringList names = ReadPlayerNames(folder);
-    QStringList kept;
-    for (const QString& entry : names)
-        if (entry != name) kept.append(entry);
-    if (kept.size() == names.size()) return NameFileStatus::NotFound;
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly)) return NameFileStatus::WriteFailed;
+    const QList<QByteArray> fields = PlayerNameFields(source.readAll());
+    source.close();
+    // The other names are written back byte for byte, so each reads as it did.
+    QList<QByteArray> kept;
+    for (const QByteArray& field : fields)
+        if (DecodeCp1250(field) != name) kept.append(field);
+    if (kept.size() == fields.size()) return NameFileStatus::NotFound;
 
     QFile scratch(folder.filePath(kPlayerNamesScratchFile));
     if (kept.isEmpty()) {
@@ -99,7 +118,7 @@ NameFileStatus DeletePlayerName(const QDir& folder, const QString& name, const R
     }
     if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate)) return NameFileStatus::WriteFailed;
     QByteArray content;
-    for (const QString& entry : kept) content += QuotedLine(EncodeCp1250(entry).value_or(QByteArray()));
+    for (const QByteArray& field : kept) content += QuotedLine(field);
     if (scratch.write(content) != content.size()) {
         scratch.close();
         scratch.remove();

@@ -14,14 +14,17 @@ inline const QString kPlayerNamesFile = QStringLiteral("nevek.txt");
 inline const QString kPlayerNamesScratchFile = QStringLiteral("munka.txt");
 constexpr int kMaxPlayerNameLength = 30;
 
-// The names of the file's content, in file order. A field is a quoted text or the
-// text up to a comma or the line end; whatever follows a closing quote on its line
-// up to the next comma is skipped. Empty fields are left out.
+// The names of the file's content, in file order, as code page 1250 bytes. A field is
+// a quoted text or the text up to a comma, without its quotes; a line end always ends
+// a field, so no name holds a quote or a line break. Whatever follows a closing quote
+// on its line up to the next comma is skipped. Empty fields are left out.
+QList<QByteArray> PlayerNameFields(QByteArrayView content);
+// The same names as text.
 QStringList ParsePlayerNames(QByteArrayView content);
 // The names in `folder`'s name file; none when it is missing.
 QStringList ReadPlayerNames(const QDir& folder);
 bool PlayerNamesFileExists(const QDir& folder);
-// Fills state.playerNames, the list of the name box, from the file.
+// Empties the name box and fills its list, state.playerNames, from the file.
 void LoadPlayerNames(GameState& state, const QDir& folder);
 
 // `typed` as a name can hold it: without double quotes and control characters,

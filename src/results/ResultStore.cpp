@@ -58,7 +58,13 @@ StoreOutcome ResultStore::ment_Click(const ElapsedTime& elapsed) {
         ShowProblem(RefusalText(problem, record));
         return StoreOutcome::Refused;
     }
-    if (AppendResult(m_folder, m_state.resultsFile, record, m_platform.random) != AppendStatus::Appended) {
+    const AppendStatus appended = AppendResult(m_folder, m_state.resultsFile, record, m_platform.random);
+    if (appended == AppendStatus::Damaged) {
+        // The name entry stays open: the player may repair or move the file and store again.
+        ShowMessage(m_state, m_platform, 30, MsgIcon::Critical);
+        return StoreOutcome::Refused;
+    }
+    if (appended != AppendStatus::Appended) {
         ShowProblem(QStringLiteral("Az eredményfájl (%1) nem írható, az eredmény nincs tárolva.")
                         .arg(m_state.resultsFile));
         return StoreOutcome::WriteFailed;

@@ -124,19 +124,59 @@ qsizetype FirstUnstorableCharacter(const QString& text) {
     return -1;
 }
 
+namespace {
+
+// The keys a text may be scrambled with so that the values added to its key stay
+// inside their fields.
+struct KeyRange {
+    int lowest = kLowestKey;
+    int highest = 255;
+};
+
+// The name's key is added to the shuffle number and the steps (16 bits each) and,
+// without a stored game, to the gap count (one byte). A count below zero, as a file
+// may hold one, needs a key high enough to lift it.
+KeyRange NameKeyRange(const ResultRecord& r, QByteArrayView name) {
+    KeyRange k;
+    k.lowest = std::max({kLowestKey, -300 - r.shuffleNo, -400 - r.steps});
+    k.highest = std::min({255, HighestKeyFor(name), kMax16 - 300 - r.shuffleNo, kMax16 - 400 - r.steps});
+    if (r.storedGameName.isEmpty()) {
+        k.lowest = std::max(k.lowest, -r.gapCount);
+        k.highest = std::min(k.highest, 255 - r.gapCount);
+    }
+    return k;
+}
+
+// A stored game's key carries the gap count instead.
+KeyRange GameKeyRange(const ResultRecord& r, QByteArrayView gameName) {
+    return {std::max(kLowestKey, -r.gapCount), std::min({255, HighestKeyFor(gameName), 255 - r.gapCount})};
+}
+
+// Far beyond anything a file can hold; keeps the key arithmetic clear of overflow.
+bool CountsInReach(const ResultRecord& r) {
+    const auto within = [](int v, int low, int high) { return v >= low && v <= high; };
+    return within(r.shuffleNo, -1000, kMax16) && within(r.steps, -1000, kMax16) &&
+           within(r.gapCount, -1000, 1000);
+}
+
+} // namespace
+
 bool CanEncode(const ResultRecord& r) {
     const qsizetype m = r.name.size();
     const qsizetype g = r.storedGameName.size();
     const qsizetype length = 2 + 28 + 2 + m + 5 + (g > 0 ? g + 4 : 1) + 1 + 5 + 10;
-    return length <= kMaxRecordLength && FirstUnstorableCharacter(r.name) < 0 &&
-           TypeCodePosition(r.typeCode) > 0 && r.boardSize >= 4 && r.boardSize <= 6 &&
-           r.gapCount >= 0 && r.gapCount + kLowestKey <= 255 &&
-           FirstUnstorableCharacter(r.storedGameName) < 0 &&
-           (g == 0 || (r.storedGameNo >= 0 && r.storedGameNo <= kMax16)) &&
-           r.shuffleNo >= 0 && r.shuffleNo + 300 + kLowestKey <= kMax16 &&
-           r.steps >= 0 && r.steps + 400 + kLowestKey <= kMax16 &&
-           r.elapsed.size() + r.date.size() + r.timeOfDay.size() == kTextBlockLength &&
-           FirstUnstorableCharacter(r.elapsed + r.date + r.timeOfDay) < 0;
+    if (length > kMaxRecordLength || TypeCodePosition(r.typeCode) == 0 || r.boardSize < 4 ||
+        r.boardSize > 6 || !CountsInReach(r) || (g > 0 && (r.storedGameNo < 0 || r.storedGameNo > kMax16)))
+        return false;
+    if (FirstUnstorableCharacter(r.name) >= 0 || FirstUnstorableCharacter(r.storedGameName) >= 0 ||
+        r.elapsed.size() + r.date.size() + r.timeOfDay.size() != kTextBlockLength ||
+        FirstUnstorableCharacter(r.elapsed + r.date + r.timeOfDay) >= 0)
+        return false;
+    const KeyRange name = NameKeyRange(r, *EncodeCp1250(r.name));
+    if (name.lowest > name.highest) return false;
+    // The stored game's key must differ from the name's, so it needs two to choose from.
+    const KeyRange game = GameKeyRange(r, *EncodeCp1250(r.storedGameName));
+    return g == 0 || game.lowest < game.highest;
 }
 
 RecordProblem CheckStorable(const ResultRecord& r) {
@@ -183,18 +223,17 @@ int ResultsCodec::Draw(int scale) {
     return static_cast<int>(std::nearbyint(m_random.Rnd() * scale));
 }
 
-QByteArray ResultsCodec::ScrambleText(const QString& text, int highestKey) {
+QByteArray ResultsCodec::ScrambleText(const QString& text, int highestKey, int lowestKey) {
     const QByteArray bytes = EncodeCp1250(text).value_or(QByteArray(text.size(), '?'));
     const int previousKey = m_cipherKey;
     int key = Draw(1000) % 120 + kLowestKey;
     if (key == previousKey) ++key;
-    // Rarely (accented letters at the end of a long name, or counts near the 16-bit
-    // limit) the drawn key would not read back; a lower one always does.
-    const int limit = std::min(highestKey, HighestKeyFor(bytes));
-    if (key > limit) {
-        key = limit;
-        if (key == previousKey) --key;
-    }
+    // Rarely (accented letters at the end of a long name, counts near the 16-bit limit
+    // or below zero) the drawn key would not read back; one within the range does.
+    const int highest = std::min(highestKey, HighestKeyFor(bytes));
+    const int lowest = std::min(lowestKey, highest);
+    key = std::clamp(key, lowest, highest);
+    if (key == previousKey && lowest < highest) key += key < highest ? 1 : -1;
     m_cipherKey = key;
     return ScrambleWithKey(bytes, key);
 }
@@ -215,9 +254,8 @@ std::optional<QByteArray> ResultsCodec::EncodeResultRecord(const ResultRecord& r
     // The order of the scrambles fixes which key each field gets. A key is added to the
     // shuffle number, the step count and (unless a stored-game key follows) the gap count.
     const bool storedGame = !r.storedGameName.isEmpty();
-    int nameKeyLimit = std::min(kMax16 - 300 - r.shuffleNo, kMax16 - 400 - r.steps);
-    if (!storedGame) nameKeyLimit = std::min(nameKeyLimit, 255 - r.gapCount);
-    QByteArray namePart = ScrambleText(r.name, nameKeyLimit);
+    const KeyRange nameKeys = NameKeyRange(r, *EncodeCp1250(r.name));
+    QByteArray namePart = ScrambleText(r.name, nameKeys.highest, nameKeys.lowest);
     const int nameKey = m_cipherKey;
     const int shuffleValue = r.shuffleNo + 300 + nameKey;
     const int stepsValue = r.steps + 400 + nameKey;
@@ -230,7 +268,8 @@ std::optional<QByteArray> ResultsCodec::EncodeResultRecord(const ResultRecord& r
     if (!storedGame) {
         gamePart.append(Byte(nameKey));
     } else {
-        gamePart = ScrambleText(r.storedGameName, 255 - r.gapCount);
+        const KeyRange gameKeys = GameKeyRange(r, *EncodeCp1250(r.storedGameName));
+        gamePart = ScrambleText(r.storedGameName, gameKeys.highest, gameKeys.lowest);
         gamePart.append(Byte(HighByte(r.storedGameNo)));
         gamePart.append(Byte(LowByte(r.storedGameNo)));
     }
@@ -286,9 +325,9 @@ bool DecodeResultRecord(QByteArrayView body, ResultRecord& r) {
     const int shuffleValue = D(31 + m) * 256 + D(32 + m);
     const int stepsValue = D(33 + m) * 256 + D(34 + m);
     if (shuffleValue > kMax16 || stepsValue > kMax16) return false;
+    // A count below zero is what these bytes mean; the lists show it as it is.
     r.shuffleNo = shuffleValue - nameKey - 300;
     r.steps = stepsValue - nameKey - 400;
-    if (r.shuffleNo < 0 || r.steps < 0) return false;
 
     const qsizetype q = 35 + m;
     int key = nameKey;
@@ -309,7 +348,6 @@ bool DecodeResultRecord(QByteArrayView body, ResultRecord& r) {
     }
     if (!has(e + 6)) return false;
     r.gapCount = D(e + 1) - key;
-    if (r.gapCount < 0) return false;
 
     for (int i = 1; i <= 5; ++i)
         if (D(e + 7 - i) + D(29 + m + i) != 255) return false;
@@ -324,7 +362,7 @@ bool DecodeResultRecord(QByteArrayView body, ResultRecord& r) {
            UnscrambleFixed<8>(block + 18, textKey + 4 * 18, r.timeOfDay);
 }
 
-ResultsReader::ResultsReader(QIODevice& file) : m_file(file) {}
+ResultsReader::ResultsReader(QIODevice& file) : m_file(file), m_bufferOffset(file.pos()) {}
 
 bool ResultsReader::Fail() {
     m_damaged = true;
@@ -339,6 +377,7 @@ qsizetype ResultsReader::Ensure(qsizetype count) {
     // Move the unread tail to the front, then fill the rest from the device.
     std::copy(m_buffer.begin() + m_pos, m_buffer.begin() + m_end, m_buffer.begin());
     m_end -= m_pos;
+    m_bufferOffset += m_pos;
     m_pos = 0;
     while (m_end < count && !m_deviceEnded) {
         const qint64 got = m_file.read(m_buffer.data() + m_end, kBlock - m_end);
@@ -357,10 +396,12 @@ bool ResultsReader::ReadResultsHeader() {
     const int n = static_cast<unsigned char>(m_buffer[m_pos + 12]);
     if (n < 13) return Fail();
     // The rest of the header, then the first three bytes of the first record.
+    const qint64 headerStart = m_bufferOffset + m_pos;
     const qsizetype available = Ensure(n + 3);
     m_pos += std::min<qsizetype>(available, n + 3);
-    if (available == n) return true;   // a header without records
-    if (available != n + 3) return Fail();
+    if (available < n) return Fail();
+    m_recordsEnd = headerStart + n;
+    if (available < n + 3) return true;   // a header without records (stray bytes ignored)
     m_nextRecordLength = static_cast<unsigned char>(m_buffer[m_pos - 1]) + 1;
     m_atEnd = false;
     return true;
@@ -372,17 +413,20 @@ bool ResultsReader::ReadResultRecord(ResultRecord& record) {
     // (which carry its length); the last record of the file has no next one.
     const qsizetype wanted = m_nextRecordLength;
     if (wanted <= 3) return Fail();
+    const qint64 bodyStart = m_bufferOffset + m_pos;
     const qsizetype got = Ensure(wanted);
     const qsizetype bodyLength = wanted - 3;
     const QByteArrayView body(m_buffer.constData() + m_pos, bodyLength);
     if (got == wanted) {
         m_nextRecordLength = static_cast<unsigned char>(m_buffer.constData()[m_pos + wanted - 1]) + 1;
-    } else if (got == bodyLength) {
+    } else if (got >= bodyLength) {
+        // The last record. One or two bytes after it are too few to start another.
         m_atEnd = true;
     } else {
         return Fail();
     }
     m_pos += got;
     if (!DecodeResultRecord(body, record)) return Fail();
+    m_recordsEnd = bodyStart + bodyLength;
     return true;
 }

@@ -78,8 +78,8 @@ enum class RecordProblem {
 };
 RecordProblem CheckStorable(const ResultRecord& record);
 // Whether the codec can write `record` so that it reads back unchanged. Wider than
-// CheckStorable: every record read from a file written by the game passes, so a
-// rewrite can copy it.
+// CheckStorable: every record read from a file written by the game passes, and so do
+// the counts below zero that altered bytes can read as, so a rewrite can copy them.
 bool CanEncode(const ResultRecord& record);
 // Position (0-based) of the first character of `text` that cannot be scrambled at its
 // place with any key, or -1 when every character can.
@@ -99,8 +99,9 @@ public:
     explicit ResultsCodec(RandomSource& random);
 
     // A fresh key, then ScrambleWithKey. A key above `highestKey`, or one that would
-    // carry a character of `text` out of reach, is lowered; `text` must be storable.
-    QByteArray ScrambleText(const QString& text, int highestKey = 255);
+    // carry a character of `text` out of reach, is lowered, one below `lowestKey`
+    // raised; `text` must be storable.
+    QByteArray ScrambleText(const QString& text, int highestKey = 255, int lowestKey = 30);
     QByteArray EncodeResultsHeader();
     // Nothing when CanEncode refuses the record.
     std::optional<QByteArray> EncodeResultRecord(const ResultRecord& record);
@@ -139,8 +140,12 @@ public:
     bool atEnd() const { return m_atEnd; }
     // Reads the next record; false, with resultsFileDamaged() set, when it is damaged
     // or cut short. After a failure atEnd() is true: nothing behind it can be trusted.
+    // One or two bytes after the last record are no record and are passed over.
     bool ReadResultRecord(ResultRecord& record);
     bool resultsFileDamaged() const { return m_damaged; }
+    // Where the header or the last record read ends, counted from the start of the
+    // device: a new record belongs there.
+    qint64 recordsEnd() const { return m_recordsEnd; }
 
 private:
     bool Fail();
@@ -150,6 +155,8 @@ private:
 
     QIODevice& m_file;
     QByteArray m_buffer;
+    qint64 m_bufferOffset = 0;   // device position of m_buffer[0]
+    qint64 m_recordsEnd = 0;
     qsizetype m_pos = 0;
     qsizetype m_end = 0;
     bool m_deviceEnded = false;

@@ -44,20 +44,25 @@ ResultsScan ReadResultsFile(const QString& path, const std::function<void(const 
         }
     }
     scan.damaged = reader.resultsFileDamaged();
+    scan.recordsEnd = reader.recordsEnd();
     return scan;
 }
 
 AppendStatus AppendResult(const QDir& folder, const QString& resultsFile, const ResultRecord& record,
                           RandomSource& random) {
     if (CheckStorable(record) != RecordProblem::None) return AppendStatus::Unstorable;
-    QFile file(folder.filePath(resultsFile));
+    const QString path = folder.filePath(resultsFile);
+    const ResultsScan scan = ReadResultsFile(path, [](const ResultRecord&) {});
+    if (scan.damaged) return AppendStatus::Damaged;
+    QFile file(path);
     if (!file.open(QIODevice::ReadWrite)) return AppendStatus::WriteFailed;
 
     ResultsCodec codec(random);
     QByteArray bytes;
-    if (file.size() == 0) bytes = codec.EncodeResultsHeader();
+    if (scan.recordsEnd == 0) bytes = codec.EncodeResultsHeader();
     bytes += *codec.EncodeResultRecord(record);
-    if (!file.seek(file.size()) || file.write(bytes) != bytes.size() || !FlushToDisk(file))
+    // Stray bytes after the last record are overwritten; a record is always longer.
+    if (!file.seek(scan.recordsEnd) || file.write(bytes) != bytes.size() || !FlushToDisk(file))
         return AppendStatus::WriteFailed;
     return AppendStatus::Appended;
 }

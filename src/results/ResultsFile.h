@@ -18,17 +18,20 @@ struct ResultsScan {
     bool missing = false;   // no such file (callers show message 2)
     bool damaged = false;   // a record failed to decode or its check, or the file would not open
     qint64 records = 0;     // records visited
+    qint64 recordsEnd = 0;  // where the header or the last whole record ends
 };
 ResultsScan ReadResultsFile(const QString& path, const std::function<void(const ResultRecord&)>& visit);
 
 enum class AppendStatus {
     Appended,
     Unstorable,    // CheckStorable refused the record; the file was not touched
+    Damaged,       // the file does not read cleanly to its end; it was not touched
     WriteFailed,
 };
-// Adds `record` at the end of `resultsFile` in `folder`; a new (or empty) file gets
-// its header first. The record goes out in one write, so an existing file keeps its
-// records whatever happens.
+// Adds `record` after the last record of `resultsFile` in `folder`; a new (or empty)
+// file gets its header first. A file that does not read cleanly to its end is left
+// alone: a record behind the damage could never be read. The record goes out in one
+// write, so an existing file keeps its records whatever happens.
 AppendStatus AppendResult(const QDir& folder, const QString& resultsFile, const ResultRecord& record,
                           RandomSource& random);
 

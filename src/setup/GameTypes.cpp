@@ -27,17 +27,12 @@ void showMarkers(GameState& s, bool rows, bool cols) {
     for (size_t i = 1; i < s.controls.colMarkers.size(); ++i) s.controls.colMarkers[i].visible = cols;
 }
 
-void freshArrangement(GameState& s, Platform& p) {
-    NewArrangement(s, p.random);
-    s.exchangeCount = 0;
-}
-
 // A colour type chosen after the number type needs the tile bodies back (colour 0
 // hides them) and colour values instead of numbers.
 void leaveNumberType(GameState& s, Platform& p) {
     if (s.gameType != GameType::NumberSequence) return;
     MoveRules(s, p).ShowAllTiles();
-    freshArrangement(s, p);
+    NewArrangement(s, p.random);
 }
 
 void setMenusForNumbers(GameState& s, bool numberType) {
@@ -66,7 +61,6 @@ void setMenusEnabled(GameState& s) {
 void selectSize(GameState& s, Platform& p, Control chosen, int gridSpan) {
     selectOption(s, chosen, {&PanelControls::Option1, &PanelControls::Option2, &PanelControls::Option3});
     ClearBoard(s, p.random, gridSpan);
-    s.exchangeCount = 0;
 }
 
 } // namespace
@@ -87,7 +81,7 @@ void szamsor_Click(GameState& s, Platform& p) {
     c.atrend.visible = true;
     setMenusForNumbers(s, true);
     showMarkers(s, false, false);
-    if (s.gameType != GameType::NumberSequence) freshArrangement(s, p);
+    if (s.gameType != GameType::NumberSequence) NewArrangement(s, p.random);
     s.gameType = GameType::NumberSequence;
 }
 
@@ -294,9 +288,9 @@ void RestoreSetupControls(GameState& s) {
     c.tipus.visible = true;
     c.dimenzio.visible = true;
     for (Control on : {&PanelControls::kezd, &PanelControls::kever, &PanelControls::kilep,
-                       &PanelControls::uj, &PanelControls::generalt, &PanelControls::atlos,
-                       &PanelControls::tarolt, &PanelControls::szamsor, &PanelControls::Option1,
-                       &PanelControls::Option2, &PanelControls::Option3})
+                       &PanelControls::uj, &PanelControls::okev, &PanelControls::generalt,
+                       &PanelControls::atlos, &PanelControls::tarolt, &PanelControls::szamsor,
+                       &PanelControls::Option1, &PanelControls::Option2, &PanelControls::Option3})
         (c.*on).enabled = true;
     c.uj.caption = s.messages.value(0);
     setMenusEnabled(s);

@@ -63,6 +63,8 @@ void Shuffling::okev_Click() {
 }
 
 void Shuffling::exchangeTiles() {
+    // Between the stages of a rearrangement game no tile moves.
+    if (m_s.phase == GamePhase::Paused) return;
     MoveRules rules(m_s, m_p);
     if (!rules.ExchangeByNumbers()) return;
     m_s.panel.focusRequest = kKeySink;

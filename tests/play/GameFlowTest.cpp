@@ -312,6 +312,30 @@ TEST(Clock, APauseBetweenTheStagesCostsNoTime) {
     EXPECT_EQ(f.s.panel.elt.caption, QStringLiteral("0:41"));
 }
 
+// The clock stops at the pause showing the very time an intermediate result keeps,
+// even when the target is reached between two clock updates.
+TEST(Clock, ThePauseShowsTheTimeTheStoredResultKeeps) {
+    BoardFixture f(Type::Numbers, 4);
+    f.s.panel.atrend.checked = true;
+    setField(f, std::vector<int>(16, 98));
+    start(f);
+    f.fp.clock.advance(2'000);
+    f.flow.Timer1_Timer();
+    ASSERT_EQ(f.s.panel.elt.caption, QStringLiteral("0:02"));
+    f.fp.clock.advance(1'100);
+    setField(f, fieldFrom(4, [](int i, int j) { return (i - 1) * 4 + j; }));
+    f.flow.CheckSolved();
+    ASSERT_EQ(f.s.phase, GamePhase::Paused);
+    EXPECT_EQ(f.s.panel.elt.caption, QStringLiteral("0:03"));
+
+    f.fp.clock.advance(20'000);
+    f.flow.TakePauseOutOfClock();   // "Eredmény tárolása", as the window runs it
+    f.flow.CheckSolved();
+    ASSERT_EQ(f.s.phase, GamePhase::Finished);
+    EXPECT_EQ(GameFlow::ClockText(f.s.elapsedHours, f.s.elapsedMinutes, f.s.elapsedSeconds),
+              QStringLiteral("0:03"));
+}
+
 // ---------------------------------------------------------------- start
 
 TEST(Start, LocksTheSetUpAndResetsTheCounters) {

@@ -1,6 +1,8 @@
 #include "BoardFixture.h"
+#include "setup/Arrangement.h"
 #include "setup/GameTypes.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <vector>
 
 using Type = BoardFixture::Type;
@@ -152,7 +154,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, TypedNumber,
                              return std::string(info.param.name);
                          });
 
-TEST(Keyboard, DeleteTakesBackWhileTheChoiceStays) {
+// Counts every tile value on the board, ring included: no move may lose one.
+std::vector<int> tileValues(const GameState& s) {
+    std::vector<int> values;
+    for (int r = 0; r <= s.board.borderIdx(); ++r)
+        for (int q = 0; q <= s.board.borderIdx(); ++q)
+            if (isTileValue(s.board.value({r, q}))) values.push_back(s.board.value({r, q}));
+    std::sort(values.begin(), values.end());
+    return values;
+}
+
+// A take-back changes the board under a choice on display, so it ends the choice:
+// picking one of its candidates afterwards must not move a tile into a full cell.
+TEST(Keyboard, DeleteEndsTheChoiceOnDisplay) {
     BoardFixture f(Type::Numbers, 4);
     setField(f, ascending(4));
     startWithOpen(f, {{0, 1}, {0, 2}, {1, 5}});
@@ -163,20 +177,64 @@ TEST(Keyboard, DeleteTakesBackWhileTheChoiceStays) {
     f.key(KeyCode::Delete);
     EXPECT_EQ(f.s.board.value({1, 4}), 4);
     EXPECT_EQ(f.s.stepCount, 0);
-    EXPECT_EQ(f.s.candidateCount, 3);
-    EXPECT_EQ(f.s.controls.numberLabels[8].colour, kSysHighlight);
+    EXPECT_EQ(f.s.candidateCount, 0);
+    EXPECT_EQ(f.s.controls.numberLabels[8].colour, kSysButtonText);
+
+    f.typeDigits("8");
+    f.key(KeyCode::Enter);
+    EXPECT_EQ(f.s.board.value({1, 4}), 4);
+    EXPECT_EQ(f.s.stepCount, 0);
+    EXPECT_EQ(tileValues(f.s), ascending(4));
 }
 
-TEST(Keyboard, OutsideAGameArrowsDoNothingButF1Acts) {
+TEST(Mouse, TakeBackEndsTheChoiceOfTheColourTypes) {
+    BoardFixture f(Type::RandomColours, 4);
+    startWithOpen(f, {{0, 1}, {0, 3}, {1, 5}});
+    const std::vector<int> before = tileValues(f.s);
+    f.key(KeyCode::Right);
+    f.key(KeyCode::Up);
+    ASSERT_EQ(f.s.candidateCount, 3);   // below (0, 1), (0, 3) and the new hole (1, 4)
+    f.key(KeyCode::Delete);
+    EXPECT_EQ(f.s.candidateCount, 0);
+    for (int m = 1; m <= 3; ++m) EXPECT_FALSE(f.s.controls.numberLabels[m].visible) << m;
+    f.mouse.mg_MouseDown(1, 1, 0, 0, 0);   // the hidden label of the ended choice
+    EXPECT_EQ(f.s.stepCount, 0);
+    EXPECT_EQ(tileValues(f.s), before);
+}
+
+// A candidate whose tile has gone or whose hole has filled is refused, however the
+// board came to change under it.
+TEST(MoveRulesCandidate, RefusesACandidateThatNoLongerHolds) {
+    BoardFixture f(Type::Numbers, 4);
+    setField(f, ascending(4));
+    startWithOpen(f, {{0, 1}, {0, 2}});
+    struct Case {
+        const char* name;
+        CandidateMove move;
+    } cases[] = {
+        {"hole filled", {{2, 1}, {1, 1}}},
+        {"no tile", {{0, 2}, {0, 1}}},
+        {"not neighbours", {{2, 2}, {0, 2}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        f.s.candidates[1] = c.move;
+        f.s.candidateCount = 1;
+        f.rules.MoveCandidate(1);
+        EXPECT_EQ(f.s.stepCount, 0);
+        EXPECT_EQ(tileValues(f.s), ascending(4));
+        EXPECT_EQ(f.s.board.value({0, 1}), kEmpty);
+        EXPECT_EQ(f.s.board.value({0, 2}), kEmpty);
+    }
+}
+
+TEST(Keyboard, OutsideAGameArrowsDoNothing) {
     BoardFixture f(Type::Numbers, 4);
     setField(f, ascending(4));
     f.clickCell({0, 1});
-    int helpOpened = 0;
-    f.keys.openHelp = [&] { ++helpOpened; };
     f.key(KeyCode::Up);
     EXPECT_EQ(f.s.board.value({1, 1}), 1);
-    f.key(KeyCode::F1);
-    EXPECT_EQ(helpOpened, 1);
+    EXPECT_EQ(f.s.board.value({0, 1}), kEmpty);
 }
 
 TEST(Keyboard, DemoKeysPauseResumeAndStop) {
@@ -375,6 +433,20 @@ TEST(MouseSetUp, TwoExchangesThenMessage3) {
     f.clickCell({0, 1});
     f.flow.kezd_Click();
     EXPECT_EQ(f.s.exchangeCount, 0);
+}
+
+TEST(MouseSetUp, ANewArrangementAllowsExchangesAgain) {
+    BoardFixture f(Type::RandomColours, 4);
+    for (Cell c : {Cell{1, 1}, Cell{2, 2}, Cell{1, 2}, Cell{1, 3}}) f.clickCell(c);
+    ASSERT_EQ(f.s.exchangeCount, 2);
+    NewArrangement(f.s, f.fp.random);   // what "Kever" and a new game do
+    const int first = f.s.board.value({3, 3});
+    const int second = f.s.board.value({4, 1});
+    f.clickCell({3, 3});
+    f.clickCell({4, 1});
+    EXPECT_TRUE(f.fp.messageBox.shown.empty());
+    EXPECT_EQ(f.s.board.value({3, 3}), second);
+    EXPECT_EQ(f.s.board.value({4, 1}), first);
 }
 
 TEST(MouseSetUp, NothingWhileTheNameEntryWaits) {

@@ -1,4 +1,5 @@
 #include "play/GameState.h"
+#include "presentation/ButtonLanguage.h"
 #include "presentation/LanguageFile.h"
 #include <QFile>
 #include <QStringEncoder>
@@ -52,6 +53,11 @@ TEST(LanguageEntries, CommentAndBlankLinesAreSkippedOthersKeptExactly) {
     EXPECT_EQ(LanguageEntries(file), expected);
 }
 
+TEST(LanguageEntries, AnyLineEndEndsALine) {
+    EXPECT_EQ(LanguageEntries("a\rb\r\rc\nd\r\n\r\ne\n\rf"),
+              (QStringList{"a", "b", "c", "d", "e", "f"}));
+}
+
 TEST(LanguageEntries, DecodesCodePage1250) {
     EXPECT_EQ(LanguageEntries("\xC1rv\xEDzt\xFBr\xF5 t\xFCk\xF6rf\xFAr\xF3g\xE9p\r\n"),
               QStringList{QString::fromUtf8("Árvíztűrő tükörfúrógép")});
@@ -68,13 +74,10 @@ TEST(ApplyLanguage, NumbersCaptionsAndMessagesThroughSkippedLines) {
 
     const LanguageResult result = ApplyLanguage(f.s, f.dir);
     EXPECT_EQ(result.status, LanguageStatus::Applied);
+    EXPECT_EQ(result.entries, kCaptionCount + 3);
     EXPECT_EQ(f.s.messages.size(), 172);
     EXPECT_EQ(f.s.messages[1], "M1");
     EXPECT_EQ(f.s.messages[3], "M3");
-    // The short message section leaves captions 4..44 in place, and nothing above.
-    EXPECT_EQ(f.s.messages[4], "C4");
-    EXPECT_EQ(f.s.messages[44], "C44");
-    EXPECT_EQ(f.s.messages[45], "");
     EXPECT_EQ(f.s.messages[0], "C31");
     // Captions go to their controls.
     EXPECT_EQ(f.s.panel.menu.caption, "C1");
@@ -104,14 +107,48 @@ TEST(ApplyLanguage, MessageSectionStopsAt171) {
     EXPECT_EQ(f.s.messages[44], "M44");
 }
 
-TEST(ApplyLanguage, ShortCaptionSectionKeepsDesignCaptions) {
-    LanguageFolder f;
-    writeLanguage(f.dir, "Magyar", {"Menu", "Results"});
-    EXPECT_EQ(ApplyLanguage(f.s, f.dir).status, LanguageStatus::Applied);
-    EXPECT_EQ(f.s.panel.menu.caption, "Menu");
-    EXPECT_EQ(f.s.panel.er_megj.caption, "Results");
-    EXPECT_EQ(f.s.panel.kezd.caption, QString::fromUtf8("Játék kezdés"));
-    EXPECT_EQ(f.s.messages[0], "Kevert áll.tölt");
+// The built-in texts, as the shipped Hungarian file holds them.
+QStringList builtInEntries() {
+    QFile file(QDir(qEnvironmentVariable("ZK_DATA_DIR", "data")).filePath("Magyar.lng"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return LanguageEntries(file.readAll());
+}
+
+// An incomplete file: what it has is used, every entry it lacks comes from the
+// built-in Hungarian texts at its own number, never from another entry's place, and
+// the player is told which file it is and how many entries it has.
+TEST(ApplyLanguage, MissingEntriesComeFromTheBuiltInTexts) {
+    const QStringList builtIn = builtInEntries();
+    ASSERT_EQ(builtIn.size(), kCaptionCount + kLastMessage);
+    struct Case {
+        int entries;
+    } cases[] = {{2}, {44}, {62}, {214}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entries);
+        LanguageFolder f;
+        f.s.languageName = "English";
+        writeLanguage(f.dir, "English", languageLines("en", kLastMessage).mid(0, c.entries));
+        const LanguageResult r = ApplyLanguage(f.s, f.dir);
+        EXPECT_EQ(r.status, LanguageStatus::Applied);
+        EXPECT_EQ(r.entries, c.entries);
+        const QString told = LanguageProblemText(r);
+        EXPECT_TRUE(told.contains("English.lng") && told.contains(QString::number(c.entries)) &&
+                    told.contains("215"))
+            << told.toStdString();
+        EXPECT_EQ(f.s.panel.menu.caption, "enC1");
+        const int firstMissing = c.entries + 1;   // entry number, 1-based
+        if (firstMissing <= kCaptionCount) {
+            EXPECT_EQ(CaptionControl(f.s.panel, firstMissing)->caption, builtIn[firstMissing - 1]);
+        }
+        for (int n : {11, 30, 171}) {
+            const int entry = kCaptionCount + n;
+            EXPECT_EQ(f.s.messages[n], entry <= c.entries ? "enM" + QString::number(n) : builtIn[entry - 1])
+                << n;
+        }
+    }
+    LanguageFolder whole;
+    writeLanguage(whole.dir, "Magyar", languageLines("", kLastMessage));
+    EXPECT_TRUE(LanguageProblemText(ApplyLanguage(whole.s, whole.dir)).isEmpty());
 }
 
 TEST(ApplyLanguage, Message5SplitsIntoTheThreeTimeWords) {
@@ -204,16 +241,17 @@ TEST(ApplyLanguage, HostileNamesFallBackToTheDefaultLanguage) {
     }
 }
 
-TEST(ApplyLanguage, WithoutAnyLanguageFileTheDesignCaptionsStay) {
+TEST(ApplyLanguage, WithoutAnyLanguageFileTheBuiltInTextsAreUsed) {
     LanguageFolder f;
     f.s.languageName = "English";
     const LanguageResult r = ApplyLanguage(f.s, f.dir);
-    EXPECT_EQ(r.status, LanguageStatus::BuiltInCaptions);
+    EXPECT_EQ(r.status, LanguageStatus::BuiltInTexts);
     EXPECT_EQ(f.s.languageName, "Magyar");
     EXPECT_EQ(f.s.panel.menu.caption, QString::fromUtf8("Menü"));
     EXPECT_EQ(f.s.panel.Label4.caption, QString::fromUtf8("Nyelv választás:"));
     EXPECT_EQ(f.s.panel.Label1.caption, "Sorsz:");
     EXPECT_EQ(f.s.messages[0], QString::fromUtf8("Kevert áll.tölt"));
+    EXPECT_EQ(f.s.messages.mid(1), builtInEntries().mid(kCaptionCount));
     EXPECT_EQ(f.s.typeNames[2], "VR");
     EXPECT_TRUE(LanguageProblemText(r).contains("Magyar.lng"));
     EXPECT_TRUE(LanguageProblemText(ApplyLanguage(f.s, f.dir)).contains("Magyar.lng"));
@@ -313,7 +351,10 @@ TEST(ApplyLanguage, ShippedLanguagesReadCompletely) {
         SCOPED_TRACE(language);
         GameState s;
         s.languageName = language;
-        ASSERT_EQ(ApplyLanguage(s, data).status, LanguageStatus::Applied);
+        const LanguageResult result = ApplyLanguage(s, data);
+        ASSERT_EQ(result.status, LanguageStatus::Applied);
+        EXPECT_EQ(result.entries, kCaptionCount + kLastMessage);
+        EXPECT_TRUE(LanguageProblemText(result).isEmpty());
         for (int no = 1; no <= kCaptionCount; ++no)
             EXPECT_FALSE(CaptionControl(s.panel, no)->caption.isEmpty()) << no;
         EXPECT_FALSE(s.messages[kLastMessage].isEmpty());
@@ -325,4 +366,13 @@ TEST(ApplyLanguage, ShippedLanguagesReadCompletely) {
     ApplyLanguage(hu, data);
     const std::array<QString, 9> codes{"", "V", "VR", "A", "AR", "M", "T", "S", "SR"};
     EXPECT_EQ(hu.typeNames, codes);
+}
+
+TEST(ButtonLanguage, ALanguageNameFindsItsButtonTranslation) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Magyar", "hu"}, {"magyar", "hu"}, {"Deutsch", "de"}, {"Čeština", "cs"}, {"Cestina", "cs"},
+        {"English", ""}, {"Klingon", ""}, {"", ""},
+    };
+    for (const auto& [name, locale] : cases)
+        EXPECT_EQ(ButtonLocaleOfLanguage(QString::fromUtf8(name)), QString::fromLatin1(locale)) << name;
 }

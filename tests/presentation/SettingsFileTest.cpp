@@ -68,7 +68,8 @@ TEST(SettingsRecord, RoundTripKeepsEveryFieldAndCodePage1250) {
     EXPECT_FALSE(repaired);
 }
 
-// Damaged or hostile files: whatever cannot be read takes its default, the rest is kept.
+// Damaged or hostile files: whatever cannot be read takes its default, the rest is kept,
+// odd numbers and colours as they stand (they are written back unchanged).
 TEST(SettingsRecord, BadInputFallsBackFieldByField) {
     const QByteArray good = [] {
         SettingsRecord r;
@@ -97,13 +98,13 @@ TEST(SettingsRecord, BadInputFallsBackFieldByField) {
         {"cut inside the language", good.left(61), 3, 4, 1, 5, 0x00112233, 0, "Magyar", true},
         {"longer than a record", good + "trailing junk", 3, 4, 1, 5, 0x00112233, 0, "English", false},
         {"number-tile colour 12", with([](QByteArray& b) { putInt16(b, 6, 12); }),
-         3, 4, 1, 1, 0x00112233, 0, "English", true},
+         3, 4, 1, 12, 0x00112233, 0, "English", false},
         {"number-tile colour -1", with([](QByteArray& b) { putInt16(b, 6, -1); }),
-         3, 4, 1, 1, 0x00112233, 0, "English", true},
+         3, 4, 1, -1, 0x00112233, 0, "English", false},
         {"rearrange 5", with([](QByteArray& b) { putInt16(b, 4, 5); }),
-         3, 4, 0, 5, 0x00112233, 0, "English", true},
+         3, 4, 5, 5, 0x00112233, 0, "English", false},
         {"colour with junk in the top byte", with([](QByteArray& b) { b[11] = 0x12; }),
-         3, 4, 1, 5, 0x005F5FFF, 0, "English", true},
+         3, 4, 1, 5, 0x12112233, 0, "English", false},
         {"language of NUL bytes", with([](QByteArray& b) { b.replace(42, 20, QByteArray(20, '\0')); }),
          3, 4, 1, 5, 0x00112233, 0, "Magyar", true},
         {"language all blanks", with([](QByteArray& b) { b.replace(42, 20, QByteArray(20, ' ')); }),
@@ -203,8 +204,8 @@ TEST(SettingsRecord, ArbitraryBytesAlwaysDecodeToUsableValues) {
             QByteArray bytes(length, '\0');
             for (char& b : bytes) b = static_cast<char>(rng() & 0xFF);
             const SettingsRecord r = DecodeSettingsRecord(bytes);
-            EXPECT_GE(r.numberTileColour, 0);
-            EXPECT_LE(r.numberTileColour, 6);
+            EXPECT_GE(NumberTileColourFromSettings(r.numberTileColour), 0);
+            EXPECT_LE(NumberTileColourFromSettings(r.numberTileColour), 6);
             EXPECT_TRUE(IsValidLanguageName(r.language));
             EXPECT_EQ(EncodeSettingsRecord(r).size(), kSettingsRecordSize);
         }

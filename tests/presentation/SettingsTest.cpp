@@ -171,6 +171,40 @@ TEST(SaveSettingsOnExit, WritesTheChangedSettingsAndKeepsTheDialogsColours) {
     EXPECT_EQ(r.colours, fromDialog.colours);
 }
 
+// Odd values a file may hold are shown by their nearest meaning and written back
+// exactly as they were read, unless the player changed that setting.
+TEST(SaveSettingsOnExit, SettingsThePlayerDidNotChangeAreWrittenBackAsRead) {
+    QTemporaryDir tmp;
+    const QDir dir(tmp.path());
+    SettingsRecord r;   // random type and 5 x 5, as the window below
+    r.look3D = 0;
+    r.colours[2] = 0x80000005;   // a system colour the game has no name for
+    r.colours[7] = 0x80000005;
+    r.rearrange = 5;
+    r.numberTileColour = 9;
+    r.sound = 7;
+    ASSERT_TRUE(WriteSettingsFile(dir, r));
+    const QByteArray before = readFile(dir);
+
+    Window w;
+    const StartupSelection sel = LoadSettings(w.s, dir);
+    w.s.panel.atrend.checked = sel.rearrange;
+    EXPECT_FALSE(sel.rearrange);
+    EXPECT_EQ(w.s.numberTileColour, 1);
+    EXPECT_FALSE(w.s.soundOn);
+    EXPECT_EQ(w.s.tileColours[2], 0x80000005u);
+    EXPECT_EQ(w.s.tileColours[7], 0x80000005u);
+    ASSERT_TRUE(SaveSettingsOnExit(w.s, w.fp.platform, dir));
+    EXPECT_EQ(readFile(dir), before);
+
+    // A setting the player changed is written; the others stay as they were.
+    w.s.panel.atrend.checked = true;
+    ASSERT_TRUE(SaveSettingsOnExit(w.s, w.fp.platform, dir));
+    SettingsRecord expected = r;
+    expected.rearrange = 1;
+    EXPECT_EQ(readFile(dir), EncodeSettingsRecord(expected));
+}
+
 TEST(SaveSettingsOnExit, EachSelectedTypeIsStoredInTheFilesNumbering) {
     const std::pair<ControlState PanelControls::*, int> cases[] = {
         {&PanelControls::generalt, 1}, {&PanelControls::tarolt, 2},

@@ -41,6 +41,11 @@ TEST(PlayerNamesParse, ReadsQuotedAndPlainFields) {
         {"\"open", {"open"}},
         {"\"\"\r\n\r\n", {}},
         {"", {}},
+        // A line end always ends a name, and no name keeps a quote.
+        {"\"Bela\"\n\"Zoli", {"Bela", "Zoli"}},
+        {"\"Bela\r\n\"Zoli\"\r\n", {"Bela", "Zoli"}},
+        {"\"Anna\"\r\nB\"\r\n", {"Anna", "B"}},
+        {"\"\r\nx\"y\"z\r\n", {"xyz"}},
     };
     for (const Case& c : cases) EXPECT_EQ(ParsePlayerNames(c.content), c.names) << c.content.constData();
 }
@@ -71,6 +76,35 @@ TEST_F(PlayerNamesTest, ANameAddedToAFileWithoutItsLastLineEndGetsItsOwnLine) {
     Write("\"Anna\"");
     EXPECT_EQ(AddPlayerName(folder, QStringLiteral("Béla")), NameFileStatus::Added);
     EXPECT_EQ(ReadPlayerNames(folder), (QStringList{QStringLiteral("Anna"), QStringLiteral("Béla")}));
+}
+
+// Whatever a hand-edited file holds: adding a name makes exactly that name readable
+// once, and deleting one name changes no other.
+TEST_F(PlayerNamesTest, AddAndDeleteKeepEveryOtherNameAsItReads) {
+    const QByteArray files[] = {
+        "\"",                                  // a lone quote
+        "\"Bela\"\n\"Zoli",                      // the last name never closed
+        "\"Anna\"\r\nB\"\r\n",                   // a stray quote after a plain name
+        "\"Kiss, J\"\r\n\"\x81x\"\r\n Cili ,Dani", // a comma, a byte no character stands for
+        "\"Ede\"\r\"Feri\"\r",                   // CR alone
+    };
+    for (const QByteArray& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        Write(file);
+        const QStringList before = ReadPlayerNames(folder);
+        for (const QString& name : before) {
+            EXPECT_FALSE(name.contains(u'"') || name.contains(u'\r') || name.contains(u'\n'));
+        }
+        EXPECT_EQ(AddPlayerName(folder, QStringLiteral("Nora")), NameFileStatus::Added);
+        EXPECT_EQ(AddPlayerName(folder, QStringLiteral("Nora")), NameFileStatus::AlreadyListed);
+        EXPECT_EQ(ReadPlayerNames(folder), before + QStringList{QStringLiteral("Nora")});
+
+        const QString gone = before.value(0, QStringLiteral("Nora"));
+        QStringList kept = before + QStringList{QStringLiteral("Nora")};
+        kept.removeAll(gone);
+        EXPECT_NE(DeletePlayerName(folder, gone), NameFileStatus::WriteFailed);
+        EXPECT_EQ(ReadPlayerNames(folder), kept);
+    }
 }
 
 TEST_F(PlayerNamesTest, DeletingANameRemovesEveryOccurrence) {

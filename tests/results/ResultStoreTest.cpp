@@ -75,6 +75,23 @@ TEST_F(ResultStoreTest, StoringAppendsTheRecordAndANewName) {
     EXPECT_EQ(ReadPlayerNames(folder), QStringList{QStringLiteral("Ödön")});
 }
 
+// The player keeps the name entry and is told why, rather than being told the result
+// is stored when it could never be read again.
+TEST_F(ResultStoreTest, ADamagedResultsFileIsRefusedWithMessage30) {
+    QFile file(folder.filePath(state.resultsFile));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(40, '\x7F'));
+    file.close();
+    state.panel.neve.caption = QStringLiteral("Anna");
+    EXPECT_EQ(store.ment_Click(elapsed), StoreOutcome::Refused);
+    ASSERT_EQ(fp.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fp.messageBox.shown[0].messageNo, 30);
+    EXPECT_EQ(fp.messageBox.shown[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(NameEntryShown());
+    EXPECT_FALSE(PlayerNamesFileExists(folder));
+    EXPECT_TRUE(state.storedTime.isEmpty());
+}
+
 TEST_F(ResultStoreTest, PendolyResultsGoToTheirOwnFile) {
     state.resultsFile = QStringLiteral("eredm_vr.dat");
     state.panel.neve.caption = QStringLiteral("Anna");

@@ -279,6 +279,55 @@ TEST(ResultsCodec, ACutOrEmptyTailIsReportedAndTheWholeRecordsBeforeItAreKept) {
     EXPECT_EQ(tail.records.size(), 3u);
 }
 
+// The last record ends where its own length says; one or two bytes after it hold no
+// record and hide nothing. Three or more start a record that is cut short.
+TEST(ResultsCodec, OneOrTwoStrayBytesAfterTheLastRecordAreIgnored) {
+    FakeRandom random;
+    ResultsCodec codec(random);
+    const QByteArray file = EncodeFile(codec, {SampleRecord(), SampleRecord(), SampleRecord()});
+    const QByteArray header = codec.EncodeResultsHeader();
+    for (const QByteArray& stray : {QByteArray("\x00", 1), QByteArray("\xFF\x07", 2)}) {
+        const ReadBack back = ReadAll(file + stray);
+        EXPECT_FALSE(back.damaged) << stray.size();
+        EXPECT_EQ(back.records.size(), 3u) << stray.size();
+        const ReadBack empty = ReadAll(header + stray);
+        EXPECT_FALSE(empty.damaged) << stray.size();
+        EXPECT_TRUE(empty.records.empty()) << stray.size();
+    }
+}
+
+// Counts below zero are what the file's own arithmetic gives for such bytes, and the
+// lists show them; a rewrite must copy them unchanged, with keys raised as needed.
+TEST(ResultsCodec, NegativeCountsReadAndEncodeBack) {
+    struct Case {
+        int shuffleNo, steps, gapCount;
+        const char* storedGameName;
+    } cases[] = {{-7, -20, -5, ""}, {-500, -600, -200, ""}, {-3, -1, -250, "Kert"}, {-330, -430, -30, ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shuffleNo);
+        ResultRecord r = SampleRecord();
+        r.shuffleNo = c.shuffleNo;
+        r.steps = c.steps;
+        r.gapCount = c.gapCount;
+        r.storedGameName = QString::fromUtf8(c.storedGameName);
+        r.storedGameNo = r.storedGameName.isEmpty() ? 0 : 4;
+        EXPECT_NE(CheckStorable(r), RecordProblem::None);   // never stored as a new result
+        ASSERT_TRUE(CanEncode(r));
+        for (unsigned seed : {1u, 2u, 3u}) {
+            FakeRandom random(seed);
+            ResultsCodec codec(random);
+            const ReadBack back = ReadAll(EncodeFile(codec, {r, r}));
+            EXPECT_FALSE(back.damaged);
+            ASSERT_EQ(back.records.size(), 2u);
+            EXPECT_EQ(back.records[1], r);
+        }
+    }
+    // Beyond what any key can carry.
+    ResultRecord r = SampleRecord();
+    r.shuffleNo = -556;
+    EXPECT_FALSE(CanEncode(r));
+}
+
 TEST(ResultsCodec, HostileBytesNeverCrashTheReader) {
     FakeRandom random(7);
     ResultsCodec codec(random);

@@ -171,6 +171,50 @@ TEST_F(ResultsFileTest, ADamagedFileIsNeverRewritten) {
     EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile)));
 }
 
+// One or two stray bytes after the last record: every record reads, the file can be
+// pruned, and a new result goes where the stray bytes were.
+TEST_F(ResultsFileTest, StrayBytesAtTheEndCostNoRecord) {
+    Fill();
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("\x01\x02", 2);
+    }
+    bool damaged = true;
+    EXPECT_EQ(Names(path, &damaged).size(), 5);
+    EXPECT_FALSE(damaged);
+
+    ASSERT_EQ(AppendResult(folder, kFile, Result("Dóra", "2024.06.30"), random), AppendStatus::Appended);
+    EXPECT_EQ(Names(path, &damaged).size(), 6);
+    EXPECT_FALSE(damaged);
+
+    const RewriteOutcome outcome = RewriteResults(folder, kFile, {RewriteMode::DeleteOne, 2, {}, {}}, random);
+    EXPECT_EQ(outcome.status, RewriteStatus::Rewritten);
+    EXPECT_EQ(Names(path), (QStringList{"Anna", "Anna", "Csaba", "Anna", QString::fromUtf8("Dóra")}));
+}
+
+// A result appended behind damage could never be read: it is refused and the file
+// stays as it was.
+TEST_F(ResultsFileTest, NothingIsAppendedToADamagedFile) {
+    Fill();
+    QByteArray bytes = Contents(path);
+    bytes.chop(4);   // the last record cut short
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    EXPECT_EQ(AppendResult(folder, kFile, Result("Dóra", "2024.06.30"), random), AppendStatus::Damaged);
+    EXPECT_EQ(Contents(path), bytes);
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("short", 5);   // not even a whole header
+    }
+    EXPECT_EQ(AppendResult(folder, kFile, Result("Dóra", "2024.06.30"), random), AppendStatus::Damaged);
+    EXPECT_EQ(Contents(path), QByteArray("short"));
+}
+
 TEST_F(ResultsFileTest, AMissingFileIsReported) {
     EXPECT_TRUE(ReadResultsFile(path, [](const ResultRecord&) {}).missing);
     EXPECT_EQ(RewriteResults(folder, kFile, {RewriteMode::DeleteOne, 1, {}, {}}, random).status,

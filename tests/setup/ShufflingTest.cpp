@@ -100,6 +100,8 @@ TEST_F(ShufflingFileTest, OkevExchangesTwoNumberedTilesInTheNumberType) {
     EXPECT_EQ(s.panel.focusRequest, QStringLiteral("pp"));
     EXPECT_FALSE(s.panel.okev.visible);
     EXPECT_TRUE(fp.events.waited.empty());   // no marker passes in this role
+    // No selection is left behind for the next set-up click to complete.
+    EXPECT_EQ(s.selected, Cell{});
 }
 
 TEST_F(ShufflingFileTest, KevmentYesAppendsCancelDoesNothing) {

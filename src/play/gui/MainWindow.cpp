@@ -14,6 +14,7 @@
 #include "setup/gui/ShuffledStateDialog.h"
 #include "ui/gui/FormCanvas.h"
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QAction>
 #include <QApplication>
@@ -223,7 +224,7 @@ void MainWindow::buildMenus() {
     QMenu* help = menuBar()->addMenu(QString());
     help->setObjectName(QStringLiteral("help"));
     m_binder.bind(m_state.panel.help, help->menuAction());
-    addAction(help, &P::kezel, "kezel");
+    addAction(help, &P::kezel, "kezel", [this] { kezel_Click(); });
     addAction(help, &P::doknez, "doknez");
     addAction(help, &P::nevj, "nevj", [this] { nevj_Click(); });
     m_menus = {menu, kevall, ntor, help};
@@ -269,6 +270,7 @@ void MainWindow::Form_Load() {
 
     selectStartupOptions();
     const LanguageResult language = ApplyLanguage(m_state, m_folder);
+    m_buttonWords.use(m_state.languageName);
     prepareSound();
     m_state.storedDate.clear();
     m_state.storedTime.clear();
@@ -306,7 +308,18 @@ void MainWindow::prepareSound() { PrepareSound(m_state, m_platform.sound, m_fold
 void MainWindow::connectClick(const char* name, std::function<void()> handler) {
     auto* button = m_canvas->findChild<QAbstractButton*>(QString::fromLatin1(name));
     Q_ASSERT(button);
-    connect(button, &QAbstractButton::clicked, this, [this, handler] { run(handler); });
+    connect(button, &QAbstractButton::clicked, this, [this, handler] {
+        if (sorszRefusesToBeLeft()) return;
+        run(handler);
+    });
+}
+
+// The buttons take no focus from a click, so the box `sorsz` is checked here as if it
+// were being left: a tile colour it refuses keeps the focus in it, and the click does
+// nothing.
+bool MainWindow::sorszRefusesToBeLeft() {
+    auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
+    return keyFocus() == sorsz && !sorsz_Validate(m_state, sorsz->text());
 }
 
 void MainWindow::wireHandlers() {
@@ -315,6 +328,7 @@ void MainWindow::wireHandlers() {
     m_flow.prepareSound = [this] { prepareSound(); };
     m_flow.loadPlayerNames = [this] { LoadPlayerNames(m_state, m_folder); };
     m_keys.quitNow = [this] { quitNow(); };
+    m_keys.openHelp = [this] { kezel_Click(); };
 
     connectClick("Option1", [&s, &p] { Option1_Click(s, p); });
     connectClick("Option2", [&s, &p] { Option2_Click(s, p); });
@@ -409,6 +423,7 @@ void MainWindow::showLanguageProblem(const LanguageResult& result) {
 void MainWindow::lang_Click() {
     auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
     const LanguageResult result = ::lang_Click(m_state, m_folder, lang->currentText());
+    m_buttonWords.use(m_state.languageName);
     showLanguageProblem(result);
 }
 
@@ -458,8 +473,11 @@ void MainWindow::exitRequested() {
 }
 
 void MainWindow::showHelp(int helpTopic) {
-    (void)helpTopic;   // the documentation viewer is connected here
+    // The documentation viewer is connected here.
+    Q_EMIT helpRequested(helpTopic);
 }
+
+void MainWindow::kezel_Click() { showHelp(GameDescriptionHelpTopic(m_state)); }
 
 void MainWindow::quitNow() {
     m_quitting = true;
@@ -503,11 +521,30 @@ void MainWindow::Form_KeyDown(int keyCode, int shift) {
     run([this, keyCode, shift] { m_keys.Form_KeyDown(keyCode, shift); });
 }
 
+// The control that typed keys go to: the application's focus, or, while the window
+// receives keys without being the active one (as on a display without a window
+// manager), the window's own focus control.
+QWidget* MainWindow::keyFocus() const {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus : focusWidget();
+}
+
+// Whether the pop-up open now (a combo box's list) belongs to `watched`.
+static bool ownsOpenPopup(const QObject* watched) {
+    for (const QObject* o = QApplication::activePopupWidget(); o; o = o->parent())
+        if (o == watched) return true;
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
     auto* neve = m_canvas->findChild<QComboBox*>(QStringLiteral("neve"));
     auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
     if (event->type() == QEvent::FocusOut) {
+        // A box's own list or menu opening takes the focus for a moment: the box is
+        // not being left.
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason || ownsOpenPopup(watched))
+            return false;
         if (watched == sorsz) {
             if (!sorsz_Validate(m_state, sorsz->text())) {
                 QTimer::singleShot(0, sorsz, [sorsz] { sorsz->setFocus(); });
@@ -523,7 +560,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = keyFocus();
     // Each key is seen once, on its way to the focused control of this window.
     if (watched != focus && !(focus == nullptr && watched == this)) return false;
     if (focus && focus->window() != this) return false;

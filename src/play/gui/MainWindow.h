@@ -7,6 +7,7 @@
 #include "play/KeyboardInput.h"
 #include "play/MouseInput.h"
 #include "play/MoveRules.h"
+#include "presentation/gui/ButtonTranslator.h"
 #include "results/ResultStore.h"
 #include "setup/Shuffling.h"
 #include "ui/Platform.h"
@@ -62,6 +63,10 @@ public:
     // A key as the game's handlers see it (classic key codes); also what tests send.
     void Form_KeyDown(int keyCode, int shift);
 
+Q_SIGNALS:
+    // The documentation is asked for at a help section (`helpTopic`).
+    void helpRequested(int helpTopic);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -82,6 +87,8 @@ private:
     // Runs a handler, then shows the result.
     void run(const std::function<void()>& handler);
     void connectClick(const char* name, std::function<void()> handler);
+    bool sorszRefusesToBeLeft();
+    QWidget* keyFocus() const;
     void applyFocusRequest();
     void wireHandlers();
     void selectStartupOptions();
@@ -101,6 +108,8 @@ private:
     // Opens the documentation viewer at a help section (`helpTopic`); every
     // dialog's F1 and help menu come here through its help hook.
     void showHelp(int helpTopic);
+    // "A játék leírása, kezelése" and F1: the description of the game.
+    void kezel_Click();
     void exitRequested();
     void syncNameList();
     void prepareSound();
@@ -117,6 +126,7 @@ private:
     std::unique_ptr<Shuffling> m_shuffling;
     ResultStore m_results;
     bool m_quitting = false;        // the program is ending: no more questions
+    ButtonTranslator m_buttonWords; // Yes / No / Cancel / OK in the game's language
 
     FormCanvas* m_canvas = nullptr;
     BoardScene* m_scene = nullptr;

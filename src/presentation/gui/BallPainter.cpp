@@ -49,10 +49,18 @@ QPixmap ballPixmap(int sidePixels, const QColor& colour, const QColor& backgroun
 
 QColor colourFromValue(quint32 value) {
     if (value & 0x80000000u) {
+        // A system colour by its index; one without a near palette role shows as the
+        // button face.
         const QPalette palette = QApplication::palette();
         switch (value & 0xFF) {
-        case 0x12: return palette.color(QPalette::ButtonText);
+        case 0x05: return palette.color(QPalette::Base);         // window
+        case 0x07:                                               // menu text
+        case 0x08: return palette.color(QPalette::Text);         // window text
+        case 0x0D:
         case 0x0E: return palette.color(QPalette::Highlight);
+        case 0x10: return palette.color(QPalette::Dark);         // button shadow
+        case 0x12: return palette.color(QPalette::ButtonText);
+        case 0x14: return palette.color(QPalette::Light);        // button highlight
         default: return palette.color(QPalette::Button);
         }
     }

@@ -1,6 +1,8 @@
 #include "ui/gui/TextTableModel.h"
 #include "ui/Twips.h"
+#include <QHeaderView>
 #include <QTableView>
+#include <algorithm>
 
 void TextTableModel::setColumns(const QStringList& headers, const QList<int>& widthsTwips) {
     beginResetModel();
@@ -43,6 +45,9 @@ void ApplyColumnWidths(QTableView& view, const TextTableModel& model) {
     for (int c = 0; c < model.columnCount(); ++c) {
         const int twips = model.columnWidthTwips(c);
         view.setColumnHidden(c, twips <= 0);
-        if (twips > 0) view.setColumnWidth(c, twipsToPixels(twips));
+        // A heading longer than its designed column (another language, a larger
+        // font) widens the column rather than being cut.
+        if (twips > 0)
+            view.setColumnWidth(c, std::max(twipsToPixels(twips), view.horizontalHeader()->sectionSizeHint(c)));
     }
 }

@@ -34,5 +34,5 @@ private:
 };
 
 // Gives `view`'s columns the model's widths (converted from twips), hiding those of
-// width 0.
+// width 0; a column is never narrower than its heading.
 void ApplyColumnWidths(QTableView& view, const TextTableModel& model);

@@ -1,21 +1,36 @@
 #include "FakePlatform.h"
 #include "play/gui/MainWindow.h"
 #include "presentation/gui/BoardScene.h"
+#include "results/ResultsFile.h"
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QApplication>
 #include <QGraphicsView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
 
+// A scratch game folder holding the shipped language files, as the program's own.
+QString gameFolder(const QTemporaryDir& dir) {
+    const QDir data(qEnvironmentVariable("ZK_DATA_DIR", "data"));
+    for (const QString& name : data.entryList({"*.lng"}, QDir::Files))
+        QFile::copy(data.filePath(name), QDir(dir.path()).filePath(name));
+    return dir.path();
+}
+
 struct WindowFixture {
-    WindowFixture() : window(fp.platform, QDir(dir.path())) {
+    WindowFixture() : window(fp.platform, QDir(gameFolder(dir))) {
         window.Form_Load();
         window.show();
         window.activateWindow();
@@ -31,23 +46,39 @@ struct WindowFixture {
     MainWindow window;
 };
 
-TEST(MainWindow, StartsWithTheDefaultBoard) {
+// The colour the board view shows at the centre of a cell.
+QColor pixelAtCell(MainWindow& window, const QImage& picture, Cell cell);
+
+// A first start: the settings' defaults (5 x 5, random colours, rearrangement off),
+// no game, and a board that is drawn where its cells are: a ball on every field cell,
+// the wall colour on every ring cell.
+TEST(MainWindow, StartsWithTheDefaultBoardDrawn) {
     WindowFixture f;
     const GameState& s = f.window.state();
     EXPECT_EQ(f.window.windowTitle(), "Zelka-Kvadra");
-    EXPECT_EQ(s.N(), 5);
-    EXPECT_EQ(s.stepCount, 0);
-    EXPECT_FALSE(s.gameRunning);
-    EXPECT_TRUE(s.moveHistory[0].empty());
-    EXPECT_EQ(s.controls.tileCount(), 25);
-    auto* kezd = f.child<QPushButton>("kezd");
-    ASSERT_NE(kezd, nullptr);
-    EXPECT_EQ(kezd->text(), "Játék kezdés");
-    EXPECT_TRUE(kezd->isVisible());
-    EXPECT_FALSE(f.child<QPushButton>("folytat")->isVisible());
     EXPECT_TRUE(f.child<QRadioButton>("Option2")->isChecked());
-    // The scene shows one item per tile, wall and label at least.
-    EXPECT_GT(f.window.boardScene().items().size(), 25 + 24);
+    EXPECT_TRUE(f.child<QRadioButton>("generalt")->isChecked());
+    EXPECT_FALSE(f.child<QCheckBox>("atrend")->isChecked());
+    EXPECT_FALSE(s.gameRunning);
+    EXPECT_FALSE(f.child<QLabel>("elt")->isVisible());
+    EXPECT_EQ(f.child<QPushButton>("kezd")->text(), QString::fromUtf8("Játék kezdés"));
+
+    auto* view = f.window.findChild<QGraphicsView*>(QStringLiteral("keret"));
+    const QImage picture = view->viewport()->grab().toImage();
+    const QColor wall(0x94, 0x94, 0x94);
+    const QColor frame(0xC0, 0xC0, 0xC0);
+    for (int r = 0; r <= 6; ++r) {
+        for (int c = 0; c <= 6; ++c) {
+            const Cell cell{r, c};
+            const QColor seen = pixelAtCell(f.window, picture, cell);
+            if (s.board.isRing(cell)) {
+                EXPECT_EQ(seen, wall) << r << "," << c;
+            } else {
+                EXPECT_NE(seen, wall) << r << "," << c;
+                EXPECT_NE(seen, frame) << r << "," << c;
+            }
+        }
+    }
 }
 
 TEST(MainWindow, SizeButtonsRebuildTheBoard) {
@@ -84,6 +115,12 @@ namespace {
 QPoint viewPoint(MainWindow& window, double x, double y) {
     auto* view = window.findChild<QGraphicsView*>(QStringLiteral("keret"));
     return view->mapFromScene(QPointF(x, y));
+}
+
+QColor pixelAtCell(MainWindow& window, const QImage& picture, Cell cell) {
+    const int size = window.state().cellSize;
+    const QPoint at = viewPoint(window, size * cell.col + size / 2, size * cell.row + size / 2);
+    return picture.pixelColor(at * picture.devicePixelRatio());
 }
 
 void clickCell(MainWindow& window, Cell cell) {
@@ -131,39 +168,79 @@ TEST(MainWindowWiring, LeavingDuringAGameAsksAndNoKeepsPlaying) {
 
 namespace {
 
-// A whole game through the window: a board one step from its row-wise target, the
-// last step by key, the end message, the name typed and stored with Enter.
-TEST(MainWindowWiring, FinishStoreAndStartANewGame) {
-    WindowFixture f;
-    GameState& s = f.window.state();
+// Puts the board one step from its row-wise target: the tile of (1, 1) waits in the
+// open ring cell above it, and (0, 2) is open too.
+void oneStepFromTheEnd(MainWindow& window) {
+    GameState& s = window.state();
     for (int r = 1; r <= 5; ++r)
         for (int c = 1; c <= 5; ++c) s.board.setValue({r, c}, s.rowColours[r]);
     s.board.set({0, 1}, s.board.value({1, 1}), s.board.ctl({1, 1}));
     s.board.set({1, 1}, kEmpty, 0);
     s.board.setValue({0, 2}, kEmpty);
-    s.controls.walls[s.board.ctl({0, 2})].visible = false;
-    s.controls.walls[2].visible = false; // the ring cell above column 1
-    f.window.syncView();
+    s.controls.walls[3].visible = false; // the ring cells above columns 1 and 2
+    s.controls.walls[2].visible = false;
+    window.syncView();
+}
 
+// Starts the prepared game and plays its last step by key: the name entry opens.
+void finishByKey(WindowFixture& f) {
     QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
-    ASSERT_TRUE(s.gameRunning);
+    ASSERT_TRUE(f.window.state().gameRunning);
     QTest::keyClick(f.focused(), Qt::Key_Down);
-    EXPECT_FALSE(s.gameRunning);
+    ASSERT_FALSE(f.window.state().gameRunning);
+    ASSERT_TRUE(f.child<QComboBox>("neve")->isVisible());
+}
+
+void typeNameAndEnter(WindowFixture& f, const char* name) {
+    auto* neve = f.child<QComboBox>("neve");
+    neve->setFocus();
+    QTest::keyClicks(QApplication::focusWidget(), name);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+QByteArray fileContents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A whole game through the window: a board one step from its row-wise target, the
+// last step by key, the end message, the name typed and stored with Enter.
+TEST(MainWindowWiring, FinishStoreAndStartANewGame) {
+    WindowFixture f;
+    GameState& s = f.window.state();
+    oneStepFromTheEnd(f.window);
+    finishByKey(f);
     ASSERT_FALSE(f.fp.messageBox.shown.empty());
     EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 6);
-    auto* neve = f.child<QComboBox>("neve");
-    ASSERT_TRUE(neve->isVisible());
 
-    neve->setFocus();
-    QTest::keyClicks(neve, "Kata");
-    QTest::keyClick(neve, Qt::Key_Return);
+    typeNameAndEnter(f, "Kata");
     EXPECT_TRUE(QFile::exists(f.dir.filePath("eredm.dat")));
-    QFile names(f.dir.filePath("nevek.txt"));
-    ASSERT_TRUE(names.open(QIODevice::ReadOnly));
-    EXPECT_EQ(names.readAll(), QByteArray("\"Kata\"\r\n"));
-    EXPECT_FALSE(neve->isVisible());
+    EXPECT_EQ(fileContents(f.dir.filePath("nevek.txt")), QByteArray("\"Kata\"\r\n"));
+    EXPECT_FALSE(f.child<QComboBox>("neve")->isVisible());
     EXPECT_TRUE(f.child<QPushButton>("kezd")->isEnabled());
     EXPECT_EQ(s.stepCount, 1);
+}
+
+// The name entry of the next game opens empty with the stored names in its list, so
+// what the next player types is their name alone.
+TEST(MainWindowWiring, TheNextNameEntryStartsEmpty) {
+    WindowFixture f;
+    oneStepFromTheEnd(f.window);
+    finishByKey(f);
+    typeNameAndEnter(f, "Bela");
+
+    oneStepFromTheEnd(f.window);
+    finishByKey(f);
+    auto* neve = f.child<QComboBox>("neve");
+    EXPECT_EQ(neve->currentText(), QString());
+    ASSERT_EQ(neve->count(), 1);
+    EXPECT_EQ(neve->itemText(0), QStringLiteral("Bela"));
+    typeNameAndEnter(f, "Zoe");
+
+    QStringList stored;
+    ReadResultsFile(f.dir.filePath("eredm.dat"), [&](const ResultRecord& r) { stored << r.name; });
+    EXPECT_EQ(stored, (QStringList{QStringLiteral("Bela"), "Zoe"}));
+    EXPECT_EQ(fileContents(f.dir.filePath("nevek.txt")), QByteArray("\"Bela\"\r\n\"Zoe\"\r\n"));
 }
 
 } // namespace
@@ -185,6 +262,156 @@ TEST(MainWindow, EverythingScalesWithTheWindow) {
     // The board keeps its place beside the panel: the frame's right edge stays left of kezd.
     const QPoint frameRight = view->mapFromScene(QPointF(5000, 0));
     EXPECT_LT(view->mapTo(&f.window, frameRight).x(), kezd->mapTo(&f.window, QPoint(0, 0)).x());
+}
+
+} // namespace
+
+namespace {
+
+// The language chooser through the mouse: its list opens on a press and stays open,
+// and a click on a language applies it.
+TEST(MainWindowWiring, TheLanguageChooserWorksWithTheMouse) {
+    WindowFixture f;
+    f.child<QAction>("nyelv")->trigger();
+    auto* lang = f.child<QComboBox>("lang");
+    ASSERT_TRUE(lang->isVisible());
+    QTest::mousePress(lang, Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_TRUE(lang->isVisible());
+    ASSERT_TRUE(lang->view()->isVisible());
+
+    const int english = lang->findText("English");
+    ASSERT_GE(english, 0);
+    QAbstractItemView* list = lang->view();
+    // The list takes no click until a double-click time after it opened, as for a player.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(english, 0)).center());
+    QApplication::processEvents();
+    EXPECT_EQ(f.window.state().languageName, "English");
+    EXPECT_FALSE(lang->isVisible());
+    EXPECT_EQ(f.child<QPushButton>("kezd")->text(), "Start game");
+}
+
+} // namespace
+
+namespace {
+
+QString yesButtonText() {
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    return box.button(QMessageBox::Yes)->text();
+}
+
+// The boxes' own buttons speak the game's language, and switch with it.
+TEST(MainWindowWiring, MessageBoxButtonsFollowTheLanguage) {
+    WindowFixture f;
+    ASSERT_EQ(f.window.state().languageName, "Magyar");
+    EXPECT_EQ(yesButtonText(), "&Igen");
+
+    f.child<QAction>("nyelv")->trigger();
+    auto* lang = f.child<QComboBox>("lang");
+    ASSERT_EQ(lang->itemText(0), "English");
+    QTest::keyClick(lang, Qt::Key_Up);   // from Magyar to English
+    ASSERT_EQ(f.window.state().languageName, "English");
+    EXPECT_EQ(yesButtonText(), "&Yes");
+}
+
+} // namespace
+
+namespace {
+
+// A 4 x 4 number game one step from ascending rows, with one open cell: tile 1 waits
+// in the ring cell above its place.
+void numbersOneStepFromTheEnd(WindowFixture& f) {
+    QTest::mouseClick(f.child<QRadioButton>("Option1"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QRadioButton>("szamsor"), Qt::LeftButton);
+    GameState& s = f.window.state();
+    for (int p = 1; p <= 16; ++p) s.board.setValue(s.board.fieldCell(p), p);
+    s.board.set({0, 1}, 1, s.board.ctl({1, 1}));
+    s.board.set({1, 1}, kEmpty, 0);
+    s.controls.walls[2].visible = false;
+    f.window.syncView();
+}
+
+// While a rearrangement game waits between its stages no tile moves: the exchange
+// button does nothing, and the game neither ends nor stores.
+TEST(MainWindowWiring, NoExchangeWhileARearrangementGameIsPaused) {
+    WindowFixture f;
+    numbersOneStepFromTheEnd(f);
+    QTest::mouseClick(f.child<QCheckBox>("atrend"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    auto* okev = f.child<QPushButton>("okev");
+    ASSERT_TRUE(okev->isVisible());
+    QTest::keyClick(f.focused(), Qt::Key_Down);
+    const GameState& s = f.window.state();
+    ASSERT_EQ(s.phase, GamePhase::Paused);
+
+    f.fp.inputBox.answers = {"2-3"};
+    QTest::mouseClick(okev, Qt::LeftButton);
+    EXPECT_TRUE(f.fp.inputBox.prompts.isEmpty());
+    EXPECT_EQ(s.board.value({1, 2}), 2);
+    EXPECT_EQ(s.phase, GamePhase::Paused);
+    EXPECT_TRUE(f.child<QPushButton>("tarol")->isVisible());
+
+    // The second stage offers the exchange again.
+    clickCell(f.window, {0, 2});
+    QTest::mouseClick(f.child<QPushButton>("folytat"), Qt::LeftButton);
+    ASSERT_EQ(s.phase, GamePhase::Playing);
+    EXPECT_TRUE(okev->isVisible() && okev->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+// A tile colour the box refuses keeps the start from happening, and the focus stays in
+// the box; a good one starts the game with the keys on the board.
+TEST(MainWindowWiring, TheTileColourIsCheckedBeforeTheStart) {
+    WindowFixture f;
+    QTest::mouseClick(f.child<QRadioButton>("szamsor"), Qt::LeftButton);
+    clickCell(f.window, {0, 1});
+    auto* sorsz = f.child<QLineEdit>("sorsz");
+    sorsz->setFocus();
+    sorsz->selectAll();
+    QTest::keyClicks(sorsz, "9");
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    QApplication::processEvents();
+    const GameState& s = f.window.state();
+    EXPECT_FALSE(s.gameRunning);
+    EXPECT_EQ(QApplication::focusWidget(), sorsz);
+    EXPECT_EQ(s.numberTileColour, 1);
+
+    sorsz->selectAll();
+    QTest::keyClicks(sorsz, "3");
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_TRUE(s.gameRunning);
+    EXPECT_EQ(s.numberTileColour, 3);
+    QTest::keyClick(f.focused(), Qt::Key_Up);
+    EXPECT_EQ(s.stepCount, 1);
+}
+
+} // namespace
+
+namespace {
+
+// F1 and the menu item open the description of the game, at the section for what
+// the player is doing.
+TEST(MainWindowWiring, F1AndTheMenuOpenTheGameDescription) {
+    WindowFixture f;
+    QSignalSpy help(&f.window, &MainWindow::helpRequested);
+    QTest::keyClick(f.focused(), Qt::Key_F1);
+    ASSERT_EQ(help.count(), 1);
+    EXPECT_EQ(help.takeFirst().at(0).toInt(), 0);
+
+    clickCell(f.window, {0, 1});
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    ASSERT_TRUE(f.window.state().gameRunning);
+    QTest::keyClick(f.focused(), Qt::Key_F1);
+    f.child<QAction>("kezel")->trigger();
+    ASSERT_EQ(help.count(), 2);
+    EXPECT_EQ(help.at(0).at(0).toInt(), 8);
+    EXPECT_EQ(help.at(1).at(0).toInt(), 8);
 }
 
 } // namespace

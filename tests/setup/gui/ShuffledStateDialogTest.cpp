@@ -183,3 +183,18 @@ TEST_F(ShuffledStateDialogTest, ChooserReturnsTheAcceptedRowOrNothing) {
     answerWith({Qt::Key_Down, Qt::Key_Escape});
     EXPECT_EQ(chooser.choose(s, ChooserMode::Overwrite, states), std::nullopt);
 }
+
+// The id column is as wide as its heading needs, whatever the heading's language.
+TEST_F(ShuffledStateDialogTest, TheIdHeadingIsNotClipped) {
+    build(4, Type::Numbers);
+    for (const char* heading : {"Szám", "Number", "Sorszám"}) {
+        SCOPED_TRACE(heading);
+        s.messages[41] = QString::fromUtf8(heading);
+        ShuffledStateDialog d(s, ChooserMode::Load, states);
+        d.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+        QHeaderView* header = d.grid()->horizontalHeader();
+        EXPECT_GE(d.grid()->columnWidth(0), header->sectionSizeHint(0));
+        EXPECT_GE(d.grid()->viewport()->width(), d.grid()->columnWidth(0));
+    }
+}
