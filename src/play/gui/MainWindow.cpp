@@ -7,6 +7,8 @@
 #include "presentation/gui/AboutDialog.h"
 #include "presentation/gui/BoardScene.h"
 #include "presentation/gui/BoardView.h"
+#include "presentation/DocumentViewer.h"
+#include "presentation/gui/DocumentViewerDialog.h"
 #include "presentation/gui/NameDeletionDialog.h"
 #include "results/PlayerNames.h"
 #include "setup/GameTypes.h"
@@ -222,8 +224,8 @@ void MainWindow::buildMenus() {
     QMenu* help = menuBar()->addMenu(QString());
     help->setObjectName(QStringLiteral("help"));
     m_binder.bind(m_state.panel.help, help->menuAction());
-    addAction(help, &P::kezel, "kezel");
-    addAction(help, &P::doknez, "doknez");
+    addAction(help, &P::kezel, "kezel", [this] { kezel_Click(); });
+    addAction(help, &P::doknez, "doknez", [this] { showHelp(HelpTopic::GameDescription); });
     addAction(help, &P::nevj, "nevj", [this] { nevj_Click(); });
     m_menus = {menu, kevall, ntor, help};
 }
@@ -256,7 +258,6 @@ void MainWindow::Form_Load() {
     m_state.storedGameNo = 0;
     m_state.gameType = GameType::None;
     m_state.demoState = 0;
-    m_state.panel.doknez.visible = false;
     m_state.storedEarly = false;
     m_state.newGameFromStore = false;
     m_state.tileColours[0] = kSysButtonFace;
@@ -314,6 +315,8 @@ void MainWindow::wireHandlers() {
     m_flow.prepareSound = [this] { prepareSound(); };
     m_flow.loadPlayerNames = [this] { LoadPlayerNames(m_state, m_folder); };
     m_keys.quitNow = [this] { quitNow(); };
+    m_keys.openHelp = [this] { kezel_Click(); };
+    m_dialogChooser->setHelpHook([this](int topic) { showHelp(topic); });
 
     connectClick("Option1", [&s, &p] { Option1_Click(s, p); });
     connectClick("Option2", [&s, &p] { Option2_Click(s, p); });
@@ -436,6 +439,7 @@ void MainWindow::newGameAfterStoring() {
 void MainWindow::ntoregy_Click() {
     if (!m_results.ntoregy_Click()) return;
     NameDeletionDialog dialog(m_state, m_platform, m_folder, this);
+    dialog.setHelpHook([this](int topic) { showHelp(topic); });
     dialog.exec();
 }
 
@@ -449,8 +453,12 @@ void MainWindow::exitRequested() {
     quitNow();
 }
 
+void MainWindow::kezel_Click() { showHelp(MainWindowHelpTopic(m_state)); }
+
 void MainWindow::showHelp(int helpTopic) {
-    (void)helpTopic;   // the documentation viewer is connected here
+    // Over the dialog that asked for it, so that it stays in front of that one.
+    QWidget* over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    ShowDocumentViewer(m_state, m_platform, m_folder, helpTopic, over);
 }
 
 void MainWindow::quitNow() {
@@ -527,6 +535,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (focus == sorsz) {
         if (code == KeyCode::Enter) focusNextChild(); // Enter acts as Tab
         return code == KeyCode::Enter;
+    }
+    if (code == KeyCode::F1) {   // help from the name box and the language chooser too
+        Form_KeyDown(code, 0);
+        return true;
     }
     if (focus && neve && (focus == neve || neve->isAncestorOf(focus))) {
         int ascii = code == KeyCode::Enter ? 13 : (key->text().isEmpty() ? 0 : key->text()[0].unicode());

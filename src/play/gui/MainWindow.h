@@ -62,6 +62,10 @@ public:
     // A key as the game's handlers see it (classic key codes); also what tests send.
     void Form_KeyDown(int keyCode, int shift);
 
+    // Opens the documentation viewer at a help section (`helpTopic`); every
+    // dialog's F1 and help menu come here through its help hook.
+    void showHelp(int helpTopic);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -97,9 +101,7 @@ private:
     void newGameAfterStoring();
     void ntoregy_Click();
     void nevj_Click();
-    // Opens the documentation viewer at a help section (`helpTopic`); every
-    // dialog's F1 and help menu come here through its help hook.
-    void showHelp(int helpTopic);
+    void kezel_Click();
     void exitRequested();
     void syncNameList();
     void prepareSound();
