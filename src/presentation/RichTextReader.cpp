@@ -111,10 +111,13 @@ bool IsSkippedDestination(QByteArrayView word) {
     return std::find(std::begin(kSkipped), std::end(kSkipped), word) != std::end(kSkipped);
 }
 
-// The UTF-16 unit of \uN, which writers give as a signed 16-bit number; null when out of range.
+// The UTF-16 unit of \uN, which writers give as a signed 16-bit number; null when out
+// of range or when it would break the text: a control character or a paragraph
+// separator that is not a \par.
 QChar UnicodeChar(int param) {
     const int code = param < 0 ? param + 65536 : param;
-    return code > 0 && code <= 0xFFFF ? QChar(static_cast<char16_t>(code)) : QChar();
+    if (code > 0xFFFF || (code < 0x20 && code != '\t') || code == 0x2029) return {};
+    return QChar(static_cast<char16_t>(code));
 }
 
 int SizeOf(const RichTextToken& fs) {

@@ -77,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Árvíztűrő tükörfúrógép"},
         ReadCase{"unicode_with_fallbacks", R"({\rtf1\ansi\u337?\u369\'3f\u-10179?\u-8704?\par})",
                  "őű😀"},
+        ReadCase{"unicode_control_characters_are_dropped", R"({\rtf1 a\u2?b\u8233?c\u9?d\par})", "abc→d"},
         ReadCase{"fallback_count_is_scoped", R"({\rtf1{\uc2\u337oo}\u337?x\par})", "őőx"},
         ReadCase{"font_charset_chooses_the_code_page",
                  R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0\fnil Arial;}{\f1\fnil\fcharset238 Arial CE;}}\f0 \'f5\f1 \'f5\par})",

@@ -66,8 +66,8 @@ DocumentViewerDialog::DocumentViewerDialog(const GameState& s, Platform& platfor
     m_binder.bind(c.Frame2, frame2);
     addButton(frame2, "eleje", c.eleje, {120, 220, 855, 300});
     addButton(frame2, "vege", c.vege, {120, 540, 855, 300});
-    addButton(frame2, "pgup", c.pgup, {1080, 220, 765, 300});
-    addButton(frame2, "pgdn", c.pgdn, {1080, 540, 765, 300});
+    addButton(frame2, "pgup", c.pgup, {1080, 220, 855, 300});
+    addButton(frame2, "pgdn", c.pgdn, {1080, 540, 855, 300});
     addButton(m_canvas, "rendben", c.rendben, {7320, 5640, 975, 375});
 
     connect(button("fel"), &QPushButton::clicked, this,
