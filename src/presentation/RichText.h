@@ -19,7 +19,7 @@ struct RichCharFormat {
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    int sizeHalfPoints = 24;           // 12 pt unless the document says otherwise
+    int sizeHalfPoints = 24;           // 12 pt unless the file sets another size
     QString fontName;                  // empty: the reader's default font
     std::optional<RichColour> colour;  // none: the text's automatic colour
     friend bool operator==(const RichCharFormat&, const RichCharFormat&) = default;
