@@ -10,11 +10,6 @@ bool isDigit(int keyCode) { return keyCode >= KeyCode::Digit0 && keyCode <= KeyC
 
 } // namespace
 
-int GameDescriptionHelpTopic(const GameState& s) {
-    if (s.gameRunning) return 8;
-    return s.panel.Label2.visible ? 6 : 0;
-}
-
 void KeyboardInput::Form_KeyDown(int keyCode, int shift) {
     GameState& s = m_s;
     if (keyCode == KeyCode::Space && s.demoState > 0) {

@@ -27,11 +27,6 @@ constexpr int F1 = 112;
 } // namespace KeyCode
 constexpr int kShiftMask = 1;
 
-// The help section the description of the game opens at (F1 and its menu item): the
-// playing section during a game, the stored-game section while a stored game's start
-// is set up, else the beginning.
-int GameDescriptionHelpTopic(const GameState& s);
-
 class KeyboardInput {
 public:
     KeyboardInput(GameState& state, MoveRules& rules) : m_s(state), m_rules(rules) {}

@@ -8,6 +8,8 @@
 #include "presentation/gui/BoardScene.h"
 #include "presentation/gui/BoardView.h"
 #include "presentation/gui/ColourSettingsDialog.h"
+#include "presentation/DocumentViewer.h"
+#include "presentation/gui/DocumentViewerDialog.h"
 #include "presentation/gui/NameDeletionDialog.h"
 #include "results/PlayerNames.h"
 #include "setup/GameTypes.h"
@@ -225,7 +227,7 @@ void MainWindow::buildMenus() {
     help->setObjectName(QStringLiteral("help"));
     m_binder.bind(m_state.panel.help, help->menuAction());
     addAction(help, &P::kezel, "kezel", [this] { kezel_Click(); });
-    addAction(help, &P::doknez, "doknez");
+    addAction(help, &P::doknez, "doknez", [this] { showHelp(HelpTopic::GameDescription); });
     addAction(help, &P::nevj, "nevj", [this] { nevj_Click(); });
     m_menus = {menu, kevall, ntor, help};
 }
@@ -258,7 +260,6 @@ void MainWindow::Form_Load() {
     m_state.storedGameNo = 0;
     m_state.gameType = GameType::None;
     m_state.demoState = 0;
-    m_state.panel.doknez.visible = false;
     m_state.storedEarly = false;
     m_state.newGameFromStore = false;
     m_state.tileColours[0] = kSysButtonFace;
@@ -329,6 +330,7 @@ void MainWindow::wireHandlers() {
     m_flow.loadPlayerNames = [this] { LoadPlayerNames(m_state, m_folder); };
     m_keys.quitNow = [this] { quitNow(); };
     m_keys.openHelp = [this] { kezel_Click(); };
+    m_dialogChooser->setHelpHook([this](int topic) { showHelp(topic); });
 
     connectClick("Option1", [&s, &p] { Option1_Click(s, p); });
     connectClick("Option2", [&s, &p] { Option2_Click(s, p); });
@@ -452,6 +454,7 @@ void MainWindow::newGameAfterStoring() {
 void MainWindow::ntoregy_Click() {
     if (!m_results.ntoregy_Click()) return;
     NameDeletionDialog dialog(m_state, m_platform, m_folder, this);
+    dialog.setHelpHook([this](int topic) { showHelp(topic); });
     dialog.exec();
 }
 
@@ -472,12 +475,13 @@ void MainWindow::exitRequested() {
     quitNow();
 }
 
-void MainWindow::showHelp(int helpTopic) {
-    // The documentation viewer is connected here.
-    Q_EMIT helpRequested(helpTopic);
-}
+void MainWindow::kezel_Click() { showHelp(MainWindowHelpTopic(m_state)); }
 
-void MainWindow::kezel_Click() { showHelp(GameDescriptionHelpTopic(m_state)); }
+void MainWindow::showHelp(int helpTopic) {
+    // Over the dialog that asked for it, so that it stays in front of that one.
+    QWidget* over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+    ShowDocumentViewer(m_state, m_platform, m_folder, helpTopic, over);
+}
 
 void MainWindow::quitNow() {
     m_quitting = true;
@@ -561,8 +565,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     QWidget* focus = keyFocus();
-    // Each key is seen once, on its way to the focused control of this window.
-    if (watched != focus && !(focus == nullptr && watched == this)) return false;
+    // Each key is seen once, on its way to the focused control of this window (or to
+    // the window itself when no control of the program has the focus).
+    const bool toWindow = watched == this && QApplication::focusWidget() == nullptr;
+    if (watched != focus && !toWindow) return false;
     if (focus && focus->window() != this) return false;
     if (key->key() == Qt::Key_C && (key->modifiers() & Qt::ControlModifier)) {
         quitNow();
@@ -572,6 +578,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (focus == sorsz) {
         if (code == KeyCode::Enter) focusNextChild(); // Enter acts as Tab
         return code == KeyCode::Enter;
+    }
+    if (code == KeyCode::F1) {   // help from the name box and the language chooser too
+        Form_KeyDown(code, 0);
+        return true;
     }
     if (focus && neve && (focus == neve || neve->isAncestorOf(focus))) {
         int ascii = code == KeyCode::Enter ? 13 : (key->text().isEmpty() ? 0 : key->text()[0].unicode());

@@ -63,9 +63,9 @@ public:
     // A key as the game's handlers see it (classic key codes); also what tests send.
     void Form_KeyDown(int keyCode, int shift);
 
-Q_SIGNALS:
-    // The documentation is asked for at a help section (`helpTopic`).
-    void helpRequested(int helpTopic);
+    // Opens the documentation viewer at a help section (`helpTopic`); every
+    // dialog's F1 and help menu come here through its help hook.
+    void showHelp(int helpTopic);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,10 +105,6 @@ private:
     void ntoregy_Click();
     void nevj_Click();
     void color_Click();
-    // Opens the documentation viewer at a help section (`helpTopic`); every
-    // dialog's F1 and help menu come here through its help hook.
-    void showHelp(int helpTopic);
-    // "A játék leírása, kezelése" and F1: the description of the game.
     void kezel_Click();
     void exitRequested();
     void syncNameList();

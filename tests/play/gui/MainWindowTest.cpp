@@ -393,25 +393,3 @@ TEST(MainWindowWiring, TheTileColourIsCheckedBeforeTheStart) {
 
 } // namespace
 
-namespace {
-
-// F1 and the menu item open the description of the game, at the section for what
-// the player is doing.
-TEST(MainWindowWiring, F1AndTheMenuOpenTheGameDescription) {
-    WindowFixture f;
-    QSignalSpy help(&f.window, &MainWindow::helpRequested);
-    QTest::keyClick(f.focused(), Qt::Key_F1);
-    ASSERT_EQ(help.count(), 1);
-    EXPECT_EQ(help.takeFirst().at(0).toInt(), 0);
-
-    clickCell(f.window, {0, 1});
-    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
-    ASSERT_TRUE(f.window.state().gameRunning);
-    QTest::keyClick(f.focused(), Qt::Key_F1);
-    f.child<QAction>("kezel")->trigger();
-    ASSERT_EQ(help.count(), 2);
-    EXPECT_EQ(help.at(0).at(0).toInt(), 8);
-    EXPECT_EQ(help.at(1).at(0).toInt(), 8);
-}
-
-} // namespace

@@ -1,0 +1,141 @@
+#include "presentation/DocumentViewer.h"
+#include "play/GameState.h"
+#include "presentation/RichTextReader.h"
+#include "presentation/RichTextWriter.h"
+#include "ui/Platform.h"
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace {
+
+constexpr int kCtrlW = 23;
+
+// A language-table entry followed by `suffix`, or the design caption while the table has none.
+QString Caption(const GameState& s, int no, const char* design, const char* suffix = "") {
+    const QString text = s.messages.value(no);
+    return text.isEmpty() ? QString::fromUtf8(design) : text + QString::fromUtf8(suffix);
+}
+
+void Inform(Platform& p, const QString& text) {
+    MessageRequest request;
+    request.text = text;
+    request.icon = MsgIcon::Information;
+    p.messageBox.show(request);
+}
+
+} // namespace
+
+int MainWindowHelpTopic(const GameState& s) {
+    if (s.gameRunning) return HelpTopic::Playing;
+    if (s.panel.Label2.visible) return HelpTopic::StartCapture;
+    return HelpTopic::Start;
+}
+
+QString SectionHeading(const GameState& s, int helpTopic) {
+    if (helpTopic == HelpTopic::GameDescription) return {};
+    if (s.demoState > 0) return s.messages.value(kDemoSectionHeading);
+    if (helpTopic < HelpTopic::Results || helpTopic > HelpTopic::LoadShuffledState) return {};
+    return s.messages.value(kFirstSectionHeading - 1 + helpTopic);
+}
+
+int FindForward(const QString& text, const QString& needle, int caret) {
+    if (needle.isEmpty()) return -1;
+    return static_cast<int>(text.indexOf(needle, caret + 1, Qt::CaseInsensitive));
+}
+
+// One search from the end instead of windows of 500 characters stepping back: the
+// same nearest match, and one that straddles two windows is not missed.
+int FindBackward(const QString& text, const QString& needle, int caret) {
+    if (needle.isEmpty() || caret < 2) return -1;
+    const qsizetype lastStart = std::min<qsizetype>(caret, text.size()) - needle.size();
+    if (lastStart < 0) return -1;
+    return static_cast<int>(text.lastIndexOf(needle, lastStart, Qt::CaseInsensitive));
+}
+
+DocumentViewer::DocumentViewer(const GameState& s, Platform& platform, const QDir& folder,
+                               int helpTopic)
+    : m_state(s), m_platform(platform), m_folder(folder), m_helpTopic(helpTopic) {}
+
+void DocumentViewer::Form_Load() {
+    const GameState& s = m_state;
+    controls.title = s.panel.kezel.caption;
+    controls.Frame1.caption = Caption(s, 51, "Keresés");
+    controls.Label1.caption = Caption(s, 52, "Szöveg:");
+    controls.fel.caption = Caption(s, 53, "Fel   (F6)", " (F6)");
+    controls.le.caption = Caption(s, 54, "Le    (F7)", " (F7)");
+    controls.eleje.caption = Caption(s, 55, "Eleje");
+    controls.vege.caption = Caption(s, 56, "Vége");
+    controls.pgup.caption = Caption(s, 57, "Lap fel");
+    controls.pgdn.caption = Caption(s, 58, "Lap le");
+    controls.rendben.caption = Caption(s, 33, "Rendben");
+
+    const bool description = m_helpTopic == HelpTopic::GameDescription;
+    m_fileName = description ? QString::fromLatin1(kGameDescriptionFile)
+                             : s.languageName + QString::fromLatin1(kDocumentSuffix);
+    QFile file(m_folder.filePath(m_fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        Inform(m_platform, description ? QStringLiteral("Nincs meg a 'Leir.doc' állomány!")
+                                       : s.messages.value(27) + QLatin1Char(' ') + m_fileName);
+        m_docLoaded = false;
+        return;
+    }
+    m_read = ReadRichText(file.readAll());
+    m_docLoaded = true;
+}
+
+QString DocumentViewer::sectionHeading() const { return SectionHeading(m_state, m_helpTopic); }
+
+SearchResult DocumentViewer::found(int position) {
+    controls.focusRequest = QStringLiteral("hszov");
+    if (position >= 0)
+        return {SearchResult::Select, position, static_cast<int>(controls.keres.caption.size())};
+    Inform(m_platform, QStringLiteral("A keresett szöveg nem található!"));
+    return {};
+}
+
+SearchResult DocumentViewer::le_Click(const QString& text, int caret) {
+    if (controls.keres.caption.isEmpty()) {
+        controls.focusRequest = QStringLiteral("keres");
+        return {SearchResult::FocusSearchBox};
+    }
+    return found(FindForward(text, controls.keres.caption, caret));
+}
+
+SearchResult DocumentViewer::fel_Click(const QString& text, int caret) {
+    if (controls.keres.caption.isEmpty()) {
+        controls.focusRequest = QStringLiteral("keres");
+        return {SearchResult::FocusSearchBox};
+    }
+    return found(FindBackward(text, controls.keres.caption, caret));
+}
+
+void DocumentViewer::Form_KeyPress(int ascii) {
+    if (ascii != kCtrlW || !m_docLoaded) return;
+    m_unlocked = true;
+    controls.rendben.caption = QStringLiteral("Ment,kilép");
+}
+
+bool DocumentViewer::rendben_Click(bool edited, const std::function<RichDocument()>& contents) {
+    // Only the player's own change is written: a document that could only partly be
+    // read is never replaced by what was made of it.
+    if (!m_unlocked || !edited) return true;
+    const QString path = m_folder.filePath(m_fileName);
+    if (SaveDocumentFile(path, WriteRichText(contents()), m_rename)) return true;
+    MessageRequest request;
+    request.text = QStringLiteral("A(z) '%1' nem írható, a módosítás nincs mentve!").arg(m_fileName);
+    request.icon = MsgIcon::Critical;
+    m_platform.messageBox.show(request);
+    return false;
+}
+
+bool SaveDocumentFile(const QString& path, const QByteArray& bytes, const RenameFile& rename) {
+    QFile scratch(QFileInfo(path).dir().filePath(QString::fromLatin1(kDocumentScratchFile)));
+    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    if (scratch.write(bytes) != bytes.size()) {
+        scratch.close();
+        scratch.remove();
+        return false;
+    }
+    return CommitScratchFile(scratch, path, rename);
+}

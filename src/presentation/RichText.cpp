@@ -1,0 +1,25 @@
+#include "presentation/RichText.h"
+
+QString RichParagraph::text() const {
+    QString all;
+    for (const RichRun& run : runs) all += run.text;
+    return all;
+}
+
+void RichParagraph::append(const QString& text, const RichCharFormat& format) {
+    if (text.isEmpty()) return;
+    if (!runs.empty() && runs.back().format == format) {
+        runs.back().text += text;
+        return;
+    }
+    runs.push_back({text, format});
+}
+
+QString RichDocument::plainText() const {
+    QString all;
+    for (size_t i = 0; i < paragraphs.size(); ++i) {
+        if (i > 0) all += QLatin1Char('\n');
+        all += paragraphs[i].text();
+    }
+    return all;
+}

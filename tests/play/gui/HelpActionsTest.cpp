@@ -1,0 +1,159 @@
+// Every help action of the program opens the documentation viewer at the right
+// place of a real document: F1 and the help menu of the main window in each of its
+// states, the dialogs' help, and the entry point the other dialogs' help hooks use.
+#include "FakePlatform.h"
+#include "play/gui/MainWindow.h"
+#include "presentation/gui/DocumentViewerDialog.h"
+#include "presentation/gui/NameDeletionDialog.h"
+#include "setup/ShuffledStates.h"
+#include "setup/gui/ShuffledStateDialog.h"
+#include "support/gui/ModalProbe.h"
+#include <QAction>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A folder with the shipped data files, made before the window reads it.
+struct DataFolder {
+    DataFolder() {
+        const QDir data(qEnvironmentVariable("ZK_DATA_DIR"));
+        for (const QString& name : data.entryList(QDir::Files))
+            QFile::copy(data.filePath(name), dir.filePath(name));
+    }
+    QTemporaryDir dir;
+};
+
+struct HelpFixture : DataFolder {
+    HelpFixture() : window(fp.platform, QDir(dir.path())) {
+        window.Form_Load();
+        window.show();
+        window.activateWindow();
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
+    }
+    const QString& message(int n) const { return window.state().messages[n]; }
+    FakePlatform fp;
+    MainWindow window;
+};
+
+// What the viewer showed: its document and the line the caret starts.
+struct Shown {
+    QString file;
+    QString caretLine;
+    bool operator==(const Shown&) const = default;
+};
+
+void PrintTo(const Shown& s, std::ostream* os) {
+    *os << s.file.toStdString() << " at \"" << s.caretLine.toStdString() << "\"";
+}
+
+std::function<void(DocumentViewerDialog*)> Record(Shown& shown) {
+    return [&shown](DocumentViewerDialog* d) {
+        const QTextCursor c = d->textBox()->textCursor();
+        shown = {d->viewer().fileName(), c.position() == c.block().position() ? c.block().text() : QString()};
+        d->reject();
+    };
+}
+
+// The viewer that `action` opens.
+Shown ViewerOpenedBy(const std::function<void()>& action) {
+    Shown shown;
+    ModalProbe<DocumentViewerDialog> probe(Record(shown));
+    action();
+    EXPECT_TRUE(probe.handled()) << "no viewer opened";
+    return shown;
+}
+
+void PressF1(MainWindow& window) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &window, Qt::Key_F1);
+}
+
+TEST(HelpActions, TheMainWindowsHelpOpensWhereItsStateNeedsIt) {
+    HelpFixture f;
+    GameState& s = f.window.state();
+    const QString title = QStringLiteral("Zelka-Kvadra – súgó");
+    auto* kezel = f.window.findChild<QAction*>(QStringLiteral("kezel"));
+    auto* doknez = f.window.findChild<QAction*>(QStringLiteral("doknez"));
+    ASSERT_TRUE(kezel && doknez);
+    EXPECT_TRUE(doknez->isVisible());
+
+    EXPECT_EQ(ViewerOpenedBy([&] { PressF1(f.window); }), (Shown{"Magyar.doc", title}));
+    EXPECT_EQ(ViewerOpenedBy([&] { kezel->trigger(); }), (Shown{"Magyar.doc", title}));
+    EXPECT_EQ(ViewerOpenedBy([&] { doknez->trigger(); }),
+              (Shown{"Leir.doc", QStringLiteral("Zelka-Kvadra – a játék leírása")}));
+
+    s.panel.Label2.visible = true;   // a stored game's start is being set
+    f.window.syncView();
+    EXPECT_EQ(ViewerOpenedBy([&] { PressF1(f.window); }), (Shown{"Magyar.doc", f.message(159)}));
+    s.panel.Label2.visible = false;
+    f.window.syncView();
+
+    // A real game: open the ring cell above the first column and start.
+    s.board.setValue({0, 1}, kEmpty);
+    s.controls.walls[2].visible = false;
+    f.window.syncView();
+    QTest::mouseClick(f.window.findChild<QPushButton*>(QStringLiteral("kezd")), Qt::LeftButton);
+    ASSERT_TRUE(s.gameRunning);
+    EXPECT_EQ(ViewerOpenedBy([&] { PressF1(f.window); }), (Shown{"Magyar.doc", f.message(161)}));
+    EXPECT_EQ(ViewerOpenedBy([&] { kezel->trigger(); }), (Shown{"Magyar.doc", f.message(161)}));
+    EXPECT_TRUE(s.gameRunning);   // the game goes on after the help
+
+    s.demoState = 1;
+    EXPECT_EQ(ViewerOpenedBy([&] { PressF1(f.window); }), (Shown{"Magyar.doc", f.message(166)}));
+    s.demoState = 0;
+}
+
+// The entry point that the dialogs' help hooks call.
+TEST(HelpActions, EveryHelpTopicOpensItsSection) {
+    HelpFixture f;
+    for (int topic = HelpTopic::Results; topic <= HelpTopic::LoadShuffledState; ++topic)
+        EXPECT_EQ(ViewerOpenedBy([&] { f.window.showHelp(topic); }), (Shown{"Magyar.doc", f.message(topic + 153)}))
+            << "topic " << topic;
+}
+
+// A dialog's F1 opens the viewer over the dialog, which stays open behind it.
+template <typename Dialog> Shown ViewerOpenedFrom(const std::function<void()>& openDialog) {
+    Shown shown;
+    bool dialogStayed = false;
+    ModalProbe<Dialog> dialogProbe([&](Dialog* dialog) {
+        ModalProbe<DocumentViewerDialog> viewerProbe(Record(shown));
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(dialog);
+        QTest::keyClick(dialog, Qt::Key_F1);
+        EXPECT_TRUE(viewerProbe.handled()) << "F1 opened no viewer";
+        dialogStayed = dialog->isVisible();
+        dialog->reject();
+    });
+    openDialog();
+    EXPECT_TRUE(dialogProbe.handled()) << "the dialog did not open";
+    EXPECT_TRUE(dialogStayed);
+    return shown;
+}
+
+TEST(HelpActions, TheDialogsF1OpensTheirSections) {
+    HelpFixture f;
+    QFile names(f.dir.filePath(QStringLiteral("nevek.txt")));
+    ASSERT_TRUE(names.open(QIODevice::WriteOnly));
+    names.write("\"Anna\"\r\n");
+    names.close();
+    QByteArray cells;
+    for (char rank = 1; rank <= 25; ++rank) cells += rank;
+    QFile states(f.dir.filePath(QString::fromLatin1(kShuffledStatesFileName)));
+    ASSERT_TRUE(states.open(QIODevice::WriteOnly));
+    states.write(ShuffledStateRecord{1, 5, cells + "1234512345" + QByteArray(13, ' ')}.toBytes());
+    states.close();
+
+    auto* ntoregy = f.window.findChild<QAction*>(QStringLiteral("ntoregy"));
+    EXPECT_EQ(ViewerOpenedFrom<NameDeletionDialog>([&] { ntoregy->trigger(); }),
+              (Shown{"Magyar.doc", f.message(158)}));
+    auto* uj = f.window.findChild<QPushButton*>(QStringLiteral("uj"));
+    EXPECT_EQ(ViewerOpenedFrom<ShuffledStateDialog>([&] { QTest::mouseClick(uj, Qt::LeftButton); }),
+              (Shown{"Magyar.doc", f.message(165)}));
+}
+
+} // namespace
