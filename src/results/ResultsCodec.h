@@ -104,6 +104,9 @@ public:
     QByteArray EncodeResultsHeader();
     // Nothing when CanEncode refuses the record.
     std::optional<QByteArray> EncodeResultRecord(const ResultRecord& record);
+    // The same bytes appended to `out`; false, with `out` unchanged, when CanEncode
+    // refuses the record.
+    bool AppendResultRecord(const ResultRecord& record, QByteArray& out);
 
     bool WriteResultsHeader(QIODevice& file);
     bool WriteResultRecord(QIODevice& file, const ResultRecord& record);
@@ -112,6 +115,8 @@ public:
 
 private:
     int Draw(int scale);   // round(r * scale), halves to even
+    // A fresh key, at most `highestKey`, kept in cipherKey.
+    int DrawKey(int highestKey);
 
     RandomSource& m_random;
     int m_cipherKey = 0;
