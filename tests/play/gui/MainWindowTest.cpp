@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 #include "play/gui/MainWindow.h"
 #include "presentation/gui/BoardScene.h"
+#include "results/gui/ResultsBrowserWindow.h"
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTableView>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -154,9 +157,21 @@ TEST(MainWindowWiring, FinishStoreAndStartANewGame) {
     auto* neve = f.child<QComboBox>("neve");
     ASSERT_TRUE(neve->isVisible());
 
+    // Storing opens the results browser on the new row, sorted by steps.
+    int markedRecord = 0;
+    int sortColumn = 0;
+    QTimer::singleShot(0, [&] {
+        auto* browser = qobject_cast<ResultsBrowserWindow*>(QApplication::activeModalWidget());
+        if (!browser) return;
+        markedRecord = browser->browser().markedRecordNo();
+        sortColumn = browser->browser().sortColumn();
+        QTest::keyClick(browser->grid(), Qt::Key_Escape);
+    });
     neve->setFocus();
     QTest::keyClicks(neve, "Kata");
     QTest::keyClick(neve, Qt::Key_Return);
+    EXPECT_EQ(markedRecord, 1);
+    EXPECT_EQ(sortColumn, ResultColumn::Steps);
     EXPECT_TRUE(QFile::exists(f.dir.filePath("eredm.dat")));
     QFile names(f.dir.filePath("nevek.txt"));
     ASSERT_TRUE(names.open(QIODevice::ReadOnly));
