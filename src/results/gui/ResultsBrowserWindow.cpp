@@ -18,11 +18,13 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr int kRowHeightTwips = 255;
+constexpr double kGridFontShare = 0.85;
 
 // A focus change inside the form; not one to another window or to a menu.
 bool WithinForm(const QFocusEvent* event) {
@@ -61,7 +63,13 @@ ResultsBrowserWindow::ResultsBrowserWindow(GameState& s, Platform& platform, con
     }
     m_canvas->setMinimumSize(m_canvas->sizeForScale(0.75 / 15));
     resize(m_canvas->sizeForScale(scale) + QSize(0, layout->menuBar()->sizeHint().height()));
-    if (parent) move(parent->geometry().topLeft());
+    // At the game window's place, as far as the screen lets it be whole.
+    if (const QScreen* screen = parent ? parent->screen() : QApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        const QPoint wanted = parent ? parent->geometry().topLeft() : avail.topLeft();
+        move(std::clamp(wanted.x(), avail.left(), std::max(avail.left(), avail.right() - width())),
+             std::clamp(wanted.y(), avail.top(), std::max(avail.top(), avail.bottom() - height() - 30)));
+    }
 
     run([this] { m_browser.Form_Load(); });
 }
@@ -108,7 +116,7 @@ void ResultsBrowserWindow::buildMenus() {
     f5->setObjectName(QStringLiteral("nevszKey"));
     f5->setShortcut(QKeySequence(Qt::Key_F5));
     f5->setShortcutContext(Qt::WindowShortcut);
-    connect(f5, &QAction::triggered, this, [this] { run([this] { m_browser.toggleNevsz(); }); });
+    connect(f5, &QAction::triggered, this, [this] { runThenFocusGrid([this] { m_browser.toggleNevsz(); }); });
     addAction(f5);
 }
 
@@ -163,7 +171,7 @@ void ResultsBrowserWindow::buildForm() {
         option->setAutoExclusive(false);
         m_canvas->place(option, {150, 300 + 240 * i, 2300, 240});
         m_binder.bind(c.rend[static_cast<std::size_t>(i)], option);
-        connect(option, &QRadioButton::clicked, this, [this, i] { run([this, i] { m_browser.rend_Click(i); }); });
+        connect(option, &QRadioButton::clicked, this, [this, i] { runThenFocusGrid([this, i] { m_browser.rend_Click(i); }); });
     }
 
     QGroupBox* szker = addFrame(c.szker, "szker", {9180, 1420, 2600, 4000});
@@ -181,7 +189,7 @@ void ResultsBrowserWindow::buildForm() {
             QCheckBox* box = addCheckBox(c.tip[static_cast<std::size_t>(index)], szker, name.constData(),
                                          {1750 + 420 * static_cast<int>(k), top, 360, 240});
             connect(box, &QCheckBox::clicked, this,
-                    [this, index](bool checked) { run([this, index, checked] { m_browser.tip_Click(index, checked); }); });
+                    [this, index](bool checked) { runThenFocusGrid([this, index, checked] { m_browser.tip_Click(index, checked); }); });
         }
     }
     for (int i = 0; i < 4; ++i) {
@@ -189,7 +197,7 @@ void ResultsBrowserWindow::buildForm() {
         option->setObjectName(QStringLiteral("szur%1").arg(i));
         m_canvas->place(option, {150 + 1200 * (i % 2), 1680 + 260 * (i / 2), 1150, 240});
         m_binder.bind(c.szur[static_cast<std::size_t>(i)], option);
-        connect(option, &QRadioButton::clicked, this, [this, i] { run([this, i] { m_browser.szur_Click(i); }); });
+        connect(option, &QRadioButton::clicked, this, [this, i] { runThenFocusGrid([this, i] { m_browser.szur_Click(i); }); });
     }
     addLabel(c.Label7, szker, "Label7", {150, 2300, 1600, 255});
     m_parkc = addTextBox(c.parkc, "parkc", {1800, 2270, 650, 285});
@@ -204,10 +212,10 @@ void ResultsBrowserWindow::buildForm() {
     m_kev->setObjectName(QStringLiteral("kev"));
     m_kev->setTristate(true);
     m_canvas->place(m_kev, {150, 3330, 2300, 255});
-    connect(m_kev, &QCheckBox::clicked, this, [this] { run([this] { m_browser.kev_Click(); }); });
+    connect(m_kev, &QCheckBox::clicked, this, [this] { runThenFocusGrid([this] { m_browser.kev_Click(); }); });
     QCheckBox* nevsz = addCheckBox(c.nevsz, szker, "nevsz", {150, 3630, 2300, 255});
     connect(nevsz, &QCheckBox::clicked, this,
-            [this](bool checked) { run([this, checked] { m_browser.nevsz_Click(checked); }); });
+            [this](bool checked) { runThenFocusGrid([this, checked] { m_browser.nevsz_Click(checked); }); });
 
     const auto addButton = [this](const ControlState& state, const char* name, QRect twips,
                                   std::function<void()> handler) {
@@ -218,7 +226,10 @@ void ResultsBrowserWindow::buildForm() {
         m_binder.bind(state, button);
         connect(button, &QPushButton::clicked, this, [this, handler] { run(handler); });
     };
-    addButton(c.aktsor, "aktsor", {9180, 5600, 2600, 375}, [this] { m_browser.aktsor_Click(); });
+    addButton(c.aktsor, "aktsor", {9180, 5600, 2600, 375}, [this] {
+        m_browser.aktsor_Click();
+        m_grid->setFocus();
+    });
     addButton(c.rendben, "rendben", {9180, 6200, 2600, 375}, [this] { m_browser.rendben_Click(); });
 }
 
@@ -240,7 +251,7 @@ void ResultsBrowserWindow::wireGrid() {
     m_grid->installEventFilter(this);
 
     connect(m_grid->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { run([this, column] { m_browser.mflex_HeaderClick(column); }); });
+            [this](int column) { runThenFocusGrid([this, column] { m_browser.mflex_HeaderClick(column); }); });
     m_grid->viewport()->installEventFilter(this);   // double clicks
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
         if (!m_syncing) m_browser.setCurrentCell(current.isValid() ? current.row() : -1, current.column());
@@ -248,19 +259,31 @@ void ResultsBrowserWindow::wireGrid() {
 }
 
 void ResultsBrowserWindow::applyScale(double pixelsPerTwip) {
+    // The grid's columns are narrow by design: its text is a size smaller than the form's.
+    QFont gridFont = m_canvas->font();
+    gridFont.setPixelSize(std::max(8, static_cast<int>(std::lround(gridFont.pixelSize() * kGridFontShare))));
+    m_grid->setFont(gridFont);
+    m_grid->horizontalHeader()->setFont(gridFont);
+    m_model->setHeaderFont(gridFont);
     for (int c = 0; c < ResultColumn::RecordNo; ++c)
         m_grid->setColumnWidth(c, static_cast<int>(std::lround(kResultColumnTwips[static_cast<std::size_t>(c)] * pixelsPerTwip)));
     const int rowHeight = std::max(m_grid->fontMetrics().height() + 2,
                                    static_cast<int>(std::lround(kRowHeightTwips * pixelsPerTwip)));
     m_grid->verticalHeader()->setDefaultSectionSize(rowHeight);
     m_grid->verticalHeader()->setMinimumSectionSize(1);
-    m_model->setFont(m_grid->font());
 }
 
 void ResultsBrowserWindow::run(const std::function<void()>& handler) {
     if (m_closed) return;
     handler();
     sync();
+}
+
+// After a sort or a filter picked with the mouse the grid has the focus again, so
+// typing searches it at once.
+void ResultsBrowserWindow::runThenFocusGrid(const std::function<void()>& handler) {
+    run(handler);
+    if (!m_closed) m_grid->setFocus();
 }
 
 void ResultsBrowserWindow::sync() {

@@ -50,6 +50,7 @@ private:
     void applyScale(double pixelsPerTwip);
     // Runs a handler of the logic, then shows the result.
     void run(const std::function<void()>& handler);
+    void runThenFocusGrid(const std::function<void()>& handler);
     void sync();
     bool textBoxEvent(QLineEdit* box, QEvent* event);
 

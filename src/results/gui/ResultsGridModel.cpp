@@ -1,7 +1,11 @@
 #include "results/gui/ResultsGridModel.h"
 #include "results/ResultsBrowser.h"
+#include <QBrush>
+#include <QColor>
 
 namespace {
+
+const QColor kMarkedRowColour(0xFF, 0xF0, 0xA0);
 
 bool NumberColumn(int column) {
     switch (column) {
@@ -34,7 +38,7 @@ void ResultsGridModel::refresh() {
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, ResultColumn::Count - 1);
     if (m_markedRecordNo != m_browser.markedRecordNo() && rowCount() > 0) {
         m_markedRecordNo = m_browser.markedRecordNo();
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ResultColumn::Count - 1), {Qt::FontRole});
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ResultColumn::Count - 1), {Qt::BackgroundRole});
     }
 }
 
@@ -52,9 +56,12 @@ QVariant ResultsGridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole: return m_browser.cellText(index.row(), index.column());
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignVCenter | (NumberColumn(index.column()) ? Qt::AlignRight : Qt::AlignLeft));
-    case Qt::FontRole:
+    case Qt::BackgroundRole:
         // The marked row (the one just stored, or the last double-clicked) stands out.
-        if (m_browser.isMarkedRow(index.row())) return m_bold;
+        if (m_browser.isMarkedRow(index.row())) return QBrush(kMarkedRowColour);
+        return {};
+    case Qt::ForegroundRole:
+        if (m_browser.isMarkedRow(index.row())) return QBrush(Qt::black);
         return {};
     default: return {};
     }
@@ -63,6 +70,10 @@ QVariant ResultsGridModel::data(const QModelIndex& index, int role) const {
 QVariant ResultsGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return {};
     if (role == Qt::DisplayRole) return m_browser.headers().value(section);
-    if (role == Qt::FontRole && section == m_browser.sortColumn()) return m_bold;
+    if (role == Qt::FontRole && section == m_browser.sortColumn()) {
+        QFont bold = m_headerFont;
+        bold.setBold(true);
+        return bold;
+    }
     return {};
 }

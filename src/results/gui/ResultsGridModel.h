@@ -15,8 +15,8 @@ public:
     // Shows what the browser holds now: a reset when its rows changed, otherwise
     // only the header (the bold sort column) and the marked row's looks.
     void refresh();
-    // The font of the grid, of which the bold cells take a bold copy.
-    void setFont(const QFont& font) { m_bold = font; m_bold.setBold(true); }
+    // The font of the header, of which the sort column's cell takes a bold copy.
+    void setHeaderFont(const QFont& font) { m_headerFont = font; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -27,5 +27,5 @@ private:
     const ResultsBrowser& m_browser;
     quint64 m_rowsVersion = ~quint64{0};
     int m_markedRecordNo = 0;
-    QFont m_bold;
+    QFont m_headerFont;
 };
