@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/ResultsCommand.h"
 #include <QCoreApplication>
 
 QString UsageText() {
@@ -7,7 +8,8 @@ QString UsageText() {
         "Without options the game window opens.\n"
         "\n"
         "  --help       print this text and exit\n"
-        "  --version    print the version and exit\n");
+        "  --version    print the version and exit\n") +
+           ResultsUsage();
 }
 
 std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -22,6 +24,8 @@ std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out
         out << "zelka-kvadra " << ZK_VERSION << '\n';
         return ExitStatus::Done;
     }
+    if (command == QLatin1String("--results"))
+        return RunResultsCommand(arguments.mid(1), out, err);
     // Anything else is left to the window system (Qt's own options such as -platform).
     (void)err;
     return std::nullopt;

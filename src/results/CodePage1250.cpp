@@ -1,13 +1,20 @@
 #include "results/CodePage1250.h"
 #include <QStringDecoder>
 #include <array>
-#include <unordered_map>
+#include <cstdint>
+#include <memory>
 
 namespace {
 
+// Code page 1250 holds characters of a few Unicode pages only (Latin, Latin
+// Extended, punctuation and symbols). Each such page gets a flat table of 256
+// entries: the byte of each of its characters, or -1.
+constexpr int kNotHeld = -1;
+using ByteTable = std::array<std::int16_t, 256>;
+
 struct Tables {
     std::array<QChar, 256> toChar{};
-    std::unordered_map<char16_t, unsigned char> toByte;
+    std::array<std::unique_ptr<ByteTable>, 256> toByte;   // by the character's high byte
     bool asciiKept = true;   // codes 0..127 stand for the characters 0..127
 
     Tables() {
@@ -20,8 +27,24 @@ struct Tables {
             const QChar c = decoded.size() == 1 ? decoded.at(0) : QChar(QChar::ReplacementCharacter);
             toChar[code] = c;
             if (code < 128 && c.unicode() != code) asciiKept = false;
-            if (c != QChar(QChar::ReplacementCharacter)) toByte.emplace(c.unicode(), code);
+            if (c != QChar(QChar::ReplacementCharacter)) addByte(c.unicode(), code);
         }
+    }
+
+    // The first byte found for a character stays its byte.
+    void addByte(char16_t c, int code) {
+        auto& page = toByte[c >> 8];
+        if (!page) {
+            page = std::make_unique<ByteTable>();
+            page->fill(kNotHeld);
+        }
+        std::int16_t& entry = (*page)[c & 0xFF];
+        if (entry == kNotHeld) entry = static_cast<std::int16_t>(code);
+    }
+
+    int byteOf(char16_t c) const {
+        const ByteTable* page = toByte[c >> 8].get();
+        return page ? (*page)[c & 0xFF] : kNotHeld;
     }
 };
 
@@ -42,10 +65,25 @@ void CharsFromCp1250Codes(QChar* codes, qsizetype count, unsigned allCodes) {
 }
 
 std::optional<unsigned char> Cp1250FromChar(QChar c) {
-    const auto& map = tables().toByte;
-    const auto it = map.find(c.unicode());
-    if (it == map.end()) return std::nullopt;
-    return it->second;
+    const int code = tables().byteOf(c.unicode());
+    if (code == kNotHeld) return std::nullopt;
+    return static_cast<unsigned char>(code);
+}
+
+qsizetype EncodeCp1250Into(QStringView text, unsigned char* out) {
+    const Tables& t = tables();
+    const bool asciiKept = t.asciiKept;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 128 && asciiKept) {   // most characters of names, every one of dates
+            out[i] = static_cast<unsigned char>(c);
+            continue;
+        }
+        const int code = t.byteOf(c);
+        if (code == kNotHeld) return i;
+        out[i] = static_cast<unsigned char>(code);
+    }
+    return -1;
 }
 
 QString DecodeCp1250(QByteArrayView bytes) {
@@ -57,12 +95,7 @@ QString DecodeCp1250(QByteArrayView bytes) {
 }
 
 std::optional<QByteArray> EncodeCp1250(const QString& text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar c : text) {
-        const auto code = Cp1250FromChar(c);
-        if (!code) return std::nullopt;
-        bytes.append(static_cast<char>(*code));
-    }
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    if (EncodeCp1250Into(text, reinterpret_cast<unsigned char*>(bytes.data())) >= 0) return std::nullopt;
     return bytes;
 }

@@ -17,6 +17,10 @@ void CharsFromCp1250Codes(QChar* codes, qsizetype count, unsigned allCodes);
 // The code page 1250 byte of `c`, or nothing when the code page cannot hold it.
 std::optional<unsigned char> Cp1250FromChar(QChar c);
 
+// Writes the bytes of `text` to `out` (room for text.size() bytes); the position of
+// the first character the code page cannot hold, or -1 when it holds them all.
+qsizetype EncodeCp1250Into(QStringView text, unsigned char* out);
+
 // Whole texts; EncodeCp1250 gives nothing when any character cannot be held.
 QString DecodeCp1250(QByteArrayView bytes);
 std::optional<QByteArray> EncodeCp1250(const QString& text);

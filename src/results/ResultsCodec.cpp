@@ -94,8 +94,14 @@ QString TypeCodeAtPosition(int position) {
 }
 
 int TypeIndexOfCode(const QString& code) {
-    for (size_t i = 0; i < kCodesByIndex.size(); ++i)
-        if (code == QLatin1String(kCodesByIndex[i])) return static_cast<int>(i) + 1;
+    // A code is one letter, or a letter and "R": compared character by character,
+    // since every record read or written asks.
+    if (code.isEmpty() || code.size() > 2) return 0;
+    for (size_t i = 0; i < kCodesByIndex.size(); ++i) {
+        const char* c = kCodesByIndex[i];
+        if (code[0] == QLatin1Char(c[0]) && (code.size() == 1 ? c[1] == 0 : code[1] == QLatin1Char(c[1])))
+            return static_cast<int>(i) + 1;
+    }
     return 0;
 }
 
@@ -126,6 +132,20 @@ qsizetype FirstUnstorableCharacter(const QString& text) {
 
 namespace {
 
+// The code page bytes of a record's texts, prepared once for the checks and the
+// scrambling alike, with the highest key each can take. A record is at most 256
+// bytes, so each fits on the stack.
+struct RecordTexts {
+    std::array<unsigned char, kMaxRecordLength> name;
+    std::array<unsigned char, kMaxRecordLength> game;
+    std::array<unsigned char, kTextBlockLength> block;   // elapsed, date, time of day
+    int nameLength = 0;
+    int gameLength = 0;
+    int nameHighestKey = 0;
+    int gameHighestKey = 0;
+    int blockHighestKey = 0;
+};
+
 // The keys a text may be scrambled with so that the values added to its key stay
 // inside their fields.
 struct KeyRange {
@@ -136,10 +156,10 @@ struct KeyRange {
 // The name's key is added to the shuffle number and the steps (16 bits each) and,
 // without a stored game, to the gap count (one byte). A count below zero, as a file
 // may hold one, needs a key high enough to lift it.
-KeyRange NameKeyRange(const ResultRecord& r, QByteArrayView name) {
+KeyRange NameKeyRange(const ResultRecord& r, int textHighestKey) {
     KeyRange k;
     k.lowest = std::max({kLowestKey, -300 - r.shuffleNo, -400 - r.steps});
-    k.highest = std::min({255, HighestKeyFor(name), kMax16 - 300 - r.shuffleNo, kMax16 - 400 - r.steps});
+    k.highest = std::min({textHighestKey, kMax16 - 300 - r.shuffleNo, kMax16 - 400 - r.steps});
     if (r.storedGameName.isEmpty()) {
         k.lowest = std::max(k.lowest, -r.gapCount);
         k.highest = std::min(k.highest, 255 - r.gapCount);
@@ -148,8 +168,8 @@ KeyRange NameKeyRange(const ResultRecord& r, QByteArrayView name) {
 }
 
 // A stored game's key carries the gap count instead.
-KeyRange GameKeyRange(const ResultRecord& r, QByteArrayView gameName) {
-    return {std::max(kLowestKey, -r.gapCount), std::min({255, HighestKeyFor(gameName), 255 - r.gapCount})};
+KeyRange GameKeyRange(const ResultRecord& r, int textHighestKey) {
+    return {std::max(kLowestKey, -r.gapCount), std::min(textHighestKey, 255 - r.gapCount)};
 }
 
 // Far beyond anything a file can hold; keeps the key arithmetic clear of overflow.
@@ -159,24 +179,74 @@ bool CountsInReach(const ResultRecord& r) {
            within(r.gapCount, -1000, 1000);
 }
 
-} // namespace
+// The highest key with which each of the `n` bytes scrambles back at its place
+// (HighestKeyFor), or -1 when one cannot with any key: code 255 always folds to 0,
+// and the lowest key may already carry a byte past 510.
+int StorableHighestKey(const unsigned char* bytes, qsizetype n) {
+    // Keys are drawn up to 150: with no byte above 127 and at most 58 of them
+    // (127 + 150 + 4 * 58 = 509) nothing comes near the fold, and no key is refused.
+    unsigned all = 0;
+    for (qsizetype i = 0; i < n; ++i) all |= bytes[i];
+    if (all < 128 && n <= 58) return 255;
+    int reach = 0;   // the largest v + 4 * position
+    int code255 = 0;
+    for (int i = 0; i < static_cast<int>(n); ++i) {
+        const int v = bytes[i] + 4 * (i + 1);
+        reach = v > reach ? v : reach;
+        code255 |= bytes[i] == 255;
+    }
+    const int highest = std::min(255, 510 - reach);
+    return code255 || highest < kLowestKey ? -1 : highest;
+}
 
-bool CanEncode(const ResultRecord& r) {
+// Encodes `text` into `out`; its highest key, or -1 when it cannot be stored.
+int EncodeStorable(QStringView text, unsigned char* out) {
+    if (EncodeCp1250Into(text, out) >= 0) return -1;
+    return StorableHighestKey(out, text.size());
+}
+
+// Fills `t`; false when the codec cannot write the record so that it reads back unchanged.
+bool PrepareRecord(const ResultRecord& r, RecordTexts& t) {
     const qsizetype m = r.name.size();
     const qsizetype g = r.storedGameName.size();
     const qsizetype length = 2 + 28 + 2 + m + 5 + (g > 0 ? g + 4 : 1) + 1 + 5 + 10;
-    if (length > kMaxRecordLength || TypeCodePosition(r.typeCode) == 0 || r.boardSize < 4 ||
-        r.boardSize > 6 || !CountsInReach(r) || (g > 0 && (r.storedGameNo < 0 || r.storedGameNo > kMax16)))
+    if (length > kMaxRecordLength) return false;
+    if (TypeCodePosition(r.typeCode) == 0 || r.boardSize < 4 || r.boardSize > 6 || !CountsInReach(r) ||
+        (g > 0 && (r.storedGameNo < 0 || r.storedGameNo > kMax16)))
         return false;
-    if (FirstUnstorableCharacter(r.name) >= 0 || FirstUnstorableCharacter(r.storedGameName) >= 0 ||
-        r.elapsed.size() + r.date.size() + r.timeOfDay.size() != kTextBlockLength ||
-        FirstUnstorableCharacter(r.elapsed + r.date + r.timeOfDay) >= 0)
+    const qsizetype e = r.elapsed.size();
+    const qsizetype d = r.date.size();
+    if (e + d + r.timeOfDay.size() != kTextBlockLength) return false;
+    t.nameLength = static_cast<int>(m);
+    t.gameLength = static_cast<int>(g);
+    t.nameHighestKey = EncodeStorable(r.name, t.name.data());
+    t.gameHighestKey = EncodeStorable(r.storedGameName, t.game.data());
+    // The three times are one text: their positions run on through all of them.
+    unsigned char* block = t.block.data();
+    if (EncodeCp1250Into(r.elapsed, block) >= 0 || EncodeCp1250Into(r.date, block + e) >= 0 ||
+        EncodeCp1250Into(r.timeOfDay, block + e + d) >= 0)
         return false;
-    const KeyRange name = NameKeyRange(r, *EncodeCp1250(r.name));
+    t.blockHighestKey = StorableHighestKey(block, kTextBlockLength);
+    if (t.nameHighestKey < 0 || t.gameHighestKey < 0 || t.blockHighestKey < 0) return false;
+    const KeyRange name = NameKeyRange(r, t.nameHighestKey);
     if (name.lowest > name.highest) return false;
     // The stored game's key must differ from the name's, so it needs two to choose from.
-    const KeyRange game = GameKeyRange(r, *EncodeCp1250(r.storedGameName));
+    const KeyRange game = GameKeyRange(r, t.gameHighestKey);
     return g == 0 || game.lowest < game.highest;
+}
+
+void ScrambleInto(const unsigned char* in, int length, int key, unsigned char* out) {
+    for (int i = 0; i < length; ++i) {
+        const int x = in[i] + key + 4 * (i + 1);
+        out[i] = static_cast<unsigned char>(x > 255 ? x - 255 : x);   // folded once, without a branch
+    }
+}
+
+} // namespace
+
+bool CanEncode(const ResultRecord& r) {
+    RecordTexts texts;
+    return PrepareRecord(r, texts);
 }
 
 RecordProblem CheckStorable(const ResultRecord& r) {
@@ -199,15 +269,11 @@ RecordProblem CheckStorable(const ResultRecord& r) {
 }
 
 QByteArray ScrambleWithKey(QByteArrayView text, int key) {
-    QByteArray out;
-    out.reserve(text.size() + 2);
-    out.append(Byte(key));
-    out.append(Byte(static_cast<int>(text.size())));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        int x = static_cast<unsigned char>(text[i]) + key + 4 * static_cast<int>(i + 1);
-        if (x > 255) x -= 255;
-        out.append(Byte(x));
-    }
+    QByteArray out(text.size() + 2, Qt::Uninitialized);
+    out[0] = Byte(key);
+    out[1] = Byte(static_cast<int>(text.size()));
+    ScrambleInto(reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()), key,
+                 reinterpret_cast<unsigned char*>(out.data()) + 2);
     return out;
 }
 
@@ -219,23 +285,30 @@ bool UnscrambleText(QByteArrayView bytes, qsizetype offset, int length, int key,
 ResultsCodec::ResultsCodec(RandomSource& random) : m_random(random) {}
 
 int ResultsCodec::Draw(int scale) {
-    // nearbyint rounds halves to even in the default rounding mode.
-    return static_cast<int>(std::nearbyint(m_random.Rnd() * scale));
+    // Rounded to the nearest whole number, halves to even. Without branches: the
+    // fractions are random, and a rewrite draws millions of them.
+    const double x = m_random.Rnd() * scale;
+    const auto n = static_cast<int>(x);   // x >= 0: truncation is the floor
+    const double fraction = x - n;
+    return n + static_cast<int>(fraction > 0.5) + static_cast<int>(fraction == 0.5) * (n & 1);
 }
 
-QByteArray ResultsCodec::ScrambleText(const QString& text, int highestKey, int lowestKey) {
-    const QByteArray bytes = EncodeCp1250(text).value_or(QByteArray(text.size(), '?'));
+int ResultsCodec::DrawKey(int highestKey, int lowestKey) {
     const int previousKey = m_cipherKey;
     int key = Draw(1000) % 120 + kLowestKey;
     if (key == previousKey) ++key;
     // Rarely (accented letters at the end of a long name, counts near the 16-bit limit
     // or below zero) the drawn key would not read back; one within the range does.
-    const int highest = std::min(highestKey, HighestKeyFor(bytes));
-    const int lowest = std::min(lowestKey, highest);
-    key = std::clamp(key, lowest, highest);
-    if (key == previousKey && lowest < highest) key += key < highest ? 1 : -1;
+    const int lowest = std::min(lowestKey, highestKey);
+    key = std::clamp(key, lowest, highestKey);
+    if (key == previousKey && lowest < highestKey) key += key < highestKey ? 1 : -1;
     m_cipherKey = key;
-    return ScrambleWithKey(bytes, key);
+    return key;
+}
+
+QByteArray ResultsCodec::ScrambleText(const QString& text, int highestKey, int lowestKey) {
+    const QByteArray bytes = EncodeCp1250(text).value_or(QByteArray(text.size(), '?'));
+    return ScrambleWithKey(bytes, DrawKey(std::min(highestKey, HighestKeyFor(bytes)), lowestKey));
 }
 
 QByteArray ResultsCodec::EncodeResultsHeader() {
@@ -249,48 +322,65 @@ QByteArray ResultsCodec::EncodeResultsHeader() {
 }
 
 std::optional<QByteArray> ResultsCodec::EncodeResultRecord(const ResultRecord& r) {
-    if (!CanEncode(r)) return std::nullopt;
+    QByteArray record;
+    if (!AppendResultRecord(r, record)) return std::nullopt;
+    return record;
+}
 
-    // The order of the scrambles fixes which key each field gets. A key is added to the
+bool ResultsCodec::AppendResultRecord(const ResultRecord& r, QByteArray& out) {
+    RecordTexts t;
+    if (!PrepareRecord(r, t)) return false;
+
+    // The keys first, in the order the fields are scrambled. A key is added to the
     // shuffle number, the step count and (unless a stored-game key follows) the gap count.
-    const bool storedGame = !r.storedGameName.isEmpty();
-    const KeyRange nameKeys = NameKeyRange(r, *EncodeCp1250(r.name));
-    QByteArray namePart = ScrambleText(r.name, nameKeys.highest, nameKeys.lowest);
-    const int nameKey = m_cipherKey;
+    const bool storedGame = t.gameLength > 0;
+    const KeyRange nameKeys = NameKeyRange(r, t.nameHighestKey);
+    const int nameKey = DrawKey(nameKeys.highest, nameKeys.lowest);
+    const KeyRange gameKeys = GameKeyRange(r, t.gameHighestKey);
+    const int gameKey = storedGame ? DrawKey(gameKeys.highest, gameKeys.lowest) : nameKey;
+    const int textKey = DrawKey(t.blockHighestKey, kLowestKey);
+    const int fillerA = Draw(100) % 30 + 20;
+    const int fillerB = Draw(100) % 30 + 20;
+    const int fillerCount = Draw(100) % 10 + 1;
+
     const int shuffleValue = r.shuffleNo + 300 + nameKey;
     const int stepsValue = r.steps + 400 + nameKey;
     const std::array<int, 5> guarded = {8 * (TypeCodePosition(r.typeCode) + 1) + r.boardSize,
                                         HighByte(shuffleValue), LowByte(shuffleValue),
                                         HighByte(stepsValue), LowByte(stepsValue)};
-    for (int b : guarded) namePart.append(Byte(b));
+    const int gamePartLength = storedGame ? t.gameLength + 4 : 1;
+    const int length = 4 + kTextBlockLength + 2 + t.nameLength + 5 + gamePartLength + 1 + 5 + fillerCount;
 
-    QByteArray gamePart;
-    if (!storedGame) {
-        gamePart.append(Byte(nameKey));
+    // Straight into the caller's buffer: a rewrite appends record after record to one.
+    const qsizetype start = out.size();
+    out.resize(start + length);
+    auto* p = reinterpret_cast<unsigned char*>(out.data()) + start;
+    const auto put = [&p](int value) { *p++ = static_cast<unsigned char>(value & 0xFF); };
+    put(fillerA);
+    put(fillerB);
+    put(length - 1);
+    put(textKey);
+    ScrambleInto(t.block.data(), kTextBlockLength, textKey, p);
+    p += kTextBlockLength;
+    put(nameKey);
+    put(t.nameLength);
+    ScrambleInto(t.name.data(), t.nameLength, nameKey, p);
+    p += t.nameLength;
+    for (int b : guarded) put(b);
+    if (storedGame) {
+        put(gameKey);
+        put(t.gameLength);
+        ScrambleInto(t.game.data(), t.gameLength, gameKey, p);
+        p += t.gameLength;
+        put(HighByte(r.storedGameNo));
+        put(LowByte(r.storedGameNo));
     } else {
-        const KeyRange gameKeys = GameKeyRange(r, *EncodeCp1250(r.storedGameName));
-        gamePart = ScrambleText(r.storedGameName, gameKeys.highest, gameKeys.lowest);
-        gamePart.append(Byte(HighByte(r.storedGameNo)));
-        gamePart.append(Byte(LowByte(r.storedGameNo)));
+        put(nameKey);
     }
-    gamePart.append(Byte(m_cipherKey + r.gapCount));
-
-    const QByteArray textBlock = ScrambleText(r.elapsed + r.date + r.timeOfDay);
-    const int textKey = m_cipherKey;
-
-    QByteArray record;
-    record.append(Byte(Draw(100) % 30 + 20));
-    record.append(Byte(Draw(100) % 30 + 20));
-    record.append(textBlock);
-    record.append(namePart);
-    record.append(gamePart);
-    for (int i = 4; i >= 0; --i) record.append(Byte(255 - guarded[i]));
-    const int fillerCount = Draw(100) % 10 + 1;
-    for (int i = 0; i < fillerCount; ++i) record.append(Byte(Draw(500) % 254 + 1));
-
-    record[3] = Byte(textKey);
-    record[2] = Byte(static_cast<int>(record.size()) - 1);
-    return record;
+    put(gameKey + r.gapCount);
+    for (int i = 4; i >= 0; --i) put(255 - guarded[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < fillerCount; ++i) put(Draw(500) % 254 + 1);
+    return true;
 }
 
 bool ResultsCodec::WriteResultsHeader(QIODevice& file) {

@@ -105,6 +105,9 @@ public:
     QByteArray EncodeResultsHeader();
     // Nothing when CanEncode refuses the record.
     std::optional<QByteArray> EncodeResultRecord(const ResultRecord& record);
+    // The same bytes appended to `out`; false, with `out` unchanged, when CanEncode
+    // refuses the record.
+    bool AppendResultRecord(const ResultRecord& record, QByteArray& out);
 
     bool WriteResultsHeader(QIODevice& file);
     bool WriteResultRecord(QIODevice& file, const ResultRecord& record);
@@ -113,6 +116,9 @@ public:
 
 private:
     int Draw(int scale);   // round(r * scale), halves to even
+    // A fresh key within `lowestKey`..`highestKey` (as far as the range allows one
+    // different from the last key), kept in cipherKey.
+    int DrawKey(int highestKey, int lowestKey);
 
     RandomSource& m_random;
     int m_cipherKey = 0;

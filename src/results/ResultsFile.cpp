@@ -86,6 +86,15 @@ RewriteOutcome RewriteResults(const QDir& folder, const QString& resultsFile,
     ResultRecord record;
     qint64 runningNo = 0;
     RewriteOutcome outcome{RewriteStatus::Rewritten, 0, 0};
+    // The kept records go out in large writes from one buffer, encoded straight into it.
+    constexpr qsizetype kWriteBlock = 1 << 20;
+    QByteArray pending;
+    pending.reserve(kWriteBlock + 256);
+    const auto writePending = [&] {
+        const bool written = scratch.write(pending) == pending.size();
+        pending.resize(0);   // keeps the capacity
+        return written;
+    };
     if (reader.ReadResultsHeader()) {
         while (!reader.atEnd() && reader.ReadResultRecord(record)) {
             ++runningNo;
@@ -93,12 +102,13 @@ RewriteOutcome RewriteResults(const QDir& folder, const QString& resultsFile,
                 ++outcome.removed;
                 continue;
             }
-            if (!codec.WriteResultRecord(scratch, record))
+            if (!codec.AppendResultRecord(record, pending) || (pending.size() >= kWriteBlock && !writePending()))
                 return Abandon(scratch, RewriteStatus::WriteFailed);
             ++outcome.kept;
         }
     }
     if (reader.resultsFileDamaged()) return Abandon(scratch, RewriteStatus::Damaged);
+    if (!writePending()) return Abandon(scratch, RewriteStatus::WriteFailed);
     source.close();
 
     if (outcome.kept == 0) {

@@ -1,14 +1,20 @@
 #pragma once
 #include "ui/RandomSource.h"
-#include <random>
+#include <array>
+#include <cstdint>
 
-// The game's random source, seeded from the clock at start-up.
+// The game's random source, seeded from the clock at start-up (or with a fixed seed).
+// A xoshiro256** generator: statistically strong and a few times cheaper per draw
+// than the library's Mersenne twister with its distribution, which matters when a
+// rewrite of the results file draws some ten numbers for every record.
 class SystemRandom final : public RandomSource {
 public:
     SystemRandom();
+    explicit SystemRandom(std::uint64_t seed);
     double Rnd() override;
 
 private:
-    std::mt19937_64 m_engine;
-    std::uniform_real_distribution<double> m_unit{0.0, 1.0};
+    std::uint64_t Next();
+
+    std::array<std::uint64_t, 4> m_state{};
 };

@@ -12,6 +12,8 @@
 #include "presentation/gui/DocumentViewerDialog.h"
 #include "presentation/gui/NameDeletionDialog.h"
 #include "results/PlayerNames.h"
+#include "results/ResultsBrowser.h"
+#include "results/gui/ResultsBrowserWindow.h"
 #include "setup/GameTypes.h"
 #include "setup/gui/ShuffledStateDialog.h"
 #include "ui/gui/FormCanvas.h"
@@ -197,7 +199,7 @@ void MainWindow::buildMenus() {
     QMenu* menu = menuBar()->addMenu(QString());
     menu->setObjectName(QStringLiteral("menu"));
     m_binder.bind(m_state.panel.menu, menu->menuAction());
-    addAction(menu, &P::er_megj, "er_megj");
+    addAction(menu, &P::er_megj, "er_megj", [this] { er_megj_Click(); });
     addAction(menu, &P::color, "color", [this] { color_Click(); });
     addAction(menu, &P::hdim, "hdim", [this] { hdim_Click(); }, true);
     menu->addSeparator();
@@ -434,7 +436,25 @@ static ElapsedTime elapsedOf(const GameState& s) {
 }
 
 void MainWindow::ment_Click() {
-    if (m_results.ment_Click(elapsedOf(m_state)) == StoreOutcome::Stored) newGameAfterStoring();
+    if (m_results.ment_Click(elapsedOf(m_state)) == StoreOutcome::Stored) afterStoring();
+}
+
+// The stored result is shown in the browser, marked; then a new game begins.
+void MainWindow::afterStoring() {
+    showResultsBrowser();
+    newGameAfterStoring();
+}
+
+void MainWindow::er_megj_Click() {
+    if (::er_megj_Click(m_state, m_platform, m_folder)) showResultsBrowser();
+}
+
+void MainWindow::showResultsBrowser() {
+    if (!ResultsFileReady(m_state, m_platform, m_folder)) return;
+    syncView();
+    ResultsBrowserWindow browser(m_state, m_platform, m_folder, this);
+    browser.setHelpHook([this](int t) { showHelp(t); });
+    browser.exec();
 }
 
 void MainWindow::megse_Click() {
@@ -589,7 +609,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         const int before = ascii;
         std::optional<StoreOutcome> outcome;
         run([&] { outcome = m_results.neve_KeyPress(ascii, elapsedOf(m_state)); });
-        if (outcome == StoreOutcome::Stored) run([this] { newGameAfterStoring(); });
+        if (outcome == StoreOutcome::Stored) run([this] { afterStoring(); });
         return ascii != before || ascii == 0;
     }
     if (focus && lang && (focus == lang || lang->isAncestorOf(focus))) {

@@ -102,6 +102,9 @@ private:
     void megse_Click();
     void tarol_Click();
     void newGameAfterStoring();
+    void afterStoring();
+    void er_megj_Click();
+    void showResultsBrowser();
     void ntoregy_Click();
     void nevj_Click();
     void color_Click();

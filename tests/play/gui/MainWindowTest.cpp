@@ -3,6 +3,7 @@
 #include "presentation/gui/BoardScene.h"
 #include "results/ResultsFile.h"
 #include <QAbstractItemView>
+#include "results/gui/ResultsBrowserWindow.h"
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTableView>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -191,7 +194,18 @@ void finishByKey(WindowFixture& f) {
     ASSERT_TRUE(f.child<QComboBox>("neve")->isVisible());
 }
 
-void typeNameAndEnter(WindowFixture& f, const char* name) {
+// Types a name and stores it with Enter. Storing opens the results browser:
+// `inBrowser` looks at it, then Esc closes it.
+void typeNameAndEnter(WindowFixture& f, const char* name,
+                      const std::function<void(ResultsBrowserWindow&)>& inBrowser = {}) {
+    f.window.activateWindow();   // a closed browser may have left no window active
+    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&f.window);
+    QTimer::singleShot(0, [inBrowser] {
+        auto* browser = qobject_cast<ResultsBrowserWindow*>(QApplication::activeModalWidget());
+        if (!browser) return;
+        if (inBrowser) inBrowser(*browser);
+        QTest::keyClick(browser->grid(), Qt::Key_Escape);
+    });
     auto* neve = f.child<QComboBox>("neve");
     neve->setFocus();
     QTest::keyClicks(QApplication::focusWidget(), name);
@@ -213,7 +227,15 @@ TEST(MainWindowWiring, FinishStoreAndStartANewGame) {
     ASSERT_FALSE(f.fp.messageBox.shown.empty());
     EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 6);
 
-    typeNameAndEnter(f, "Kata");
+    // Storing opens the results browser on the new row, sorted by steps.
+    int markedRecord = 0;
+    int sortColumn = 0;
+    typeNameAndEnter(f, "Kata", [&](ResultsBrowserWindow& browser) {
+        markedRecord = browser.browser().markedRecordNo();
+        sortColumn = browser.browser().sortColumn();
+    });
+    EXPECT_EQ(markedRecord, 1);
+    EXPECT_EQ(sortColumn, ResultColumn::Steps);
     EXPECT_TRUE(QFile::exists(f.dir.filePath("eredm.dat")));
     EXPECT_EQ(fileContents(f.dir.filePath("nevek.txt")), QByteArray("\"Kata\"\r\n"));
     EXPECT_FALSE(f.child<QComboBox>("neve")->isVisible());

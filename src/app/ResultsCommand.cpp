@@ -1,0 +1,203 @@
+#include "app/ResultsCommand.h"
+#include "app/CommandLine.h"
+#include "results/ResultsFilter.h"
+#include "results/ResultsSort.h"
+#include <QFile>
+#include <QFileInfo>
+#include <optional>
+
+namespace {
+
+const QLatin1String kHeader("row,name,type,size,gaps,game_name,game_no,shuffle_no,steps,elapsed,date,time,record");
+
+struct Options {
+    QString file;
+    ResultsFilter filter;
+    int sortColumn = ResultColumn::RecordNo;
+    bool descending = false;
+    QChar separator = u',';
+};
+
+// A bad argument, told in one line.
+struct ArgumentError {
+    QString text;
+};
+
+std::optional<int> PositiveNumber(const QString& text) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < 0 || text.startsWith(u'+')) return std::nullopt;
+    return value;
+}
+
+// H:MM:SS, hours of one or two digits.
+std::optional<int> TimeValue(const QString& text) {
+    const QStringList parts = text.split(u':');
+    if (parts.size() != 3 || parts[0].isEmpty() || parts[0].size() > 2 || parts[1].size() != 2 || parts[2].size() != 2)
+        return std::nullopt;
+    std::array<int, 3> v{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::optional<int> n = PositiveNumber(parts[static_cast<qsizetype>(i)]);
+        if (!n) return std::nullopt;
+        v[i] = *n;
+    }
+    if (v[1] > 59 || v[2] > 59) return std::nullopt;
+    return v[0] * 3600 + v[1] * 60 + v[2];
+}
+
+std::optional<ArgumentError> ApplyOption(Options& o, const QString& name, const QString& value) {
+    const auto bad = [&] { return ArgumentError{QStringLiteral("bad value for %1: '%2'").arg(name, value)}; };
+    if (name == QLatin1String("--size")) {
+        if (value == QLatin1String("all")) o.filter.boardSize = 0;
+        else if (value == QLatin1String("4") || value == QLatin1String("5") || value == QLatin1String("6"))
+            o.filter.boardSize = value.toInt();
+        else return bad();
+    } else if (name == QLatin1String("--types")) {
+        o.filter.types.fill(false);
+        for (const QString& code : value.split(u',')) {
+            const int index = TypeIndexOfCode(code.trimmed().toUpper());
+            if (index == 0) return bad();
+            o.filter.types[static_cast<std::size_t>(index)] = true;
+        }
+    } else if (name == QLatin1String("--gaps")) {
+        const std::optional<int> n = PositiveNumber(value);
+        if (!n) return bad();
+        o.filter.gaps = n;
+    } else if (name == QLatin1String("--steps-below")) {
+        const std::optional<int> n = PositiveNumber(value);
+        if (!n) return bad();
+        o.filter.stepsBelow = n;
+    } else if (name == QLatin1String("--time-below")) {
+        const std::optional<int> seconds = TimeValue(value);
+        if (!seconds) return bad();
+        o.filter.elapsedBelow = seconds;
+    } else if (name == QLatin1String("--shuffled")) {
+        if (value == QLatin1String("yes")) o.filter.shuffled = ShuffleFilter::Shuffled;
+        else if (value == QLatin1String("no")) o.filter.shuffled = ShuffleFilter::NotShuffled;
+        else if (value == QLatin1String("any")) o.filter.shuffled = ShuffleFilter::Any;
+        else return bad();
+    } else if (name == QLatin1String("--sort")) {
+        static const QHash<QString, int> columns = {
+            {QStringLiteral("name"), ResultColumn::Name},     {QStringLiteral("steps"), ResultColumn::Steps},
+            {QStringLiteral("time"), ResultColumn::Elapsed},  {QStringLiteral("order"), ResultColumn::RecordNo},
+            {QStringLiteral("date"), ResultColumn::Date}};
+        if (!columns.contains(value)) return bad();
+        o.sortColumn = columns.value(value);
+    } else if (name == QLatin1String("--format")) {
+        if (value == QLatin1String("csv")) o.separator = u',';
+        else if (value == QLatin1String("tsv")) o.separator = u'\t';
+        else return bad();
+    } else {
+        return ArgumentError{QStringLiteral("unknown option '%1'").arg(name)};
+    }
+    return std::nullopt;
+}
+
+std::optional<ArgumentError> ParseArguments(const QStringList& arguments, Options& o) {
+    o.filter.allowAllTypes();
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString name = arguments[i];
+        if (!name.startsWith(QLatin1String("--"))) {
+            if (!o.file.isEmpty()) return ArgumentError{QStringLiteral("more than one file: '%1'").arg(name)};
+            o.file = name;
+            continue;
+        }
+        if (name == QLatin1String("--descending")) {
+            o.descending = true;
+            continue;
+        }
+        QString value;
+        if (const qsizetype eq = name.indexOf(u'='); eq > 0) {
+            value = name.mid(eq + 1);
+            name.truncate(eq);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            return ArgumentError{QStringLiteral("%1 needs a value").arg(name)};
+        }
+        if (auto error = ApplyOption(o, name, value)) return error;
+    }
+    if (o.file.isEmpty()) return ArgumentError{QStringLiteral("--results needs a file")};
+    return std::nullopt;
+}
+
+// One field: CSV quotes a field with a separator, quote or line break and doubles
+// its quotes; TSV has no quoting, so tabs and line breaks become blanks.
+QString Field(const QString& text, QChar separator) {
+    if (separator == u'\t') {
+        QString plain = text;
+        for (QChar& c : plain)
+            if (c == u'\t' || c == u'\n' || c == u'\r') c = u' ';
+        return plain;
+    }
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r')) return text;
+    return u'"' + QString(text).replace(u'"', QLatin1String("\"\"")) + u'"';
+}
+
+QString NumberOrEmpty(int n) { return n == 0 ? QString() : QString::number(n); }
+
+void PrintRows(const ResultsTable& table, const std::vector<std::uint32_t>& rows, QChar separator, QTextStream& out) {
+    out << QString(kHeader).replace(u',', separator) << '\n';
+    const TypeNames& codes = StoredTypeCodes();
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+        const std::size_t i = rows[n];
+        const ResultRow& r = table.row(i);
+        const QStringList fields = {QString::number(n + 1),
+                                    table.name(i),
+                                    codes[r.typeIndex],
+                                    QString::number(r.boardSize),
+                                    QString::number(r.gapCount),
+                                    table.storedGameName(i).trimmed(),
+                                    NumberOrEmpty(r.storedGameNo),
+                                    NumberOrEmpty(r.shuffleNo),
+                                    QString::number(r.steps),
+                                    table.elapsedText(i),
+                                    table.dateText(i),
+                                    table.timeText(i),
+                                    QString::number(i + 1)};
+        for (qsizetype f = 0; f < fields.size(); ++f) {
+            if (f > 0) out << separator;
+            out << Field(fields[f], separator);
+        }
+        out << '\n';
+    }
+}
+
+} // namespace
+
+QString ResultsUsage() {
+    return QStringLiteral(
+        "  --results FILE [--size 4|5|6|all] [--types V,VR,A,AR,M,T,S,SR] [--gaps N]\n"
+        "            [--steps-below N] [--time-below H:MM:SS] [--shuffled yes|no|any]\n"
+        "            [--sort name|steps|time|order|date] [--descending] [--format csv|tsv]\n"
+        "               print the stored results of FILE, filtered and sorted as the\n"
+        "               results window does, one line per result (UTF-8)\n");
+}
+
+int RunResultsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    Options o;
+    if (const std::optional<ArgumentError> error = ParseArguments(arguments, o)) {
+        err << "zelka-kvadra: " << error->text << '\n' << UsageText();
+        return ExitStatus::BadArguments;
+    }
+    const QFileInfo info(o.file);
+    QFile probe(o.file);
+    if (!info.exists() || !info.isFile() || !probe.open(QIODevice::ReadOnly)) {
+        err << "zelka-kvadra: cannot read " << o.file << ": "
+            << (info.exists() ? QStringLiteral("not a readable file") : QStringLiteral("no such file")) << '\n';
+        return ExitStatus::FileProblem;
+    }
+    probe.close();
+
+    ResultsTable table;
+    const ResultsLoad load = table.Load(o.file);
+    std::vector<std::uint32_t> rows = FilterResultRows(table, o.filter);
+    SortResultRows(table, rows, o.sortColumn, o.descending, StoredTypeCodes());
+    PrintRows(table, rows, o.separator, out);
+    if (load.damaged) {
+        err << "zelka-kvadra: warning: " << o.file << " is damaged after record " << table.size()
+            << "; the records before the damage are shown\n";
+        return ExitStatus::DamagedFile;
+    }
+    return ExitStatus::Done;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// `--results FILE ...`: the rows the results browser would show, with its filters
+// and sorts, printed as CSV or TSV for a spreadsheet. No display is needed.
+#include <QStringList>
+#include <QTextStream>
+
+// `arguments` are those after "--results". Returns the exit status (see ExitStatus).
+int RunResultsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+// The lines of the usage text that describe --results.
+QString ResultsUsage();

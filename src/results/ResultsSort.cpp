@@ -1,0 +1,96 @@
+#include "results/ResultsSort.h"
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
+namespace {
+
+// Field widths in bits: a packed hh:mm:ss takes 20, yyyymmdd 27, seconds 20.
+constexpr std::uint64_t Clip(std::uint32_t value, int bits) {
+    const std::uint64_t top = (std::uint64_t{1} << bits) - 1;
+    return std::min<std::uint64_t>(value, top);   // kOddText sorts after every real value
+}
+
+std::uint64_t SortKey(const ResultRow& row, int column,
+                      const std::vector<std::uint32_t>& textRanks, const std::array<std::uint32_t, 9>& typeRanks) {
+    switch (column) {
+    case ResultColumn::Name: return textRanks[row.name];
+    case ResultColumn::Type: return typeRanks[row.typeIndex];
+    case ResultColumn::Size: return row.boardSize;
+    case ResultColumn::Gaps: return row.gapCount;
+    case ResultColumn::GameName: return textRanks[row.gameName];
+    case ResultColumn::GameNo: return row.storedGameNo;
+    case ResultColumn::ShuffleNo: return row.shuffleNo;
+    case ResultColumn::Steps: return std::uint64_t{row.steps} << 32 | Clip(ElapsedSeconds(row.elapsed), 32);
+    case ResultColumn::Elapsed: return Clip(ElapsedSeconds(row.elapsed), 32) << 16 | row.steps;
+    case ResultColumn::Date: return Clip(row.date, 27) << 20 | Clip(row.timeOfDay, 20);
+    case ResultColumn::TimeOfDay: {
+        const std::uint32_t hourMinute = row.timeOfDay == kOddText ? kOddText : row.timeOfDay / 100;
+        return Clip(hourMinute, 14) << 27 | Clip(row.date, 27);
+    }
+    default: return 0;
+    }
+}
+
+} // namespace
+
+// A stable sort by key, a byte at a time from the lowest; bytes that every key
+// shares are skipped, so a column of small numbers takes one or two passes over
+// the rows.
+void ResultsSorter::RadixSortByKey() {
+    std::uint64_t any = 0;
+    std::uint64_t all = ~std::uint64_t{0};
+    for (const Keyed& k : m_keyed) {
+        any |= k.key;
+        all &= k.key;
+    }
+    const std::uint64_t varying = any ^ all;
+    m_spare.resize(m_keyed.size());
+    for (int shift = 0; shift < 64; shift += 8) {
+        if (((varying >> shift) & 0xFF) == 0) continue;
+        std::array<std::size_t, 256> next{};
+        for (const Keyed& k : m_keyed) ++next[(k.key >> shift) & 0xFF];
+        std::size_t position = 0;
+        for (std::size_t& n : next) position += std::exchange(n, position);
+        for (const Keyed& k : m_keyed) m_spare[next[(k.key >> shift) & 0xFF]++] = k;
+        m_keyed.swap(m_spare);
+    }
+}
+
+void ResultsSorter::Sort(const ResultsTable& table, std::vector<std::uint32_t>& rows, int column, bool descending,
+                         const TypeNames& typeNames) {
+    // Ranks of the texts and of the type display codes turn every column into one
+    // integer key, so the sort compares numbers only.
+    static const std::vector<std::uint32_t> kNoRanks;
+    const bool textColumn = column == ResultColumn::Name || column == ResultColumn::GameName;
+    const std::vector<std::uint32_t>& textRanks = textColumn ? table.textRanks() : kNoRanks;
+    std::array<std::uint32_t, 9> typeRanks{};
+    if (column == ResultColumn::Type) {
+        std::array<int, 9> order;
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin() + 1, order.end(),
+                         [&](int a, int b) { return CompareCellTexts(typeNames[a], typeNames[b]) < 0; });
+        for (std::size_t r = 1; r <= 8; ++r) typeRanks[static_cast<std::size_t>(order[r])] = static_cast<std::uint32_t>(r);
+    }
+
+    // Ties keep file order: the stable sort by key starts from rows in file order.
+    m_keyed.resize(rows.size());
+    if (!std::is_sorted(rows.begin(), rows.end())) {
+        for (std::size_t i = 0; i < rows.size(); ++i) m_keyed[i] = {rows[i], rows[i]};
+        RadixSortByKey();
+        for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = m_keyed[i].index;
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const std::uint64_t key = column == ResultColumn::RecordNo
+                                      ? rows[i]   // storage order
+                                      : SortKey(table.row(rows[i]), column, textRanks, typeRanks);
+        m_keyed[i] = {descending ? ~key : key, rows[i]};
+    }
+    RadixSortByKey();
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = m_keyed[i].index;
+}
+
+void SortResultRows(const ResultsTable& table, std::vector<std::uint32_t>& rows, int column, bool descending,
+                    const TypeNames& typeNames) {
+    ResultsSorter().Sort(table, rows, column, descending, typeNames);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// The order of the browser's rows. Each column sorts on its own value, numbers as
+// numbers and texts as CompareCellTexts orders them; steps sort with the elapsed
+// time as second key and the elapsed time with the steps, the date with the time
+// of day and the time of day (hh:mm) with the date. Equal keys keep file order, in
+// both directions: descending reverses the comparison, not the ties.
+#include "results/ResultsFilter.h"
+#include <cstdint>
+#include <vector>
+
+// Sorts `rows` (record indices of `table`) by grid column `column` (1..12). It keeps
+// its working storage from one sort to the next, as a window re-sorts often.
+class ResultsSorter {
+public:
+    void Sort(const ResultsTable& table, std::vector<std::uint32_t>& rows, int column, bool descending,
+              const TypeNames& typeNames);
+
+    struct Keyed {
+        std::uint64_t key;
+        std::uint32_t index;
+    };
+
+private:
+    void RadixSortByKey();
+
+    std::vector<Keyed> m_keyed;
+    std::vector<Keyed> m_spare;
+};
+
+// One sort, with storage of its own.
+void SortResultRows(const ResultsTable& table, std::vector<std::uint32_t>& rows, int column, bool descending,
+                    const TypeNames& typeNames);

@@ -1,0 +1,161 @@
+#include "results/ResultsTable.h"
+#include "results/ResultsFile.h"
+#include <QFileInfo>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// The digits of `text` at `positions` as one number; false when one is not a digit.
+template <std::size_t N>
+bool Digits(QStringView text, const std::array<int, N>& positions, std::uint32_t& value) {
+    value = 0;
+    for (int p : positions) {
+        const char16_t c = text[p].unicode();
+        if (c < u'0' || c > u'9') return false;
+        value = value * 10 + (c - u'0');
+    }
+    return true;
+}
+
+QString TwoDigits(std::uint32_t n) {
+    return QString(QChar(u'0' + n / 10)) + QChar(u'0' + n % 10);
+}
+
+QString TimeFromDigits(std::uint32_t hhmmss) {
+    return TwoDigits(hhmmss / 10000) + u':' + TwoDigits(hhmmss / 100 % 100) + u':' + TwoDigits(hhmmss % 100);
+}
+
+// A plain decimal number of at most 9 digits: such cells sort as numbers.
+std::optional<int> CellNumber(const QString& text) {
+    if (text.isEmpty() || text.size() > 9) return std::nullopt;
+    int value = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9') return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+// A record with a one-letter name, no stored game and one filler byte.
+constexpr qint64 kSmallestRecordBytes = 49;
+
+} // namespace
+
+const TypeNames& StoredTypeCodes() {
+    static const TypeNames codes{QString(),          QStringLiteral("V"), QStringLiteral("VR"),
+                                 QStringLiteral("A"), QStringLiteral("AR"), QStringLiteral("M"),
+                                 QStringLiteral("T"), QStringLiteral("S"), QStringLiteral("SR")};
+    return codes;
+}
+
+std::uint32_t ElapsedSeconds(std::uint32_t hhmmss) {
+    if (hhmmss == kOddText) return kOddText;
+    return hhmmss / 10000 * 3600 + hhmmss / 100 % 100 * 60 + hhmmss % 100;
+}
+
+std::uint32_t PackTime(QStringView text) {
+    std::uint32_t value = 0;
+    if (text.size() != 8 || text[2] != u':' || text[5] != u':' ||
+        !Digits(text, std::array{0, 1, 3, 4, 6, 7}, value))
+        return kOddText;
+    return value;
+}
+
+std::uint32_t PackDate(QStringView text) {
+    std::uint32_t value = 0;
+    if (text.size() != 10 || text[4] != u'.' || text[7] != u'.' ||
+        !Digits(text, std::array{0, 1, 2, 3, 5, 6, 8, 9}, value))
+        return kOddText;
+    return value;
+}
+
+int CompareCellTexts(const QString& a, const QString& b) {
+    const std::optional<int> na = CellNumber(a);
+    const std::optional<int> nb = CellNumber(b);
+    if (na && nb && *na != *nb) return *na < *nb ? -1 : 1;
+    if (na.has_value() != nb.has_value()) return na ? -1 : 1;
+    if (const int c = QString::compare(a, b, Qt::CaseInsensitive)) return c;
+    return QString::compare(a, b, Qt::CaseSensitive);
+}
+
+ResultsLoad ResultsTable::Load(const QString& path) {
+    // The rows keep their storage from the last load: a reload of the same file
+    // neither allocates nor copies a growing table.
+    Clear();
+    m_rows.reserve(static_cast<std::size_t>(QFileInfo(path).size() / kSmallestRecordBytes + 1));
+    const ResultsScan scan = ReadResultsFile(path, [this](const ResultRecord& r) { Append(r); });
+    return {scan.missing, scan.damaged};
+}
+
+void ResultsTable::Clear() {
+    m_rows.clear();
+    m_texts.clear();
+    m_odd.clear();
+    m_ranks.clear();
+}
+
+void ResultsTable::Append(const ResultRecord& r) {
+    ResultRow row;
+    row.name = m_texts.intern(r.name);
+    row.gameName = m_texts.intern(r.storedGameName);
+    row.elapsed = PackTime(r.elapsed);
+    row.date = PackDate(r.date);
+    row.timeOfDay = PackTime(r.timeOfDay);
+    row.steps = static_cast<std::uint16_t>(r.steps);
+    row.shuffleNo = static_cast<std::uint16_t>(r.shuffleNo);
+    row.storedGameNo = static_cast<std::uint16_t>(r.storedGameNo);
+    row.typeIndex = static_cast<std::uint8_t>(TypeIndexOfCode(r.typeCode));
+    row.boardSize = static_cast<std::uint8_t>(r.boardSize);
+    row.gapCount = static_cast<std::uint8_t>(std::min(r.gapCount, 255));
+    if (row.elapsed == kOddText || row.date == kOddText || row.timeOfDay == kOddText)
+        m_odd.insert(static_cast<std::uint32_t>(m_rows.size()), {r.elapsed, r.date, r.timeOfDay});
+    m_rows.push_back(row);
+}
+
+std::optional<std::uint32_t> ResultsTable::findText(const QString& text) const { return m_texts.find(text); }
+
+QString ResultsTable::elapsedText(std::size_t i) const {
+    const std::uint32_t v = m_rows[i].elapsed;
+    return v == kOddText ? m_odd.value(static_cast<std::uint32_t>(i)).elapsed : TimeFromDigits(v);
+}
+
+QString ResultsTable::dateText(std::size_t i) const {
+    const std::uint32_t v = m_rows[i].date;
+    if (v == kOddText) return m_odd.value(static_cast<std::uint32_t>(i)).date;
+    return QStringLiteral("%1.%2.%3").arg(v / 10000, 4, 10, QLatin1Char('0')).arg(TwoDigits(v / 100 % 100),
+                                                                                    TwoDigits(v % 100));
+}
+
+QString ResultsTable::timeText(std::size_t i) const {
+    const std::uint32_t v = m_rows[i].timeOfDay;
+    return v == kOddText ? m_odd.value(static_cast<std::uint32_t>(i)).timeOfDay : TimeFromDigits(v);
+}
+
+ResultRecord ResultsTable::record(std::size_t i) const {
+    const ResultRow& row = m_rows[i];
+    ResultRecord r;
+    r.name = name(i);
+    r.typeCode = StoredTypeCodes()[row.typeIndex];
+    r.boardSize = row.boardSize;
+    r.gapCount = row.gapCount;
+    r.storedGameName = storedGameName(i);
+    r.storedGameNo = row.storedGameNo;
+    r.shuffleNo = row.shuffleNo;
+    r.steps = row.steps;
+    r.elapsed = elapsedText(i);
+    r.date = dateText(i);
+    r.timeOfDay = timeText(i);
+    return r;
+}
+
+const std::vector<std::uint32_t>& ResultsTable::textRanks() const {
+    if (m_ranks.size() == m_texts.size()) return m_ranks;
+    std::vector<std::uint32_t> byOrder(m_texts.size());
+    std::iota(byOrder.begin(), byOrder.end(), 0u);
+    std::sort(byOrder.begin(), byOrder.end(),
+              [this](std::uint32_t a, std::uint32_t b) { return CompareCellTexts(text(a), text(b)) < 0; });
+    m_ranks.assign(byOrder.size(), 0);
+    for (std::size_t rank = 0; rank < byOrder.size(); ++rank) m_ranks[byOrder[rank]] = static_cast<std::uint32_t>(rank);
+    return m_ranks;
+}

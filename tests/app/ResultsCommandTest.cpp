@@ -1,0 +1,145 @@
+// `zelka-kvadra --results FILE ...` on a file written by another program.
+#include "app/CommandLine.h"
+#include "support/IndependentResultsFile.h"
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CommandRun {
+    std::optional<int> status;
+    QString out, err;
+};
+
+class ResultsCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(WriteIndependentResultsFile(path));
+    }
+    CommandRun results(QStringList options, const QString& file = QString()) {
+        options.prepend(file.isNull() ? path : file);
+        options.prepend(QStringLiteral("--results"));
+        CommandRun r;
+        QTextStream out(&r.out), err(&r.err);
+        r.status = RunCommandLine(options, out, err);
+        out.flush();
+        err.flush();
+        return r;
+    }
+
+    QTemporaryDir m_dir;
+    QString path = m_dir.filePath(QStringLiteral("eredm.dat"));
+};
+
+const QString kHeader = QStringLiteral("row,name,type,size,gaps,game_name,game_no,shuffle_no,steps,elapsed,date,time,record\n");
+const QString kRow1 = QStringLiteral("\"Kovács, Béla\",T,5,2,Csík,12,3,187,12:00:00,2006.03.07,09:05:03,1\n");
+const QString kRow2 = QStringLiteral("anna,VR,4,1,,,,42,00:03:41,2024.01.05,23:59:59,2\n");
+const QString kRow3 = QStringLiteral("\"Ödön \"\"ÖK\"\"\",SR,6,0,,,7,1000,01:05:00,2024.01.05,08:00:00,3\n");
+const QString kRow4 = QStringLiteral("Béla,T,5,2,Csík,12,,187,02:30:00,2006.03.07,09:05:04,4\n");
+
+// The rows with their row numbers, in the order given.
+QString Rows(std::initializer_list<const QString*> rows) {
+    QString text = kHeader;
+    int n = 0;
+    for (const QString* row : rows) text += QString::number(++n) + u',' + *row;
+    return text;
+}
+
+} // namespace
+
+TEST_F(ResultsCommandTest, PrintsEveryRecordInStorageOrderByDefault) {
+    const CommandRun r = results({});
+    EXPECT_EQ(r.status, ExitStatus::Done);
+    EXPECT_EQ(r.out, Rows({&kRow1, &kRow2, &kRow3, &kRow4}));
+    EXPECT_TRUE(r.err.isEmpty());
+}
+
+TEST_F(ResultsCommandTest, FiltersAndSortsAsTheBrowserDoes) {
+    struct Case {
+        QStringList options;
+        QString expected;
+    } cases[] = {
+        {{"--sort", "steps"}, Rows({&kRow2, &kRow4, &kRow1, &kRow3})},   // equal steps: 2:30:00 before 12:00:00
+        {{"--sort", "time"}, Rows({&kRow2, &kRow3, &kRow4, &kRow1})},
+        {{"--sort", "steps", "--descending"}, Rows({&kRow3, &kRow1, &kRow4, &kRow2})},
+        {{"--sort", "date"}, Rows({&kRow1, &kRow4, &kRow3, &kRow2})},
+        // Equal dates and times would keep file order also descending; here the times differ.
+        {{"--sort=date", "--descending"}, Rows({&kRow2, &kRow3, &kRow4, &kRow1})},
+        {{"--sort", "name"}, Rows({&kRow2, &kRow4, &kRow1, &kRow3})},
+        {{"--sort", "order", "--descending"}, Rows({&kRow4, &kRow3, &kRow2, &kRow1})},
+        {{"--size", "5"}, Rows({&kRow1, &kRow4})},
+        {{"--size", "all", "--types", "VR,SR"}, Rows({&kRow2, &kRow3})},
+        {{"--gaps", "0"}, Rows({&kRow3})},
+        {{"--steps-below", "187"}, Rows({&kRow2})},
+        {{"--time-below", "2:30:00"}, Rows({&kRow2, &kRow3})},
+        {{"--time-below", "12:00:01"}, Rows({&kRow1, &kRow2, &kRow3, &kRow4})},
+        {{"--shuffled", "yes"}, Rows({&kRow1, &kRow3})},
+        {{"--shuffled", "no", "--types", "t"}, Rows({&kRow4})},
+        {{"--types", "M"}, Rows({})},
+    };
+    for (const Case& c : cases) {
+        const CommandRun r = results(c.options);
+        EXPECT_EQ(r.status, ExitStatus::Done) << c.options.join(u' ').toStdString();
+        EXPECT_EQ(r.out, c.expected) << c.options.join(u' ').toStdString();
+    }
+}
+
+TEST_F(ResultsCommandTest, TabSeparatedOutputNeedsNoQuotes) {
+    const CommandRun r = results({"--format", "tsv", "--sort", "name", "--size", "6"});
+    EXPECT_EQ(r.status, ExitStatus::Done);
+    EXPECT_EQ(r.out, QStringLiteral("row\tname\ttype\tsize\tgaps\tgame_name\tgame_no\tshuffle_no\tsteps\telapsed\tdate\ttime\trecord\n"
+                                    "1\tÖdön \"ÖK\"\tSR\t6\t0\t\t\t7\t1000\t01:05:00\t2024.01.05\t08:00:00\t3\n"));
+}
+
+TEST_F(ResultsCommandTest, BadArgumentsAreRefusedWithTheUsage) {
+    const QStringList bad[] = {{"--size", "7"},     {"--types", "V,X"},       {"--gaps", "-1"},
+                               {"--steps-below"},   {"--time-below", "1:2"},  {"--time-below", "0:61:00"},
+                               {"--shuffled", "maybe"}, {"--sort", "colour"}, {"--format", "xml"},
+                               {"--colour", "red"}, {"second.dat"}};
+    for (const QStringList& options : bad) {
+        const CommandRun r = results(options);
+        EXPECT_EQ(r.status, ExitStatus::BadArguments) << options.join(u' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Usage: zelka-kvadra"))) << r.err.toStdString();
+    }
+    CommandRun noFile;
+    QTextStream out(&noFile.out), err(&noFile.err);
+    EXPECT_EQ(RunCommandLine({QStringLiteral("--results")}, out, err), ExitStatus::BadArguments);
+}
+
+TEST_F(ResultsCommandTest, AMissingFileIsOneLineOnStandardError) {
+    const CommandRun r = results({}, m_dir.filePath(QStringLiteral("none.dat")));
+    EXPECT_EQ(r.status, ExitStatus::FileProblem);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_EQ(r.err.count(u'\n'), 1);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("none.dat")));
+    EXPECT_EQ(results({}, m_dir.path()).status, ExitStatus::FileProblem);   // a folder
+}
+
+TEST_F(ResultsCommandTest, ADamagedFilePrintsTheRowsBeforeTheDamageAndWarns) {
+    QByteArray bytes = IndependentResultsFile();
+    bytes.chop(20);
+    ASSERT_TRUE(WriteIndependentResultsFile(path, bytes));
+    const CommandRun r = results({});
+    EXPECT_EQ(r.status, ExitStatus::DamagedFile);
+    EXPECT_EQ(r.out, Rows({&kRow1, &kRow2, &kRow3}));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("damaged")));
+}
+
+TEST_F(ResultsCommandTest, AnEmptyFileOrAHeaderAlonePrintsTheHeaderLine) {
+    for (const QByteArray& bytes : {QByteArray(), IndependentResultsFile().left(20)}) {
+        ASSERT_TRUE(WriteIndependentResultsFile(path, bytes));
+        const CommandRun r = results({});
+        EXPECT_EQ(r.status, ExitStatus::Done);
+        EXPECT_EQ(r.out, kHeader);
+    }
+}
+
+TEST(ResultsCommandUsage, HelpDescribesTheResultsView) {
+    QString text;
+    QTextStream out(&text), err(&text);
+    EXPECT_EQ(RunCommandLine({QStringLiteral("--help")}, out, err), ExitStatus::Done);
+    out.flush();
+    EXPECT_TRUE(text.contains(QStringLiteral("--results FILE")));
+}

@@ -1,0 +1,271 @@
+// The decoded table, the filter and the sort of the results browser.
+#include "results/ResultsFilter.h"
+#include "results/ResultsSort.h"
+#include "results/ResultsTable.h"
+#include "support/IndependentResultsFile.h"
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+ResultRecord Result(const char* name, const char* type, int size, int gaps, int shuffle, int steps,
+                    const char* elapsed, const char* date, const char* time) {
+    ResultRecord r;
+    r.name = QString::fromUtf8(name);
+    r.typeCode = QString::fromLatin1(type);
+    r.boardSize = size;
+    r.gapCount = gaps;
+    r.shuffleNo = shuffle;
+    r.steps = steps;
+    r.elapsed = QString::fromLatin1(elapsed);
+    r.date = QString::fromLatin1(date);
+    r.timeOfDay = QString::fromLatin1(time);
+    return r;
+}
+
+// Record numbers 1..6 in file order. Ties on purpose: equal steps (1, 3, 5), equal
+// dates and times of day (2, 4), equal hh:mm (1, 5), names equal but for case.
+std::vector<ResultRecord> Records() {
+    std::vector<ResultRecord> r = {
+        Result("Anna", "V", 4, 1, 0, 9, "00:04:59", "2024.01.05", "10:00:00"),
+        Result("béla", "VR", 5, 2, 3, 10, "00:05:00", "2024.01.05", "09:00:00"),
+        Result("Béla", "A", 4, 1, 0, 9, "00:04:00", "2023.12.31", "23:00:00"),
+        Result("Cecil", "T", 6, 0, 5, 30, "12:00:00", "2024.01.05", "09:00:00"),
+        Result("anna", "V", 4, 1, 0, 9, "02:30:00", "2024.01.05", "10:00:30"),
+        Result("42", "S", 5, 3, 0, 500, "01:00:00", "2025.02.01", "08:15:00"),
+    };
+    r[3].storedGameName = QStringLiteral("Csík");
+    r[3].storedGameNo = 12;
+    return r;
+}
+
+ResultsTable TableOf(const std::vector<ResultRecord>& records) {
+    ResultsTable table;
+    for (const ResultRecord& r : records) table.Append(r);
+    return table;
+}
+
+std::vector<int> RecordNumbers(const std::vector<std::uint32_t>& rows) {
+    std::vector<int> numbers;
+    for (std::uint32_t i : rows) numbers.push_back(static_cast<int>(i) + 1);
+    return numbers;
+}
+
+ResultsFilter AllShown() {
+    ResultsFilter f;
+    f.allowAllTypes();
+    return f;
+}
+
+} // namespace
+
+TEST(ResultsTable, AFileFromAnotherWriterReadsBackExactly) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("eredm.dat"));
+    ASSERT_TRUE(WriteIndependentResultsFile(path));
+    ResultsTable table;
+    const ResultsLoad load = table.Load(path);
+    EXPECT_FALSE(load.damaged);
+    EXPECT_FALSE(load.missing);
+    ASSERT_EQ(table.size(), 4u);
+
+    ResultRecord first = Result("Kovács, Béla", "T", 5, 2, 3, 187, "12:00:00", "2006.03.07", "09:05:03");
+    first.storedGameName = QStringLiteral("Csík");
+    first.storedGameNo = 12;
+    const ResultRecord second = Result("anna", "VR", 4, 1, 0, 42, "00:03:41", "2024.01.05", "23:59:59");
+    const ResultRecord third = Result("Ödön \"ÖK\"", "SR", 6, 0, 7, 1000, "01:05:00", "2024.01.05", "08:00:00");
+    ResultRecord fourth = Result("Béla", "T", 5, 2, 0, 187, "02:30:00", "2006.03.07", "09:05:04");
+    fourth.storedGameName = QStringLiteral("Csík");
+    fourth.storedGameNo = 12;
+    EXPECT_EQ(table.record(0), first);
+    EXPECT_EQ(table.record(1), second);
+    EXPECT_EQ(table.record(2), third);
+    EXPECT_EQ(table.record(3), fourth);
+    // The two stored-game names are one text of the pool.
+    EXPECT_EQ(table.row(0).gameName, table.row(3).gameName);
+}
+
+TEST(ResultsTable, EmptyShortAndDamagedFilesGiveWhatCanBeRead) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("eredm.dat"));
+    const QByteArray whole = IndependentResultsFile();
+    const int headerLength = static_cast<unsigned char>(whole[12]);
+    // The type byte of record 2 (after record 1's 66 bytes; 4-letter name): its check fails.
+    QByteArray damagedSecond = whole;
+    const int typeByte = headerLength + 66 + 36;
+    damagedSecond[typeByte] = static_cast<char>(damagedSecond[typeByte] ^ 0x01);
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        std::size_t rows;
+        bool damaged;
+    } cases[] = {
+        {"zero length", QByteArray(), 0, false},
+        {"header only", whole.left(headerLength), 0, false},
+        {"cut header", whole.left(7), 0, true},
+        {"cut in the last record", whole.left(whole.size() - 20), 3, true},
+        {"damage in the second record", damagedSecond, 1, true},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(WriteIndependentResultsFile(path, c.bytes));
+        ResultsTable table;
+        const ResultsLoad load = table.Load(path);
+        EXPECT_EQ(table.size(), c.rows) << c.what;
+        EXPECT_EQ(load.damaged, c.damaged) << c.what;
+    }
+    ResultsTable table;
+    EXPECT_TRUE(table.Load(dir.filePath(QStringLiteral("none.dat"))).missing);
+}
+
+TEST(ResultsTable, TextsOutsideTheirDigitFormAreKeptAsTheyAre) {
+    // Another program may write any 26 characters into the time block.
+    ResultRecord odd = Result("Anna", "V", 4, 1, 0, 9, "ab:cd:ef", "2024-01-05", "noon    ");
+    const ResultsTable table = TableOf({odd, Records()[0]});
+    EXPECT_EQ(table.record(0), odd);
+    EXPECT_EQ(table.record(1), Records()[0]);
+    // They sort after every real time and never pass a time limit.
+    ResultsFilter f = AllShown();
+    f.elapsedBelow = 24 * 3600;
+    EXPECT_EQ(RecordNumbers(FilterResultRows(table, f)), std::vector<int>{2});
+    EXPECT_FALSE(RecordPassesFilter(f, odd));
+    std::vector<std::uint32_t> rows = {0, 1};
+    SortResultRows(table, rows, ResultColumn::Elapsed, false, StoredTypeCodes());
+    EXPECT_EQ(RecordNumbers(rows), (std::vector<int>{2, 1}));
+}
+
+TEST(ResultsFilter, TableRowsAndRecordsPassTheSameTests) {
+    const std::vector<ResultRecord> records = Records();
+    const ResultsTable table = TableOf(records);
+    const auto with = [](auto change) {
+        ResultsFilter f = AllShown();
+        change(f);
+        return f;
+    };
+    const auto pick = [&](int column, const char* text, int number = 0) {
+        return with([=](ResultsFilter& f) { f.pick = {column, QString::fromUtf8(text), number}; });
+    };
+    struct Case {
+        const char* what;
+        ResultsFilter filter;
+        std::vector<int> shown;
+    } cases[] = {
+        {"everything", AllShown(), {1, 2, 3, 4, 5, 6}},
+        {"no type box checked", ResultsFilter{}, {}},
+        {"4 x 4", with([](ResultsFilter& f) { f.boardSize = 4; }), {1, 3, 5}},
+        {"type V", with([](ResultsFilter& f) { f.types = {false, true}; }), {1, 5}},
+        {"step limit 10 shows up to 9", with([](ResultsFilter& f) { f.stepsBelow = 10; }), {1, 3, 5}},
+        {"time limit 00:05:00 shows up to 00:04:59", with([](ResultsFilter& f) { f.elapsedBelow = 300; }), {1, 3}},
+        {"time limit compares true times", with([](ResultsFilter& f) { f.elapsedBelow = 3 * 3600; }),
+         {1, 2, 3, 5, 6}},
+        {"gap count 1", with([](ResultsFilter& f) { f.gaps = 1; }), {1, 3, 5}},
+        {"shuffled box checked", with([](ResultsFilter& f) { f.shuffled = ShuffleFilter::Shuffled; }), {2, 4}},
+        {"shuffled box unchecked", with([](ResultsFilter& f) { f.shuffled = ShuffleFilter::NotShuffled; }),
+         {1, 3, 5, 6}},
+        {"picked name, case counts", pick(ResultColumn::Name, "anna"), {5}},
+        {"picked type code", pick(ResultColumn::Type, "V"), {1, 5}},
+        {"picked stored game", pick(ResultColumn::GameName, "Csík"), {4}},
+        {"picked name nobody has", pick(ResultColumn::Name, "Zoe"), {}},
+        {"picked elapsed time", pick(ResultColumn::Elapsed, "00:04:59"), {1}},
+        {"picked date", pick(ResultColumn::Date, "2024.01.05"), {1, 2, 4, 5}},
+        {"picked hour and minute", pick(ResultColumn::TimeOfDay, "10:00"), {1, 5}},
+        {"picked steps", pick(ResultColumn::Steps, "", 9), {1, 3, 5}},
+        {"picked empty shuffle number", pick(ResultColumn::ShuffleNo, "", 0), {1, 3, 5, 6}},
+        {"picked stored game number", pick(ResultColumn::GameNo, "", 12), {4}},
+        {"all at once", with([](ResultsFilter& f) {
+             f.boardSize = 4;
+             f.types = {false, true, false, true};
+             f.stepsBelow = 10;
+             f.shuffled = ShuffleFilter::NotShuffled;
+             f.pick = {ResultColumn::TimeOfDay, QStringLiteral("10:00"), 0};
+         }),
+         {1, 5}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RecordNumbers(FilterResultRows(table, c.filter)), c.shown) << c.what;
+        std::vector<int> byRecord;
+        for (std::size_t i = 0; i < records.size(); ++i)
+            if (RecordPassesFilter(c.filter, records[i])) byRecord.push_back(static_cast<int>(i) + 1);
+        EXPECT_EQ(byRecord, c.shown) << c.what << " (records)";
+    }
+}
+
+TEST(ResultsSort, ColumnsSortOnTheirKeysAndTiesKeepFileOrder) {
+    const ResultsTable table = TableOf(Records());
+    struct Case {
+        int column;
+        bool descending;
+        std::vector<int> order;
+    } cases[] = {
+        // Numbers before texts; letter case only breaks ties.
+        {ResultColumn::Name, false, {6, 1, 5, 3, 2, 4}},
+        {ResultColumn::Name, true, {4, 2, 3, 5, 1, 6}},
+        // Equal steps go by the true elapsed time: 12:00:00 is twelve hours, not two.
+        {ResultColumn::Steps, false, {3, 1, 5, 2, 4, 6}},
+        {ResultColumn::Steps, true, {6, 4, 2, 5, 1, 3}},
+        {ResultColumn::Elapsed, false, {3, 1, 2, 6, 5, 4}},
+        // Equal dates by time of day; equal dates and times keep file order both ways.
+        {ResultColumn::Date, false, {3, 2, 4, 1, 5, 6}},
+        {ResultColumn::Date, true, {6, 5, 1, 2, 4, 3}},
+        // hh:mm, then the date.
+        {ResultColumn::TimeOfDay, false, {6, 2, 4, 1, 5, 3}},
+        {ResultColumn::Type, false, {3, 6, 4, 1, 5, 2}},
+        {ResultColumn::Size, false, {1, 3, 5, 2, 6, 4}},
+        {ResultColumn::GameName, false, {1, 2, 3, 5, 6, 4}},
+        {ResultColumn::ShuffleNo, true, {4, 2, 1, 3, 5, 6}},
+        {ResultColumn::RecordNo, false, {1, 2, 3, 4, 5, 6}},
+        {ResultColumn::RecordNo, true, {6, 5, 4, 3, 2, 1}},
+    };
+    ResultsSorter sorter;
+    for (const Case& c : cases) {
+        // From a shuffled order too: the result must not depend on the order before.
+        for (std::vector<std::uint32_t> rows : {std::vector<std::uint32_t>{0, 1, 2, 3, 4, 5},
+                                                std::vector<std::uint32_t>{5, 3, 1, 0, 2, 4}}) {
+            sorter.Sort(table, rows, c.column, c.descending, StoredTypeCodes());
+            EXPECT_EQ(RecordNumbers(rows), c.order) << "column " << c.column << (c.descending ? " descending" : "");
+        }
+    }
+}
+
+TEST(ResultsSort, TheTypeColumnSortsByTheCodesShown) {
+    const ResultsTable table = TableOf(Records());
+    TypeNames shown = StoredTypeCodes();
+    shown[1] = QStringLiteral("Z");   // V shows as Z: it goes last
+    std::vector<std::uint32_t> rows = {0, 1, 2, 3, 4, 5};
+    SortResultRows(table, rows, ResultColumn::Type, false, shown);
+    EXPECT_EQ(RecordNumbers(rows), (std::vector<int>{3, 6, 4, 2, 1, 5}));
+}
+
+TEST(ResultsFilter, TheTimeLimitBoxAcceptsWhatItShouldAndNothingElse) {
+    struct Case {
+        const char* text;
+        bool accepted;
+        std::optional<int> seconds;
+    } cases[] = {
+        {"", true, std::nullopt},
+        {"00:00:00", true, std::nullopt},
+        {"00:05:00", true, 300},
+        {"00:61:00", true, 61 * 60},     // minutes are not checked
+        {"99:99:59", true, 99 * 3600 + 99 * 60 + 59},
+        {"00:05:", true, 300},           // places past the end count as digits
+        {"00:00:75", false, std::nullopt},
+        {"1:2", false, std::nullopt},
+        {"0:05:00", false, std::nullopt},
+        {"00-05-00", false, std::nullopt},
+        {"0a:05:00", false, std::nullopt},
+        {"00:05:00x", false, std::nullopt},
+        {"00", false, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TimeLimitAccepted(QString::fromLatin1(c.text)), c.accepted) << c.text;
+        EXPECT_EQ(TimeLimitSeconds(QString::fromLatin1(c.text)), c.seconds) << c.text;
+    }
+}
+
+TEST(ResultsFilter, NumberBoxesReadTheirLeadingNumber) {
+    struct Case {
+        const char* text;
+        int value;
+    } cases[] = {{"", 0}, {"abc", 0}, {"12", 12}, {"  12x", 12}, {"-3", -3}, {"+7", 7}, {"99999999999999", 999999999}};
+    for (const Case& c : cases) EXPECT_EQ(LeadingNumber(QString::fromLatin1(c.text)), c.value) << c.text;
+}

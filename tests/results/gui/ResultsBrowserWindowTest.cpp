@@ -1,0 +1,172 @@
+// The results browser window driven by real clicks and keys, offscreen.
+#include "play/GameState.h"
+#include "presentation/LanguageFile.h"
+#include "results/gui/ResultsBrowserWindow.h"
+#include "support/FakePlatform.h"
+#include "support/IndependentResultsFile.h"
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class ResultsBrowserWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        ASSERT_TRUE(WriteIndependentResultsFile(folder.filePath(state.resultsFile)));
+        // The real language file, so headers and captions are the ones a player sees.
+        const QDir data(qEnvironmentVariable("ZK_DATA_DIR", "data"));
+        ASSERT_TRUE(QFile::copy(data.filePath(QStringLiteral("Magyar.lng")), folder.filePath(QStringLiteral("Magyar.lng"))));
+        ApplyLanguage(state, folder);
+        state.board.resize(5);
+        state.resultTypeIndex = 6;   // T: records 1 (Kovács, Béla) and 4 (Béla)
+    }
+
+    ResultsBrowserWindow& Open() {
+        window = std::make_unique<ResultsBrowserWindow>(state, fp.platform, folder);
+        window->show();
+        window->activateWindow();
+        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window.get());
+        QApplication::processEvents();
+        return *window;
+    }
+
+    template <typename T> T* child(const char* name) { return window->findChild<T*>(QString::fromLatin1(name)); }
+    QTableView* grid() { return window->grid(); }
+
+    // The names the view shows, top to bottom.
+    QStringList ShownNames() {
+        QStringList names;
+        const QAbstractItemModel* model = grid()->model();
+        for (int row = 0; row < model->rowCount(); ++row) names.append(model->index(row, 1).data().toString());
+        return names;
+    }
+
+    void ClickHeader(int column) {
+        QHeaderView* header = grid()->horizontalHeader();
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    QTemporaryDir m_dir;
+    QDir folder{m_dir.path()};
+    GameState state;
+    FakePlatform fp;
+    std::unique_ptr<ResultsBrowserWindow> window;
+};
+
+QStringList List(std::initializer_list<const char*> texts) {
+    QStringList list;
+    for (const char* t : texts) list.append(QString::fromUtf8(t));
+    return list;
+}
+
+} // namespace
+
+TEST_F(ResultsBrowserWindowTest, HeaderAndFilterClicksSortAndNarrowTheRowsShown) {
+    ResultsBrowserWindow& w = Open();
+    EXPECT_EQ(w.windowTitle(), "Eredmények megjelenítése");
+    EXPECT_EQ(grid()->model()->headerData(8, Qt::Horizontal).toString(), "Lépés");
+    EXPECT_TRUE(grid()->isColumnHidden(12));
+    EXPECT_EQ(ShownNames(), List({"Béla", "Kovács, Béla"}));
+    EXPECT_EQ(child<QLabel>("Label4")->text(), "2 eredmény");
+
+    // The steps header twice: descending, and the frame says so.
+    ClickHeader(8);
+    EXPECT_TRUE(child<QRadioButton>("rend1")->isChecked());
+    EXPECT_TRUE(grid()->model()->headerData(8, Qt::Horizontal, Qt::FontRole).value<QFont>().bold());
+    ClickHeader(8);
+    EXPECT_EQ(ShownNames(), List({"Kovács, Béla", "Béla"}));
+    EXPECT_TRUE(child<QGroupBox>("rker")->title().contains("(csökkenő)"));
+    // The true time shows: twelve hours, not two.
+    EXPECT_EQ(grid()->model()->index(0, 9).data().toString(), "12:00:00");
+
+    // Every size, and the number sequence with rearrangement too.
+    QTest::mouseClick(child<QRadioButton>("szur3"), Qt::LeftButton);
+    QTest::mouseClick(child<QCheckBox>("tip8"), Qt::LeftButton);
+    EXPECT_EQ(ShownNames(), List({"Ödön \"ÖK\"", "Kovács, Béla", "Béla"}));
+    // Only games from a fresh shuffle.
+    QTest::mouseClick(child<QCheckBox>("kev"), Qt::LeftButton);
+    EXPECT_EQ(child<QCheckBox>("kev")->checkState(), Qt::Unchecked);
+    EXPECT_EQ(ShownNames(), List({"Béla"}));
+}
+
+TEST_F(ResultsBrowserWindowTest, KeysSearchMarkHelpAndClose) {
+    ResultsBrowserWindow& w = Open();
+    int helpTopic = 0;
+    w.setHelpHook([&](int topic) { helpTopic = topic; });
+    // A sort option hands the focus back to the grid, so typing searches at once.
+    auto* byName = child<QRadioButton>("rend0");
+    QTest::mouseClick(byName, Qt::LeftButton, {}, QPoint(8, byName->height() / 2));   // on its circle
+    EXPECT_EQ(QApplication::focusWidget(), grid());
+    QTest::keyClick(grid(), Qt::Key_K);
+    EXPECT_EQ(grid()->currentIndex().row(), 1);
+    QTest::keyClick(grid(), Qt::Key_B);   // wraps to the top
+    EXPECT_EQ(grid()->currentIndex().row(), 0);
+
+    const QRect cell = grid()->visualRect(grid()->model()->index(1, 1));
+    QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_TRUE(grid()->model()->index(1, 3).data(Qt::BackgroundRole).isValid());
+    EXPECT_FALSE(grid()->model()->index(0, 3).data(Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(child<QPushButton>("aktsor")->isVisible());
+    EXPECT_EQ(child<QPushButton>("aktsor")->text(), "Jelölt sorra");
+
+    QTest::keyClick(grid(), Qt::Key_F1);
+    EXPECT_EQ(helpTopic, 1);
+    QTest::keyClick(grid(), Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(ResultsBrowserWindowTest, TheTimeLimitBoxKeepsTheFocusUntilItsTextIsMended) {
+    Open();
+    auto* elhid = child<QLineEdit>("elhid");
+    auto* lpsz = child<QLineEdit>("lpsz");
+    elhid->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(elhid->text(), "00:00:00");
+    elhid->clear();
+    QTest::keyClicks(elhid, "1:2");
+    lpsz->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(elhid->hasFocus());
+    elhid->clear();
+    QTest::keyClicks(elhid, "03:00:00");
+    QTest::keyClick(elhid, Qt::Key_Return);   // moves on like Tab
+    QApplication::processEvents();
+    EXPECT_FALSE(elhid->hasFocus());
+    EXPECT_EQ(ShownNames(), List({"Béla"}));
+}
+
+TEST_F(ResultsBrowserWindowTest, DeletingTheCurrentRowFromTheMenuRewritesTheFile) {
+    Open();
+    grid()->setCurrentIndex(grid()->model()->index(1, 1));   // Kovács, Béla
+    child<QAction>("akttor")->trigger();
+    EXPECT_EQ(fp.messageBox.shown.back().messageNo, 133);
+    EXPECT_EQ(ShownNames(), List({"Béla"}));
+    EXPECT_FALSE(child<QAction>("ls_pr")->isEnabled());
+}
+
+TEST_F(ResultsBrowserWindowTest, ADamagedFileIsToldOnceTheGridHasTheFocusAndTheWindowCloses) {
+    QByteArray bytes = IndependentResultsFile();
+    bytes.chop(20);
+    ASSERT_TRUE(WriteIndependentResultsFile(folder.filePath(state.resultsFile), bytes));
+    window = std::make_unique<ResultsBrowserWindow>(state, fp.platform, folder);
+    EXPECT_EQ(ShownNames(), List({"Kovács, Béla"}));
+    window->show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 2000));
+    ASSERT_FALSE(fp.messageBox.shown.empty());
+    EXPECT_EQ(fp.messageBox.shown.back().messageNo, 30);
+}
