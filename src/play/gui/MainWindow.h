@@ -97,6 +97,8 @@ private:
     void newGameAfterStoring();
     void ntoregy_Click();
     void nevj_Click();
+    // Menu "Statisztika": the statistics window, or message 2 when there are no results.
+    void stmegj_Click();
     // Opens the documentation viewer at a help section (`helpTopic`); every
     // dialog's F1 and help menu come here through its help hook.
     void showHelp(int helpTopic);
