@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr std::array<const char*, 8> kCodesByIndex = {"V", "VR", "A", "AR", "M", "T", "S", "SR"};
 constexpr int kTextBlockLength = 26;   // elapsed 8 + date 10 + time of day 8
 constexpr int kLowestKey = 30;         // keys are drawn from 30..149 (150 when repeating)
 constexpr int kMaxRecordLength = 256;  // its length - 1 is kept in one byte
@@ -94,9 +93,19 @@ QString TypeCodeAtPosition(int position) {
 }
 
 int TypeIndexOfCode(const QString& code) {
-    for (size_t i = 0; i < kCodesByIndex.size(); ++i)
-        if (code == QLatin1String(kCodesByIndex[i])) return static_cast<int>(i) + 1;
-    return 0;
+    // By its letters rather than by comparing texts: the statistics ask for every record.
+    const qsizetype length = code.size();
+    if (length < 1 || length > 2) return 0;
+    const bool rearranged = length == 2;
+    if (rearranged && code[1] != QLatin1Char('R')) return 0;
+    switch (code[0].unicode()) {
+    case u'V': return rearranged ? 2 : 1;
+    case u'A': return rearranged ? 4 : 3;
+    case u'M': return rearranged ? 0 : 5;
+    case u'T': return rearranged ? 0 : 6;
+    case u'S': return rearranged ? 8 : 7;
+    default: return 0;
+    }
 }
 
 QString FormatTriple(int first, int second, int third, QChar separator) {

@@ -1,5 +1,7 @@
 #include "results/Statistics.h"
 #include "results/ResultsFile.h"
+#include <QSysInfo>
+#include <cstring>
 
 namespace {
 
@@ -10,34 +12,11 @@ constexpr int kTotalMessage = 144;
 constexpr int kGroupMessage = 145;   // + g
 constexpr int kCountMessage = 149;
 
-// The steps right-aligned with blanks in 5 characters (they never need more).
-std::array<char16_t, kStepsWidth> Steps5(int steps) {
-    std::array<char16_t, kStepsWidth> text;
-    text.fill(u' ');
-    const bool negative = steps < 0;
-    unsigned value = negative ? 0u - static_cast<unsigned>(steps) : static_cast<unsigned>(steps);
-    int at = kStepsWidth;
-    do {
-        text[static_cast<size_t>(--at)] = static_cast<char16_t>(u'0' + value % 10);
-        value /= 10;
-    } while (value != 0 && at > 0);
-    if (negative && at > 0) text[static_cast<size_t>(--at)] = u'-';
-    return text;
-}
+QString Steps5(int steps) { return QString::number(steps).rightJustified(kStepsWidth); }
 
-// Copies up to `width` characters of `text` to `out`; a shorter text leaves zeros,
-// which sort before every character as the end of a shorter text does.
-void CopyInto(char16_t* out, const QString& text, int width) {
-    const qsizetype n = std::min<qsizetype>(text.size(), width);
-    for (qsizetype i = 0; i < n; ++i) out[i] = text[i].unicode();
-    for (qsizetype i = n; i < width; ++i) out[i] = 0;
-}
-
-void Keep(StatEntry& entry, const StatKey& key, const std::array<char16_t, kStepsWidth>& steps5,
-          const ResultRecord& r) {
+void Keep(StatEntry& entry, const ResultRecord& r) {
     entry.set = true;
-    entry.key = key;
-    entry.steps5 = QString(reinterpret_cast<const QChar*>(steps5.data()), kStepsWidth);
+    entry.steps5 = Steps5(r.steps);
     entry.elapsed = r.elapsed;
     entry.date = r.date;
     entry.name = r.name;
@@ -70,7 +49,66 @@ QString TableLine(const Statistics& stats, int g, int j, const StatTexts& texts)
     return line;
 }
 
+// Four UTF-16 characters as one number, the first in the highest bits.
+quint64 PackFour(const QChar* chars) {
+    quint64 x;
+    std::memcpy(&x, chars, sizeof x);
+    if constexpr (QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        x = x << 32 | x >> 32;
+        x = (x & 0xFFFF0000FFFF0000ull) >> 16 | (x & 0x0000FFFF0000FFFFull) << 16;
+    }
+    return x;
+}
+
+// Right-aligned in 5 characters, a longer steps text sorts after a shorter one (a blank
+// is less than any other character); at equal length "-" sorts before the digits, and
+// the digits of equal-length texts sort as their numbers do.
+quint32 StepsOrder(int steps) {
+    const bool negative = steps < 0;
+    const quint32 magnitude = negative ? 0u - static_cast<quint32>(steps) : static_cast<quint32>(steps);
+    const quint32 digits = magnitude < 10 ? 1 : magnitude < 100 ? 2 : magnitude < 1000 ? 3 : magnitude < 10000 ? 4 : 5;
+    const quint32 length = digits + (negative ? 1 : 0);
+    return (2 * length + (negative ? 0 : 1)) << 20 | (magnitude & 0xFFFFF);
+}
+
 } // namespace
+
+StatKey MakeStatKey(const ResultRecord& r) {
+    StatKey key;
+    key.steps = StepsOrder(r.steps);
+    const QChar* chars = r.elapsed.constData();
+    if (r.elapsed.size() == kElapsedWidth) {
+        key.elapsed = {PackFour(chars), PackFour(chars + 4)};
+    } else {
+        // A shorter text leaves zeros, which sort first as the end of a text does.
+        const qsizetype length = std::min<qsizetype>(r.elapsed.size(), kElapsedWidth);
+        for (qsizetype i = 0; i < length; ++i)
+            key.elapsed[static_cast<size_t>(i / 4)] |= quint64(chars[i].unicode()) << (16 * (3 - i % 4));
+    }
+    return key;
+}
+
+Statistics::Statistics() {
+    StatKey highest;
+    highest.steps = ~quint32(0);
+    highest.elapsed = {~quint64(0), ~quint64(0)};
+    for (auto& keys : m_bestKey) keys.fill(highest);
+    for (auto& keys : m_worstKey) keys.fill(StatKey{});
+}
+
+template <typename Less>
+void Statistics::Rank(int g, int j, const StatKey& key, const ResultRecord& r, Less less) {
+    StatKey& best = m_bestKey[g][j];
+    if (less(key, best)) {
+        best = key;
+        Keep(m_best[g][j], r);
+    }
+    StatKey& worst = m_worstKey[g][j];
+    if (less(worst, key)) {
+        worst = key;
+        Keep(m_worst[g][j], r);
+    }
+}
 
 void Statistics::Add(const ResultRecord& r) {
     const int typeIndex = TypeIndexOfCode(r.typeCode);
@@ -79,20 +117,9 @@ void Statistics::Add(const ResultRecord& r) {
     const int j = 8 * (r.boardSize - 4) + (typeIndex - 1);
     ++m_count[k][j];
 
-    const std::array<char16_t, kStepsWidth> steps5 = Steps5(r.steps);
-    StatKey stepsKey;
-    StatKey timeKey;
-    std::copy(steps5.begin(), steps5.end(), stepsKey.begin());
-    CopyInto(stepsKey.data() + kStepsWidth, r.elapsed, kElapsedWidth);
-    CopyInto(timeKey.data(), r.elapsed, kElapsedWidth);
-    std::copy(steps5.begin(), steps5.end(), timeKey.begin() + kElapsedWidth);
-
-    for (const auto& [g, key] : {std::pair{2 * k, &stepsKey}, std::pair{2 * k + 1, &timeKey}}) {
-        StatEntry& best = m_best[g][j];
-        if (!best.set || *key < best.key) Keep(best, *key, steps5, r);
-        StatEntry& worst = m_worst[g][j];
-        if (!worst.set || *key > worst.key) Keep(worst, *key, steps5, r);
-    }
+    const StatKey key = MakeStatKey(r);
+    Rank(2 * k, j, key, r, [](const StatKey& a, const StatKey& b) { return StepsKeyLess(a, b); });
+    Rank(2 * k + 1, j, key, r, [](const StatKey& a, const StatKey& b) { return TimeKeyLess(a, b); });
 }
 
 qint64 Statistics::classTotal(int gapClass) const {

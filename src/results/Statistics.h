@@ -15,14 +15,32 @@ constexpr int kStatCombinations = 24;
 constexpr int kStatGroups = 4;
 constexpr int kStatLineWidth = 105;
 
-// A result's key: steps right-aligned in 5 characters and the elapsed text, in the
-// order the group ranks by. Keys compare as plain texts.
-using StatKey = std::array<char16_t, 13>;
+// What a result is ranked by: its steps as the text right-aligned in 5 characters and
+// its elapsed text (hh:mm:ss, the 8 characters the reader always gives). Ranking by steps compares steps text + elapsed text,
+// ranking by time elapsed text + steps text; both as plain texts. The texts are kept
+// packed into numbers whose order is the order of the texts.
+struct StatKey {
+    quint32 steps = 0;                 // ordered as the steps texts are
+    std::array<quint64, 2> elapsed{};  // 8 characters, 16 bits each, the first highest
+
+    bool operator==(const StatKey&) const = default;
+};
+StatKey MakeStatKey(const ResultRecord& record);
+// Texts compared field by field, without branches: whether a key ranks before another
+// is rarely true and easy to predict, the fields on the way are not.
+inline bool LexicographicLess(quint64 a0, quint64 a1, quint64 a2, quint64 b0, quint64 b1, quint64 b2) {
+    return (a0 < b0) | ((a0 == b0) & ((a1 < b1) | ((a1 == b1) & (a2 < b2))));
+}
+inline bool StepsKeyLess(const StatKey& a, const StatKey& b) {
+    return LexicographicLess(a.steps, a.elapsed[0], a.elapsed[1], b.steps, b.elapsed[0], b.elapsed[1]);
+}
+inline bool TimeKeyLess(const StatKey& a, const StatKey& b) {
+    return LexicographicLess(a.elapsed[0], a.elapsed[1], a.steps, b.elapsed[0], b.elapsed[1], b.steps);
+}
 
 // The best or the worst result of one group and combination.
 struct StatEntry {
     bool set = false;
-    StatKey key{};
     QString steps5;    // the steps, right-aligned in 5 characters
     QString elapsed;   // hh:mm:ss
     QString date;      // yyyy.mm.dd
@@ -31,6 +49,8 @@ struct StatEntry {
 
 class Statistics {
 public:
+    Statistics();
+
     // Counts `record` and keeps it where it ranks first or last. Equal keys keep the
     // earlier result.
     void Add(const ResultRecord& record);
@@ -42,7 +62,14 @@ public:
     const StatEntry& worst(int group, int combination) const { return m_worst[group][combination]; }
 
 private:
+    template <typename Less> void Rank(int g, int j, const StatKey& key, const ResultRecord& r, Less less);
+
     std::array<std::array<int, kStatCombinations>, 2> m_count{};
+    // The keys are compared for every result and kept apart from the texts, which
+    // change seldom: all of them stay in the fastest cache. A best key starts above
+    // every key and a worst key below, so that the first result takes both places.
+    std::array<std::array<StatKey, kStatCombinations>, kStatGroups> m_bestKey;
+    std::array<std::array<StatKey, kStatCombinations>, kStatGroups> m_worstKey;
     std::array<std::array<StatEntry, kStatCombinations>, kStatGroups> m_best;
     std::array<std::array<StatEntry, kStatCombinations>, kStatGroups> m_worst;
 };

@@ -158,3 +158,26 @@ TEST(Statistics, ListTitleAndTotal) {
     EXPECT_EQ(printed.pages[0][0], "Statistics" + QString(28, ' ') + "Pendoly" + QString(50, ' ') + "2026.03.07");
     EXPECT_EQ(printed.pages[0][0].size(), 105);
 }
+
+TEST(Statistics, PackedKeysOrderAsTheirTexts) {
+    // Steps and elapsed texts (always 8 characters from a file), including ones no game
+    // writes: negative steps, characters other than digits.
+    const int steps[] = {0, 5, 9, 10, 57, 99, 100, 999, 9999, 32367, -1, -5, -12, -450};
+    const char* elapsed[] = {"00:00:00", "00:01:00", "00:10:00", "10:00:00", "0:1     ", "        ",
+                             "00:0\xc5\x91:00", "99:59:59", "\xc3\x96\xc3\x96:00:00"};
+    std::vector<std::pair<ResultRecord, QString>> samples;
+    for (int s : steps)
+        for (const char* e : elapsed) {
+            ResultRecord r;
+            r.steps = s;
+            r.elapsed = QString::fromUtf8(e);
+            samples.emplace_back(r, QString::number(s).rightJustified(5) + QLatin1Char('|') + r.elapsed);
+        }
+    for (const auto& [a, aText] : samples)
+        for (const auto& [b, bText] : samples) {
+            const QString aSteps = aText.left(5) + aText.mid(6), bSteps = bText.left(5) + bText.mid(6);
+            const QString aTime = aText.mid(6) + aText.left(5), bTime = bText.mid(6) + bText.left(5);
+            ASSERT_EQ(StepsKeyLess(MakeStatKey(a), MakeStatKey(b)), aSteps < bSteps) << aText << " / " << bText;
+            ASSERT_EQ(TimeKeyLess(MakeStatKey(a), MakeStatKey(b)), aTime < bTime) << aText << " / " << bText;
+        }
+}

@@ -3,4 +3,5 @@
 #include <QString>
 #include <ostream>
 
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline std::ostream& operator<<(std::ostream& os, const QString& text) { return os << text.toStdString(); }
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text << '"'; }
