@@ -23,6 +23,8 @@ ListFileDialog::ListFileDialog(const GameState& s, Platform& platform, const QSt
     const ListFileControls& c = m_form.controls();
     setWindowTitle(c.windowTitle);
 
+    m_canvas = new FormCanvas(kFormWidth, kFormHeight, this);
+    m_binder = ControlBinder(m_canvas);
     auto* menuBar = new QMenuBar(this);
     QAction* doknez = menuBar->addAction(QString());
     doknez->setObjectName(QStringLiteral("doknez"));
@@ -32,8 +34,6 @@ ListFileDialog::ListFileDialog(const GameState& s, Platform& platform, const QSt
         if (m_help) m_help(kHelpTopicListFile);
     });
 
-    m_canvas = new FormCanvas(kFormWidth, kFormHeight, this);
-    m_binder = ControlBinder(m_canvas);
     const auto place = [this](QWidget* w, const char* name, const ControlState& state, QRect twips) {
         w->setObjectName(QString::fromLatin1(name));
         m_canvas->place(w, twips);

@@ -38,10 +38,13 @@ bool PrintListDocument(QPrinter& printer, const ListDocument& document) {
     const QRectF sheet = printer.pageRect(QPrinter::DevicePixel);
     const double height = sheet.height();
 
+    // n lines take the height of one line and n - 1 steps.
     double step = metrics.lineSpacing();
     const qsizetype longest = LongestPage(document);
-    if (longest > 0 && longest * step > height && height / longest >= kTightestLineStep * step)
-        step = height / longest;
+    if (longest > 1 && metrics.height() + (longest - 1) * step > height) {
+        const double fitted = (height - metrics.height()) / double(longest - 1);
+        if (fitted >= kTightestLineStep * step) step = fitted;
+    }
 
     // Lines wider than the sheet are set narrower, never cut.
     double widest = 0;
@@ -59,7 +62,7 @@ bool PrintListDocument(QPrinter& printer, const ListDocument& document) {
         if (!newSheet()) return false;
         double baseline = metrics.ascent();
         for (const QString& line : page) {
-            if (baseline + metrics.descent() > height + 0.5) {
+            if (baseline + metrics.descent() > height + 0.01) {
                 if (!newSheet()) return false;
                 baseline = metrics.ascent();
             }

@@ -38,6 +38,8 @@ StatisticsWindow::StatisticsWindow(const GameState& s, Platform& platform, const
     const StatControls& c = m_form.controls();
     setWindowTitle(c.windowTitle);
 
+    m_canvas = new FormCanvas(kFormWidth, kFormHeight, this);
+    m_binder = ControlBinder(m_canvas);
     auto* menuBar = new QMenuBar(this);
     QMenu* lista = menuBar->addMenu(QString());
     lista->setObjectName(QStringLiteral("lista"));
@@ -61,8 +63,6 @@ StatisticsWindow::StatisticsWindow(const GameState& s, Platform& platform, const
         if (m_help) m_help(kHelpTopicStatistics);
     });
 
-    m_canvas = new FormCanvas(kFormWidth, kFormHeight, this);
-    m_binder = ControlBinder(m_canvas);
     const auto place = [this](QWidget* w, const char* name, const ControlState& state, QRect twips) {
         w->setObjectName(QString::fromLatin1(name));
         m_canvas->place(w, twips);

@@ -19,10 +19,11 @@ TEST(MainWindowStatistics, MenuOpensTheStatisticsOfTheCurrentMode) {
     ASSERT_NE(stmegj, nullptr);
 
     // No results yet: message 2, no window.
+    const size_t before = fp.messageBox.shown.size();   // the folder has no language file to tell of
     stmegj->trigger();
-    ASSERT_EQ(fp.messageBox.shown.size(), 1u);
-    EXPECT_EQ(fp.messageBox.shown[0].messageNo, 2);
-    EXPECT_EQ(fp.messageBox.shown[0].icon, MsgIcon::Information);
+    ASSERT_EQ(fp.messageBox.shown.size(), before + 1);
+    EXPECT_EQ(fp.messageBox.shown.back().messageNo, 2);
+    EXPECT_EQ(fp.messageBox.shown.back().icon, MsgIcon::Information);
 
     ASSERT_TRUE(WriteResultsFixture(QDir(dir.path()).filePath("eredm.dat"), {{"Anna"}}));
     QString shown;
@@ -36,5 +37,5 @@ TEST(MainWindowStatistics, MenuOpensTheStatisticsOfTheCurrentMode) {
         &window);
     stmegj->trigger();
     EXPECT_TRUE(shown.contains("Anna"));
-    EXPECT_EQ(fp.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fp.messageBox.shown.size(), before + 1);
 }

@@ -47,7 +47,8 @@ const QList<ResultSpec> kResults{{"Anna", "V", 4, 1, 57, "00:03:41", "2024.05.06
 int PdfPages(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return -1;
-    return int(f.readAll().count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+    const QString pdf = QString::fromLatin1(f.readAll());
+    return int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
 }
 
 // The text of a PDF's pages (form feed between them), or nothing without pdftotext.
@@ -102,8 +103,9 @@ TEST(StatisticsWindow, ADamagedFileShowsWhatWasReadThenMessage30AndCloses) {
     StatisticsWindow window(f.s, f.fp.platform, f.path);
     EXPECT_EQ(window.windowTitle(), "Statisztika - Pendoly");
     EXPECT_EQ(window.findChild<QLabel*>("Label2")->text(), QString::fromUtf8("Összes eredmény: 2"));
-    ShowAndActivate(window);
-    window.textBox()->setFocus();
+    EXPECT_EQ(window.textBox()->toPlainText().split('\n'), window.form().tableLines());
+    window.show();
+    window.activateWindow();
     QTRY_VERIFY(!window.isVisible());
     ASSERT_EQ(f.fp.messageBox.shown.size(), 1u);
     EXPECT_EQ(f.fp.messageBox.shown[0].messageNo, 30);
@@ -187,7 +189,7 @@ TEST(ListOutput, PrintsResultsAndStatisticsListsToPdf) {
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageOrientation(orientation);
         printer.setPageMargins(QMarginsF(7, 10, 7, 10), QPageLayout::Millimeter);
-        const QString pdf = f.dir.filePath(name);
+        const QString pdf = QDir(qEnvironmentVariable("ZK_KEEP_PDF", f.dir.path())).filePath(name);
         printer.setOutputFileName(pdf);
         EXPECT_TRUE(output.printList(printer, build));
         return pdf;
@@ -224,7 +226,7 @@ TEST(ListOutput, PrintsResultsAndStatisticsListsToPdf) {
     }
     if (const std::optional<QString> text = PdfText(statistics)) {
         EXPECT_TRUE(text->contains(f.message(150)));
-        EXPECT_TRUE(text->contains(QString::fromUtf8("6  S     1  Béla")));
+        EXPECT_TRUE(text->simplified().contains(QString::fromUtf8("6 S 1 Béla 120 0:10:00 2024.05.07")));
         EXPECT_FALSE(text->contains(QString::fromUtf8("Összes eredmény")));   // only the file has the total
     }
 }
