@@ -72,6 +72,14 @@ ListFileDialog::ListFileDialog(const GameState& s, Platform& platform, const QSt
     root->setAutoDefault(false);
     m_binder.bind(c.doknez, doknez);
 
+    // The model reads folders in the background: show the current one again once the
+    // folders on its way have been read.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (m_form.folder().startsWith(loaded)) revealFolder(m_form.folder());
+    });
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex& parent) {
+        if (m_form.folder().startsWith(m_model->filePath(parent))) revealFolder(m_form.folder());
+    });
     connect(m_dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) {
                 if (current.isValid()) run([this, current] { m_form.Dir1_Change(m_model->filePath(current)); });
@@ -112,15 +120,18 @@ void ListFileDialog::run(const std::function<void()>& handler) {
 // The tree shows `path` as its current folder; `select`, a folder inside it, is
 // scrolled into view (the one just left by "..").
 void ListFileDialog::showFolder(const QString& path, const QString& select) {
-    const QModelIndex index = m_model->index(path);
-    if (index.isValid()) {
-        m_dir1->setCurrentIndex(index);
-        m_dir1->expand(index);
-        m_dir1->scrollTo(index);
-        if (!select.isEmpty()) {
-            const QModelIndex child = m_model->index(QDir(path).filePath(select));
-            if (child.isValid()) m_dir1->scrollTo(child);
-        }
-    }
+    revealFolder(path, select);
     run([this, path] { m_form.Dir1_Change(path); });
+}
+
+void ListFileDialog::revealFolder(const QString& path, const QString& select) {
+    const QModelIndex index = m_model->index(path);
+    if (!index.isValid()) return;
+    m_dir1->setCurrentIndex(index);
+    m_dir1->expand(index);
+    m_dir1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    if (!select.isEmpty()) {
+        const QModelIndex child = m_model->index(QDir(path).filePath(select));
+        if (child.isValid()) m_dir1->scrollTo(child);
+    }
 }

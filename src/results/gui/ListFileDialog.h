@@ -30,6 +30,8 @@ public:
 
 private:
     void showFolder(const QString& path, const QString& select = {});
+    // Selects and scrolls to `path` in the tree, without telling the form.
+    void revealFolder(const QString& path, const QString& select = {});
     void run(const std::function<void()>& handler);
 
     Platform& m_platform;

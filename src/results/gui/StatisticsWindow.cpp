@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int kFormWidth = 10200;
+constexpr int kFormWidth = 10680;
 constexpr int kFormHeight = 6600;
 
 // The list font's family at the canvas's size: the table lines up only in it.
@@ -70,10 +70,10 @@ StatisticsWindow::StatisticsWindow(const GameState& s, Platform& platform, const
     };
     auto* heading = new QLabel(m_canvas);
     UseListFont(heading);
-    place(heading, "Label1_0", c.Label1_0, {120, 120, 9960, 240});
+    place(heading, "Label1_0", c.Label1_0, {120, 120, 10440, 240});
     auto* heads = new QLabel(m_canvas);
     UseListFont(heads);
-    place(heads, "Label1_1", c.Label1_1, {120, 360, 9960, 240});
+    place(heads, "Label1_1", c.Label1_1, {120, 360, 10440, 240});
 
     m_szov = new QPlainTextEdit(m_canvas);
     m_szov->setObjectName(QStringLiteral("szov"));
@@ -82,14 +82,14 @@ StatisticsWindow::StatisticsWindow(const GameState& s, Platform& platform, const
     m_szov->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_szov->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_szov->document()->setDocumentMargin(1);
-    place(m_szov, "szov", c.szov, {60, 660, 10080, 5100});
+    place(m_szov, "szov", c.szov, {60, 660, 10560, 5100});
     m_szov->installEventFilter(this);
 
     auto* total = new QLabel(m_canvas);
     UseListFont(total);
     place(total, "Label2", c.Label2, {120, 5940, 6000, 255});
     auto* rendben = new QPushButton(m_canvas);
-    place(rendben, "rendben", c.rendben, {8760, 5880, 1335, 375});
+    place(rendben, "rendben", c.rendben, {9240, 5880, 1335, 375});
     rendben->setAutoDefault(false);
     connect(rendben, &QPushButton::clicked, this, &QDialog::accept);
 
