@@ -46,7 +46,7 @@ protected:
     QString m_previous;
 };
 
-const QList<ResultSpec> kResults{{"Anna", "V", 4, 1, 57, "00:03:41", "2024.05.06"},
+const QList<FixtureResult> kResults{{"Anna", "V", 4, 1, 57, "00:03:41", "2024.05.06"},
                                  {"Béla", "S", 6, 2, 120, "00:10:00", "2024.05.07"}};
 
 } // namespace

@@ -26,7 +26,7 @@ struct StatRun {
     bool damaged = false;
 };
 
-StatRun Compute(const QList<ResultSpec>& records, bool pendoly = false, bool damagedTail = false) {
+StatRun Compute(const QList<FixtureResult>& records, bool pendoly = false, bool damagedTail = false) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("eredm.dat"));
     EXPECT_TRUE(WriteResultsFixture(path, records, damagedTail));
@@ -72,7 +72,7 @@ QStringList Groups(const QStringList& lines) {
 TEST(Statistics, BestAndWorstPerGroupFollowTheKeyRules) {
     struct Case {
         const char* what;
-        QList<ResultSpec> records;
+        QList<FixtureResult> records;
         bool pendoly;
         QStringList groups;   // one entry per printed group
     };

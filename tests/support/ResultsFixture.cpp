@@ -2,26 +2,26 @@
 #include "FakePlatform.h"
 #include <QFile>
 
-ResultRecord MakeResult(const ResultSpec& spec) {
+ResultRecord MakeResult(const FixtureResult& fixture) {
     ResultRecord r;
-    r.name = QString::fromUtf8(spec.name);
-    r.typeCode = QString::fromLatin1(spec.typeCode);
-    r.boardSize = spec.boardSize;
-    r.gapCount = spec.gapCount;
-    r.steps = spec.steps;
-    r.elapsed = QString::fromLatin1(spec.elapsed);
-    r.date = QString::fromLatin1(spec.date);
+    r.name = QString::fromUtf8(fixture.name);
+    r.typeCode = QString::fromLatin1(fixture.typeCode);
+    r.boardSize = fixture.boardSize;
+    r.gapCount = fixture.gapCount;
+    r.steps = fixture.steps;
+    r.elapsed = QString::fromLatin1(fixture.elapsed);
+    r.date = QString::fromLatin1(fixture.date);
     r.timeOfDay = QStringLiteral("12:00:00");
     return r;
 }
 
-bool WriteResultsFixture(const QString& path, const QList<ResultSpec>& records, bool damagedTail) {
+bool WriteResultsFixture(const QString& path, const QList<FixtureResult>& records, bool damagedTail) {
     FakeRandom random;
     ResultsCodec codec(random);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !codec.WriteResultsHeader(file)) return false;
-    for (const ResultSpec& spec : records)
-        if (!codec.WriteResultRecord(file, MakeResult(spec))) return false;
+    for (const FixtureResult& fixture : records)
+        if (!codec.WriteResultRecord(file, MakeResult(fixture))) return false;
     if (damagedTail) {
         std::optional<QByteArray> bad = codec.EncodeResultRecord(MakeResult({"Damaged"}));
         if (!bad) return false;

@@ -5,7 +5,7 @@
 #include <QList>
 #include <QString>
 
-struct ResultSpec {
+struct FixtureResult {
     const char* name;
     const char* typeCode = "V";
     int boardSize = 4;
@@ -15,8 +15,8 @@ struct ResultSpec {
     const char* date = "2024.01.01";
 };
 
-ResultRecord MakeResult(const ResultSpec& spec);
+ResultRecord MakeResult(const FixtureResult& fixture);
 
 // Writes a results file holding `records`; with `damagedTail` a record follows that
 // fails its check. False when the file cannot be written.
-bool WriteResultsFixture(const QString& path, const QList<ResultSpec>& records, bool damagedTail = false);
+bool WriteResultsFixture(const QString& path, const QList<FixtureResult>& records, bool damagedTail = false);

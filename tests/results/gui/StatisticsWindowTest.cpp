@@ -41,7 +41,7 @@ struct Fixture {
     FakePlatform fp;
 };
 
-const QList<ResultSpec> kResults{{"Anna", "V", 4, 1, 57, "00:03:41", "2024.05.06"},
+const QList<FixtureResult> kResults{{"Anna", "V", 4, 1, 57, "00:03:41", "2024.05.06"},
                                  {"Béla", "S", 6, 2, 120, "00:10:00", "2024.05.07"}};
 
 int PdfPages(const QString& path) {
