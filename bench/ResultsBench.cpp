@@ -1,6 +1,7 @@
 // Reading and rewriting a results file of a million records. The raw-read case is
 // the yardstick: decoding should cost little beyond reading the bytes.
 #include "BenchFile.h"
+#include "results/Statistics.h"
 #include <QFile>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -66,6 +67,24 @@ double BareDecodeSeconds(const QString& path) {
     }
     return best;
 }
+
+// The statistics of the whole file: the same single pass with the aggregation on top,
+// then the table text. It should stay close to the bare decode above.
+void BM_Statistics(benchmark::State& state) {
+    BenchFile& f = File();
+    QStringList messages;
+    for (int n = 0; n <= 171; ++n) messages << QStringLiteral("message %1").arg(n);
+    const std::array<QString, 9> typeNames{"", "V", "VR", "A", "AR", "M", "T", "S", "SR"};
+    for (auto _ : state) {
+        const StatisticsScan scan = ScanStatistics(f.path);
+        if (scan.damaged || scan.stats.total() != kRecords) state.SkipWithError("file did not read back");
+        const QStringList lines = StatisticsLines(scan.stats, {messages, typeNames}, false);
+        benchmark::DoNotOptimize(lines.size());
+    }
+    state.SetBytesProcessed(state.iterations() * f.size);
+    state.SetItemsProcessed(state.iterations() * kRecords);
+}
+BENCHMARK(BM_Statistics)->Unit(benchmark::kMillisecond);
 
 void BM_ResultsRewrite(benchmark::State& state) {
     BenchFile& f = File();

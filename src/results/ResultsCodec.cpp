@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr std::array<const char*, 8> kCodesByIndex = {"V", "VR", "A", "AR", "M", "T", "S", "SR"};
 constexpr int kTextBlockLength = 26;   // elapsed 8 + date 10 + time of day 8
 constexpr int kLowestKey = 30;         // keys are drawn from 30..149 (150 when repeating)
 constexpr int kMaxRecordLength = 256;  // its length - 1 is kept in one byte
@@ -94,15 +93,19 @@ QString TypeCodeAtPosition(int position) {
 }
 
 int TypeIndexOfCode(const QString& code) {
-    // A code is one letter, or a letter and "R": compared character by character,
-    // since every record read or written asks.
-    if (code.isEmpty() || code.size() > 2) return 0;
-    for (size_t i = 0; i < kCodesByIndex.size(); ++i) {
-        const char* c = kCodesByIndex[i];
-        if (code[0] == QLatin1Char(c[0]) && (code.size() == 1 ? c[1] == 0 : code[1] == QLatin1Char(c[1])))
-            return static_cast<int>(i) + 1;
+    // By its letters rather than by comparing texts: the statistics ask for every record.
+    const qsizetype length = code.size();
+    if (length < 1 || length > 2) return 0;
+    const bool rearranged = length == 2;
+    if (rearranged && code[1] != QLatin1Char('R')) return 0;
+    switch (code[0].unicode()) {
+    case u'V': return rearranged ? 2 : 1;
+    case u'A': return rearranged ? 4 : 3;
+    case u'M': return rearranged ? 0 : 5;
+    case u'T': return rearranged ? 0 : 6;
+    case u'S': return rearranged ? 8 : 7;
+    default: return 0;
     }
-    return 0;
 }
 
 QString FormatTriple(int first, int second, int third, QChar separator) {

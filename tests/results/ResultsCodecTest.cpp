@@ -365,7 +365,8 @@ TEST(ResultsCodec, TypeCodesMapToTheirPositionsAndIndexes) {
         EXPECT_EQ(TypeCodeAtPosition(2 * i + 1), code);
         EXPECT_EQ(TypeIndexOfCode(code), i + 1);
     }
-    EXPECT_EQ(TypeCodePosition(QStringLiteral("R")), 0);
+    for (const char* unknown : {"R", "", "MR", "TR", "VX", "VRR", "v"})
+        EXPECT_EQ(TypeCodePosition(QString::fromLatin1(unknown)), 0) << unknown;
     EXPECT_EQ(TypeCodeAtPosition(2), QString());
 }
 

@@ -1,4 +1,5 @@
 #include "play/gui/MainWindow.h"
+#include "play/Messages.h"
 #include "presentation/BoardLayout.h"
 #include "presentation/LanguageFile.h"
 #include "presentation/Settings.h"
@@ -14,11 +15,13 @@
 #include "results/PlayerNames.h"
 #include "results/ResultsBrowser.h"
 #include "results/gui/ResultsBrowserWindow.h"
+#include "results/gui/StatisticsWindow.h"
 #include "setup/GameTypes.h"
 #include "setup/gui/ShuffledStateDialog.h"
 #include "ui/gui/FormCanvas.h"
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QAction>
 #include <QApplication>
@@ -216,7 +219,7 @@ void MainWindow::buildMenus() {
     addAction(ntor, &P::ntoregy, "ntoregy", [this] { ntoregy_Click(); });
     addAction(ntor, &P::ntorosz, "ntorosz", [this] { m_results.ntorosz_Click(); });
     menu->addSeparator();
-    addAction(menu, &P::stmegj, "stmegj");
+    addAction(menu, &P::stmegj, "stmegj", [this] { stmegj_Click(); });
     addAction(menu, &P::nyelv, "nyelv", [this] { nyelv_Click(); });
     addAction(menu, &P::hang_kell, "hang_kell",
               [this] { ::hang_kell_Click(m_state, m_platform.sound, m_folder); }, true);
@@ -488,6 +491,18 @@ void MainWindow::color_Click() {
 void MainWindow::nevj_Click() {
     AboutDialog dialog(m_state, this);
     dialog.exec();
+}
+
+void MainWindow::stmegj_Click() {
+    const QString path = m_folder.filePath(m_state.resultsFile);
+    if (!QFileInfo::exists(path)) {
+        ShowMessage(m_state, m_platform, kNoResultsFile, MsgIcon::Information);
+        return;
+    }
+    StatisticsWindow window(m_state, m_platform, path, this);
+    window.setHelpHook([this](int t) { showHelp(t); });
+    window.listOutput().setStartFolder(m_folder.absolutePath());
+    window.exec();
 }
 
 void MainWindow::exitRequested() {

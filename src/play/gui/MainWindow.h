@@ -109,6 +109,8 @@ private:
     void nevj_Click();
     void color_Click();
     void kezel_Click();
+    // Menu "Statisztika": the statistics window, or message 2 when there are no results.
+    void stmegj_Click();
     void exitRequested();
     void syncNameList();
     void prepareSound();

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace {
 // Only a changed text is set again: setting an edit box's text moves its cursor.
@@ -22,6 +23,8 @@ void showCaption(QWidget* widget, const QString& caption) {
         if (box->title() != caption) box->setTitle(caption);
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         if (edit->text() != caption) edit->setText(caption);
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(widget)) {
+        if (text->toPlainText() != caption) text->setPlainText(caption);
     }
 }
 } // namespace

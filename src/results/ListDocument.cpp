@@ -1,0 +1,18 @@
+#include "results/ListDocument.h"
+#include "results/CodePage1250.h"
+
+QByteArray ListFileBytes(const ListDocument& document) {
+    QByteArray bytes;
+    for (qsizetype page = 0; page < document.pages.size(); ++page) {
+        const QStringList& lines = document.pages[page];
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (page > 0 && i == 0) bytes.append('\f');
+            for (const QChar c : lines[i]) {
+                const auto code = Cp1250FromChar(c);
+                bytes.append(code ? static_cast<char>(*code) : '?');
+            }
+            bytes.append("\r\n");
+        }
+    }
+    return bytes;
+}

@@ -1,0 +1,47 @@
+#include "results/gui/ListOutput.h"
+#include "play/Messages.h"
+#include "results/ListFile.h"
+#include "results/ResultsCodec.h"
+#include "results/gui/ListFileDialog.h"
+#include "results/gui/ListPrinter.h"
+#include <QDir>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+constexpr int kPrinterError = 67;
+} // namespace
+
+ListOutput::ListOutput(QWidget* parent, const GameState& s, Platform& platform)
+    : m_parent(parent), m_state(s), m_platform(platform), m_startFolder(QDir::currentPath()) {}
+
+QString ListOutput::today() const {
+    const QDate date = m_platform.clock.now().date();
+    return FormatTriple(date.year(), date.month(), date.day(), QLatin1Char('.'));
+}
+
+void ListOutput::ls_pr_Click(QPageLayout::Orientation orientation, const ListBuilder& build) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(orientation);
+    printer.setPageMargins(QMarginsF(7, 10, 7, 10), QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted) return;
+    printList(printer, build);
+}
+
+bool ListOutput::printList(QPrinter& printer, const ListBuilder& build) {
+    const bool printed = PrintListDocument(printer, build(ListTarget::Printer, today())) &&
+                         printer.printerState() != QPrinter::Error;
+    if (!printed) ShowMessage(m_state, m_platform, kPrinterError, MsgIcon::Critical);
+    return printed;
+}
+
+void ListOutput::ls_fl_Click(int defaultNameMessage, const ListBuilder& build) {
+    ListFileDialog dialog(m_state, m_platform, m_startFolder, defaultNameMessage, m_parent);
+    dialog.setHelpHook(m_help);
+    if (dialog.exec() != QDialog::Accepted || dialog.listFileName().isEmpty()) return;
+    SaveListFile(m_state, m_platform, dialog.listFileName(), build(ListTarget::File, today()));
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Small results files for tests: records written by the real codec, optionally
+// followed by a damaged record.
+#include "results/ResultsCodec.h"
+#include <QList>
+#include <QString>
+
+struct FixtureResult {
+    const char* name;
+    const char* typeCode = "V";
+    int boardSize = 4;
+    int gapCount = 1;
+    int steps = 50;
+    const char* elapsed = "00:01:00";
+    const char* date = "2024.01.01";
+};
+
+ResultRecord MakeResult(const FixtureResult& fixture);
+
+// Writes a results file holding `records`; with `damagedTail` a record follows that
+// fails its check. False when the file cannot be written.
+bool WriteResultsFixture(const QString& path, const QList<FixtureResult>& records, bool damagedTail = false);
