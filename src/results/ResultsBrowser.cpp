@@ -150,9 +150,6 @@ void ResultsBrowser::Form_Load() {
     c.lista.caption = Caption(76);
     c.ls_pr.caption = Caption(77);
     c.ls_fl.caption = Caption(78);
-    // The list output is not available yet.
-    c.ls_pr.enabled = false;
-    c.ls_fl.enabled = false;
     c.doknez.caption = Caption(79);
     m_headers = Caption(kMsgHeaders).split(u';');
     while (m_headers.size() > 12) m_headers[11] += u';' + m_headers.takeAt(12);   // the last part runs to the end
@@ -556,12 +553,30 @@ void ResultsBrowser::doknez_Click() {
     if (m_hooks.help) m_hooks.help(kHelpTopicResults);
 }
 
-ResultsListFilters ResultsBrowser::listFilters() const {
-    ResultsListFilters f;
+ResultsListInput ResultsBrowser::listInput() const {
+    ResultsListInput input;
+    input.rows.reserve(rowCount());
+    for (int row = 0; row < rowCount(); ++row) {
+        QStringList cells;
+        cells.reserve(kResultsListColumns);
+        for (int column = 0; column < kResultsListColumns; ++column) cells << cellText(row, column);
+        input.rows << cells;
+    }
+    input.filter = listFilters();
+    input.pendoly = m_s.pendolyMode;
+    return input;
+}
+
+ListDocument ResultsBrowser::resultsList(const QString& today) const {
+    return PrintResultsTable(listInput(), m_s.messages, today);
+}
+
+ResultsListFilter ResultsBrowser::listFilters() const {
+    ResultsListFilter f;
     f.sortColumn = m_sortColumn;
-    f.sizeOption = m_filter.boardSize == 0 ? 3 : m_filter.boardSize - 4;
-    f.types = m_filter.types;
-    f.shuffled = m_filter.shuffled;
+    f.sizeChoice = m_filter.boardSize == 0 ? 3 : m_filter.boardSize - 4;
+    f.typeChecked = m_filter.types;
+    f.shuffle = m_filter.shuffled;
     f.stepLimit = m_controls.lpsz.caption;
     f.timeLimit = m_controls.elhid.caption;
     f.gapFilter = m_filter.gaps.value_or(0);

@@ -11,6 +11,7 @@
 #include "results/BrowserControls.h"
 #include "results/ResultsFile.h"
 #include "results/ResultsFilter.h"
+#include "results/ResultsList.h"
 #include "results/ResultsSort.h"
 #include "results/ResultsTable.h"
 #include <QDateTime>
@@ -33,20 +34,6 @@ bool er_megj_Click(GameState& s, Platform& platform, const QDir& folder);
 // Before the browser opens at all: false, with message 2 shown, when the mode has
 // no results file.
 bool ResultsFileReady(const GameState& s, Platform& platform, const QDir& folder);
-
-// What a results list needs from the browser besides its rows: the filters and the
-// sort as the controls show them.
-struct ResultsListFilters {
-    int sortColumn = ResultColumn::Name;
-    int sizeOption = 3;                     // szur: 0..2 = 4 X 4 .. 6 X 6, 3 = every size
-    std::array<bool, 9> types{};            // tip(1..8)
-    ShuffleFilter shuffled = ShuffleFilter::Any;
-    QString stepLimit;                      // lpsz, "" when none
-    QString timeLimit;                      // elhid, "" when none
-    int gapFilter = 0;                      // 0 when none
-    QString gapText;                        // parkc
-    ResultsPick pick;                       // column 0 when none
-};
 
 class ResultsBrowser {
 public:
@@ -117,7 +104,12 @@ public:
     bool fileDamaged() const { return m_damaged; }
 
     const ResultsFilter& filter() const { return m_filter; }
-    ResultsListFilters listFilters() const;
+    // The filters and the sort as the controls show them, for the list's header.
+    ResultsListFilter listFilters() const;
+    // What the results list prints: the rows shown, in their order, and the filters.
+    ResultsListInput listInput() const;
+    // The results list of what is shown, dated `today` (yyyy.mm.dd).
+    ListDocument resultsList(const QString& today) const;
 
 private:
     void LoadResultsGrid();

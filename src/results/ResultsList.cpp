@@ -111,9 +111,9 @@ QString ResultsListFilterText(const ResultsListFilter& f, const QStringList& mes
     QStringList parts;
     if (!f.stepLimit.isEmpty()) parts << colName(8) + QStringLiteral(" < ") + f.stepLimit;
     if (!f.timeLimit.isEmpty()) parts << colName(9) + QStringLiteral(" < ") + f.timeLimit;
-    if (f.pickColumn > 0)
-        parts << colName(f.pickColumn) + QStringLiteral(" = ") +
-                     (IsNumberColumn(f.pickColumn) ? QString::number(f.pickNumber) : f.pickText);
+    if (f.pick.column > 0)
+        parts << colName(f.pick.column) + QStringLiteral(" = ") +
+                     (IsNumberColumn(f.pick.column) ? QString::number(f.pick.number) : f.pick.text);
     if (f.gapFilter != 0) parts << messages.value(kGapName) + QStringLiteral(" = ") + f.gapText;
     if (parts.isEmpty()) return {};
     return messages.value(kFilterLead) + QStringLiteral(": ") + parts.join(QStringLiteral(", "));

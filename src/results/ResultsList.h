@@ -6,16 +6,10 @@
 //   ResultsListInput input;          // filled by the browser
 //   ListDocument list = PrintResultsTable(input, s.messages, today);
 #include "results/ListDocument.h"
+#include "results/ResultsFilter.h"
 #include <QString>
 #include <QStringList>
 #include <array>
-
-// The three states of the shuffled-state filter box `kev`.
-enum class ShuffleFilter {
-    NotShuffled,   // unchecked: only games not started from a stored shuffled state
-    Shuffled,      // checked: only games started from one
-    Any,           // grayed: all games
-};
 
 // What the browser's filters are set to, as the list header prints them.
 struct ResultsListFilter {
@@ -25,9 +19,7 @@ struct ResultsListFilter {
     std::array<bool, 9> typeChecked{};      // `tip`(1..8); index 0 unused
     QString stepLimit;                      // text of `lpsz`, "" when not set
     QString timeLimit;                      // text of `elhid`, "" when not set
-    int pickColumn = 0;                     // picked-cell filter: its column, 0 when off
-    QString pickText;                       // the picked value of a text column
-    int pickNumber = 0;                     // the picked value of a number column (3, 4, 6, 7, 8)
+    ResultsPick pick;                       // the picked-cell filter, column 0 when off
     int gapFilter = 0;                      // gap-count filter, 0 when off
     QString gapText;                        // text of `parkc`
 };

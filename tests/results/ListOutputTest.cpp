@@ -96,9 +96,9 @@ TEST(ResultsList, HeaderShowsSortAndFilters) {
     f.typeChecked[1] = f.typeChecked[8] = true;
     f.stepLimit = "100";
     f.timeLimit = "00:05:00";
-    f.pickColumn = 7;
-    f.pickNumber = 12;
-    f.pickText = "ignored for a number column";
+    f.pick.column = 7;
+    f.pick.number = 12;
+    f.pick.text = "ignored for a number column";
     f.gapFilter = 2;
     f.gapText = "2";
     input.pendoly = true;
@@ -110,8 +110,8 @@ TEST(ResultsList, HeaderShowsSortAndFilters) {
     EXPECT_EQ(page[6], "m129");
 
     f = ResultsListFilter{};
-    f.pickColumn = 1;
-    f.pickText = "Anna";
+    f.pick.column = 1;
+    f.pick.text = "Anna";
     EXPECT_EQ(ResultsListFilterText(f, messages), "m115: m100 = Anna");
 }
 

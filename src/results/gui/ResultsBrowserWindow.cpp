@@ -1,4 +1,5 @@
 #include "results/gui/ResultsBrowserWindow.h"
+#include "results/ListFileForm.h"
 #include "results/gui/ResultsGridModel.h"
 #include "ui/gui/FormCanvas.h"
 #include <QAction>
@@ -34,7 +35,7 @@ bool WithinForm(const QFocusEvent* event) {
 } // namespace
 
 ResultsBrowserWindow::ResultsBrowserWindow(GameState& s, Platform& platform, const QDir& folder, QWidget* parent)
-    : QDialog(parent), m_browser(s, platform, folder) {
+    : QDialog(parent), m_browser(s, platform, folder), m_output(this, s, platform) {
     setObjectName(QStringLiteral("eredmeny"));
     m_canvas = new FormCanvas(kBrowserFormWidth, kBrowserFormHeight, this);
     m_binder = ControlBinder(m_canvas);
@@ -74,9 +75,14 @@ ResultsBrowserWindow::ResultsBrowserWindow(GameState& s, Platform& platform, con
     run([this] { m_browser.Form_Load(); });
 }
 
-ResultsBrowserWindow::~ResultsBrowserWindow() = default;
+// The grid lets go of its model first: the model reads the browser, which the
+// members' teardown ends before the base class deletes the child widgets.
+ResultsBrowserWindow::~ResultsBrowserWindow() { m_grid->setModel(nullptr); }
 
-void ResultsBrowserWindow::setHelpHook(std::function<void(int)> hook) { m_help = std::move(hook); }
+void ResultsBrowserWindow::setHelpHook(std::function<void(int)> hook) {
+    m_help = hook;
+    m_output.setHelpHook(std::move(hook));
+}
 
 void ResultsBrowserWindow::buildMenus() {
     BrowserControls& c = m_browser.controls();
@@ -98,12 +104,21 @@ void ResultsBrowserWindow::buildMenus() {
     addItem(torles, c.dattor, "dattor", [this] { m_browser.dattor_Click(); });
     addItem(torles, c.ossztor, "ossztor", [this] { m_browser.ossztor_Click(); });
 
-    // Printing and list files come with the list output; the items wait disabled.
+    // The rows shown, printed or written to a list file; the grid keeps the focus.
     QMenu* lista = menuBar->addMenu(QString());
     lista->setObjectName(QStringLiteral("lista"));
     m_binder.bind(c.lista, lista->menuAction());
-    addItem(lista, c.ls_pr, "ls_pr", [] {});
-    addItem(lista, c.ls_fl, "ls_fl", [] {});
+    const ListBuilder build = [this](ListTarget, const QString& today) {
+        return m_browser.resultsList(today);
+    };
+    addItem(lista, c.ls_pr, "ls_pr", [this, build] {
+        m_output.ls_pr_Click(QPageLayout::Portrait, build);
+        m_grid->setFocus();
+    });
+    addItem(lista, c.ls_fl, "ls_fl", [this, build] {
+        m_output.ls_fl_Click(kResultsListFileName, build);
+        m_grid->setFocus();
+    });
 
     QAction* doknez = menuBar->addAction(QString());
     doknez->setObjectName(QStringLiteral("doknez"));

@@ -8,6 +8,7 @@
 //       browser.exec();
 //   }
 #include "results/ResultsBrowser.h"
+#include "results/gui/ListOutput.h"
 #include "ui/gui/ControlBinder.h"
 #include <QDialog>
 #include <functional>
@@ -33,6 +34,7 @@ public:
 
     ResultsBrowser& browser() { return m_browser; }
     QTableView* grid() const { return m_grid; }
+    ListOutput& listOutput() { return m_output; }
 
 public Q_SLOTS:
     void reject() override;   // Esc and the close box: as "Rendben"
@@ -55,6 +57,7 @@ private:
     bool textBoxEvent(QLineEdit* box, QEvent* event);
 
     ResultsBrowser m_browser;
+    ListOutput m_output;
     std::function<void(int)> m_help;
     FormCanvas* m_canvas = nullptr;
     ControlBinder m_binder;

@@ -1,9 +1,12 @@
 // The results browser window driven by real clicks and keys, offscreen.
 #include "play/GameState.h"
 #include "presentation/LanguageFile.h"
+#include "results/CodePage1250.h"
+#include "results/gui/ListFileDialog.h"
 #include "results/gui/ResultsBrowserWindow.h"
 #include "support/FakePlatform.h"
 #include "support/IndependentResultsFile.h"
+#include "support/gui/ModalHelper.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -156,7 +159,37 @@ TEST_F(ResultsBrowserWindowTest, DeletingTheCurrentRowFromTheMenuRewritesTheFile
     child<QAction>("akttor")->trigger();
     EXPECT_EQ(fp.messageBox.shown.back().messageNo, 133);
     EXPECT_EQ(ShownNames(), List({"Béla"}));
-    EXPECT_FALSE(child<QAction>("ls_pr")->isEnabled());
+}
+
+// The list menu writes the rows shown, in their order, to the file named in `print_fl`.
+TEST_F(ResultsBrowserWindowTest, TheListFileHoldsTheRowsShown) {
+    ResultsBrowserWindow& w = Open();
+    w.listOutput().setStartFolder(folder.path());
+    ClickHeader(8);
+    ClickHeader(8);   // steps, descending
+    WhenModalShown(
+        [&](QWidget* modal) {
+            auto* dialog = qobject_cast<ListFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->fileNameBox()->text(), state.messages.value(131));
+            dialog->fileNameBox()->clear();
+            QTest::keyClicks(dialog->fileNameBox(), "lista.lis");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("rendben"), Qt::LeftButton);
+        },
+        &w);
+    ASSERT_TRUE(child<QAction>("ls_fl")->isEnabled());
+    child<QAction>("ls_fl")->trigger();
+
+    QFile list(folder.filePath("lista.lis"));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    const QString text = DecodeCp1250(list.readAll());
+    const qsizetype kovacs = text.indexOf(QString::fromUtf8("Kovács, Béla"));
+    const qsizetype bela = text.indexOf(QString::fromUtf8("\r\n") , kovacs);
+    ASSERT_GE(kovacs, 0);
+    EXPECT_GT(text.indexOf(QString::fromUtf8(" Béla "), bela), kovacs);   // the shown order
+    EXPECT_FALSE(text.contains(QString::fromUtf8("Ödön")));                // not shown, not listed
+    EXPECT_EQ(fp.messageBox.shown.back().messageNo, 70);
+    EXPECT_EQ(w.focusWidget(), grid());
 }
 
 TEST_F(ResultsBrowserWindowTest, ADamagedFileIsToldOnceTheGridHasTheFocusAndTheWindowCloses) {
