@@ -120,8 +120,8 @@ TEST_F(ResultsBrowserTest, FromTheMenuItShowsTheGamesTypeAndSizeByName) {
     EXPECT_EQ(b.currentRow(), 0);
     EXPECT_EQ(b.headers().value(ResultColumn::Steps), "steps");
     // The list output is not there yet.
-    EXPECT_FALSE(c.ls_pr.enabled);
-    EXPECT_FALSE(c.ls_fl.enabled);
+    EXPECT_TRUE(c.ls_pr.enabled);
+    EXPECT_TRUE(c.ls_fl.enabled);
 }
 
 TEST_F(ResultsBrowserTest, AfterStoringItSortsByStepsAndShowsTheNewRowMarked) {
