@@ -119,7 +119,7 @@ TEST_F(ResultsBrowserTest, FromTheMenuItShowsTheGamesTypeAndSizeByName) {
     EXPECT_EQ(c.Label4.caption, "4 m96");
     EXPECT_EQ(b.currentRow(), 0);
     EXPECT_EQ(b.headers().value(ResultColumn::Steps), "steps");
-    // The list output is not there yet.
+    // The rows shown can be listed.
     EXPECT_TRUE(c.ls_pr.enabled);
     EXPECT_TRUE(c.ls_fl.enabled);
 }
