@@ -1,7 +1,8 @@
 #include "play/GameFlow.h"
+#include "play/BoardRing.h"
+#include "play/DiagonalTargets.h"
 #include "play/Messages.h"
 #include "play/MoveRules.h"
-#include "setup/GameTypes.h"
 #include "ui/Platform.h"
 #include <algorithm>
 
@@ -32,13 +33,6 @@ Cell firstEmptyCell(const Board& b) {
 }
 
 } // namespace
-
-int CountOpenRingCells(const GameState& s) {
-    int open = 0;
-    for (int m = 1; m <= s.controls.wallCount(); ++m)
-        if (!s.controls.walls[m].visible) ++open;
-    return open;
-}
 
 GameFlow::GameFlow(GameState& state, Platform& platform, MoveRules& rules)
     : m_s(state), m_p(platform), m_rules(rules) {

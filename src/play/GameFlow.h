@@ -64,6 +64,3 @@ private:
     Platform& m_p;
     MoveRules& m_rules;
 };
-
-// Number of hidden wall markers: the open cells of the ring.
-int CountOpenRingCells(const GameState& s);

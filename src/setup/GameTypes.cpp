@@ -1,4 +1,5 @@
 #include "setup/GameTypes.h"
+#include "play/BoardRing.h"
 #include "play/GameFlow.h"
 #include "play/GameState.h"
 #include "play/MoveRules.h"
@@ -141,27 +142,6 @@ void Option1_Click(GameState& s, Platform& p) { selectSize(s, p, &PanelControls:
 void Option2_Click(GameState& s, Platform& p) { selectSize(s, p, &PanelControls::Option2, 7); }
 void Option3_Click(GameState& s, Platform& p) { selectSize(s, p, &PanelControls::Option3, 8); }
 
-void BuildDiagonalTargets(GameState& s) {
-    // Digit d of each string stands for row colour d: falling diagonals read row by
-    // row, rising diagonals (symmetric, so row or column order read the same).
-    static const char* const kFalling[] = {"1432214332144321", "1543221543321544321554321",
-                                           "165432216543321654432165543216654321"};
-    static const char* const kRising[] = {"1234234134124123", "1234523451345124512351234",
-                                          "123456234561345612456123561234612345"};
-    const int n = s.N();
-    if (n < 4 || n > 6) return;
-    const QByteArray falling(kFalling[n - 4]);
-    const QByteArray rising(kRising[n - 4]);
-    auto colourOf = [&](char digit) {
-        const size_t d = static_cast<size_t>(digit - '0');
-        return d < s.rowColours.size() ? s.rowColours[d] : 0;
-    };
-    for (int k = 1; k <= n * n; ++k) {
-        s.targetPatterns[k][0] = colourOf(falling[k - 1]);
-        s.targetPatterns[k][1] = colourOf(rising[k - 1]);
-    }
-}
-
 void vminta_Click(GameState& s, Platform& p) {
     const int n = s.N();
     const int span = n + 2;
@@ -212,18 +192,6 @@ void vminta_Click(GameState& s, Platform& p) {
             s.targetMapText += digit;
         }
     }
-}
-
-void CloseRing(GameState& s) {
-    Board& b = s.board;
-    const int far = b.borderIdx();
-    for (int r = 0; r <= far; ++r) {
-        for (int q = 0; q <= far; ++q) {
-            const Cell cell{r, q};
-            if (b.isRing(cell) && b.value(cell) == kEmpty) b.setValue(cell, kWall);
-        }
-    }
-    for (int m = 1; m <= s.controls.wallCount(); ++m) s.controls.walls[m].visible = true;
 }
 
 void alapall_Click(GameState& s) {

@@ -1,4 +1,5 @@
 #include "BoardFixture.h"
+#include "play/DiagonalTargets.h"
 #include "setup/GameTypes.h"
 #include <gtest/gtest.h>
 #include <map>
