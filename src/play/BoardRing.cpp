@@ -1,6 +1,14 @@
 #include "play/BoardRing.h"
 #include "play/GameState.h"
 
+int WallMarkerOf(const Board& b, Cell cell) {
+    if (!b.isRing(cell)) return 0;
+    const int span = b.gridSpan();
+    if (cell.row == 0) return cell.col + 1;
+    if (cell.row == b.borderIdx()) return span + 2 * b.size() + cell.col + 1;
+    return span + 2 * (cell.row - 1) + (cell.col == 0 ? 1 : 2);
+}
+
 int CountOpenRingCells(const GameState& s) {
     int open = 0;
     for (int m = 1; m <= s.controls.wallCount(); ++m)

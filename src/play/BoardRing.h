@@ -6,6 +6,9 @@
 
 struct GameState;
 
+// The number of the wall marker of ring cell `cell`; 0 for a cell off the ring.
+int WallMarkerOf(const Board& b, Cell cell);
+
 // Number of hidden wall markers: the open cells of the ring.
 int CountOpenRingCells(const GameState& s);
 

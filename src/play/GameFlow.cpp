@@ -3,6 +3,7 @@
 #include "play/DiagonalTargets.h"
 #include "play/Messages.h"
 #include "play/MoveRules.h"
+#include "play/StepSound.h"
 #include "ui/Platform.h"
 #include <algorithm>
 
@@ -37,6 +38,7 @@ Cell firstEmptyCell(const Board& b) {
 GameFlow::GameFlow(GameState& state, Platform& platform, MoveRules& rules)
     : m_s(state), m_p(platform), m_rules(rules) {
     m_rules.setCheckSolved([this] { CheckSolved(); });
+    m_rules.setStepSound([this] { PlayStepSound(m_s, m_p.sound); });
 }
 
 // ---------------------------------------------------------------- start
@@ -97,7 +99,6 @@ void GameFlow::kezd_Click() {
     s.stepCount = 0;
     c.Lszm.caption.clear();
     c.Lszm.visible = true;
-    s.countSteps = true;
 }
 
 // A stored game's map marks its open ring cells in the hole colour.

@@ -5,6 +5,7 @@
 #include "play/Board.h"
 #include "play/BoardControls.h"
 #include "play/FlowState.h"
+#include "play/MoveHistory.h"
 #include "play/PanelControls.h"
 #include <QString>
 #include <QStringList>
@@ -24,15 +25,6 @@ constexpr int Diagonal = 2;
 constexpr int Stored = 3;
 constexpr int NumberSequence = 4;
 } // namespace GameType
-
-// One recorded move, four byte fields as kept for take-back. A plain move holds
-// source row/column and destination row/column; a Pendoly border move holds 99,
-// the clicked row, the clicked (or open) column. Field 1 = 10 marks an empty entry.
-struct MoveRecord {
-    std::array<int, 4> field{10, 0, 0, 0};
-    bool empty() const { return field[0] == 10; }
-};
-constexpr int kBorderMoveMark = 99;
 
 // A tile that an arrow key could push into an empty cell.
 struct CandidateMove {
@@ -64,8 +56,7 @@ struct GameState {
     int stepCount = 0;
     int gapCount = 0;
     int rearrangePhase = 0;
-    bool countSteps = true;
-    std::array<MoveRecord, 2> moveHistory{};   // [0] newer, [1] older
+    MoveHistory moveHistory;                   // the last two counted moves
     int slotCol = 1;                           // Pendoly: open column of the top ring row
 
     // Candidate moves shown for an arrow key (entries 1..candidateCount)

@@ -36,8 +36,7 @@ private:
     void setUpTileClick(Cell cell);
     void gameClick(Cell cell, double x, double y);
     void gameTileClick(Cell cell, double x, double y);
-    void showSelectionMarker(bool visible);
-    void setNumberLabelShown(int k, bool visible);
+    void select(Cell cell);
 
     GameState& m_s;
     Platform& m_p;

@@ -2,7 +2,7 @@
 #include "play/BoardRing.h"
 #include "play/GameFlow.h"
 #include "play/GameState.h"
-#include "play/MoveRules.h"
+#include "play/TypedNumber.h"
 #include "presentation/BoardLayout.h"
 #include "setup/Arrangement.h"
 #include "ui/Platform.h"
@@ -32,7 +32,7 @@ void showMarkers(GameState& s, bool rows, bool cols) {
 // hides them) and colour values instead of numbers.
 void leaveNumberType(GameState& s, Platform& p) {
     if (s.gameType != GameType::NumberSequence) return;
-    MoveRules(s, p).ShowAllTiles();
+    ShowAllTiles(s);
     NewArrangement(s, p.random);
 }
 

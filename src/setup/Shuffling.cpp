@@ -1,6 +1,7 @@
 #include "setup/Shuffling.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
+#include "play/ExchangeByNumbers.h"
 #include "play/MoveRules.h"
 #include "presentation/BoardLayout.h"
 #include "setup/Arrangement.h"
@@ -65,8 +66,8 @@ void Shuffling::okev_Click() {
 void Shuffling::exchangeTiles() {
     // Between the stages of a rearrangement game no tile moves.
     if (m_s.phase == GamePhase::Paused) return;
-    MoveRules rules(m_s, m_p);
-    if (!rules.ExchangeByNumbers()) return;
+    MoveRules rules(m_s);
+    if (!ExchangeByNumbers(m_s, rules, m_p.inputBox)) return;
     m_s.panel.focusRequest = kKeySink;
     if (m_hooks.checkSolved) m_hooks.checkSolved();
     m_s.panel.okev.visible = false;

@@ -342,7 +342,7 @@ TEST(Clock, ThePauseShowsTheTimeTheStoredResultKeeps) {
 TEST(Start, LocksTheSetUpAndResetsTheCounters) {
     BoardFixture f(Type::Numbers, 4);
     f.s.stepCount = 12;
-    f.s.moveHistory[0] = MoveRecord{{1, 1, 0, 1}};   // left over from an earlier game
+    f.s.moveHistory.record(Move::slide({1, 1}, {0, 1}));   // left over from an earlier game
     start(f);
     const PanelControls& c = f.s.panel;
     for (const ControlState* off : {&c.kezd, &c.kever, &c.szamsor, &c.atlos, &c.generalt, &c.tarolt,
@@ -351,7 +351,7 @@ TEST(Start, LocksTheSetUpAndResetsTheCounters) {
     EXPECT_EQ(f.s.stepCount, 0);
     EXPECT_TRUE(c.elt.visible);
     EXPECT_TRUE(c.Lszm.visible);
-    EXPECT_TRUE(f.s.moveHistory[0].empty());
+    EXPECT_TRUE(f.s.moveHistory.empty());
     EXPECT_FALSE(c.okev.visible);   // two open cells: no tile exchange
 }
 

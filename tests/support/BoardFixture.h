@@ -30,7 +30,7 @@ struct BoardFixture {
 
     GameState s;
     FakePlatform fp;
-    MoveRules rules{s, fp.platform};
+    MoveRules rules{s};
     GameFlow flow{s, fp.platform, rules};
     MouseInput mouse{s, fp.platform, rules};
     KeyboardInput keys{s, rules};

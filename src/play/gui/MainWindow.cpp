@@ -39,7 +39,7 @@
 using P = PanelControls;
 
 MainWindow::MainWindow(Platform& platform, const QDir& folder, QWidget* parent)
-    : QMainWindow(parent), m_platform(platform), m_folder(folder), m_moves(m_state, platform),
+    : QMainWindow(parent), m_platform(platform), m_folder(folder), m_moves(m_state),
       m_flow(m_state, platform, m_moves), m_mouse(m_state, platform, m_moves),
       m_keys(m_state, m_moves), m_results(m_state, platform, folder) {
     setObjectName(QStringLiteral("Form1"));
