@@ -16,6 +16,13 @@ enum class GamePhase {
     Demo,           // the scripted demo plays itself
 };
 
+// The demo game: off, playing itself, or paused by the player (Space).
+enum class DemoState {
+    Off,
+    Running,
+    Paused,
+};
+
 // A tile grabbed by the mouse: where its control stood and how far it may go.
 struct DragState {
     Cell tile;           // the cell the tile was grabbed in

@@ -1,6 +1,7 @@
 #include "play/GameFlow.h"
 #include "play/BoardRing.h"
 #include "play/DiagonalTargets.h"
+#include "play/GameModes.h"
 #include "play/Messages.h"
 #include "play/MoveRules.h"
 #include "play/StepSound.h"
@@ -47,7 +48,7 @@ void GameFlow::kezd_Click() {
     GameState& s = m_s;
     PanelControls& c = s.panel;
     s.exchangeCount = 0;
-    if (c.tarolt.checked && !c.mker.visible) {
+    if (c.tarolt.checked && !playsToTargetMap(s)) {
         const StoredChoice choice = chooseStoredGame ? chooseStoredGame() : StoredChoice::Cancelled;
         if (choice == StoredChoice::Cancelled) return;
         c.alapall.visible = true;
@@ -87,7 +88,7 @@ void GameFlow::kezd_Click() {
     c.uj.caption = s.messages.value(1);
 
     s.gameRunning = true;
-    s.phase = s.demoState > 0 ? GamePhase::Demo : GamePhase::Playing;
+    s.phase = demoRunning(s) ? GamePhase::Demo : GamePhase::Playing;
     s.moveHistory = {};   // a take-back never reaches into the previous game
     if (prepareSound) prepareSound();
     c.focusRequest = QStringLiteral("pp");
@@ -156,7 +157,7 @@ void GameFlow::lockSetUp() {
 bool GameFlow::tileInPlace(Cell cell) const {
     const GameState& s = m_s;
     const int value = s.board.value(cell);
-    if (s.panel.mker.visible) {
+    if (playsToTargetMap(s)) {
         const MapShape* shape = s.targetMap.shapeAt(cell.row, cell.col);
         return shape && value >= 0 && value < static_cast<int>(s.tileColours.size()) &&
                s.tileColours[static_cast<size_t>(value)] == shape->fillColour;
@@ -336,13 +337,13 @@ bool GameFlow::matchTargetMap() const {
 
 void GameFlow::CheckSolved() {
     GameState& s = m_s;
-    if (s.demoState != 0) return;
+    if (demoRunning(s)) return;
     bool solved = true;
-    if (s.panel.tarol.visible) {
-        // The player stores a paused rearrangement game as it stands.
+    if (pausedAtFirstTarget(s)) {
+        // No tile moves in the pause: the check comes from storing the game as it stands.
         s.panel.tarol.visible = false;
-    } else if (!s.panel.mker.visible) {
-        if (!s.panel.atrend.checked) {
+    } else if (!playsToTargetMap(s)) {
+        if (!rearrangementGame(s)) {
             solved = MatchTargetA() || MatchTargetB();
         } else if (s.rearrangePhase == 0) {
             solved = false;
@@ -395,7 +396,7 @@ void GameFlow::folytat_Click() {
         openPendolySlot();
     }
     s.gameRunning = true;
-    s.phase = s.demoState > 0 ? GamePhase::Demo : GamePhase::Playing;
+    s.phase = demoRunning(s) ? GamePhase::Demo : GamePhase::Playing;
     s.panel.focusRequest = QStringLiteral("pp");
     s.panel.folytat.visible = false;
     s.panel.tarol.visible = false;

@@ -49,7 +49,7 @@ struct GameState {
     bool pendolyMode = false;
     bool look3D = true;
     bool soundOn = true;
-    int demoState = 0;
+    DemoState demoState = DemoState::Off;
 
     // The running game
     bool gameRunning = false;

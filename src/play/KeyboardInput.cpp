@@ -1,5 +1,6 @@
 #include "play/KeyboardInput.h"
 #include "play/BoardChanged.h"
+#include "play/GameModes.h"
 #include "play/MoveRules.h"
 #include "play/TileGeometry.h"
 
@@ -13,12 +14,12 @@ bool isDigit(int keyCode) { return keyCode >= KeyCode::Digit0 && keyCode <= KeyC
 
 void KeyboardInput::Form_KeyDown(int keyCode, int shift) {
     GameState& s = m_s;
-    if (keyCode == KeyCode::Space && s.demoState > 0) {
-        s.demoState = s.demoState == 1 ? 2 : 1;
+    if (keyCode == KeyCode::Space && demoRunning(s)) {
+        s.demoState = s.demoState == DemoState::Running ? DemoState::Paused : DemoState::Running;
         return;
     }
-    if (keyCode == KeyCode::Escape && s.demoState > 0) {
-        s.demoState = 0;
+    if (keyCode == KeyCode::Escape && demoRunning(s)) {
+        s.demoState = DemoState::Off;
         return;
     }
     if (keyCode == KeyCode::F1) {

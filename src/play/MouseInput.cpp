@@ -1,5 +1,6 @@
 #include "play/MouseInput.h"
 #include "play/BoardChanged.h"
+#include "play/GameModes.h"
 #include "play/Messages.h"
 #include "play/MoveRules.h"
 #include "play/TileGeometry.h"
@@ -58,10 +59,10 @@ void MouseInput::select(Cell cell) {
 
 void MouseInput::setUpClick(Cell cell) {
     GameState& s = m_s;
-    if (s.panel.neve.visible) return;   // a finished game waits for its result
+    if (awaitingResultName(s)) return;
     Board& b = s.board;
     const int value = b.value(cell);
-    const bool ringEditable = s.panel.k_tar.visible || !s.pendolyMode;
+    const bool ringEditable = capturingStoredStart(s) || !s.pendolyMode;
     const int marker = b.ctl(cell);
     auto showWall = [&](bool visible) {
         if (marker >= 1 && marker <= s.controls.wallCount()) s.controls.walls[marker].visible = visible;
@@ -74,7 +75,7 @@ void MouseInput::setUpClick(Cell cell) {
         if (!ringEditable || isCorner(b, cell)) return;
         b.setValue(cell, kEmpty);
         showWall(false);
-    } else if (!s.panel.folytat.visible) {
+    } else if (!pausedAtFirstTarget(s)) {
         setUpTileClick(cell);
     }
 }
@@ -92,7 +93,7 @@ void MouseInput::setUpTileClick(Cell cell) {
     const Cell picked = s.selected;
     EndSelection(s);
     if (picked == cell) return;
-    if (!s.panel.k_tar.visible) ++s.exchangeCount;
+    if (!capturingStoredStart(s)) ++s.exchangeCount;
     m_rules.ExchangeTiles(picked, cell);
     if (s.exchangeCount > 1 || !s.numberTypeSelected()) {
         // The board no longer is the stored shuffled state it was loaded from.

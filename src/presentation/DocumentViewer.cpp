@@ -1,4 +1,5 @@
 #include "presentation/DocumentViewer.h"
+#include "play/GameModes.h"
 #include "play/GameState.h"
 #include "presentation/RichTextReader.h"
 #include "presentation/RichTextWriter.h"
@@ -34,7 +35,7 @@ int MainWindowHelpTopic(const GameState& s) {
 
 QString SectionHeading(const GameState& s, int helpTopic) {
     if (helpTopic == HelpTopic::GameDescription) return {};
-    if (s.demoState > 0) return s.messages.value(kDemoSectionHeading);
+    if (demoRunning(s)) return s.messages.value(kDemoSectionHeading);
     if (helpTopic < HelpTopic::Results || helpTopic > HelpTopic::LoadShuffledState) return {};
     return s.messages.value(kFirstSectionHeading - 1 + helpTopic);
 }

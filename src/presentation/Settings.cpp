@@ -1,4 +1,5 @@
 #include "presentation/Settings.h"
+#include "play/GameModes.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
 #include "presentation/SettingsFile.h"
@@ -45,7 +46,7 @@ SettingsRecord recordFromState(const GameState& s, const SettingsRecord& stored)
 }
 
 bool gameInProgress(const GameState& s) {
-    return s.panel.k_tar.visible || s.panel.folytat.visible || s.gameRunning;
+    return capturingStoredStart(s) || pausedAtFirstTarget(s) || s.gameRunning;
 }
 
 } // namespace

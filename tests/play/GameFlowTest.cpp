@@ -120,7 +120,7 @@ TEST(TargetCheck, TargetMapGameEndsWhenEveryCellHasItsMapColour) {
 TEST(TargetCheck, DemoNeverEndsAGame) {
     BoardFixture f(Type::Numbers, 4);
     start(f);
-    f.s.demoState = 1;
+    f.s.demoState = DemoState::Running;
     setField(f, fieldFrom(4, [](int i, int j) { return (i - 1) * 4 + j; }));
     f.flow.CheckSolved();
     EXPECT_TRUE(f.s.gameRunning);

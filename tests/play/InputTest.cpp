@@ -239,13 +239,13 @@ TEST(Keyboard, OutsideAGameArrowsDoNothing) {
 
 TEST(Keyboard, DemoKeysPauseResumeAndStop) {
     BoardFixture f(Type::Numbers, 4);
-    f.s.demoState = 1;
+    f.s.demoState = DemoState::Running;
     f.key(KeyCode::Space);
-    EXPECT_EQ(f.s.demoState, 2);
+    EXPECT_EQ(f.s.demoState, DemoState::Paused);
     f.key(KeyCode::Space);
-    EXPECT_EQ(f.s.demoState, 1);
+    EXPECT_EQ(f.s.demoState, DemoState::Running);
     f.key(KeyCode::Escape);
-    EXPECT_EQ(f.s.demoState, 0);
+    EXPECT_EQ(f.s.demoState, DemoState::Off);
 }
 
 // ---------------------------------------------------------------- Pendoly
@@ -495,7 +495,7 @@ TEST(MouseSetUp, AShuffleEndsTheSelection) {
 
 TEST(MouseSetUp, NothingWhileTheNameEntryWaits) {
     BoardFixture f(Type::Numbers, 4);
-    f.s.panel.neve.visible = true;
+    f.s.phase = GamePhase::Finished;   // the name entry waits
     f.clickCell({0, 2});
     EXPECT_EQ(f.s.board.value({0, 2}), kWall);
 }

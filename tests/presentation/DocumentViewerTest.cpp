@@ -84,7 +84,7 @@ TEST_F(DocumentViewerTest, EachTopicStartsAtItsHeadingAndTheDemoAtItsOwn) {
         EXPECT_EQ(SectionHeading(s, topic), s.messages[topic + 153]) << topic;
     EXPECT_EQ(SectionHeading(s, HelpTopic::Start), QString());
     EXPECT_EQ(SectionHeading(s, HelpTopic::GameDescription), QString());
-    s.demoState = 2;   // paused counts as running
+    s.demoState = DemoState::Paused;   // paused counts as running
     EXPECT_EQ(SectionHeading(s, HelpTopic::Results), s.messages[166]);
     EXPECT_EQ(SectionHeading(s, HelpTopic::Start), s.messages[166]);
     EXPECT_EQ(SectionHeading(s, HelpTopic::GameDescription), QString());

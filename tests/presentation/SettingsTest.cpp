@@ -24,8 +24,6 @@ struct Window {
     Window() {
         s.panel.generalt.checked = true;
         s.panel.Option2.checked = true;
-        s.panel.folytat.visible = false;
-        s.panel.k_tar.visible = false;
     }
     GameState s;
     FakePlatform fp;
@@ -235,8 +233,8 @@ TEST(SaveSettingsOnExit, ExitQuestionDuringAGame) {
         LoadSettings(w.s, dir);
         const QByteArray before = readFile(dir);
         w.s.gameRunning = c.running;
-        w.s.panel.folytat.visible = c.paused;
-        w.s.panel.k_tar.visible = c.capturing;
+        if (c.paused) w.s.phase = GamePhase::Paused;
+        if (c.capturing) w.s.phase = GamePhase::CapturingStart;
         w.s.languageName = "English";
         w.s.messages[25] = "Kilép?";
 

@@ -264,7 +264,7 @@ void MainWindow::Form_Load() {
     }
     m_state.storedGameNo = 0;
     m_state.gameType = GameType::None;
-    m_state.demoState = 0;
+    m_state.demoState = DemoState::Off;
     m_state.storedEarly = false;
     m_state.newGameFromStore = false;
     m_state.tileColours[0] = kSysButtonFace;

@@ -104,9 +104,9 @@ TEST(HelpActions, TheMainWindowsHelpOpensWhereItsStateNeedsIt) {
     EXPECT_EQ(ViewerOpenedBy([&] { kezel->trigger(); }), (Shown{"Magyar.doc", f.message(161)}));
     EXPECT_TRUE(s.gameRunning);   // the game goes on after the help
 
-    s.demoState = 1;
+    s.demoState = DemoState::Running;
     EXPECT_EQ(ViewerOpenedBy([&] { PressF1(f.window); }), (Shown{"Magyar.doc", f.message(166)}));
-    s.demoState = 0;
+    s.demoState = DemoState::Off;
 }
 
 // The entry point that the dialogs' help hooks call.

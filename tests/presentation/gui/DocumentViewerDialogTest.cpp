@@ -63,10 +63,10 @@ TEST_F(DocumentViewerDialogTest, EverySectionOpensWithItsHeadingAtTheCaret) {
             EXPECT_EQ(d.viewer().fileName(), QString::fromLatin1(language) + QStringLiteral(".doc"));
             EXPECT_EQ(CaretLine(d), s.messages[topic + 153]) << language << " topic " << topic;
         }
-        s.demoState = 1;
+        s.demoState = DemoState::Running;
         DocumentViewerDialog demo(s, fp.platform, folder, HelpTopic::Playing);
         EXPECT_EQ(CaretLine(demo), s.messages[166]) << language;
-        s.demoState = 0;
+        s.demoState = DemoState::Off;
     }
     DocumentViewerDialog start(s, fp.platform, folder, HelpTopic::Start);
     EXPECT_EQ(start.textBox()->textCursor().position(), 0);
