@@ -1,7 +1,7 @@
 // Zelka-Kvadra: creates the application, the platform services and the game window.
 // The game works in the current folder, where its data files lie.
 #include "app/CommandLine.h"
-#include "play/gui/MainWindow.h"
+#include "app/gui/MainWindow.h"
 #include "ui/SystemClock.h"
 #include "ui/SystemRandom.h"
 #include "ui/gui/QtDialogs.h"

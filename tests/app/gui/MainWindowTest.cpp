@@ -1,5 +1,5 @@
 #include "FakePlatform.h"
-#include "play/gui/MainWindow.h"
+#include "app/gui/MainWindow.h"
 #include "presentation/gui/BoardScene.h"
 #include "results/ResultsFile.h"
 #include <QAbstractItemView>

@@ -1,4 +1,4 @@
-#include "play/gui/MainWindow.h"
+#include "app/gui/MainWindow.h"
 #include "play/Messages.h"
 #include "presentation/BoardLayout.h"
 #include "presentation/LanguageFile.h"

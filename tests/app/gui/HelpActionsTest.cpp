@@ -2,7 +2,7 @@
 // place of a real document: F1 and the help menu of the main window in each of its
 // states, the dialogs' help, and the entry point the other dialogs' help hooks use.
 #include "FakePlatform.h"
-#include "play/gui/MainWindow.h"
+#include "app/gui/MainWindow.h"
 #include "presentation/gui/DocumentViewerDialog.h"
 #include "presentation/gui/NameDeletionDialog.h"
 #include "setup/ShuffledStates.h"
