@@ -31,6 +31,17 @@ Cell MouseInput::cellAt(double x, double y) const {
     return m_s.board.contains(cell) ? cell : Cell{-1, -1};
 }
 
+void MouseInput::MouseDown(int button, int shift, double x, double y) {
+    for (int k = 1; k < kSelectionLabel; ++k) {
+        const LabelControl& l = m_s.controls.numberLabels[k];
+        if (l.visible && x >= l.left && x < l.left + l.width && y >= l.top && y < l.top + l.height) {
+            mg_MouseDown(k, button, shift, x, y);
+            return;
+        }
+    }
+    keret_MouseDown(button, shift, x, y);
+}
+
 void MouseInput::keret_MouseDown(int, int, double x, double y) {
     const Cell cell = cellAt(x, y);
     if (cell.row < 0 || cell.col < 0) return;

@@ -1,4 +1,5 @@
 #include "app/gui/MainWindow.h"
+#include "app/StartUp.h"
 #include "play/Messages.h"
 #include "presentation/BoardLayout.h"
 #include "presentation/LanguageFile.h"
@@ -134,10 +135,10 @@ void MainWindow::buildPanel() {
     addButton(&P::vminta, "vminta", {6600, 1680, 1095, 300});
     addLabel(&P::Label1, "Label1", {6120, 1695, 975, 255})
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* sorsz = new QLineEdit(m_canvas);
-    sorsz->setObjectName(QStringLiteral("sorsz"));
-    m_canvas->place(sorsz, {7200, 1680, 495, 285});
-    bind(&P::sorsz, sorsz);
+    m_sorsz = new QLineEdit(m_canvas);
+    m_sorsz->setObjectName(QStringLiteral("sorsz"));
+    m_canvas->place(m_sorsz, {7200, 1680, 495, 285});
+    bind(&P::sorsz, m_sorsz);
 
     // Size frame with its three options.
     addOptionGroup(&P::dimenzio, "dimenzio", {6600, 2160, 1095, 1215},
@@ -150,21 +151,21 @@ void MainWindow::buildPanel() {
     addButton(&P::kever, "kever", {6600, 4200, 1095, 375});
     addButton(&P::uj, "uj", {6600, 4680, 1095, 375});
     addButton(&P::kilep, "kilep", {6600, 5160, 1095, 375});
-    auto* atrend = new QCheckBox(m_canvas);
-    atrend->setObjectName(QStringLiteral("atrend"));
-    atrend->setFocusPolicy(Qt::TabFocus);
-    m_canvas->place(atrend, {6600, 5700, 1215, 255});
-    bind(&P::atrend, atrend);
+    m_atrend = new QCheckBox(m_canvas);
+    m_atrend->setObjectName(QStringLiteral("atrend"));
+    m_atrend->setFocusPolicy(Qt::TabFocus);
+    m_canvas->place(m_atrend, {6600, 5700, 1215, 255});
+    bind(&P::atrend, m_atrend);
     addButton(&P::skev, "skev", {120, 480, 495, 255});
     addButton(&P::okev, "okev", {5380, 5700, 495, 255});
 
     // The strip above the board: name entry, stage buttons, counters.
     addLabel(&P::Label3, "Label3", {120, 0, 1335, 255});
-    auto* neve = new QComboBox(m_canvas);
-    neve->setObjectName(QStringLiteral("neve"));
-    neve->setEditable(true);
-    m_canvas->place(neve, {1440, 0, 3855, 315});
-    bind(&P::neve, neve);
+    m_neve = new QComboBox(m_canvas);
+    m_neve->setObjectName(QStringLiteral("neve"));
+    m_neve->setEditable(true);
+    m_canvas->place(m_neve, {1440, 0, 3855, 315});
+    bind(&P::neve, m_neve);
     addButton(&P::ment, "ment", {5520, 0, 855, 300});
     addButton(&P::folytat, "folytat", {1560, 0, 1695, 375});
     addButton(&P::tarol, "tarol", {3480, 0, 1695, 375});
@@ -176,10 +177,10 @@ void MainWindow::buildPanel() {
     addButton(&P::k_tar, "k_tar", {6150, 0, 2035, 300});
     addLabel(&P::Label2, "Label2", {6150, 330, 2035, 510})->setWordWrap(true);
     addLabel(&P::Label4, "Label4", {120, 5640, 615, 255});
-    auto* lang = new QComboBox(m_canvas);
-    lang->setObjectName(QStringLiteral("lang"));
-    m_canvas->place(lang, {1560, 5640, 1455, 315});
-    bind(&P::lang, lang);
+    m_lang = new QComboBox(m_canvas);
+    m_lang->setObjectName(QStringLiteral("lang"));
+    m_canvas->place(m_lang, {1560, 5640, 1455, 315});
+    bind(&P::lang, m_lang);
 
     // The key sink: holds the focus during a game so keys reach the window.
     m_keySink = new QWidget(m_canvas);
@@ -262,44 +263,10 @@ void MainWindow::Form_Load() {
         const QRect avail = screen->availableGeometry();
         move(avail.center() - rect().center());
     }
-    m_state.storedGameNo = 0;
-    m_state.gameType = GameType::None;
-    m_state.demoState = DemoState::Off;
-    m_state.storedEarly = false;
-    m_state.newGameFromStore = false;
-    m_state.tileColours[0] = kSysButtonFace;
-    m_state.holeColour = m_state.tileColours[0];
-    m_state.moveHistory = {};
-    m_state.controls.numberLabels[kMaxNumberLabels].caption = QStringLiteral("C");
-    for (int i = 0; i <= 7; ++i) m_state.controls.rowNumbers[i].caption = QString::number(i);
-    m_state.controls.rowPointer.caption = QStringLiteral("<");
-
-    selectStartupOptions();
-    const LanguageResult language = ApplyLanguage(m_state, m_folder);
+    const LanguageResult language = StartUp(m_state, m_platform, m_folder);
     m_buttonWords.use(m_state.languageName);
-    prepareSound();
-    m_state.storedDate.clear();
-    m_state.storedTime.clear();
     syncView();
     showLanguageProblem(language);
-}
-
-// The settings choose the size, then the type, then the rearrangement box, each as
-// if the user had clicked it.
-void MainWindow::selectStartupOptions() {
-    const StartupSelection sel = LoadSettings(m_state, m_folder);
-    switch (sel.gridSpan) {
-    case 6: Option1_Click(m_state, m_platform); break;
-    case 7: Option2_Click(m_state, m_platform); break;
-    default: Option3_Click(m_state, m_platform); break;
-    }
-    switch (sel.gameType) {
-    case GameType::RandomColours: generalt_Click(m_state, m_platform); break;
-    case GameType::Diagonal: atlos_Click(m_state, m_platform); break;
-    case GameType::Stored: tarolt_Click(m_state, m_platform); break;
-    default: szamsor_Click(m_state, m_platform); break;
-    }
-    m_state.panel.atrend.checked = sel.rearrange;
 }
 
 void MainWindow::setShuffledStateChooser(ShuffledStateChooser& chooser) {
@@ -324,8 +291,7 @@ void MainWindow::connectClick(const char* name, std::function<void()> handler) {
 // were being left: a tile colour it refuses keeps the focus in it, and the click does
 // nothing.
 bool MainWindow::sorszRefusesToBeLeft() {
-    auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
-    return keyFocus() == sorsz && !sorsz_Validate(m_state, sorsz->text());
+    return keyFocus() == m_sorsz && !sorsz_Validate(m_state, m_sorsz->text());
 }
 
 void MainWindow::wireHandlers() {
@@ -346,8 +312,7 @@ void MainWindow::wireHandlers() {
     connectClick("szamsor", [&s, &p] { szamsor_Click(s, p); });
     connectClick("vminta", [&s, &p] { vminta_Click(s, p); });
     connectClick("alapall", [&s] { alapall_Click(s); });
-    auto* atrend = m_canvas->findChild<QCheckBox*>(QStringLiteral("atrend"));
-    connect(atrend, &QCheckBox::clicked, this,
+    connect(m_atrend, &QCheckBox::clicked, this,
             [this, &s](bool checked) { run([&s, checked] { atrend_Click(s, checked); }); });
     connectClick("kezd", [this] { m_flow.kezd_Click(); });
     connectClick("folytat", [this] { m_flow.folytat_Click(); });
@@ -360,42 +325,26 @@ void MainWindow::wireHandlers() {
     connectClick("uj", [this] { m_shuffling->uj_Click(); });
     connectClick("kilep", [this] { exitRequested(); });
 
-    m_view->onMouseDown = [this](const BoardMouseEvent& e) { boardMouse(e, 0); };
-    m_view->onMouseMove = [this](const BoardMouseEvent& e) { boardMouse(e, 1); };
-    m_view->onMouseUp = [this](const BoardMouseEvent& e) { boardMouse(e, 2); };
-    m_view->onDoubleClick = [this](const BoardMouseEvent& e) { boardMouse(e, 3); };
+    m_view->onMouseDown = [this](const BoardMouseEvent& e) { boardMouse(e, BoardMouse::Down); };
+    m_view->onMouseMove = [this](const BoardMouseEvent& e) { boardMouse(e, BoardMouse::Move); };
+    m_view->onMouseUp = [this](const BoardMouseEvent& e) { boardMouse(e, BoardMouse::Up); };
+    m_view->onDoubleClick = [this](const BoardMouseEvent& e) { boardMouse(e, BoardMouse::DoubleClick); };
 
-    auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
-    connect(sorsz, &QLineEdit::textEdited, this, [&s](const QString& t) { s.panel.sorsz.caption = t; });
-    sorsz->installEventFilter(this);
-    auto* neve = m_canvas->findChild<QComboBox*>(QStringLiteral("neve"));
-    connect(neve, &QComboBox::editTextChanged, this, [&s](const QString& t) { s.panel.neve.caption = t; });
-    neve->installEventFilter(this);
-    auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
-    connect(lang, &QComboBox::activated, this, [this] { run([this] { lang_Click(); }); });
-    lang->installEventFilter(this);
+    connect(m_sorsz, &QLineEdit::textEdited, this, [&s](const QString& t) { s.panel.sorsz.caption = t; });
+    m_sorsz->installEventFilter(this);
+    connect(m_neve, &QComboBox::editTextChanged, this, [&s](const QString& t) { s.panel.neve.caption = t; });
+    m_neve->installEventFilter(this);
+    connect(m_lang, &QComboBox::activated, this, [this] { run([this] { lang_Click(); }); });
+    m_lang->installEventFilter(this);
 }
 
-void MainWindow::boardMouse(const BoardMouseEvent& e, int kind) {
+void MainWindow::boardMouse(const BoardMouseEvent& e, BoardMouse kind) {
     run([this, e, kind] {
         switch (kind) {
-        case 0: {
-            // A press on a number label is the label's own event; the logic decides
-            // whether it acts as a press on the tile beneath.
-            for (int k = 1; k < kMaxNumberLabels; ++k) {
-                const LabelControl& l = m_state.controls.numberLabels[k];
-                if (l.visible && e.x >= l.left && e.x < l.left + l.width && e.y >= l.top &&
-                    e.y < l.top + l.height) {
-                    m_mouse.mg_MouseDown(k, e.button, e.shift, e.x, e.y);
-                    return;
-                }
-            }
-            m_mouse.keret_MouseDown(e.button, e.shift, e.x, e.y);
-            break;
-        }
-        case 1: m_mouse.keret_MouseMove(e.button, e.shift, e.x, e.y); break;
-        case 2: m_mouse.keret_MouseUp(e.button, e.shift, e.x, e.y); break;
-        default: m_mouse.keret_DblClick(); break;
+        case BoardMouse::Down: m_mouse.MouseDown(e.button, e.shift, e.x, e.y); break;
+        case BoardMouse::Move: m_mouse.keret_MouseMove(e.button, e.shift, e.x, e.y); break;
+        case BoardMouse::Up: m_mouse.keret_MouseUp(e.button, e.shift, e.x, e.y); break;
+        case BoardMouse::DoubleClick: m_mouse.keret_DblClick(); break;
         }
     });
 }
@@ -411,10 +360,9 @@ void MainWindow::hdim_Click() {
 
 void MainWindow::nyelv_Click() {
     const QStringList names = ::nyelv_Click(m_state, m_folder);
-    auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
-    lang->clear();
-    lang->addItems(names);
-    lang->setCurrentIndex(std::max(0, int(names.indexOf(m_state.panel.lang.caption))));
+    m_lang->clear();
+    m_lang->addItems(names);
+    m_lang->setCurrentIndex(std::max(0, int(names.indexOf(m_state.panel.lang.caption))));
 }
 
 // A language that could not be read is told once, with its fixed text.
@@ -428,8 +376,7 @@ void MainWindow::showLanguageProblem(const LanguageResult& result) {
 }
 
 void MainWindow::lang_Click() {
-    auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
-    const LanguageResult result = ::lang_Click(m_state, m_folder, lang->currentText());
+    const LanguageResult result = ::lang_Click(m_state, m_folder, m_lang->currentText());
     m_buttonWords.use(m_state.languageName);
     showLanguageProblem(result);
 }
@@ -576,23 +523,20 @@ static bool ownsOpenPopup(const QObject* watched) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
-    auto* neve = m_canvas->findChild<QComboBox*>(QStringLiteral("neve"));
-    auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
     if (event->type() == QEvent::FocusOut) {
         // A box's own list or menu opening takes the focus for a moment: the box is
         // not being left.
         if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason || ownsOpenPopup(watched))
             return false;
-        if (watched == sorsz) {
-            if (!sorsz_Validate(m_state, sorsz->text())) {
-                QTimer::singleShot(0, sorsz, [sorsz] { sorsz->setFocus(); });
+        if (watched == m_sorsz) {
+            if (!sorsz_Validate(m_state, m_sorsz->text())) {
+                QTimer::singleShot(0, m_sorsz, [this] { m_sorsz->setFocus(); });
                 return false;
             }
             QTimer::singleShot(0, this, [this] { run([this] { sorsz_LostFocus(m_state, m_flow); }); });
-        } else if (watched == neve) {
+        } else if (watched == m_neve) {
             run([this] { m_results.neve_Validate(); });
-        } else if (watched == lang) {
+        } else if (watched == m_lang) {
             run([this] { lang_LostFocus(m_state); });
         }
         return false;
@@ -610,7 +554,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const int code = classicKeyCode(key);
-    if (focus == sorsz) {
+    if (focus == m_sorsz) {
         if (code == KeyCode::Enter) focusNextChild(); // Enter acts as Tab
         return code == KeyCode::Enter;
     }
@@ -618,7 +562,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         Form_KeyDown(code, 0);
         return true;
     }
-    if (focus && neve && (focus == neve || neve->isAncestorOf(focus))) {
+    if (focus && (focus == m_neve || m_neve->isAncestorOf(focus))) {
         int ascii = code == KeyCode::Enter ? 13 : (key->text().isEmpty() ? 0 : key->text()[0].unicode());
         if (ascii == 0) return false;
         const int before = ascii;
@@ -627,7 +571,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (outcome == StoreOutcome::Stored) run([this] { afterStoring(); });
         return ascii != before || ascii == 0;
     }
-    if (focus && lang && (focus == lang || lang->isAncestorOf(focus))) {
+    if (focus && (focus == m_lang || m_lang->isAncestorOf(focus))) {
         if (code == KeyCode::Escape || code == KeyCode::Enter) {
             run([this, code] { lang_KeyDown(m_state, code); });
             return true;
@@ -640,12 +584,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::syncNameList() {
-    auto* neve = m_canvas->findChild<QComboBox*>(QStringLiteral("neve"));
     QStringList items;
-    for (int i = 0; i < neve->count(); ++i) items << neve->itemText(i);
+    for (int i = 0; i < m_neve->count(); ++i) items << m_neve->itemText(i);
     if (items == m_state.playerNames) return;
-    const QString text = neve->currentText();
-    neve->clear();
-    neve->addItems(m_state.playerNames);
-    neve->setEditText(text);
+    const QString text = m_neve->currentText();
+    m_neve->clear();
+    m_neve->addItems(m_state.playerNames);
+    m_neve->setEditText(text);
 }
