@@ -18,7 +18,7 @@ Cell findTile(const GameState& s, int value) {
 } // namespace
 
 bool ExchangeByNumbers(GameState& s, MoveRules& rules, InputBox& inputBox) {
-    const QString prompt = s.messages.value(28) + QLatin1Char('\n') + s.messages.value(29);
+    const QString prompt = s.texts.messages.value(28) + QLatin1Char('\n') + s.texts.messages.value(29);
     const QString answer = inputBox.ask(prompt, QString());
     const qsizetype dash = answer.indexOf(u'-');
     if (answer.isEmpty() || dash < 0) return false;

@@ -85,7 +85,7 @@ void GameFlow::kezd_Click() {
         if (!s.storedGameName.trimmed().isEmpty())
             c.t_jatek.caption += QLatin1Char(' ') + s.storedGameName.trimmed();
     }
-    c.uj.caption = s.messages.value(1);
+    c.uj.caption = s.texts.messages.value(1);
 
     s.gameRunning = true;
     s.phase = demoRunning(s) ? GamePhase::Demo : GamePhase::Playing;
@@ -209,7 +209,7 @@ bool GameFlow::ValidateStart() {
     if (s.rearrangePhase == 0) {
         s.firstGapCount = s.gapCount;
     } else if (s.firstGapCount != s.gapCount) {
-        const QString suffix = numberText(s.firstGapCount) + QLatin1Char('\n') + s.messages.value(14);
+        const QString suffix = numberText(s.firstGapCount) + QLatin1Char('\n') + s.texts.messages.value(14);
         if (ShowMessage(s, m_p, 13, MsgIcon::Question, MsgButtons::YesNo, suffix) == MsgAnswer::No)
             return false;
         // The larger count is the one recorded with the result.
@@ -250,10 +250,10 @@ QString GameFlow::ClockText(int hours, int minutes, int seconds) {
 
 QString GameFlow::EndTimeText(const GameState& s, int hours, int minutes, int seconds) {
     const QString sep = QStringLiteral(", ");
-    QString text = s.messages.value(4) + QLatin1Char(' ');
-    if (hours > 0) text += QString::number(hours) + QLatin1Char(' ') + s.endTexts[1] + sep;
-    text += QString::number(minutes) + QLatin1Char(' ') + s.endTexts[2] + sep;
-    text += QString::number(seconds) + QLatin1Char(' ') + s.endTexts[3];
+    QString text = s.texts.messages.value(4) + QLatin1Char(' ');
+    if (hours > 0) text += QString::number(hours) + QLatin1Char(' ') + s.texts.endTexts[1] + sep;
+    text += QString::number(minutes) + QLatin1Char(' ') + s.texts.endTexts[2] + sep;
+    text += QString::number(seconds) + QLatin1Char(' ') + s.texts.endTexts[3];
     return text;
 }
 

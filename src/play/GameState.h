@@ -5,6 +5,7 @@
 #include "play/Board.h"
 #include "play/BoardControls.h"
 #include "play/FlowState.h"
+#include "play/LanguageTable.h"
 #include "play/MoveHistory.h"
 #include "play/PanelControls.h"
 #include <QString>
@@ -96,15 +97,8 @@ struct GameState {
     std::vector<int> rowColours;            // 1..N, index 0 unused
     std::vector<int> colColours;
 
-    // Language table: 172 entries, addressed by number
-    QStringList messages;
-    QString languageName = QStringLiteral("Magyar");
-    // Texts cut from the language file when it is applied
-    std::array<QString, 9> typeNames{"", "V", "VR", "A", "AR", "M", "T", "S", "SR"}; // 1..8
-    std::array<QString, 4> endTexts{};   // 1..3: hours, minutes, seconds words
-    QString label1TextOther = QStringLiteral("Sorsz:");     // Label1 beside stored games
-    QString label1TextNumbers = QStringLiteral("Sorsz:");   // Label1 in the number type
-    QString okevCaption = QStringLiteral("Kev.");           // okev as the tile exchange
+    // The texts of the language in use
+    LanguageTable texts;
 
     // Game flow: phase, clock, targets still open, the first stage's gap count
     GamePhase phase = GamePhase::SetUp;

@@ -114,7 +114,7 @@ ResultsBrowser::ResultsBrowser(GameState& s, Platform& platform, const QDir& fol
     : m_s(s), m_platform(platform), m_folder(folder) {}
 
 QString ResultsBrowser::Caption(int no) const {
-    const QString text = m_s.messages.value(no);
+    const QString text = m_s.texts.messages.value(no);
     return text.isEmpty() ? QString::fromUtf8(DesignCaption(no)) : text;
 }
 
@@ -160,7 +160,7 @@ void ResultsBrowser::Form_Load() {
     m_currentRecordNo = 0;
     m_reloadAllowed = false;
     m_filter = ResultsFilter{};
-    m_filter.typeNames = m_s.typeNames;
+    m_filter.typeNames = m_s.texts.typeNames;
     m_filter.shuffled = ShuffleFilter::Any;
 
     const int size = m_s.N();
@@ -494,7 +494,7 @@ void ResultsBrowser::sortor_Click() {
     if (m_rows.empty() || RefusedAsDamaged()) return;
     MessageRequest ask;
     ask.messageNo = kMsgDeleteShown;
-    ask.text = m_s.messages.value(kMsgDeleteShown).replace(u'#', QString::number(rowCount()));
+    ask.text = m_s.texts.messages.value(kMsgDeleteShown).replace(u'#', QString::number(rowCount()));
     ask.icon = MsgIcon::Question;
     ask.buttons = MsgButtons::YesNo;
     if (!Confirmed(m_platform.messageBox.show(ask))) return;
@@ -508,14 +508,14 @@ void ResultsBrowser::dattor_Click() {
     if (RefusedAsDamaged()) return;
     QString date;
     for (;;) {
-        date = m_platform.inputBox.ask(m_s.messages.value(kMsgAskDate), m_title).trimmed();
+        date = m_platform.inputBox.ask(m_s.texts.messages.value(kMsgAskDate), m_title).trimmed();
         if (date.isEmpty()) return;
         if (IsCalendarDate(date)) break;
         ShowMessage(m_s, m_platform, kMsgBadDate, MsgIcon::Information);
     }
     MessageRequest ask;
     ask.messageNo = kMsgDeleteUpToDate;
-    ask.text = m_s.messages.value(kMsgDeleteUpToDate).replace(u'#', date);
+    ask.text = m_s.texts.messages.value(kMsgDeleteUpToDate).replace(u'#', date);
     ask.icon = MsgIcon::Question;
     ask.buttons = MsgButtons::YesNo;
     if (!Confirmed(m_platform.messageBox.show(ask))) return;
@@ -530,7 +530,7 @@ void ResultsBrowser::ossztor_Click() {
     if (RefusedAsDamaged()) return;
     MessageRequest warn;
     warn.messageNo = kMsgDeleteAllWarning;
-    warn.text = m_s.messages.value(kMsgDeleteAllWarning);
+    warn.text = m_s.texts.messages.value(kMsgDeleteAllWarning);
     warn.icon = MsgIcon::Critical;
     warn.title = kDeleteAllTitle;
     m_platform.messageBox.show(warn);
@@ -568,7 +568,7 @@ ResultsListInput ResultsBrowser::listInput() const {
 }
 
 ListDocument ResultsBrowser::resultsList(const QString& today) const {
-    return PrintResultsTable(listInput(), m_s.messages, today);
+    return PrintResultsTable(listInput(), m_s.texts.messages, today);
 }
 
 ResultsListFilter ResultsBrowser::listFilters() const {

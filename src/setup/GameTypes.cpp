@@ -71,14 +71,14 @@ void szamsor_Click(GameState& s, Platform& p) {
     PanelControls& c = s.panel;
     c.vminta.visible = false;
     c.Label1.visible = true;
-    c.Label1.caption = s.label1TextNumbers;
+    c.Label1.caption = s.texts.label1TextNumbers;
     c.sorsz.visible = true;
     c.sorsz.caption = QString::number(s.numberTileColour);
     c.skev.visible = false;
     c.okev.visible = false;
     c.okev.left = 4688;
     c.okev.width = 1200;
-    c.okev.caption = s.okevCaption;
+    c.okev.caption = s.texts.okevCaption;
     c.atrend.visible = true;
     setMenusForNumbers(s, true);
     showMarkers(s, false, false);
@@ -126,7 +126,7 @@ void tarolt_Click(GameState& s, Platform& p) {
     PanelControls& c = s.panel;
     c.vminta.visible = false;
     c.Label1.visible = true;
-    c.Label1.caption = s.label1TextOther;
+    c.Label1.caption = s.texts.label1TextOther;
     c.sorsz.visible = true;
     c.sorsz.caption.clear();
     c.skev.visible = false;
@@ -161,7 +161,7 @@ void vminta_Click(GameState& s, Platform& p) {
     c.tipus.visible = false;
     c.dimenzio.visible = false;
     c.vminta.visible = false;
-    c.uj.caption = s.messages.value(0);
+    c.uj.caption = s.texts.messages.value(0);
     c.mvon.visible = true;
     c.mker.visible = true;
     c.alapall.visible = true;
@@ -260,7 +260,7 @@ void RestoreSetupControls(GameState& s) {
                        &PanelControls::atlos, &PanelControls::tarolt, &PanelControls::szamsor,
                        &PanelControls::Option1, &PanelControls::Option2, &PanelControls::Option3})
         (c.*on).enabled = true;
-    c.uj.caption = s.messages.value(0);
+    c.uj.caption = s.texts.messages.value(0);
     setMenusEnabled(s);
     const bool boxShown = c.tarolt.checked || c.szamsor.checked;
     c.Label1.visible = boxShown;

@@ -201,7 +201,7 @@ TEST(ValidateStart, ChangedGapCountAsksAndNoKeepsThePause) {
     pauseAtColumnWiseTarget(f);
     f.clickCell({5, 2});                 // one open cell now, two in the first stage
     f.fp.messageBox.answers = {MsgAnswer::No};
-    f.s.messages[14] = QStringLiteral("Continue?");
+    f.s.texts.messages[14] = QStringLiteral("Continue?");
     f.flow.folytat_Click();
     ASSERT_EQ(f.messageNumbers(), std::vector<int>{13});
     const MessageRequest& q = f.fp.messageBox.shown[0];

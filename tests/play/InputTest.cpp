@@ -44,9 +44,9 @@ std::vector<int> row(const GameState& s, int r) {
 
 TEST(WholeGame, PlayedByKeyboardFromStartToTheNameEntry) {
     BoardFixture f(Type::Numbers, 4);
-    f.s.messages[4] = QStringLiteral("Time:");
-    f.s.messages[6] = QStringLiteral("Solved in");
-    f.s.endTexts = {QString(), QStringLiteral("h"), QStringLiteral("min"), QStringLiteral("s")};
+    f.s.texts.messages[4] = QStringLiteral("Time:");
+    f.s.texts.messages[6] = QStringLiteral("Solved in");
+    f.s.texts.endTexts = {QString(), QStringLiteral("h"), QStringLiteral("min"), QStringLiteral("s")};
     setField(f, ascending(4));
     startWithOpen(f, {{0, 1}, {0, 2}});
 
@@ -83,8 +83,8 @@ TEST(WholeGame, PlayedByKeyboardFromStartToTheNameEntry) {
 
 TEST(WholeGame, EndTimeTextWithHours) {
     GameState s;
-    s.messages[4] = QStringLiteral("T");
-    s.endTexts = {QString(), QStringLiteral("h"), QStringLiteral("m"), QStringLiteral("s")};
+    s.texts.messages[4] = QStringLiteral("T");
+    s.texts.endTexts = {QString(), QStringLiteral("h"), QStringLiteral("m"), QStringLiteral("s")};
     EXPECT_EQ(GameFlow::EndTimeText(s, 2, 0, 9), QStringLiteral("T 2 h, 0 m, 9 s"));
 }
 

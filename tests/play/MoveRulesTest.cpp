@@ -277,7 +277,7 @@ TEST(ExchangeByNumbers, SwapsTwoNumberedTiles) {
 TEST(ExchangeByNumbers, BadAnswersChangeNothing) {
     for (const char* answer : {"", "3 12", "0-5", "3-0", "3-99", "abc-def", "-", "-3-5", "5-5", "x"}) {
         MoveFixture f;
-        f.s.messages[28] = "a";
+        f.s.texts.messages[28] = "a";
         f.fp.inputBox.answers = {QString::fromLatin1(answer)};
         EXPECT_FALSE(ExchangeByNumbers(f.s, f.moves, f.fp.inputBox)) << answer;
         for (int p = 1; p <= 16; ++p) EXPECT_EQ(f.s.board.value(f.s.board.fieldCell(p)), p) << answer;

@@ -38,7 +38,7 @@ TEST(LoadSettings, FirstStartCreatesTheDefaultFile) {
     s.look3D = false;
     s.soundOn = false;
     s.pendolyMode = true;
-    s.languageName = "English";
+    s.texts.languageName = "English";
     const StartupSelection sel = LoadSettings(s, dir);
 
     EXPECT_EQ(readFile(dir), EncodeSettingsRecord(SettingsRecord()));
@@ -53,7 +53,7 @@ TEST(LoadSettings, FirstStartCreatesTheDefaultFile) {
     EXPECT_FALSE(s.pendolyMode);
     EXPECT_FALSE(s.panel.babilon.checked);
     EXPECT_EQ(s.resultsFile, "eredm.dat");
-    EXPECT_EQ(s.languageName, "Magyar");
+    EXPECT_EQ(s.texts.languageName, "Magyar");
     EXPECT_EQ(s.numberTileColour, 1);
 }
 
@@ -121,7 +121,7 @@ TEST(LoadSettings, DamagedFileStartsWithDefaultsAndExitWritesAWholeRecord) {
     Window w;
     const StartupSelection sel = LoadSettings(w.s, dir);
     EXPECT_EQ(sel.gridSpan, 6);
-    EXPECT_EQ(w.s.languageName, "Magyar");
+    EXPECT_EQ(w.s.texts.languageName, "Magyar");
     w.s.board.resize(4);
 
     // Nothing changed in this run, yet the short file is replaced by a full record.
@@ -151,7 +151,7 @@ TEST(SaveSettingsOnExit, WritesTheChangedSettingsAndKeepsTheDialogsColours) {
     w.s.look3D = false;
     w.s.pendolyMode = true;
     w.s.numberTileColour = 0;
-    w.s.languageName = "English";
+    w.s.texts.languageName = "English";
     w.s.tileColours[3] = 0x00FFFFFF;   // colours in the state are never written back
 
     ASSERT_TRUE(SaveSettingsOnExit(w.s, w.fp.platform, dir));
@@ -235,8 +235,8 @@ TEST(SaveSettingsOnExit, ExitQuestionDuringAGame) {
         w.s.gameRunning = c.running;
         if (c.paused) w.s.phase = GamePhase::Paused;
         if (c.capturing) w.s.phase = GamePhase::CapturingStart;
-        w.s.languageName = "English";
-        w.s.messages[25] = "Kilép?";
+        w.s.texts.languageName = "English";
+        w.s.texts.messages[25] = "Kilép?";
 
         w.fp.messageBox.answers = {MsgAnswer::No};
         EXPECT_FALSE(SaveSettingsOnExit(w.s, w.fp.platform, dir));
@@ -287,7 +287,7 @@ TEST(SaveSettingsOnExit, AnUnstorableLanguageNameKeepsTheStoredOne) {
     r.language = "English";
     ASSERT_TRUE(WriteSettingsFile(dir, r));
     Window w;
-    w.s.languageName = "../../etc/x";
+    w.s.texts.languageName = "../../etc/x";
     ASSERT_TRUE(SaveSettingsOnExit(w.s, w.fp.platform, dir));
     EXPECT_EQ(ReadSettingsFile(dir).record.language, "English");
 }

@@ -22,7 +22,7 @@ protected:
         state.shuffleNo = 3;
         for (ControlState* c : {&state.panel.Label3, &state.panel.neve, &state.panel.ment, &state.panel.megse})
             c->visible = true;
-        for (int i = 15; i <= 19; ++i) state.messages[i] = QStringLiteral("message %1").arg(i);
+        for (int i = 15; i <= 19; ++i) state.texts.messages[i] = QStringLiteral("message %1").arg(i);
     }
     std::vector<ResultRecord> Stored() const {
         std::vector<ResultRecord> records;

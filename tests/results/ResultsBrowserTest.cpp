@@ -37,10 +37,10 @@ protected:
         state.panel.mker.visible = false;
         state.resultTypeIndex = 2;
         state.panel.er_megj.caption = QStringLiteral("Eredmények");
-        for (int no = 1; no <= 171; ++no) state.messages[no] = QStringLiteral("m%1").arg(no);
-        state.messages[99] = QStringLiteral("#;name;type;size;gaps;game;no;shuffle;steps;time;date;at");
-        state.messages[135] = QStringLiteral("up to # ?");
-        state.messages[138] = QStringLiteral("delete # rows?");
+        for (int no = 1; no <= 171; ++no) state.texts.messages[no] = QStringLiteral("m%1").arg(no);
+        state.texts.messages[99] = QStringLiteral("#;name;type;size;gaps;game;no;shuffle;steps;time;date;at");
+        state.texts.messages[135] = QStringLiteral("up to # ?");
+        state.texts.messages[138] = QStringLiteral("delete # rows?");
         path = folder.filePath(state.resultsFile);
     }
 

@@ -264,7 +264,7 @@ void MainWindow::Form_Load() {
         move(avail.center() - rect().center());
     }
     const LanguageResult language = StartUp(m_state, m_platform, m_folder);
-    m_buttonWords.use(m_state.languageName);
+    m_buttonWords.use(m_state.texts.languageName);
     syncView();
     showLanguageProblem(language);
 }
@@ -377,7 +377,7 @@ void MainWindow::showLanguageProblem(const LanguageResult& result) {
 
 void MainWindow::lang_Click() {
     const LanguageResult result = ::lang_Click(m_state, m_folder, m_lang->currentText());
-    m_buttonWords.use(m_state.languageName);
+    m_buttonWords.use(m_state.texts.languageName);
     showLanguageProblem(result);
 }
 

@@ -36,7 +36,7 @@ struct HelpFixture : DataFolder {
         window.activateWindow();
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }
-    const QString& message(int n) const { return window.state().messages[n]; }
+    const QString& message(int n) const { return window.state().texts.messages[n]; }
     FakePlatform fp;
     MainWindow window;
 };

@@ -171,7 +171,7 @@ TEST_F(ResultsBrowserWindowTest, TheListFileHoldsTheRowsShown) {
         [&](QWidget* modal) {
             auto* dialog = qobject_cast<ListFileDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->fileNameBox()->text(), state.messages.value(131));
+            EXPECT_EQ(dialog->fileNameBox()->text(), state.texts.messages.value(131));
             dialog->fileNameBox()->clear();
             QTest::keyClicks(dialog->fileNameBox(), "lista.lis");
             QTest::mouseClick(dialog->findChild<QPushButton*>("rendben"), Qt::LeftButton);
