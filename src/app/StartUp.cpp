@@ -11,8 +11,8 @@ void resetState(GameState& s) {
     s.storedGameNo = 0;
     s.gameType = GameType::None;
     s.demoState = DemoState::Off;
-    s.storedEarly = false;
-    s.newGameFromStore = false;
+    s.storing.storedEarly = false;
+    s.storing.newGameFromStore = false;
     s.tileColours[0] = kSysButtonFace;
     s.holeColour = s.tileColours[0];
     s.moveHistory = {};
@@ -46,7 +46,7 @@ LanguageResult StartUp(GameState& s, Platform& p, const QDir& folder) {
     selectStartupOptions(s, p, folder);
     const LanguageResult language = ApplyLanguage(s, folder);
     PrepareSound(s, p.sound, folder);
-    s.storedDate.clear();
-    s.storedTime.clear();
+    s.storing.storedDate.clear();
+    s.storing.storedTime.clear();
     return language;
 }

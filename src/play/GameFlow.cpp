@@ -68,7 +68,7 @@ void GameFlow::kezd_Click() {
         return;
     }
 
-    s.storedEarly = false;
+    s.storing.storedEarly = false;
     s.candidateCount = 0;
     s.controls.numberLabels[kMaxNumberLabels].visible = false;
     lockSetUp();

@@ -7,6 +7,7 @@
 #include "play/FlowState.h"
 #include "play/LanguageTable.h"
 #include "play/MoveHistory.h"
+#include "play/ResultStoring.h"
 #include "play/PanelControls.h"
 #include <QString>
 #include <QStringList>
@@ -78,17 +79,10 @@ struct GameState {
     int storedGameNo = 0;
     QString storedGameName;
     int shuffleNo = 0;
-    bool storedEarly = false;
-    bool newGameFromStore = false;
     QString resultsFile = QStringLiteral("eredm.dat");
 
-    // Storing a result
-    QString resultTypeCode;        // "V", "VR", "A", "AR", "M", "T", "S", "SR"
-    int resultTypeIndex = 0;       // 1..8 in that order, 0 before the first game ends
-    QString playerName;            // the name the last result was stored under
-    QStringList playerNames;       // drop-down list of the name box `neve`
-    QString storedDate;            // yyyy.mm.dd and hh:mm:ss of the result just stored,
-    QString storedTime;            // "" when none: the results browser marks that row
+    // Storing the result of a finished game
+    ResultStoring storing;
 
     // Colours
     std::array<quint32, 9> tileColours{};   // 0 button face, 1..6 tiles, 7 walls

@@ -4,7 +4,7 @@
 
 QString DetermineResultType(GameState& state) {
     const PanelControls& p = state.panel;
-    const bool rearranged = rearrangementGame(state) && !state.storedEarly;
+    const bool rearranged = rearrangementGame(state) && !state.storing.storedEarly;
     const QString suffix = rearranged ? QStringLiteral("R") : QString();
     QString code;
     if (p.tarolt.checked)
@@ -17,7 +17,7 @@ QString DetermineResultType(GameState& state) {
         code = QStringLiteral("S") + suffix;
     else
         code = QStringLiteral("A") + suffix;
-    state.resultTypeCode = code;
-    state.resultTypeIndex = TypeIndexOfCode(code);
+    state.storing.resultTypeCode = code;
+    state.storing.resultTypeIndex = TypeIndexOfCode(code);
     return code;
 }

@@ -104,8 +104,8 @@ bool ResultsFileReady(const GameState& s, Platform& platform, const QDir& folder
 
 bool er_megj_Click(GameState& s, Platform& platform, const QDir& folder) {
     if (!ResultsFileReady(s, platform, folder)) return false;
-    s.storedDate.clear();
-    s.storedTime.clear();
+    s.storing.storedDate.clear();
+    s.storing.storedTime.clear();
     DetermineResultType(s);
     return true;
 }
@@ -166,10 +166,10 @@ void ResultsBrowser::Form_Load() {
     const int size = m_s.N();
     const int sizeOption = size >= 4 && size <= 6 ? size - 4 : 3;
     szur_Click(sizeOption);
-    if (m_s.resultTypeIndex >= 1 && m_s.resultTypeIndex <= 8) tip_Click(m_s.resultTypeIndex, true);
+    if (m_s.storing.resultTypeIndex >= 1 && m_s.storing.resultTypeIndex <= 8) tip_Click(m_s.storing.resultTypeIndex, true);
 
     // From the menu by name; after storing by steps, with the game's gap count.
-    const bool afterStoring = !m_s.storedTime.isEmpty();
+    const bool afterStoring = !m_s.storing.storedTime.isEmpty();
     if (afterStoring && m_s.gapCount > 0) parkc_LostFocus(QString::number(m_s.gapCount));
     m_sortColumn = afterStoring ? ResultColumn::Steps : ResultColumn::Name;
     SelectRendFor(m_sortColumn);
@@ -209,13 +209,13 @@ void ResultsBrowser::LoadResultsGrid() {
 
 // The row just stored: the last one shown with the stored date and time of day.
 void ResultsBrowser::FindStoredRow() {
-    if (m_s.storedDate.isEmpty()) return;
-    const std::uint32_t date = PackDate(m_s.storedDate);
-    const std::uint32_t time = PackTime(m_s.storedTime);
+    if (m_s.storing.storedDate.isEmpty()) return;
+    const std::uint32_t date = PackDate(m_s.storing.storedDate);
+    const std::uint32_t time = PackTime(m_s.storing.storedTime);
     if (date == kOddText || time == kOddText) return;   // the game stores neither so
     for (auto it = m_rows.rbegin(); it != m_rows.rend(); ++it) {
         if (m_table.row(*it).date != date || m_table.row(*it).timeOfDay != time) continue;
-        m_s.storedDate.clear();
+        m_s.storing.storedDate.clear();
         m_currentRecordNo = m_markedRecordNo = static_cast<int>(*it) + 1;
         m_controls.aktsor.visible = true;
         return;

@@ -116,7 +116,7 @@ void Shuffling::uj_Click() {
         m_s.demoState = DemoState::Off;   // the demo stops at its next step
         return;
     }
-    if (!m_s.newGameFromStore) {
+    if (!m_s.storing.newGameFromStore) {
         if (!m_s.gameRunning && !pausedAtFirstTarget(m_s)) {
             loadStoredState();
             return;

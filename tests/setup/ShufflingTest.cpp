@@ -265,7 +265,7 @@ TEST_F(ShufflingFileTest, UjDuringAGameAsksBeforeAbandoningIt) {
 
 TEST_F(ShufflingFileTest, UjAfterStoringAResultStartsANewGameWithoutAsking) {
     BuildTestBoard(s, fp, 5, BoardType::Stored);
-    s.newGameFromStore = true;
+    s.storing.newGameFromStore = true;
     s.panel.mker.visible = s.panel.mvon.visible = true;
     s.panel.tipus.visible = s.panel.dimenzio.visible = false;
     s.panel.sorsz.caption = QStringLiteral("12");
@@ -290,7 +290,7 @@ TEST_F(ShufflingFileTest, UjAfterStoringAResultStartsANewGameWithoutAsking) {
 
 TEST_F(ShufflingFileTest, UjNewGameKeepsASingleCandidateAndTheFocusInTheNumberType) {
     BuildTestBoard(s, fp, 4, BoardType::Numbers);
-    s.newGameFromStore = true;
+    s.storing.newGameFromStore = true;
     s.panel.mker.visible = true;
     s.panel.sorsz.caption = QStringLiteral("3");
     s.candidateCount = 1;

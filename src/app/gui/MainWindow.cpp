@@ -586,9 +586,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::syncNameList() {
     QStringList items;
     for (int i = 0; i < m_neve->count(); ++i) items << m_neve->itemText(i);
-    if (items == m_state.playerNames) return;
+    if (items == m_state.storing.playerNames) return;
     const QString text = m_neve->currentText();
     m_neve->clear();
-    m_neve->addItems(m_state.playerNames);
+    m_neve->addItems(m_state.storing.playerNames);
     m_neve->setEditText(text);
 }

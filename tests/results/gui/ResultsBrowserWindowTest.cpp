@@ -35,7 +35,7 @@ protected:
         ASSERT_TRUE(QFile::copy(data.filePath(QStringLiteral("Magyar.lng")), folder.filePath(QStringLiteral("Magyar.lng"))));
         ApplyLanguage(state, folder);
         state.board.resize(5);
-        state.resultTypeIndex = 6;   // T: records 1 (Kovács, Béla) and 4 (Béla)
+        state.storing.resultTypeIndex = 6;   // T: records 1 (Kovács, Béla) and 4 (Béla)
     }
 
     ResultsBrowserWindow& Open() {
