@@ -18,6 +18,7 @@
 #include "results/gui/StatisticsWindow.h"
 #include "setup/GameTypes.h"
 #include "setup/gui/ShuffledStateDialog.h"
+#include "setup/gui/StoredGameDialog.h"
 #include "ui/gui/FormCanvas.h"
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -62,6 +63,7 @@ MainWindow::MainWindow(Platform& platform, const QDir& folder, QWidget* parent)
     m_dialogChooser = std::make_unique<QtShuffledStateChooser>(this);
     setShuffledStateChooser(*m_dialogChooser);
     wireHandlers();
+    wireStoredGames();
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -206,8 +208,8 @@ void MainWindow::buildMenus() {
     addAction(menu, &P::color, "color", [this] { color_Click(); });
     addAction(menu, &P::hdim, "hdim", [this] { hdim_Click(); }, true);
     menu->addSeparator();
-    addAction(menu, &P::uj_jatek, "uj_jatek");
-    addAction(menu, &P::jatek_tor, "jatek_tor");
+    addAction(menu, &P::uj_jatek, "uj_jatek", [this] { m_storedGames->uj_jatek_Click(); });
+    addAction(menu, &P::jatek_tor, "jatek_tor", [this] { m_storedGames->jatek_tor_Click(); });
     QMenu* kevall = menu->addMenu(QString());
     kevall->setObjectName(QStringLiteral("kevall"));
     m_binder.bind(m_state.panel.kevall, kevall->menuAction());
@@ -275,6 +277,7 @@ void MainWindow::Form_Load() {
     m_state.controls.rowPointer.caption = QStringLiteral("<");
 
     selectStartupOptions();
+    CreateStoredGamesFile(m_folder);
     const LanguageResult language = ApplyLanguage(m_state, m_folder);
     m_buttonWords.use(m_state.languageName);
     prepareSound();
@@ -374,6 +377,17 @@ void MainWindow::wireHandlers() {
     auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
     connect(lang, &QComboBox::activated, this, [this] { run([this] { lang_Click(); }); });
     lang->installEventFilter(this);
+}
+
+// Stored games: the dialog `minta` for the menu items, the choice at the start of a
+// stored game, and the button that saves a game with the start set up on the board.
+void MainWindow::wireStoredGames() {
+    m_storedGameDialog = std::make_unique<QtStoredGameDialogRunner>(m_state, this);
+    m_storedGameDialog->setHelpHook([this](int t) { showHelp(t); });
+    m_storedGames = std::make_unique<StoredGames>(m_state, m_platform, *m_storedGameDialog, m_folder);
+    m_storedGames->setHooks({[this] { return m_flow.ValidateStart(); }, {}});
+    m_flow.chooseStoredGame = [this] { return m_storedGames->chooseStoredGame(); };
+    connectClick("k_tar", [this] { m_storedGames->k_tar_Click(); });
 }
 
 void MainWindow::boardMouse(const BoardMouseEvent& e, int kind) {

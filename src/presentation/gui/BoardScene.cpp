@@ -1,6 +1,7 @@
 #include "presentation/gui/BoardScene.h"
 #include "presentation/TileColours.h"
 #include "presentation/gui/BallPainter.h"
+#include "presentation/gui/TargetMapPainter.h"
 #include <QFont>
 #include <QGraphicsItem>
 #include <QPainter>
@@ -134,6 +135,10 @@ BoardScene::BoardScene(QObject* parent) : QGraphicsScene(parent) {
     m_mapOutline = addRect(kMapOutlineLeft - kFrameLeft, kMapOutlineTop - kFrameTop, 2020, 2020,
                            QPen(QColor(0x40, 0x40, 0x40), kOneTwipPixel), QColor(0xC0, 0xC0, 0xC0));
     m_mapOutline->setVisible(false);
+    m_map = new TargetMapItem;
+    m_map->setPos(kMapLeft - kFrameLeft, kMapTop - kFrameTop);
+    m_map->setZValue(MarkerZ);
+    addItem(m_map);
     resizePool(m_gridLines, kGridLineCount, LineZ);
     resizePool(m_grooves, kGridLineCount, GrooveZ);
     resizePool(m_numberLabels, kMaxNumberLabels + 1, LabelZ);
@@ -224,16 +229,8 @@ void BoardScene::sync(const GameState& s) {
 
     const bool mapShown = s.panel.mker.visible;
     m_mapOutline->setVisible(s.panel.mvon.visible || mapShown);
-    const auto& shapes = s.targetMap.shapes;
-    resizePool(m_mapShapes, shapes.size(), MarkerZ);
-    for (size_t i = 0; i < shapes.size(); ++i) {
-        const MapShape& m = shapes[i];
-        m_mapShapes[i]->setRect(kMapLeft - kFrameLeft + m.left, kMapTop - kFrameTop + m.top, m.width,
-                                m.height);
-        m_mapShapes[i]->setPen(Qt::NoPen);
-        m_mapShapes[i]->setBrush(colourFromValue(m.fillColour));
-        m_mapShapes[i]->setVisible(mapShown && m.visible);
-    }
+    m_map->setMap(s.targetMap);
+    m_map->setVisible(mapShown);
 
     for (size_t i = 1; i < c.moveMarkers.size(); ++i)
         m_moveMarkers[i]->set(c.moveMarkers[i], QColor(0xFF, 0xFF, 0xFF), 0, 0);
