@@ -48,7 +48,7 @@ struct EditedStoredGame {
 // The form and its parts, in twips.
 constexpr int kStoredGameFormWidth = 5400;
 constexpr int kStoredGameFormHeight = 2880;
-constexpr QRect kStoredGameMapRect{110, 380, 2020, 2020};   // mker, with its outline
+constexpr QRect kStoredGameMapRect{110, 300, 2020, 2020};   // mker, with its outline
 constexpr QRect kPaletteRect{2200, 380, 1800, 1950};         // szkeret
 
 struct StoredGameControls {

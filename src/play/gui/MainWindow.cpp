@@ -368,15 +368,15 @@ void MainWindow::wireHandlers() {
     m_view->onMouseUp = [this](const BoardMouseEvent& e) { boardMouse(e, 2); };
     m_view->onDoubleClick = [this](const BoardMouseEvent& e) { boardMouse(e, 3); };
 
+    // The boxes' focus and key events reach eventFilter through the application-wide
+    // filter; a filter of their own would handle each event twice (leaving `sorsz` would
+    // start a stored game twice).
     auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
     connect(sorsz, &QLineEdit::textEdited, this, [&s](const QString& t) { s.panel.sorsz.caption = t; });
-    sorsz->installEventFilter(this);
     auto* neve = m_canvas->findChild<QComboBox*>(QStringLiteral("neve"));
     connect(neve, &QComboBox::editTextChanged, this, [&s](const QString& t) { s.panel.neve.caption = t; });
-    neve->installEventFilter(this);
     auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
     connect(lang, &QComboBox::activated, this, [this] { run([this] { lang_Click(); }); });
-    lang->installEventFilter(this);
 }
 
 // Stored games: the dialog `minta` for the menu items, the choice at the start of a

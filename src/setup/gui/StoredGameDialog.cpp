@@ -78,8 +78,8 @@ namespace {
 
 // The chooser's parts; the editor's places come from the form.
 constexpr QRect kGridRect{2200, 380, 3080, 1850};
-constexpr QRect kLabel1Rect{110, 80, 1900, 255};
-constexpr QRect kNevRect{2050, 40, 1950, 285};
+constexpr QRect kLabel1Rect{110, 20, 1900, 255};
+constexpr QRect kNevRect{2050, 0, 1950, 285};
 constexpr QRect kRendbenRect{2200, 2350, 1000, 375};
 constexpr QRect kRendben2Rect{3250, 2350, 1000, 375};
 constexpr QRect kMegseRect{4300, 2350, 980, 375};

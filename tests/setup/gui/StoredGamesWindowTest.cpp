@@ -163,3 +163,24 @@ TEST(StoredGamesWindow, LeaveTheCaptureChooseAndDelete) {
     EXPECT_EQ(scan.games[0].serial, 2);
     EXPECT_EQ(scan.recordCount, 2);
 }
+
+// A serial typed and left with Enter loads its game once, even while the box about
+// its start lets the window's events through as a real one does.
+TEST(StoredGamesWindow, ASerialLeftWithEnterLoadsOnce) {
+    WindowFixture f;
+    QFile file(f.dir.filePath("minta.dat"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(GameRecordBytes(1, 5, "Kert", CyclicStart(5)));
+    file.close();
+    f.fp.messageBox.whileShown = [](const MessageRequest&) { QTest::qWait(30); };
+    QTest::mouseClick(f.child<QRadioButton>("tarolt"), Qt::LeftButton);
+    auto* sorsz = f.child<QLineEdit>("sorsz");
+    sorsz->setFocus();
+    QTest::keyClicks(sorsz, "1");
+    QTest::keyClick(sorsz, Qt::Key_Return);
+    QTest::qWait(100);
+    ASSERT_TRUE(f.window.state().gameRunning);
+    EXPECT_EQ(std::count_if(f.fp.messageBox.shown.begin(), f.fp.messageBox.shown.end(),
+                            [](const MessageRequest& r) { return r.messageNo == 21; }),
+              1);
+}
