@@ -217,6 +217,8 @@ void alapall_Click(GameState& s) {
     PanelControls& c = s.panel;
     c.tipus.visible = true;
     c.dimenzio.visible = true;
+    // The box the map of a stored game covered.
+    c.Label1.visible = c.sorsz.visible = c.tarolt.checked || c.szamsor.checked;
     setMenusEnabled(s);
     if (c.generalt.checked) {
         c.vminta.visible = true;

@@ -24,6 +24,10 @@ void CopyTargetMap(GameState& s, const QString& mapText) {
     c.tipus.visible = false;
     c.dimenzio.visible = false;
     c.vminta.visible = false;
+    // The map lies where the serial box stands; a serial typed meanwhile would start
+    // a game in the middle of the one on show.
+    c.Label1.visible = false;
+    c.sorsz.visible = false;
     c.mvon.visible = true;
     c.mker.visible = true;
     s.targetMapText = mapText;
@@ -196,9 +200,6 @@ void StoredGames::enterCapture(const EditedStoredGame& game) {
     CopyTargetMap(m_s, game.targetMap);
     c.kezd.enabled = false;
     c.uj.enabled = false;
-    // A serial typed into the box would start a game in the middle of the capture.
-    c.Label1.visible = false;
-    c.sorsz.visible = false;
     c.k_tar.visible = true;
     c.megse.top = kMegseCaptureTop;
     c.megse.visible = true;

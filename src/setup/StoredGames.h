@@ -73,7 +73,7 @@ private:
 };
 
 // Shows the map `mapText` in the main window's map frame in place of the set-up's
-// type and size choices.
+// type and size choices and the serial box.
 void CopyTargetMap(GameState& s, const QString& mapText);
 
 // The problems minta.dat can have that the language table has no text for.

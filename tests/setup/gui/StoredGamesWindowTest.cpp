@@ -96,7 +96,8 @@ TEST(StoredGamesWindow, CreatePlayAndStoreAResult) {
     ASSERT_TRUE(s.gameRunning);
     EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 21);
     EXPECT_EQ(fieldDigits(s), start);
-    EXPECT_TRUE(f.child<QLabel>("t_jatek")->text().endsWith(QStringLiteral("1 Kert")));
+    auto* title = f.child<QLabel>("t_jatek");
+    EXPECT_TRUE(title->isVisible() && title->text().endsWith(QStringLiteral("1 Kert")));
 
     clickCell(f.window, {1, 1});
     clickCell(f.window, {0, 1});
@@ -147,8 +148,11 @@ TEST(StoredGamesWindow, LeaveTheCaptureChooseAndDelete) {
     EXPECT_EQ(s.storedGameNo, 2);
     EXPECT_FALSE(s.gameRunning);   // no start of its own: the player sets one up
     EXPECT_TRUE(f.child<QPushButton>("alapall")->isVisible());
+    auto* sorsz = f.child<QLineEdit>("sorsz");
+    EXPECT_FALSE(sorsz->isVisible());   // the map lies over its place
 
     QTest::mouseClick(f.child<QPushButton>("alapall"), Qt::LeftButton);
+    EXPECT_TRUE(sorsz->isVisible());
     ModalProbe<StoredGameDialog> deleter([&](StoredGameDialog* d) {
         EXPECT_EQ(d->windowTitle(), s.panel.jatek_tor.caption);
         QTest::mouseClick(in<QPushButton>(d, "rendben2"), Qt::LeftButton);
