@@ -174,7 +174,8 @@ void MainWindow::buildPanel() {
     addLabel(&P::Lszm, "Lszm", {6000, 0, 615, 255})->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     addLabel(&P::elt, "elt", {7200, 0, 855, 255})->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     addLabel(&P::demo_szov, "demo_szov", {2880, 100, 855, 255});
-    addLabel(&P::t_jatek, "t_jatek", {6165, 2760, 2055, 255});
+    // The title of a stored game lies over the size buttons, which take the clicks.
+    addLabel(&P::t_jatek, "t_jatek", {6165, 2760, 2055, 255})->setAttribute(Qt::WA_TransparentForMouseEvents);
     addButton(&P::k_tar, "k_tar", {6150, 0, 2035, 300});
     addLabel(&P::Label2, "Label2", {6150, 330, 2035, 510})->setWordWrap(true);
     addLabel(&P::Label4, "Label4", {120, 5640, 615, 255});

@@ -68,6 +68,11 @@ TEST(MainWindow, SizeButtonsRebuildTheBoard) {
     QTest::mouseClick(f.child<QRadioButton>("Option1"), Qt::LeftButton);
     EXPECT_EQ(f.window.state().N(), 4);
     EXPECT_EQ(f.window.state().cellSize, 833);
+    // Nothing lies over a size button where a player clicks it.
+    for (const char* name : {"Option1", "Option2", "Option3"}) {
+        auto* option = f.child<QRadioButton>(name);
+        EXPECT_EQ(f.window.childAt(option->mapTo(&f.window, option->rect().center())), option) << name;
+    }
 }
 
 TEST(MainWindow, MenuSwitchesLookAndMode) {
