@@ -25,6 +25,17 @@ void press(StoredGameForm& form, int n, int row, int col) {
     form.mker_MouseDown(side * col + side / 2, side * row + side / 2);
 }
 
+// The editor of a new 4 x 4 game as a player works it: every cell painted, a name,
+// then the save with a start.
+std::function<void(StoredGameForm&)> paintAllAndCapture(const QString& name) {
+    return [name](StoredGameForm& form) {
+        for (int i = 1; i <= 4; ++i)
+            for (int j = 1; j <= 4; ++j) press(form, 4, i, j);
+        form.nev_Change(name);
+        form.rendben2_Click();
+    };
+}
+
 // A board of the stored type with the stored games around it, wired as the window
 // wires them.
 struct StoredFixture : BoardFixture {
@@ -174,12 +185,7 @@ TEST(StoredGames, DamagedRecordsAreToldOnce) {
 // ring cells and saves it with k_tar; without an open cell nothing is saved.
 TEST(StoredGames, ANewGameIsSavedWithTheStartOnTheBoard) {
     StoredFixture f(4);
-    f.dialog.act = [](StoredGameForm& form) {
-        for (int i = 1; i <= 4; ++i)
-            for (int j = 1; j <= 4; ++j) press(form, 4, i, j);
-        form.nev_Change(QStringLiteral("Kert"));
-        form.rendben2_Click();
-    };
+    f.dialog.act = paintAllAndCapture(QStringLiteral("Kert"));
     f.stored.uj_jatek_Click();
     const PanelControls& c = f.s.panel;
     ASSERT_EQ(f.s.phase, GamePhase::CapturingStart);
@@ -215,12 +221,7 @@ TEST(StoredGames, ANewGameIsSavedWithTheStartOnTheBoard) {
 TEST(StoredGames, AFailedSaveKeepsTheCapture) {
     StoredFixture f(4);
     f.stored.setRename([](const QString&, const QString&) { return false; });
-    f.dialog.act = [](StoredGameForm& form) {
-        for (int i = 1; i <= 4; ++i)
-            for (int j = 1; j <= 4; ++j) press(form, 4, i, j);
-        form.nev_Change(QStringLiteral("x"));
-        form.rendben2_Click();
-    };
+    f.dialog.act = paintAllAndCapture(QStringLiteral("x"));
     f.stored.uj_jatek_Click();
     f.clickCell({0, 2});
     f.clickCell({0, 3});

@@ -136,16 +136,9 @@ void StoredGameDialog::buildGrid() {
                      game.shuffle});
     m_model->setRows(rows);
 
-    m_grid = new QTableView(m_canvas);
-    m_grid->setObjectName(QStringLiteral("mflex"));
-    m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->verticalHeader()->hide();
+    m_grid = MakeChooserGrid(m_model, m_canvas);
     m_grid->horizontalHeader()->setStretchLastSection(true);
     m_canvas->place(m_grid, kGridRect);
-    ApplyColumnWidths(*m_grid, *m_model);
     m_binder.bind(m_form.controls().mflex, m_grid);
     m_grid->installEventFilter(this);
     if (m_form.currentRow() >= 0) m_grid->setCurrentIndex(m_model->index(m_form.currentRow(), 2));

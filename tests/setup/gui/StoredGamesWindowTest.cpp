@@ -43,6 +43,22 @@ QString fieldDigits(const GameState& s) {
     return digits;
 }
 
+void writeStoredGames(const WindowFixture& f, const QByteArray& records) {
+    QFile file(f.dir.filePath("minta.dat"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(records);
+}
+
+// Chooses the stored type, types `serial` into its box and leaves it with Enter.
+void playBySerial(WindowFixture& f, const char* serial) {
+    QTest::mouseClick(f.child<QRadioButton>("tarolt"), Qt::LeftButton);
+    auto* sorsz = f.child<QLineEdit>("sorsz");
+    sorsz->setFocus();
+    QTest::keyClicks(sorsz, serial);
+    QTest::keyClick(sorsz, Qt::Key_Return);
+    QTest::qWait(100);
+}
+
 StoredGamesScan scanOf(const WindowFixture& f) {
     return ReadStoredGames(QDir(f.dir.path())).value_or(StoredGamesScan{});
 }
@@ -87,12 +103,7 @@ TEST(StoredGamesWindow, CreatePlayAndStoreAResult) {
     // Played by its serial: typed into the box and Enter.
     f.window.activateWindow();   // the closed dialog may have left no window active
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f.window));
-    QTest::mouseClick(f.child<QRadioButton>("tarolt"), Qt::LeftButton);
-    auto* sorsz = f.child<QLineEdit>("sorsz");
-    sorsz->setFocus();
-    QTest::keyClicks(sorsz, "1");
-    QTest::keyClick(sorsz, Qt::Key_Return);
-    QTest::qWait(20);
+    playBySerial(f, "1");
     ASSERT_TRUE(s.gameRunning);
     EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 21);
     EXPECT_EQ(fieldDigits(s), start);
@@ -118,10 +129,7 @@ TEST(StoredGamesWindow, LeaveTheCaptureChooseAndDelete) {
     WindowFixture f;
     GameState& s = f.window.state();
     ASSERT_EQ(s.N(), 5);
-    QFile file(f.dir.filePath("minta.dat"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(GameRecordBytes(1, 5, "Elso") + GameRecordBytes(2, 5, "Masodik"));
-    file.close();
+    writeStoredGames(f, GameRecordBytes(1, 5, "Elso") + GameRecordBytes(2, 5, "Masodik"));
 
     ModalProbe<StoredGameDialog> editor([&](StoredGameDialog* d) {
         for (int i = 1; i <= 5; ++i)
@@ -172,17 +180,9 @@ TEST(StoredGamesWindow, LeaveTheCaptureChooseAndDelete) {
 // its start lets the window's events through as a real one does.
 TEST(StoredGamesWindow, ASerialLeftWithEnterLoadsOnce) {
     WindowFixture f;
-    QFile file(f.dir.filePath("minta.dat"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(GameRecordBytes(1, 5, "Kert", CyclicStart(5)));
-    file.close();
+    writeStoredGames(f, GameRecordBytes(1, 5, "Kert", CyclicStart(5)));
     f.fp.messageBox.whileShown = [](const MessageRequest&) { QTest::qWait(30); };
-    QTest::mouseClick(f.child<QRadioButton>("tarolt"), Qt::LeftButton);
-    auto* sorsz = f.child<QLineEdit>("sorsz");
-    sorsz->setFocus();
-    QTest::keyClicks(sorsz, "1");
-    QTest::keyClick(sorsz, Qt::Key_Return);
-    QTest::qWait(100);
+    playBySerial(f, "1");
     ASSERT_TRUE(f.window.state().gameRunning);
     EXPECT_EQ(std::count_if(f.fp.messageBox.shown.begin(), f.fp.messageBox.shown.end(),
                             [](const MessageRequest& r) { return r.messageNo == 21; }),
