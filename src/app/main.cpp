@@ -1,26 +1,41 @@
 // Zelka-Kvadra: creates the application, the platform services and the game window.
-// The game works in the current folder, where its data files lie.
 #include "app/CommandLine.h"
+#include "app/DataFolders.h"
 #include "play/gui/MainWindow.h"
 #include "ui/SystemClock.h"
 #include "ui/SystemRandom.h"
 #include "ui/gui/QtDialogs.h"
 #include "ui/gui/QtSoundDevice.h"
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    QString dataDir;
     {
         QTextStream out(stdout);
         QTextStream err(stderr);
+        if (std::optional<int> status = TakeDataDirOption(arguments, dataDir, err)) return *status;
         if (std::optional<int> status = RunCommandLine(arguments, out, err))
             return *status;
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelka-Kvadra"));
+    QApplication::setDesktopFileName(QStringLiteral(ZK_APP_ID));
+
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const DataFolderChoice choice{dataDir, QDir::currentPath(),
+                                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                                  InstalledDataFolder(programFolder)};
+    QString unusable;
+    const std::optional<GameFolders> folders = ResolveDataFolders(choice, &unusable);
+    if (!folders) {
+        QTextStream(stderr) << "zelka-kvadra: cannot create the folder " << unusable << '\n';
+        return ExitStatus::FileProblem;
+    }
 
     QtMessageBox messageBox;
     QtInputBox inputBox;
@@ -30,7 +45,7 @@ int main(int argc, char** argv) {
     QtEventPump events;
     Platform platform{messageBox, inputBox, clock, random, sound, events};
 
-    MainWindow window(platform, QDir::current());
+    MainWindow window(platform, *folders);
     messageBox.setParent(&window);
     inputBox.setParent(&window);
     events.setBeforeWait([&window] { window.syncView(); });

@@ -38,10 +38,11 @@
 
 using P = PanelControls;
 
-MainWindow::MainWindow(Platform& platform, const QDir& folder, QWidget* parent)
-    : QMainWindow(parent), m_platform(platform), m_folder(folder), m_moves(m_state, platform),
-      m_flow(m_state, platform, m_moves), m_mouse(m_state, platform, m_moves),
-      m_keys(m_state, m_moves), m_results(m_state, platform, folder) {
+MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_folders(folders), m_folder(folders.player),
+      m_moves(m_state, platform), m_flow(m_state, platform, m_moves),
+      m_mouse(m_state, platform, m_moves), m_keys(m_state, m_moves),
+      m_results(m_state, platform, folders.player) {
     setObjectName(QStringLiteral("Form1"));
     SetDesignCaptions(m_state.panel);
     SetDesignVisibility(m_state.panel);
@@ -222,7 +223,7 @@ void MainWindow::buildMenus() {
     addAction(menu, &P::stmegj, "stmegj", [this] { stmegj_Click(); });
     addAction(menu, &P::nyelv, "nyelv", [this] { nyelv_Click(); });
     addAction(menu, &P::hang_kell, "hang_kell",
-              [this] { ::hang_kell_Click(m_state, m_platform.sound, m_folder); }, true);
+              [this] { ::hang_kell_Click(m_state, m_platform.sound, m_folders); }, true);
     addAction(menu, &P::babilon, "babilon", [this] { ::babilon_Click(m_state); }, true);
     addAction(menu, &P::demo_jatek, "demo_jatek");
     menu->addSeparator();
@@ -275,7 +276,7 @@ void MainWindow::Form_Load() {
     m_state.controls.rowPointer.caption = QStringLiteral("<");
 
     selectStartupOptions();
-    const LanguageResult language = ApplyLanguage(m_state, m_folder);
+    const LanguageResult language = ApplyLanguage(m_state, m_folders);
     m_buttonWords.use(m_state.languageName);
     prepareSound();
     m_state.storedDate.clear();
@@ -309,7 +310,7 @@ void MainWindow::setShuffledStateChooser(ShuffledStateChooser& chooser) {
                            [this] { m_flow.CheckSolved(); }});
 }
 
-void MainWindow::prepareSound() { PrepareSound(m_state, m_platform.sound, m_folder); }
+void MainWindow::prepareSound() { PrepareSound(m_state, m_platform.sound, m_folders); }
 
 void MainWindow::connectClick(const char* name, std::function<void()> handler) {
     auto* button = m_canvas->findChild<QAbstractButton*>(QString::fromLatin1(name));
@@ -410,7 +411,7 @@ void MainWindow::hdim_Click() {
 }
 
 void MainWindow::nyelv_Click() {
-    const QStringList names = ::nyelv_Click(m_state, m_folder);
+    const QStringList names = ::nyelv_Click(m_state, m_folders);
     auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
     lang->clear();
     lang->addItems(names);
@@ -429,7 +430,7 @@ void MainWindow::showLanguageProblem(const LanguageResult& result) {
 
 void MainWindow::lang_Click() {
     auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
-    const LanguageResult result = ::lang_Click(m_state, m_folder, lang->currentText());
+    const LanguageResult result = ::lang_Click(m_state, m_folders, lang->currentText());
     m_buttonWords.use(m_state.languageName);
     showLanguageProblem(result);
 }
@@ -457,6 +458,7 @@ void MainWindow::showResultsBrowser() {
     syncView();
     ResultsBrowserWindow browser(m_state, m_platform, m_folder, this);
     browser.setHelpHook([this](int t) { showHelp(t); });
+    browser.listOutput().setStartFolder(m_folder.absolutePath());
     browser.exec();
 }
 
@@ -515,7 +517,7 @@ void MainWindow::kezel_Click() { showHelp(MainWindowHelpTopic(m_state)); }
 void MainWindow::showHelp(int helpTopic) {
     // Over the dialog that asked for it, so that it stays in front of that one.
     QWidget* over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
-    ShowDocumentViewer(m_state, m_platform, m_folder, helpTopic, over);
+    ShowDocumentViewer(m_state, m_platform, m_folders, helpTopic, over);
 }
 
 void MainWindow::quitNow() {
