@@ -1,5 +1,6 @@
 # Installing the game like any desktop program, and its Debian package (cpack -G DEB):
 #   bin/zelka-kvadra
+#   lib/zelka-kvadra/zelka-kvadra-sound.so  the sound module, loaded when a sound plays
 #   share/zelka-kvadra/                     language files, documents, sounds
 #   share/applications/<id>.desktop         the application menu entry
 #   share/metainfo/<id>.metainfo.xml        the software-centre description
@@ -13,10 +14,14 @@ set(ZK_SHIPPED_DATA_DIR ${CMAKE_INSTALL_DATADIR}/zelka-kvadra)
 file(RELATIVE_PATH ZK_SHIPPED_DATA_FROM_PROGRAM
      ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${ZK_SHIPPED_DATA_DIR})
 target_compile_definitions(zk_app PRIVATE ZK_SHIPPED_DATA_FROM_PROGRAM="${ZK_SHIPPED_DATA_FROM_PROGRAM}")
-set(ZK_PROGRAM_DEFINITIONS ZK_APP_ID="${ZK_APP_ID}")
+set(ZK_MODULE_DIR ${CMAKE_INSTALL_LIBDIR}/zelka-kvadra)
+file(RELATIVE_PATH ZK_MODULES_FROM_PROGRAM
+     ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${ZK_MODULE_DIR})
+set(ZK_PROGRAM_DEFINITIONS ZK_APP_ID="${ZK_APP_ID}" ZK_MODULES_FROM_PROGRAM="${ZK_MODULES_FROM_PROGRAM}")
 target_compile_definitions(zelka-kvadra PRIVATE ${ZK_PROGRAM_DEFINITIONS})
 
 install(TARGETS zelka-kvadra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS zelka-kvadra-sound LIBRARY DESTINATION ${ZK_MODULE_DIR})
 file(GLOB ZK_SHIPPED_FILES CONFIGURE_DEPENDS
      ${PROJECT_SOURCE_DIR}/data/*.lng ${PROJECT_SOURCE_DIR}/data/*.doc ${PROJECT_SOURCE_DIR}/data/*.wav)
 install(FILES ${ZK_SHIPPED_FILES} DESTINATION ${ZK_SHIPPED_DATA_DIR})

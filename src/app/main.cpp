@@ -4,10 +4,19 @@
 #include "play/gui/MainWindow.h"
 #include "ui/SystemClock.h"
 #include "ui/SystemRandom.h"
+#include "ui/gui/FontWarmUp.h"
 #include "ui/gui/QtDialogs.h"
-#include "ui/gui/QtSoundDevice.h"
+#include "ui/gui/LazySoundDevice.h"
 #include <QApplication>
 #include <QStandardPaths>
+
+// The sound module lies beside the program in a build, in the library folder once installed.
+static QStringList SoundModulePaths(const QString& programFolder) {
+    const QDir folder(programFolder);
+    const QString name = QStringLiteral("zelka-kvadra-sound");
+    return {folder.filePath(name),
+            folder.filePath(QStringLiteral(ZK_MODULES_FROM_PROGRAM "/") + name)};
+}
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -22,7 +31,11 @@ int main(int argc, char** argv) {
             return *status;
     }
 
+    // The font configuration loads on another core while the application connects to
+    // the display.
+    std::thread fonts = StartFontWarmUp();
     QApplication app(argc, argv);
+    fonts.join();
     QApplication::setApplicationName(QStringLiteral("Zelka-Kvadra"));
     QApplication::setDesktopFileName(QStringLiteral(ZK_APP_ID));
 
@@ -41,7 +54,7 @@ int main(int argc, char** argv) {
     QtInputBox inputBox;
     SystemClock clock;
     SystemRandom random;
-    QtSoundDevice sound;
+    LazySoundDevice sound(SoundModulePaths(programFolder));
     QtEventPump events;
     Platform platform{messageBox, inputBox, clock, random, sound, events};
 

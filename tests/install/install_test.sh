@@ -20,7 +20,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 id=hu.zelkakvadra.ZelkaKvadra
 share=$prefix/share
-expected=(bin/zelka-kvadra
+expected=(bin/zelka-kvadra lib/zelka-kvadra/zelka-kvadra-sound.so
           share/zelka-kvadra/Magyar.lng share/zelka-kvadra/English.lng
           share/zelka-kvadra/Leir.doc share/zelka-kvadra/Magyar.doc share/zelka-kvadra/English.doc
           share/zelka-kvadra/step.wav share/zelka-kvadra/mix.wav
@@ -35,6 +35,10 @@ done
 [ -x "$prefix/bin/zelka-kvadra" ] || fail "the program is not executable"
 file_size=$(wc -c <"$share/icons/hicolor/48x48/apps/$id.png")
 head -c 8 "$share/icons/hicolor/48x48/apps/$id.png" | grep -q PNG || fail "the 48 px icon is no PNG ($file_size bytes)"
+
+# The entry point the game loads the sound module by.
+nm -D --defined-only "$prefix/lib/zelka-kvadra/zelka-kvadra-sound.so" | grep -q ' zkCreateSoundDevice$' \
+    || fail "the sound module lacks its entry point"
 
 if command -v desktop-file-validate >/dev/null; then
     desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"

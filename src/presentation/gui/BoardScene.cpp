@@ -24,7 +24,7 @@ public:
     QRectF boundingRect() const override { return m_rect.adjusted(-2, -2, 2, 2); }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
         if (m_ball) {
-            paintBall(*painter, m_rect, m_colour);
+            paintCachedBall(*painter, m_rect, m_colour);
             return;
         }
         painter->setRenderHint(QPainter::Antialiasing);
@@ -89,7 +89,10 @@ public:
             painter->setPen(QPen(m_colour, 3 * kOneTwipPixel));
             painter->setBrush(Qt::NoBrush);
         } else {
-            painter->setPen(QPen(QColor(64, 64, 64), kOneTwipPixel));
+            // A hairline: one pixel at any scale, and much quicker to draw than a
+            // scaled outline.
+            QPen rim(QColor(64, 64, 64), 0);
+            painter->setPen(rim);
             painter->setBrush(m_colour);
         }
         painter->drawEllipse(m_rect);
