@@ -9,6 +9,7 @@
 #include "presentation/gui/BoardScene.h"
 #include "presentation/gui/BoardView.h"
 #include "presentation/gui/ColourSettingsDialog.h"
+#include "presentation/gui/ColourSymbolsOption.h"
 #include "presentation/DocumentViewer.h"
 #include "presentation/gui/DocumentViewerDialog.h"
 #include "presentation/gui/NameDeletionDialog.h"
@@ -206,6 +207,7 @@ void MainWindow::buildMenus() {
     addAction(menu, &P::er_megj, "er_megj", [this] { er_megj_Click(); });
     addAction(menu, &P::color, "color", [this] { color_Click(); });
     addAction(menu, &P::hdim, "hdim", [this] { hdim_Click(); }, true);
+    m_colourSymbols = new ColourSymbolsOption(menu, *m_scene, m_folder, [this] { syncView(); });
     menu->addSeparator();
     addAction(menu, &P::uj_jatek, "uj_jatek");
     addAction(menu, &P::jatek_tor, "jatek_tor");
@@ -245,6 +247,7 @@ void MainWindow::run(const std::function<void()>& handler) {
 
 void MainWindow::syncView() {
     m_binder.sync();
+    m_colourSymbols->sync(m_state.languageName);
     if (windowTitle() != m_state.controls.windowTitle) setWindowTitle(m_state.controls.windowTitle);
     syncNameList();
     m_scene->sync(m_state);
@@ -276,6 +279,7 @@ void MainWindow::Form_Load() {
     m_state.controls.rowPointer.caption = QStringLiteral("<");
 
     selectStartupOptions();
+    m_colourSymbols->load();
     const LanguageResult language = ApplyLanguage(m_state, m_folders);
     m_buttonWords.use(m_state.languageName);
     prepareSound();

@@ -32,6 +32,7 @@ class QRadioButton;
 class QTimer;
 class BoardScene;
 class BoardView;
+class ColourSymbolsOption;
 class FormCanvas;
 class QtShuffledStateChooser;
 struct BoardMouseEvent;
@@ -138,4 +139,5 @@ private:
     QTimer* m_timer = nullptr;      // Timer1
     ControlBinder m_binder;
     std::vector<QMenu*> m_menus;
+    ColourSymbolsOption* m_colourSymbols = nullptr;   // menu item: symbols on the colours
 };
