@@ -7,22 +7,13 @@
 #include "presentation/gui/BoardScene.h"
 #include "presentation/gui/ColourSymbolItem.h"
 #include <QAction>
-#include <QFile>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QAbstractButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <set>
 
 namespace {
-
-QString gameFolder(const QTemporaryDir& dir) {
-    const QDir data(qEnvironmentVariable("ZK_DATA_DIR", "data"));
-    for (const QString& name : data.entryList({"*.lng"}, QDir::Files))
-        QFile::copy(data.filePath(name), QDir(dir.path()).filePath(name));
-    return dir.path();
-}
 
 struct Symbol {
     QPointF centre;   // scene coordinates
@@ -44,16 +35,17 @@ std::vector<Symbol> shownSymbols(MainWindow& window) {
 std::vector<Symbol> expectedSymbols(const GameState& s) {
     std::vector<Symbol> expected;
     const auto add = [&](const ShapeControl& shape, int colourIndex, QPointF offset) {
+        const QRectF box(shape.left, shape.top, shape.width, shape.height);
         if (shape.visible && colourIndex >= 1 && colourIndex <= 6)
-            expected.push_back({QRectF(shape.left, shape.top, shape.width, shape.height).center() + offset,
-                                colourIndex});
+            expected.push_back({box.center() + offset, colourIndex});
     };
     const QPointF window(-kFrameLeft, -kFrameTop);   // markers lie in window coordinates
     if (!s.numberTypeSelected())
         for (size_t k = 1; k < s.controls.tiles.size(); ++k)
             add(s.controls.tiles[k], s.controls.tiles[k].colourIndex, {});
     for (const auto* markers : {&s.controls.rowMarkers, &s.controls.colMarkers})
-        for (size_t i = 1; i < markers->size(); ++i) add((*markers)[i], (*markers)[i].colourIndex, window);
+        for (size_t i = 1; i < markers->size(); ++i)
+            add((*markers)[i], (*markers)[i].colourIndex, window);
     if (s.panel.mker.visible) {
         for (const MapShape& m : s.targetMap.shapes) {
             int colour = 0;
@@ -85,19 +77,26 @@ std::set<int> expectSymbolsWhereTheColoursAre(MainWindow& window, const char* wh
 
 const std::set<int> kAllColours{1, 2, 3, 4, 5, 6};
 
+void click(MainWindow& window, const char* button) {
+    auto* target = window.findChild<QAbstractButton*>(QString::fromLatin1(button));
+    QTest::mouseClick(target, Qt::LeftButton);
+}
+
 TEST(ColourSymbols, TheMenuItemMarksEveryColourInBothLooksAndIsKept) {
+    // As an installed game: the player's files apart from the shipped ones.
     QTemporaryDir dir;
-    const QString folder = gameFolder(dir);
+    const QString folder = dir.path();
+    const GameFolders folders(QDir(folder), QDir(qEnvironmentVariable("ZK_DATA_DIR", "data")));
     FakePlatform fp;
     {
-        MainWindow window(fp.platform, QDir(folder));
+        MainWindow window(fp.platform, folders);
         window.Form_Load();
         window.show();
         auto* item = window.findChild<QAction*>(QStringLiteral("szimbolum"));
         ASSERT_TRUE(item);
         EXPECT_EQ(item->text(), QString::fromUtf8("Szimbólumok a színeken"));
         EXPECT_FALSE(item->isChecked());
-        QTest::mouseClick(window.findChild<QRadioButton*>(QStringLiteral("Option3")), Qt::LeftButton);
+        click(window, "Option3");
         EXPECT_TRUE(shownSymbols(window).empty());
 
         item->trigger();
@@ -110,20 +109,23 @@ TEST(ColourSymbols, TheMenuItemMarksEveryColourInBothLooksAndIsKept) {
             hdim->trigger();
         }
         // The number type shows numbers, not symbols, on its tiles.
-        QTest::mouseClick(window.findChild<QRadioButton*>(QStringLiteral("szamsor")), Qt::LeftButton);
+        click(window, "szamsor");
         ASSERT_TRUE(window.state().numberTypeSelected());
         expectSymbolsWhereTheColoursAre(window, "number type");
 
         // A target map of 6 x 6 holds every colour six times.
-        QTest::mouseClick(window.findChild<QRadioButton*>(QStringLiteral("generalt")), Qt::LeftButton);
-        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("vminta")), Qt::LeftButton);
+        click(window, "generalt");
+        click(window, "vminta");
         ASSERT_TRUE(window.state().panel.mker.visible);
         EXPECT_EQ(expectSymbolsWhereTheColoursAre(window, "target map"), kAllColours);
     }
     EXPECT_TRUE(ReadDisplayOptions(QDir(folder)).colourSymbols);
+    EXPECT_TRUE(folders.player.exists("param.dat"));
+    EXPECT_FALSE(folders.shipped.exists(kDisplayOptionsFileName))
+        << "nothing is written among the shipped files";
 
     // The next start shows them at once; switching off takes them all away.
-    MainWindow again(fp.platform, QDir(folder));
+    MainWindow again(fp.platform, folders);
     again.Form_Load();
     auto* item = again.findChild<QAction*>(QStringLiteral("szimbolum"));
     EXPECT_TRUE(item->isChecked());
