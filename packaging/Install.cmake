@@ -22,8 +22,8 @@ target_compile_definitions(zelka-kvadra PRIVATE ${ZK_PROGRAM_DEFINITIONS})
 
 install(TARGETS zelka-kvadra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS zelka-kvadra-sound LIBRARY DESTINATION ${ZK_MODULE_DIR})
-file(GLOB ZK_SHIPPED_FILES CONFIGURE_DEPENDS
-     ${PROJECT_SOURCE_DIR}/data/*.lng ${PROJECT_SOURCE_DIR}/data/*.doc ${PROJECT_SOURCE_DIR}/data/*.wav)
+# Everything in data/ is delivered with the game, as ./scripts/play.sh copies it.
+file(GLOB ZK_SHIPPED_FILES LIST_DIRECTORIES false CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)
 install(FILES ${ZK_SHIPPED_FILES} DESTINATION ${ZK_SHIPPED_DATA_DIR})
 
 set(ZK_PACKAGING ${CMAKE_CURRENT_LIST_DIR})
@@ -47,7 +47,8 @@ if(ZK_RSVG_CONVERT)
     endforeach()
     add_custom_target(zk_icons ALL DEPENDS ${ZK_ICON_PNGS})
 else()
-    message(WARNING "rsvg-convert (Debian package librsvg2-bin) not found: only the scalable icon is installed")
+    message(WARNING "rsvg-convert (Debian package librsvg2-bin) not found: "
+                    "only the scalable icon is installed")
 endif()
 
 set(CPACK_GENERATOR DEB)
