@@ -35,10 +35,16 @@ def build(folder: Path) -> None:
 def first_paint(command, cwd, env):
     """Milliseconds from launch to first paint, the main thread's processor
     milliseconds until then, and the window's size."""
-    env = dict(env, ZK_LAUNCH_NS=str(time.time_ns()))
-    out = subprocess.run(command, cwd=cwd, env=env, check=True, capture_output=True,
-                         text=True, timeout=60).stdout.split()
-    return float(out[0]), float(out[1]), out[2], out[3]
+    for attempt in range(3):
+        env = dict(env, ZK_LAUNCH_NS=str(time.time_ns()))
+        run = subprocess.run(command, cwd=cwd, env=env, capture_output=True, text=True, timeout=60)
+        if run.returncode == 0:
+            out = run.stdout.split()
+            return float(out[0]), float(out[1]), out[2], out[3]
+        # A busy display server now and then refuses a connection: try that start again.
+        print(f"{command[0]} failed ({run.stderr.strip().splitlines()[:1]}), again",
+              file=sys.stderr)
+    run.check_returncode()
 
 
 def main() -> int:
