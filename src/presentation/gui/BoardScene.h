@@ -21,6 +21,10 @@ public:
     // Makes the picture match `state` (cheap: only item properties change).
     void sync(const GameState& state);
 
+    // Symbols on the colours of tiles, markers and the target map (shown from the next sync).
+    void setColourSymbols(bool on) { m_colourSymbols = on; }
+    bool colourSymbols() const { return m_colourSymbols; }
+
 private:
     template <typename Item> void resizePool(std::vector<Item*>& pool, size_t count, qreal z);
 
@@ -39,4 +43,5 @@ private:
     QGraphicsRectItem* m_mapOutline = nullptr;    // mvon
     std::vector<QGraphicsRectItem*> m_mapShapes;  // mng, in the frame mker
     std::vector<DiscItem*> m_moveMarkers;
+    bool m_colourSymbols = false;
 };
