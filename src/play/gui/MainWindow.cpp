@@ -9,6 +9,7 @@
 #include "presentation/gui/BoardScene.h"
 #include "presentation/gui/BoardView.h"
 #include "presentation/gui/ColourSettingsDialog.h"
+#include "presentation/gui/ColourSymbolsOption.h"
 #include "presentation/DocumentViewer.h"
 #include "presentation/gui/DocumentViewerDialog.h"
 #include "presentation/gui/NameDeletionDialog.h"
@@ -39,10 +40,11 @@
 
 using P = PanelControls;
 
-MainWindow::MainWindow(Platform& platform, const QDir& folder, QWidget* parent)
-    : QMainWindow(parent), m_platform(platform), m_folder(folder), m_moves(m_state, platform),
-      m_flow(m_state, platform, m_moves), m_mouse(m_state, platform, m_moves),
-      m_keys(m_state, m_moves), m_results(m_state, platform, folder) {
+MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_folders(folders), m_folder(folders.player),
+      m_moves(m_state, platform), m_flow(m_state, platform, m_moves),
+      m_mouse(m_state, platform, m_moves), m_keys(m_state, m_moves),
+      m_results(m_state, platform, folders.player) {
     setObjectName(QStringLiteral("Form1"));
     SetDesignCaptions(m_state.panel);
     SetDesignVisibility(m_state.panel);
@@ -208,6 +210,7 @@ void MainWindow::buildMenus() {
     addAction(menu, &P::er_megj, "er_megj", [this] { er_megj_Click(); });
     addAction(menu, &P::color, "color", [this] { color_Click(); });
     addAction(menu, &P::hdim, "hdim", [this] { hdim_Click(); }, true);
+    m_colourSymbols = new ColourSymbolsOption(menu, *m_scene, m_folder, [this] { syncView(); });
     menu->addSeparator();
     addAction(menu, &P::uj_jatek, "uj_jatek", [this] { m_storedGames->uj_jatek_Click(); });
     addAction(menu, &P::jatek_tor, "jatek_tor", [this] { m_storedGames->jatek_tor_Click(); });
@@ -225,7 +228,7 @@ void MainWindow::buildMenus() {
     addAction(menu, &P::stmegj, "stmegj", [this] { stmegj_Click(); });
     addAction(menu, &P::nyelv, "nyelv", [this] { nyelv_Click(); });
     addAction(menu, &P::hang_kell, "hang_kell",
-              [this] { ::hang_kell_Click(m_state, m_platform.sound, m_folder); }, true);
+              [this] { ::hang_kell_Click(m_state, m_platform.sound, m_folders); }, true);
     addAction(menu, &P::babilon, "babilon", [this] { ::babilon_Click(m_state); }, true);
     addAction(menu, &P::demo_jatek, "demo_jatek");
     menu->addSeparator();
@@ -247,6 +250,7 @@ void MainWindow::run(const std::function<void()>& handler) {
 
 void MainWindow::syncView() {
     m_binder.sync();
+    m_colourSymbols->sync(m_state.languageName);
     if (windowTitle() != m_state.controls.windowTitle) setWindowTitle(m_state.controls.windowTitle);
     syncNameList();
     m_scene->sync(m_state);
@@ -279,7 +283,8 @@ void MainWindow::Form_Load() {
 
     selectStartupOptions();
     CreateStoredGamesFile(m_folder);
-    const LanguageResult language = ApplyLanguage(m_state, m_folder);
+    m_colourSymbols->load();
+    const LanguageResult language = ApplyLanguage(m_state, m_folders);
     m_buttonWords.use(m_state.languageName);
     prepareSound();
     m_state.storedDate.clear();
@@ -313,7 +318,7 @@ void MainWindow::setShuffledStateChooser(ShuffledStateChooser& chooser) {
                            [this] { m_flow.CheckSolved(); }});
 }
 
-void MainWindow::prepareSound() { PrepareSound(m_state, m_platform.sound, m_folder); }
+void MainWindow::prepareSound() { PrepareSound(m_state, m_platform.sound, m_folders); }
 
 void MainWindow::connectClick(const char* name, std::function<void()> handler) {
     auto* button = m_canvas->findChild<QAbstractButton*>(QString::fromLatin1(name));
@@ -385,6 +390,7 @@ void MainWindow::wireHandlers() {
 void MainWindow::wireStoredGames() {
     m_storedGameDialog = std::make_unique<QtStoredGameDialogRunner>(m_state, this);
     m_storedGameDialog->setHelpHook([this](int t) { showHelp(t); });
+    m_storedGameDialog->setColourSymbolsHook([this] { return m_scene->colourSymbols(); });
     m_storedGames = std::make_unique<StoredGames>(m_state, m_platform, *m_storedGameDialog, m_folder);
     m_storedGames->setHooks({[this] { return m_flow.ValidateStart(); }, {}});
     m_flow.chooseStoredGame = [this] { return m_storedGames->chooseStoredGame(); };
@@ -425,7 +431,7 @@ void MainWindow::hdim_Click() {
 }
 
 void MainWindow::nyelv_Click() {
-    const QStringList names = ::nyelv_Click(m_state, m_folder);
+    const QStringList names = ::nyelv_Click(m_state, m_folders);
     auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
     lang->clear();
     lang->addItems(names);
@@ -444,7 +450,7 @@ void MainWindow::showLanguageProblem(const LanguageResult& result) {
 
 void MainWindow::lang_Click() {
     auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
-    const LanguageResult result = ::lang_Click(m_state, m_folder, lang->currentText());
+    const LanguageResult result = ::lang_Click(m_state, m_folders, lang->currentText());
     m_buttonWords.use(m_state.languageName);
     showLanguageProblem(result);
 }
@@ -472,6 +478,7 @@ void MainWindow::showResultsBrowser() {
     syncView();
     ResultsBrowserWindow browser(m_state, m_platform, m_folder, this);
     browser.setHelpHook([this](int t) { showHelp(t); });
+    browser.listOutput().setStartFolder(m_folder.absolutePath());
     browser.exec();
 }
 
@@ -530,7 +537,7 @@ void MainWindow::kezel_Click() { showHelp(MainWindowHelpTopic(m_state)); }
 void MainWindow::showHelp(int helpTopic) {
     // Over the dialog that asked for it, so that it stays in front of that one.
     QWidget* over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
-    ShowDocumentViewer(m_state, m_platform, m_folder, helpTopic, over);
+    ShowDocumentViewer(m_state, m_platform, m_folders, helpTopic, over);
 }
 
 void MainWindow::quitNow() {

@@ -7,6 +7,7 @@
 #include "play/KeyboardInput.h"
 #include "play/MouseInput.h"
 #include "play/MoveRules.h"
+#include "presentation/GameFolders.h"
 #include "presentation/gui/ButtonTranslator.h"
 #include "results/ResultStore.h"
 #include "setup/Shuffling.h"
@@ -31,6 +32,7 @@ class QRadioButton;
 class QTimer;
 class BoardScene;
 class BoardView;
+class ColourSymbolsOption;
 class FormCanvas;
 class QtShuffledStateChooser;
 class QtStoredGameDialogRunner;
@@ -45,7 +47,7 @@ constexpr int kFormHeight = 6060;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Platform& platform, const QDir& folder, QWidget* parent = nullptr);
+    MainWindow(Platform& platform, const GameFolders& folders, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     GameState& state() { return m_state; }
@@ -119,7 +121,8 @@ private:
     void prepareSound();
 
     Platform& m_platform;
-    QDir m_folder;
+    GameFolders m_folders;   // the shipped files (language, documents, sounds) come from here
+    QDir m_folder;           // the player's files
     GameState m_state;
     MoveRules m_moves;
     GameFlow m_flow;
@@ -141,4 +144,5 @@ private:
     QTimer* m_timer = nullptr;      // Timer1
     ControlBinder m_binder;
     std::vector<QMenu*> m_menus;
+    ColourSymbolsOption* m_colourSymbols = nullptr;   // menu item: symbols on the colours
 };

@@ -22,6 +22,10 @@ public:
     // Makes the picture match `state` (cheap: only item properties change).
     void sync(const GameState& state);
 
+    // Symbols on the colours of tiles, markers and the target map (shown from the next sync).
+    void setColourSymbols(bool on) { m_colourSymbols = on; }
+    bool colourSymbols() const { return m_colourSymbols; }
+
 private:
     template <typename Item> void resizePool(std::vector<Item*>& pool, size_t count, qreal z);
 
@@ -40,4 +44,5 @@ private:
     QGraphicsRectItem* m_mapOutline = nullptr;    // mvon
     TargetMapItem* m_map = nullptr;               // mng, in the frame mker
     std::vector<DiscItem*> m_moveMarkers;
+    bool m_colourSymbols = false;
 };

@@ -1,10 +1,13 @@
 #include "setup/gui/StoredGameDialog.h"
 #include "play/GameState.h"
 #include "presentation/gui/BallPainter.h"
-#include "presentation/gui/TargetMapPainter.h"
+#include "presentation/gui/ColourSymbolItem.h"
+#include "presentation/gui/TargetMapItem.h"
 #include "ui/gui/FormCanvas.h"
 #include "ui/gui/TextTableModel.h"
 #include <QAction>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,30 +22,40 @@
 #include <cmath>
 
 // The map frame `mker` with its outline `mvon`: the form's map, drawn by the one
-// painter of target maps. A press is handed on in twips.
-class StoredGameMap final : public QWidget {
+// drawing of target maps in a scene of twips scaled to the widget. A press is handed
+// on in twips.
+class StoredGameMap final : public QGraphicsView {
 public:
-    StoredGameMap(const StoredGameForm& form, QWidget* parent) : QWidget(parent), m_form(form) {}
+    explicit StoredGameMap(QWidget* parent) : QGraphicsView(parent) {
+        setScene(new QGraphicsScene(QRectF(QPointF(0, 0), kStoredGameMapRect.size()), this));
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setRenderHint(QPainter::Antialiasing);
+        scene()->addRect(sceneRect().adjusted(0, 0, -1, -1), QPen(QColor(0x40, 0x40, 0x40), 0),
+                         QColor(0xC0, 0xC0, 0xC0));
+        m_map = new TargetMapItem;
+        scene()->addItem(m_map);
+    }
     std::function<void(int, int)> onPress;
 
-    double scale() const { return width() / double(kStoredGameMapRect.width()); }
+    void showMap(const TargetMap& map, const std::array<quint32, 9>& colours, bool symbols) {
+        m_map->set(map, colours, symbols);
+    }
+    double scale() const { return width() / sceneRect().width(); }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.scale(scale(), scale());   // from here on, twips
-        painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 0));
-        painter.setBrush(QColor(0xC0, 0xC0, 0xC0));
-        painter.drawRect(QRect(QPoint(0, 0), kStoredGameMapRect.size()).adjusted(0, 0, -1, -1));
-        PaintTargetMap(painter, m_form.controls().map);
+    void resizeEvent(QResizeEvent* event) override {
+        QGraphicsView::resizeEvent(event);
+        setTransform(QTransform::fromScale(scale(), height() / sceneRect().height()));
     }
     void mousePressEvent(QMouseEvent* event) override {
-        const QPointF at = event->position() / scale();
+        const QPointF at = mapToScene(event->position().toPoint());
         if (onPress) onPress(static_cast<int>(at.x()), static_cast<int>(at.y()));
     }
 
 private:
-    const StoredGameForm& m_form;
+    TargetMapItem* m_map = nullptr;
 };
 
 // The palette frame `szkeret`: an option per colour, and for each colour as many
@@ -61,12 +74,20 @@ protected:
         QPainter painter(this);
         const double scale = m_canvas.pixelsPerTwip();
         painter.scale(scale, scale);
-        painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 0));
         for (int v = 1; v <= m_s.N(); ++v) {
-            painter.setBrush(colourFromValue(m_s.tileColours[static_cast<size_t>(v)]));
-            for (int m = 1; m <= m_form.paletteSquaresLeft(v); ++m) painter.drawRect(m_form.paletteSquareRect(v, m));
+            const QColor colour = colourFromValue(m_s.tileColours[static_cast<size_t>(v)]);
+            for (int m = 1; m <= m_form.paletteSquaresLeft(v); ++m) {
+                const QRect square = m_form.paletteSquareRect(v, m);
+                painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 0));
+                painter.setBrush(colour);
+                painter.drawRect(square);
+                if (symbols) PaintColourSymbol(painter, v, SymbolBox(square, 0.7), colour);
+            }
         }
     }
+
+public:
+    bool symbols = false;
 
 private:
     const GameState& m_s;
@@ -104,7 +125,7 @@ StoredGameDialog::StoredGameDialog(const GameState& s, StoredGameForm& form, QWi
     m_binder = ControlBinder(m_canvas);
     m_binder.bind(form.controls().doknez, doknez);
 
-    m_map = new StoredGameMap(form, m_canvas);
+    m_map = new StoredGameMap(m_canvas);
     m_map->setObjectName(QStringLiteral("mker"));
     m_canvas->place(m_map, kStoredGameMapRect);
     m_map->onPress = [this](int x, int y) { run([this, x, y] { m_form.mker_MouseDown(x, y); }); };
@@ -191,7 +212,7 @@ void StoredGameDialog::buildButtons() {
             [this] { run([this] { m_form.megse_Click(); }); });
 }
 
-QWidget* StoredGameDialog::map() const { return m_map; }
+QWidget* StoredGameDialog::map() const { return m_map->viewport(); }
 QWidget* StoredGameDialog::palette() const { return m_palette; }
 
 QPoint StoredGameDialog::mapPoint(int xTwips, int yTwips) const {
@@ -215,7 +236,8 @@ void StoredGameDialog::run(const std::function<void()>& handler) {
 void StoredGameDialog::sync() {
     setWindowTitle(m_form.controls().title);
     m_binder.sync();
-    m_map->update();
+    m_map->showMap(m_form.controls().map, m_s.tileColours, m_symbols);
+    m_palette->symbols = m_symbols;
     m_palette->update();
     const QString focus = m_form.takeFocusRequest();
     if (!focus.isEmpty())
@@ -238,8 +260,14 @@ bool StoredGameDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void StoredGameDialog::setColourSymbols(bool on) {
+    m_symbols = on;
+    sync();
+}
+
 void QtStoredGameDialogRunner::run(StoredGameForm& form) {
     StoredGameDialog dialog(m_s, form, m_parent);
     dialog.setHelpHook(m_help);
+    dialog.setColourSymbols(m_colourSymbols && m_colourSymbols());
     dialog.exec();
 }

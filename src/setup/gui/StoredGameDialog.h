@@ -25,11 +25,14 @@ public:
     StoredGameDialog(const GameState& s, StoredGameForm& form, QWidget* parent = nullptr);
 
     void setHelpHook(std::function<void(int helpTopic)> hook) { m_help = std::move(hook); }
+    // Symbols on the colours of the map and the palette, as on the board.
+    void setColourSymbols(bool on);
 
     StoredGameForm& form() { return m_form; }
     FormCanvas* canvas() const { return m_canvas; }
     QTableView* grid() const { return m_grid; }
-    // The map and the palette frame, and the point of each that shows (x, y) twips.
+    // The map (the widget its presses go to) and the palette frame, and the point of
+    // each that shows (x, y) twips.
     QWidget* map() const;
     QWidget* palette() const;
     QPoint mapPoint(int xTwips, int yTwips) const;
@@ -50,6 +53,7 @@ private:
     const GameState& m_s;
     StoredGameForm& m_form;
     std::function<void(int)> m_help;
+    bool m_symbols = false;
     FormCanvas* m_canvas = nullptr;
     TextTableModel* m_model = nullptr;
     QTableView* m_grid = nullptr;
@@ -63,10 +67,13 @@ class QtStoredGameDialogRunner final : public StoredGameDialogRunner {
 public:
     QtStoredGameDialogRunner(const GameState& s, QWidget* parent) : m_s(s), m_parent(parent) {}
     void setHelpHook(std::function<void(int helpTopic)> hook) { m_help = std::move(hook); }
+    // Whether the board shows symbols on the colours now.
+    void setColourSymbolsHook(std::function<bool()> hook) { m_colourSymbols = std::move(hook); }
     void run(StoredGameForm& form) override;
 
 private:
     const GameState& m_s;
     QPointer<QWidget> m_parent;
     std::function<void(int)> m_help;
+    std::function<bool()> m_colourSymbols;
 };

@@ -126,7 +126,10 @@ template <typename Dialog> Shown ViewerOpenedFrom(const std::function<void()>& o
     bool dialogStayed = false;
     ModalProbe<Dialog> dialogProbe([&](Dialog* dialog) {
         ModalProbe<DocumentViewerDialog> viewerProbe(Record(shown));
-        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(dialog);
+        // F1 is the dialog's shortcut, which needs the dialog to be the active window; the
+        // window system may report its window active a moment before the widgets know it.
+        [[maybe_unused]] const bool active =
+            QTest::qWaitFor([dialog] { return dialog->isActiveWindow(); });
         QTest::keyClick(dialog, Qt::Key_F1);
         EXPECT_TRUE(viewerProbe.handled()) << "F1 opened no viewer";
         dialogStayed = dialog->isVisible();
