@@ -1,14 +1,17 @@
 #include "presentation/gui/BallPainter.h"
+#include "presentation/gui/ColourSymbolItem.h"
 #include "setup/TargetMapText.h"
 #include "setup/gui/StoredGameDialog.h"
 #include "support/BoardFixture.h"
 #include "support/StoredGamesFixture.h"
+#include <QGraphicsView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -118,4 +121,23 @@ TEST(StoredGameDialog, F1AsksForTheSectionOfTheMode) {
         EXPECT_EQ(asked, (std::vector<int>{form.helpTopic()}));
         EXPECT_TRUE(d.isVisible());
     }
+}
+
+// With symbols on the colours, the map shows the symbol of every painted cell's colour,
+// as the board's map does.
+TEST(StoredGameDialog, TheMapShowsTheSymbolsOfItsColours) {
+    DialogFixture f;
+    StoredGameForm form(f.s, f.fp.platform, StoredGameMode::Choose, f.games());
+    StoredGameDialog d(f.s, form);
+    auto symbolsShown = [&d] {
+        std::multiset<int> colours;
+        for (QGraphicsItem* item : qobject_cast<QGraphicsView*>(d.map()->parentWidget())->scene()->items())
+            if (item->type() == ColourSymbolItem::Type && item->isVisible())
+                colours.insert(static_cast<ColourSymbolItem*>(item)->colourIndex());
+        return colours;
+    };
+    EXPECT_TRUE(symbolsShown().empty());
+    d.setColourSymbols(true);
+    const std::multiset<int> expected{1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4};
+    EXPECT_EQ(symbolsShown(), expected);
 }
