@@ -19,6 +19,7 @@
 #include "results/gui/StatisticsWindow.h"
 #include "setup/GameTypes.h"
 #include "setup/gui/ShuffledStateDialog.h"
+#include "setup/gui/StoredGameDialog.h"
 #include "ui/gui/FormCanvas.h"
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -64,6 +65,7 @@ MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* 
     m_dialogChooser = std::make_unique<QtShuffledStateChooser>(this);
     setShuffledStateChooser(*m_dialogChooser);
     wireHandlers();
+    wireStoredGames();
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -174,7 +176,8 @@ void MainWindow::buildPanel() {
     addLabel(&P::Lszm, "Lszm", {6000, 0, 615, 255})->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     addLabel(&P::elt, "elt", {7200, 0, 855, 255})->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     addLabel(&P::demo_szov, "demo_szov", {2880, 100, 855, 255});
-    addLabel(&P::t_jatek, "t_jatek", {6165, 2760, 2055, 255});
+    // The title of a stored game lies over the size buttons, which take the clicks.
+    addLabel(&P::t_jatek, "t_jatek", {6165, 2760, 2055, 255})->setAttribute(Qt::WA_TransparentForMouseEvents);
     addButton(&P::k_tar, "k_tar", {6150, 0, 2035, 300});
     addLabel(&P::Label2, "Label2", {6150, 330, 2035, 510})->setWordWrap(true);
     addLabel(&P::Label4, "Label4", {120, 5640, 615, 255});
@@ -209,8 +212,8 @@ void MainWindow::buildMenus() {
     addAction(menu, &P::hdim, "hdim", [this] { hdim_Click(); }, true);
     m_colourSymbols = new ColourSymbolsOption(menu, *m_scene, m_folder, [this] { syncView(); });
     menu->addSeparator();
-    addAction(menu, &P::uj_jatek, "uj_jatek");
-    addAction(menu, &P::jatek_tor, "jatek_tor");
+    addAction(menu, &P::uj_jatek, "uj_jatek", [this] { m_storedGames->uj_jatek_Click(); });
+    addAction(menu, &P::jatek_tor, "jatek_tor", [this] { m_storedGames->jatek_tor_Click(); });
     QMenu* kevall = menu->addMenu(QString());
     kevall->setObjectName(QStringLiteral("kevall"));
     m_binder.bind(m_state.panel.kevall, kevall->menuAction());
@@ -279,6 +282,7 @@ void MainWindow::Form_Load() {
     m_state.controls.rowPointer.caption = QStringLiteral("<");
 
     selectStartupOptions();
+    CreateStoredGamesFile(m_folder);
     m_colourSymbols->load();
     const LanguageResult language = ApplyLanguage(m_state, m_folders);
     m_buttonWords.use(m_state.languageName);
@@ -370,15 +374,27 @@ void MainWindow::wireHandlers() {
     m_view->onMouseUp = [this](const BoardMouseEvent& e) { boardMouse(e, 2); };
     m_view->onDoubleClick = [this](const BoardMouseEvent& e) { boardMouse(e, 3); };
 
+    // The boxes' focus and key events reach eventFilter through the application-wide
+    // filter; a filter of their own would handle each event twice (leaving `sorsz` would
+    // start a stored game twice).
     auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
     connect(sorsz, &QLineEdit::textEdited, this, [&s](const QString& t) { s.panel.sorsz.caption = t; });
-    sorsz->installEventFilter(this);
     auto* neve = m_canvas->findChild<QComboBox*>(QStringLiteral("neve"));
     connect(neve, &QComboBox::editTextChanged, this, [&s](const QString& t) { s.panel.neve.caption = t; });
-    neve->installEventFilter(this);
     auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
     connect(lang, &QComboBox::activated, this, [this] { run([this] { lang_Click(); }); });
-    lang->installEventFilter(this);
+}
+
+// Stored games: the dialog `minta` for the menu items, the choice at the start of a
+// stored game, and the button that saves a game with the start set up on the board.
+void MainWindow::wireStoredGames() {
+    m_storedGameDialog = std::make_unique<QtStoredGameDialogRunner>(m_state, this);
+    m_storedGameDialog->setHelpHook([this](int t) { showHelp(t); });
+    m_storedGameDialog->setColourSymbolsHook([this] { return m_scene->colourSymbols(); });
+    m_storedGames = std::make_unique<StoredGames>(m_state, m_platform, *m_storedGameDialog, m_folder);
+    m_storedGames->setHooks({[this] { return m_flow.ValidateStart(); }, {}});
+    m_flow.chooseStoredGame = [this] { return m_storedGames->chooseStoredGame(); };
+    connectClick("k_tar", [this] { m_storedGames->k_tar_Click(); });
 }
 
 void MainWindow::boardMouse(const BoardMouseEvent& e, int kind) {

@@ -35,6 +35,8 @@ class BoardView;
 class ColourSymbolsOption;
 class FormCanvas;
 class QtShuffledStateChooser;
+class QtStoredGameDialogRunner;
+class StoredGames;
 struct BoardMouseEvent;
 struct LanguageResult;
 
@@ -93,6 +95,7 @@ private:
     QWidget* keyFocus() const;
     void applyFocusRequest();
     void wireHandlers();
+    void wireStoredGames();
     void selectStartupOptions();
     void quitNow();
     void boardMouse(const BoardMouseEvent& e, int kind);
@@ -128,6 +131,8 @@ private:
     std::unique_ptr<QtShuffledStateChooser> m_dialogChooser;
     ShuffledStateChooser* m_chooser = nullptr;
     std::unique_ptr<Shuffling> m_shuffling;
+    std::unique_ptr<QtStoredGameDialogRunner> m_storedGameDialog;
+    std::unique_ptr<StoredGames> m_storedGames;
     ResultStore m_results;
     bool m_quitting = false;        // the program is ending: no more questions
     ButtonTranslator m_buttonWords; // Yes / No / Cancel / OK in the game's language

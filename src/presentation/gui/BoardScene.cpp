@@ -2,6 +2,7 @@
 #include "presentation/TileColours.h"
 #include "presentation/gui/BallPainter.h"
 #include "presentation/gui/ColourSymbolItem.h"
+#include "presentation/gui/TargetMapItem.h"
 #include <QFont>
 #include <QGraphicsItem>
 #include <QPainter>
@@ -114,19 +115,6 @@ QColor tileColour(const GameState& s, int index) {
     return colourFromValue(s.tileColours[index]);
 }
 
-// The colour index a target map cell was painted with; 0 for walls and anything else.
-int mapColourIndex(const GameState& s, quint32 fillColour) {
-    for (int i = 1; i <= 6; ++i)
-        if (s.tileColours[static_cast<size_t>(i)] == fillColour) return i;
-    return 0;
-}
-
-// The middle part of `box` that a symbol takes.
-QRectF symbolBox(const QRectF& box, double share) {
-    const QSizeF size = box.size() * share;
-    return QRectF(box.center() - QPointF(size.width() / 2, size.height() / 2), size);
-}
-
 } // namespace
 
 // The target map frame beside the board, window coordinates.
@@ -151,6 +139,10 @@ BoardScene::BoardScene(QObject* parent) : QGraphicsScene(parent) {
     m_mapOutline = addRect(kMapOutlineLeft - kFrameLeft, kMapOutlineTop - kFrameTop, 2020, 2020,
                            QPen(QColor(0x40, 0x40, 0x40), kOneTwipPixel), QColor(0xC0, 0xC0, 0xC0));
     m_mapOutline->setVisible(false);
+    m_map = new TargetMapItem;
+    m_map->setPos(kMapLeft - kFrameLeft, kMapTop - kFrameTop);
+    m_map->setZValue(MarkerZ);
+    addItem(m_map);
     resizePool(m_gridLines, kGridLineCount, LineZ);
     resizePool(m_grooves, kGridLineCount, GrooveZ);
     resizePool(m_numberLabels, kMaxNumberLabels + 1, LabelZ);
@@ -208,7 +200,7 @@ void BoardScene::sync(const GameState& s) {
         m_tiles[k]->set(t, colour, s.look3D);
         m_tiles[k]->setVisible(shown && t.visible);
         ShowColourSymbol(m_tiles[k], tileSymbols, t.colourIndex,
-                         symbolBox(QRectF(0, 0, t.width, t.height), 0.5), colour);
+                         SymbolBox(QRectF(0, 0, t.width, t.height), 0.5), colour);
     }
 
     for (size_t k = 1; k < c.numberLabels.size(); ++k) {
@@ -241,7 +233,7 @@ void BoardScene::sync(const GameState& s) {
             const QColor colour = tileColour(s, m.colourIndex);
             items[i]->set(m, colour, -kFrameLeft, -kFrameTop);
             ShowColourSymbol(items[i], m_colourSymbols, m.colourIndex,
-                             symbolBox(QRectF(0, 0, m.width, m.height), 0.75), colour);
+                             SymbolBox(QRectF(0, 0, m.width, m.height), 0.75), colour);
         }
     };
     placeMarkers(m_rowMarkers, c.rowMarkers);
@@ -252,20 +244,8 @@ void BoardScene::sync(const GameState& s) {
 
     const bool mapShown = s.panel.mker.visible;
     m_mapOutline->setVisible(s.panel.mvon.visible || mapShown);
-    const auto& shapes = s.targetMap.shapes;
-    resizePool(m_mapShapes, shapes.size(), MarkerZ);
-    for (size_t i = 0; i < shapes.size(); ++i) {
-        const MapShape& m = shapes[i];
-        const QRectF cell(kMapLeft - kFrameLeft + m.left, kMapTop - kFrameTop + m.top, m.width,
-                          m.height);
-        const QColor colour = colourFromValue(m.fillColour);
-        m_mapShapes[i]->setRect(cell);
-        m_mapShapes[i]->setPen(Qt::NoPen);
-        m_mapShapes[i]->setBrush(colour);
-        m_mapShapes[i]->setVisible(mapShown && m.visible);
-        ShowColourSymbol(m_mapShapes[i], m_colourSymbols, mapColourIndex(s, m.fillColour),
-                         symbolBox(cell, 0.8), colour);
-    }
+    m_map->set(s.targetMap, s.tileColours, m_colourSymbols);
+    m_map->setVisible(mapShown);
 
     for (size_t i = 1; i < c.moveMarkers.size(); ++i)
         m_moveMarkers[i]->set(c.moveMarkers[i], QColor(0xFF, 0xFF, 0xFF), 0, 0);

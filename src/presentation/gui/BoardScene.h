@@ -12,6 +12,7 @@ class QGraphicsLineItem;
 class TileItem;
 class TextItem;
 class DiscItem;
+class TargetMapItem;
 
 class BoardScene : public QGraphicsScene {
     Q_OBJECT
@@ -41,7 +42,7 @@ private:
     std::vector<TextItem*> m_rowNumbers;
     TextItem* m_rowPointer = nullptr;
     QGraphicsRectItem* m_mapOutline = nullptr;    // mvon
-    std::vector<QGraphicsRectItem*> m_mapShapes;  // mng, in the frame mker
+    TargetMapItem* m_map = nullptr;               // mng, in the frame mker
     std::vector<DiscItem*> m_moveMarkers;
     bool m_colourSymbols = false;
 };

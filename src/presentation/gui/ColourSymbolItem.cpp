@@ -58,21 +58,31 @@ void ColourSymbolItem::set(int colourIndex, const QRectF& box, const QColor& und
 }
 
 void ColourSymbolItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+    PaintColourSymbol(*painter, m_colourIndex, m_box, m_under);
+}
+
+QRectF SymbolBox(const QRectF& box, double share) {
+    const QSizeF size = box.size() * share;
+    return QRectF(box.center() - QPointF(size.width() / 2, size.height() / 2), size);
+}
+
+void PaintColourSymbol(QPainter& painter, int colourIndex, const QRectF& box, const QColor& under) {
     // A little inside the box, so that the outline stays within it too.
-    const double side = std::min(m_box.width(), m_box.height()) * 0.9;
+    const double side = std::min(box.width(), box.height()) * 0.9;
     QTransform place;
-    place.translate(m_box.center().x(), m_box.center().y());
+    place.translate(box.center().x(), box.center().y());
     place.scale(side, side);
-    const QPainterPath path = place.map(unitShape(SymbolOfColour(m_colourIndex)));
+    const QPainterPath path = place.map(unitShape(SymbolOfColour(colourIndex)));
     // Perceived brightness: yellow and cyan are light colours, though not by lightness.
-    const double luma =
-        0.299 * m_under.redF() + 0.587 * m_under.greenF() + 0.114 * m_under.blueF();
+    const double luma = 0.299 * under.redF() + 0.587 * under.greenF() + 0.114 * under.blueF();
     const bool light = luma > 0.5;
-    painter->setRenderHint(QPainter::Antialiasing);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     // An outline in the other colour keeps the symbol clear over a ball's highlight.
-    painter->setPen(QPen(light ? QColor(255, 255, 255, 200) : QColor(0, 0, 0, 200), side * 0.08));
-    painter->setBrush(light ? Qt::black : Qt::white);
-    painter->drawPath(path);
+    painter.setPen(QPen(light ? QColor(255, 255, 255, 200) : QColor(0, 0, 0, 200), side * 0.08));
+    painter.setBrush(light ? Qt::black : Qt::white);
+    painter.drawPath(path);
+    painter.restore();
 }
 
 void ShowColourSymbol(QGraphicsItem* item, bool on, int colourIndex, const QRectF& box,

@@ -29,3 +29,9 @@ private:
 // making the child item the first time it is needed.
 void ShowColourSymbol(QGraphicsItem* item, bool on, int colourIndex, const QRectF& box,
                       const QColor& under);
+
+// The middle part of `box` that a symbol takes: `share` of its width and height.
+QRectF SymbolBox(const QRectF& box, double share);
+// Paints the symbol of `colourIndex` (nothing for one without) centred in `box`, as
+// the items show it over a surface of colour `under`.
+void PaintColourSymbol(QPainter& painter, int colourIndex, const QRectF& box, const QColor& under);

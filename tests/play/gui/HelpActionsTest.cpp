@@ -7,10 +7,13 @@
 #include "presentation/gui/NameDeletionDialog.h"
 #include "setup/ShuffledStates.h"
 #include "setup/gui/ShuffledStateDialog.h"
+#include "setup/gui/StoredGameDialog.h"
+#include "support/StoredGamesFixture.h"
 #include "support/gui/ModalProbe.h"
 #include <QAction>
 #include <QFile>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -157,6 +160,20 @@ TEST(HelpActions, TheDialogsF1OpensTheirSections) {
     auto* uj = f.window.findChild<QPushButton*>(QStringLiteral("uj"));
     EXPECT_EQ(ViewerOpenedFrom<ShuffledStateDialog>([&] { QTest::mouseClick(uj, Qt::LeftButton); }),
               (Shown{"Magyar.doc", f.message(165)}));
+
+    // The stored games' dialog in its three purposes.
+    QFile games(f.dir.filePath(QString::fromLatin1(kStoredGamesFileName)));
+    ASSERT_TRUE(games.open(QIODevice::WriteOnly));
+    games.write(GameRecordBytes(1, 5));
+    games.close();
+    auto* uj_jatek = f.window.findChild<QAction*>(QStringLiteral("uj_jatek"));
+    auto* jatek_tor = f.window.findChild<QAction*>(QStringLiteral("jatek_tor"));
+    EXPECT_EQ(ViewerOpenedFrom<StoredGameDialog>([&] { uj_jatek->trigger(); }), (Shown{"Magyar.doc", f.message(156)}));
+    EXPECT_EQ(ViewerOpenedFrom<StoredGameDialog>([&] { jatek_tor->trigger(); }), (Shown{"Magyar.doc", f.message(157)}));
+    QTest::mouseClick(f.window.findChild<QRadioButton*>(QStringLiteral("tarolt")), Qt::LeftButton);
+    auto* kezd = f.window.findChild<QPushButton*>(QStringLiteral("kezd"));
+    EXPECT_EQ(ViewerOpenedFrom<StoredGameDialog>([&] { QTest::mouseClick(kezd, Qt::LeftButton); }),
+              (Shown{"Magyar.doc", f.message(160)}));
 }
 
 } // namespace
