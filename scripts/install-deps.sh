@@ -2,7 +2,8 @@
 # Installs the Debian packages the game and its tests need, only when missing.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
-          libbenchmark-dev python3 qt6-translations-l10n poppler-utils)
+          libbenchmark-dev python3 qt6-translations-l10n poppler-utils
+          libfontconfig-dev librsvg2-bin desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -19,5 +19,9 @@ constexpr int DamagedFile = 3;
 // asked for a headless command, nothing when the window should open.
 std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
+// Takes "--data-dir DIR" out of `arguments` and puts DIR into `dataDir`. Returns the
+// exit status when the option has no folder after it.
+std::optional<int> TakeDataDirOption(QStringList& arguments, QString& dataDir, QTextStream& err);
+
 // The usage text printed by --help and after bad arguments.
 QString UsageText();

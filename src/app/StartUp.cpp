@@ -3,6 +3,7 @@
 #include "presentation/Settings.h"
 #include "presentation/Sound.h"
 #include "setup/GameTypes.h"
+#include "setup/StoredGamesFile.h"
 #include "ui/Platform.h"
 
 namespace {
@@ -41,11 +42,12 @@ void selectStartupOptions(GameState& s, Platform& p, const QDir& folder) {
 
 } // namespace
 
-LanguageResult StartUp(GameState& s, Platform& p, const QDir& folder) {
+LanguageResult StartUp(GameState& s, Platform& p, const GameFolders& folders) {
     resetState(s);
-    selectStartupOptions(s, p, folder);
-    const LanguageResult language = ApplyLanguage(s, folder);
-    PrepareSound(s, p.sound, folder);
+    selectStartupOptions(s, p, folders.player);
+    CreateStoredGamesFile(folders.player);
+    const LanguageResult language = ApplyLanguage(s, folders);
+    PrepareSound(s, p.sound, folders);
     s.storing.storedDate.clear();
     s.storing.storedTime.clear();
     return language;

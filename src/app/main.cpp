@@ -1,36 +1,64 @@
 // Zelka-Kvadra: creates the application, the platform services and the game window.
-// The game works in the current folder, where its data files lie.
 #include "app/CommandLine.h"
+#include "app/DataFolders.h"
 #include "app/gui/MainWindow.h"
 #include "ui/SystemClock.h"
 #include "ui/SystemRandom.h"
+#include "ui/gui/FontWarmUp.h"
 #include "ui/gui/QtDialogs.h"
-#include "ui/gui/QtSoundDevice.h"
+#include "ui/gui/LazySoundDevice.h"
 #include <QApplication>
+#include <QStandardPaths>
+
+// The sound module lies beside the program in a build, in the library folder once installed.
+static QStringList SoundModulePaths(const QString& programFolder) {
+    const QDir folder(programFolder);
+    const QString name = QStringLiteral("zelka-kvadra-sound");
+    return {folder.filePath(name),
+            folder.filePath(QStringLiteral(ZK_MODULES_FROM_PROGRAM "/") + name)};
+}
 
 int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    QString dataDir;
     {
         QTextStream out(stdout);
         QTextStream err(stderr);
+        if (std::optional<int> status = TakeDataDirOption(arguments, dataDir, err)) return *status;
         if (std::optional<int> status = RunCommandLine(arguments, out, err))
             return *status;
     }
 
+    // The font configuration loads on another core while the application connects to
+    // the display.
+    std::thread fonts = StartFontWarmUp();
     QApplication app(argc, argv);
+    fonts.join();
     QApplication::setApplicationName(QStringLiteral("Zelka-Kvadra"));
+    QApplication::setDesktopFileName(QStringLiteral(ZK_APP_ID));
+
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const DataFolderChoice choice{dataDir, QDir::currentPath(),
+                                  QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                                  InstalledDataFolder(programFolder)};
+    QString unusable;
+    const std::optional<GameFolders> folders = ResolveDataFolders(choice, &unusable);
+    if (!folders) {
+        QTextStream(stderr) << "zelka-kvadra: cannot create the folder " << unusable << '\n';
+        return ExitStatus::FileProblem;
+    }
 
     QtMessageBox messageBox;
     QtInputBox inputBox;
     SystemClock clock;
     SystemRandom random;
-    QtSoundDevice sound;
+    LazySoundDevice sound(SoundModulePaths(programFolder));
     QtEventPump events;
     Platform platform{messageBox, inputBox, clock, random, sound, events};
 
-    MainWindow window(platform, QDir::current());
+    MainWindow window(platform, *folders);
     messageBox.setParent(&window);
     inputBox.setParent(&window);
     events.setBeforeWait([&window] { window.syncView(); });

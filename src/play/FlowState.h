@@ -43,6 +43,7 @@ struct MapShape {
     int height = 0;
     quint32 fillColour = 0;
     bool visible = false;
+    friend bool operator==(const MapShape&, const MapShape&) = default;
 };
 
 // The target map: (N+2) x (N+2) shapes row by row, ring included; shape

@@ -64,7 +64,7 @@ void SetDesignCaptions(PanelControls& p) {
 void SetDesignVisibility(PanelControls& p) {
     for (ControlState* hidden :
          {&p.folytat, &p.tarol, &p.ment, &p.megse, &p.k_tar, &p.alapall, &p.Label2, &p.Label3,
-          &p.neve, &p.Label4, &p.lang, &p.kvall, &p.t_jatek, &p.Lszm, &p.elt, &p.demo_szov,
+          &p.neve, &p.Label4, &p.lang, &p.kvall, &p.Lszm, &p.elt, &p.demo_szov,
           &p.mker, &p.mvon})
         hidden->visible = false;
 }

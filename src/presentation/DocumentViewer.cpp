@@ -29,7 +29,7 @@ void Inform(Platform& p, const QString& text) {
 
 int MainWindowHelpTopic(const GameState& s) {
     if (s.gameRunning) return HelpTopic::Playing;
-    if (s.panel.Label2.visible) return HelpTopic::StartCapture;
+    if (capturingStoredStart(s)) return HelpTopic::StartCapture;
     return HelpTopic::Start;
 }
 
@@ -54,9 +54,9 @@ int FindBackward(const QString& text, const QString& needle, int caret) {
     return static_cast<int>(text.lastIndexOf(needle, lastStart, Qt::CaseInsensitive));
 }
 
-DocumentViewer::DocumentViewer(const GameState& s, Platform& platform, const QDir& folder,
+DocumentViewer::DocumentViewer(const GameState& s, Platform& platform, const GameFolders& folders,
                                int helpTopic)
-    : m_state(s), m_platform(platform), m_folder(folder), m_helpTopic(helpTopic) {}
+    : m_state(s), m_platform(platform), m_folders(folders), m_helpTopic(helpTopic) {}
 
 void DocumentViewer::Form_Load() {
     const GameState& s = m_state;
@@ -74,7 +74,7 @@ void DocumentViewer::Form_Load() {
     const bool description = m_helpTopic == HelpTopic::GameDescription;
     m_fileName = description ? QString::fromLatin1(kGameDescriptionFile)
                              : s.texts.languageName + QString::fromLatin1(kDocumentSuffix);
-    QFile file(m_folder.filePath(m_fileName));
+    QFile file(m_folders.shippedFile(m_fileName));
     if (!file.open(QIODevice::ReadOnly)) {
         Inform(m_platform, description ? QStringLiteral("Nincs meg a 'Leir.doc' állomány!")
                                        : s.texts.messages.value(27) + QLatin1Char(' ') + m_fileName);
@@ -121,7 +121,8 @@ bool DocumentViewer::rendben_Click(bool edited, const std::function<RichDocument
     // Only the player's own change is written: a document that could only partly be
     // read is never replaced by what was made of it.
     if (!m_unlocked || !edited) return true;
-    const QString path = m_folder.filePath(m_fileName);
+    // The player's own copy: it is read in place of the shipped document from now on.
+    const QString path = m_folders.player.filePath(m_fileName);
     if (SaveDocumentFile(path, WriteRichText(contents()), m_rename)) return true;
     MessageRequest request;
     request.text = QStringLiteral("A(z) '%1' nem írható, a módosítás nincs mentve!").arg(m_fileName);

@@ -4,14 +4,14 @@
 // saving of an edited document. The dialog in gui/ shows this state and hands the
 // text box's contents and caret in.
 //
-//     DocumentViewer viewer(state, platform, folder, helpTopic);
+//     DocumentViewer viewer(state, platform, folders, helpTopic);
 //     viewer.Form_Load();                    // tells a missing document itself
 //     if (!viewer.docLoaded()) return;       // nothing to show: the dialog closes
 //     ... show viewer.document(), start at viewer.sectionHeading() ...
 #include "presentation/RichText.h"
 #include "results/ScratchFile.h"
 #include "ui/ControlState.h"
-#include <QDir>
+#include "presentation/GameFolders.h"
 #include <functional>
 
 struct GameState;
@@ -75,7 +75,7 @@ struct SearchResult {
 
 class DocumentViewer {
 public:
-    DocumentViewer(const GameState& s, Platform& platform, const QDir& folder, int helpTopic);
+    DocumentViewer(const GameState& s, Platform& platform, const GameFolders& folders, int helpTopic);
 
     // Captions, then the document: a missing one is told with its message and leaves
     // the viewer without a document; an existing one is read, whatever its state.
@@ -110,7 +110,7 @@ private:
 
     const GameState& m_state;
     Platform& m_platform;
-    QDir m_folder;
+    GameFolders m_folders;
     int m_helpTopic;
     QString m_fileName;
     bool m_docLoaded = false;

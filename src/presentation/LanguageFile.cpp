@@ -54,15 +54,15 @@ const QString kDefaultDemoCaption = QString::fromUtf8("Demó játék");
 // Keeps the first 44 + 171 entries; a longer file's surplus is never read.
 constexpr int kMaxFileBytes = 4 * 1024 * 1024;
 
-QString filePathOf(const QDir& folder, const QString& language) {
-    return folder.filePath(language + QLatin1String(kLanguageSuffix));
+QString filePathOf(const GameFolders& folders, const QString& language) {
+    return folders.shippedFile(language + QLatin1String(kLanguageSuffix));
 }
 
 // Reads the entries of a language file, or fails when the name is not a plain
 // name in the folder or the file cannot be read.
-bool readLanguage(const QDir& folder, const QString& language, QStringList& entries) {
+bool readLanguage(const GameFolders& folders, const QString& language, QStringList& entries) {
     if (!IsValidLanguageName(language)) return false;
-    const QString path = filePathOf(folder, language);
+    const QString path = filePathOf(folders, language);
     if (!QFileInfo(path).isFile()) return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
@@ -181,13 +181,13 @@ QString DesignCaption(int no) {
     return control ? control->caption : QString();
 }
 
-LanguageResult ApplyLanguage(GameState& s, const QDir& folder) {
+LanguageResult ApplyLanguage(GameState& s, const GameFolders& folders) {
     LanguageResult result;
     result.requested = s.texts.languageName;
     QStringList entries;
-    if (readLanguage(folder, s.texts.languageName, entries)) {
+    if (readLanguage(folders, s.texts.languageName, entries)) {
         result.status = LanguageStatus::Applied;
-    } else if (readLanguage(folder, QLatin1String(kDefaultLanguage), entries)) {
+    } else if (readLanguage(folders, QLatin1String(kDefaultLanguage), entries)) {
         result.status = LanguageStatus::FellBackToDefault;
         s.texts.languageName = QLatin1String(kDefaultLanguage);
     } else {
@@ -235,12 +235,10 @@ QString LanguageProblemText(const LanguageResult& result) {
                       .arg(kAllEntries);
 }
 
-QStringList ListLanguages(const QDir& folder) {
+QStringList ListLanguages(const GameFolders& folders) {
     const QString suffix = QLatin1String(kLanguageSuffix);
     QStringList names;
-    const QStringList files = folder.entryList({QLatin1Char('*') + suffix},
-                                               QDir::Files | QDir::CaseSensitive,
-                                               QDir::Name | QDir::IgnoreCase);
+    const QStringList files = folders.shippedFileNames(QLatin1Char('*') + suffix);
     for (const QString& file : files) {
         const QString name = file.chopped(suffix.size());
         // A name that cannot be stored in param.dat could not be chosen again.
@@ -249,7 +247,7 @@ QStringList ListLanguages(const QDir& folder) {
     return names;
 }
 
-QStringList nyelv_Click(GameState& s, const QDir& folder) {
+QStringList nyelv_Click(GameState& s, const GameFolders& folders) {
     ControlState& label = s.panel.Label4;
     label.left = 1700;
     label.top = 20;
@@ -261,18 +259,18 @@ QStringList nyelv_Click(GameState& s, const QDir& folder) {
     chooser.caption = s.texts.languageName;
     chooser.visible = true;
     s.panel.focusRequest = QStringLiteral("lang");
-    return ListLanguages(folder);
+    return ListLanguages(folders);
 }
 
-LanguageResult lang_Click(GameState& s, const QDir& folder, const QString& chosen) {
+LanguageResult lang_Click(GameState& s, const GameFolders& folders, const QString& chosen) {
     lang_LostFocus(s);
     LanguageResult result{LanguageStatus::Unchanged, chosen};
     // Only a language that can be read replaces the one in use.
     const bool readable =
-        IsValidLanguageName(chosen) && QFileInfo(filePathOf(folder, chosen)).isFile();
+        IsValidLanguageName(chosen) && QFileInfo(filePathOf(folders, chosen)).isFile();
     if (chosen != s.texts.languageName && readable) {
         s.texts.languageName = chosen;
-        result = ApplyLanguage(s, folder);
+        result = ApplyLanguage(s, folders);
     }
     s.panel.lang.caption = s.texts.languageName;
     s.panel.focusRequest = QStringLiteral("pp");

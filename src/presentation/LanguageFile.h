@@ -1,9 +1,9 @@
 #pragma once
-// Language files: "<language>.lng" in the program's folder, code page 1250, CR LF.
+// Language files: "<language>.lng" among the shipped files, code page 1250, CR LF.
 // The first 44 entries are the main window's captions, the rest are the messages
 // 1..171 that the whole program shows by number.
 #include <QByteArray>
-#include <QDir>
+#include "presentation/GameFolders.h"
 #include <QString>
 #include <QStringList>
 
@@ -45,26 +45,26 @@ struct LanguageResult {
 // The texts of the built-in Hungarian language file, all 44 + 171 entries.
 const QStringList& BuiltInLanguageEntries();
 
-// Reads `languageName`.lng from `folder` into `messages` and sets the window's
+// Reads `languageName`.lng from the shipped files into `messages` and sets the window's
 // captions; falls back to the default language, then to the built-in texts. Entries
 // the file lacks come from the built-in texts at their own numbers. `languageName`
 // ends up naming the language actually in use.
-LanguageResult ApplyLanguage(GameState& s, const QDir& folder);
+LanguageResult ApplyLanguage(GameState& s, const GameFolders& folders);
 
 // A fixed text telling the user what went wrong (a file that could not be read, or one
 // with too few entries), or empty when nothing did. It cannot come from a language
 // file, since reading one is what failed.
 QString LanguageProblemText(const LanguageResult& result);
 
-// The languages the chooser offers: the names of the ".lng" files in `folder`.
-QStringList ListLanguages(const QDir& folder);
+// The languages the chooser offers: the names of the ".lng" files in either folder.
+QStringList ListLanguages(const GameFolders& folders);
 
 // Menu item "Nyelv beállítás": shows the chooser `lang` with Label4 beside it and
 // returns the items to list; its text is the current language.
-QStringList nyelv_Click(GameState& s, const QDir& folder);
+QStringList nyelv_Click(GameState& s, const GameFolders& folders);
 // A language picked in `lang`: hides the chooser and applies the language unless it
 // is the one in use; the focus goes to `pp`.
-LanguageResult lang_Click(GameState& s, const QDir& folder, const QString& chosen);
+LanguageResult lang_Click(GameState& s, const GameFolders& folders, const QString& chosen);
 void lang_LostFocus(GameState& s);
 constexpr int kKeyEscape = 27;
 void lang_KeyDown(GameState& s, int keyCode);

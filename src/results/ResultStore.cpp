@@ -140,11 +140,8 @@ QString RefusalText(RecordProblem problem, const ResultRecord& record) {
         return {};
     case RecordProblem::NameLength:
         return QStringLiteral("A név legfeljebb %1 karakter lehet.").arg(kMaxNameLength);
-    case RecordProblem::NameCharacter: {
-        const qsizetype at = FirstUnstorableCharacter(record.name);
-        return QStringLiteral("A név ezt a karaktert nem tartalmazhatja: %1\nKérem, javítsa a nevet!")
-            .arg(at >= 0 ? record.name.mid(at, 1) : QString());
-    }
+    case RecordProblem::NameCharacter:
+        return UnstorableCharacterText(record.name);
     case RecordProblem::ShuffleNo:
         return QStringLiteral("A kevert állapot sorszáma (%1) túl nagy, az eredmény nem tárolható.")
             .arg(record.shuffleNo);
@@ -166,4 +163,11 @@ QString RefusalText(RecordProblem problem, const ResultRecord& record) {
         break;
     }
     return QStringLiteral("Az eredmény nem tárolható.");
+}
+
+QString UnstorableCharacterText(const QString& name) {
+    const qsizetype at = FirstUnstorableCharacter(name);
+    if (at < 0) return {};
+    return QStringLiteral("A név ezt a karaktert nem tartalmazhatja: %1\nKérem, javítsa a nevet!")
+        .arg(name.mid(at, 1));
 }

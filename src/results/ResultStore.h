@@ -69,3 +69,5 @@ void StartNewGameFromStore(GameState& state, const std::function<void()>& uj_Cli
 
 // The text that tells the player why a result cannot be stored.
 QString RefusalText(RecordProblem problem, const ResultRecord& record);
+// The refusal of a name holding a character that cannot be stored; empty when it holds none.
+QString UnstorableCharacterText(const QString& name);

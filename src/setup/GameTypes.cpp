@@ -5,6 +5,7 @@
 #include "play/TypedNumber.h"
 #include "presentation/BoardLayout.h"
 #include "setup/Arrangement.h"
+#include "setup/TargetMapText.h"
 #include "ui/Platform.h"
 #include <algorithm>
 #include <initializer_list>
@@ -82,6 +83,8 @@ void szamsor_Click(GameState& s, Platform& p) {
     c.atrend.visible = true;
     setMenusForNumbers(s, true);
     showMarkers(s, false, false);
+    // A number game is no stored game: its result must not carry the last one's serial.
+    clearStoredGame(s);
     if (s.gameType != GameType::NumberSequence) NewArrangement(s, p.random);
     s.gameType = GameType::NumberSequence;
 }
@@ -166,32 +169,14 @@ void vminta_Click(GameState& s, Platform& p) {
     c.mker.visible = true;
     c.alapall.visible = true;
 
-    TargetMap& map = s.targetMap;
-    const int side = TargetMap::kFrameWidth / span;
-    map.span = span;
-    map.shapes.assign(static_cast<size_t>(span * span), MapShape{});
-    s.targetMapText.clear();
+    // Row by row over the whole map: the ring walled, each field cell the row number
+    // at the end of its sorted key.
+    QString text = EmptyTargetMapText(n);
     size_t next = 0;
-    for (int i = 0; i < span; ++i) {
-        for (int j = 0; j < span; ++j) {
-            MapShape& shape = *map.shapeAt(i, j);
-            shape.visible = true;
-            if (i == 0 || j == 0 || i == span - 1 || j == span - 1) {
-                shape.top = side * i;
-                shape.left = side * j;
-                shape.width = shape.height = side + 20;
-                shape.fillColour = s.tileColours[7];
-                s.targetMapText += QLatin1Char('7');
-                continue;
-            }
-            const QChar digit = keys[next++].back();
-            shape.top = side * i + 20;
-            shape.left = side * j + 20;
-            shape.width = shape.height = side - 40;
-            shape.fillColour = s.tileColours[static_cast<size_t>(digit.digitValue())];
-            s.targetMapText += digit;
-        }
-    }
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j) text[i * span + j] = keys[next++].back();
+    s.targetMapText = text;
+    s.targetMap = DrawTargetMap(text, n, s.tileColours);
 }
 
 void alapall_Click(GameState& s) {
@@ -200,6 +185,8 @@ void alapall_Click(GameState& s) {
     PanelControls& c = s.panel;
     c.tipus.visible = true;
     c.dimenzio.visible = true;
+    // The box the map of a stored game covered.
+    c.Label1.visible = c.sorsz.visible = c.tarolt.checked || c.szamsor.checked;
     setMenusEnabled(s);
     if (c.generalt.checked) {
         c.vminta.visible = true;

@@ -92,7 +92,7 @@ TEST_F(DocumentViewerTest, EachTopicStartsAtItsHeadingAndTheDemoAtItsOwn) {
 
 TEST_F(DocumentViewerTest, TheMainWindowsHelpFollowsItsState) {
     EXPECT_EQ(MainWindowHelpTopic(s), HelpTopic::Start);
-    s.panel.Label2.visible = true;
+    s.phase = GamePhase::CapturingStart;
     EXPECT_EQ(MainWindowHelpTopic(s), HelpTopic::StartCapture);
     s.gameRunning = true;
     EXPECT_EQ(MainWindowHelpTopic(s), HelpTopic::Playing);

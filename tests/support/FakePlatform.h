@@ -4,6 +4,7 @@
 #include "ui/Platform.h"
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -11,6 +12,7 @@ class FakeMessageBox final : public MessageBox {
 public:
     MsgAnswer show(const MessageRequest& request) override {
         shown.push_back(request);
+        if (whileShown) whileShown(request);
         if (answers.empty()) return request.buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
         const MsgAnswer a = answers.front();
         answers.pop_front();
@@ -18,6 +20,8 @@ public:
     }
     std::deque<MsgAnswer> answers;      // scripted answers, Yes/Ok when exhausted
     std::vector<MessageRequest> shown;  // every box raised, in order
+    // Runs while a box is up, as the events a real modal box lets through.
+    std::function<void(const MessageRequest&)> whileShown;
 };
 
 class FakeInputBox final : public InputBox {

@@ -1,5 +1,6 @@
 #include "app/gui/MainWindow.h"
 #include "app/StartUp.h"
+#include "play/BoardChanged.h"
 #include "play/Messages.h"
 #include "presentation/BoardLayout.h"
 #include "presentation/LanguageFile.h"
@@ -10,6 +11,7 @@
 #include "presentation/gui/BoardScene.h"
 #include "presentation/gui/BoardView.h"
 #include "presentation/gui/ColourSettingsDialog.h"
+#include "presentation/gui/ColourSymbolsOption.h"
 #include "presentation/DocumentViewer.h"
 #include "presentation/gui/DocumentViewerDialog.h"
 #include "presentation/gui/NameDeletionDialog.h"
@@ -19,6 +21,7 @@
 #include "results/gui/StatisticsWindow.h"
 #include "setup/GameTypes.h"
 #include "setup/gui/ShuffledStateDialog.h"
+#include "setup/gui/StoredGameDialog.h"
 #include "ui/gui/FormCanvas.h"
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -39,10 +42,10 @@
 
 using P = PanelControls;
 
-MainWindow::MainWindow(Platform& platform, const QDir& folder, QWidget* parent)
-    : QMainWindow(parent), m_platform(platform), m_folder(folder), m_moves(m_state),
-      m_flow(m_state, platform, m_moves), m_mouse(m_state, platform, m_moves),
-      m_keys(m_state, m_moves), m_results(m_state, platform, folder) {
+MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* parent)
+    : QMainWindow(parent), m_platform(platform), m_folders(folders), m_folder(folders.player),
+      m_moves(m_state), m_flow(m_state, platform, m_moves), m_mouse(m_state, platform, m_moves),
+      m_keys(m_state, m_moves), m_results(m_state, platform, folders.player) {
     setObjectName(QStringLiteral("Form1"));
     SetDesignCaptions(m_state.panel);
     SetDesignVisibility(m_state.panel);
@@ -63,6 +66,7 @@ MainWindow::MainWindow(Platform& platform, const QDir& folder, QWidget* parent)
     m_dialogChooser = std::make_unique<QtShuffledStateChooser>(this);
     setShuffledStateChooser(*m_dialogChooser);
     wireHandlers();
+    wireStoredGames();
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -173,7 +177,8 @@ void MainWindow::buildPanel() {
     addLabel(&P::Lszm, "Lszm", {6000, 0, 615, 255})->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     addLabel(&P::elt, "elt", {7200, 0, 855, 255})->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     addLabel(&P::demo_szov, "demo_szov", {2880, 100, 855, 255});
-    addLabel(&P::t_jatek, "t_jatek", {6165, 2760, 2055, 255});
+    // The title of a stored game lies over the size buttons, which take the clicks.
+    addLabel(&P::t_jatek, "t_jatek", {6165, 2760, 2055, 255})->setAttribute(Qt::WA_TransparentForMouseEvents);
     addButton(&P::k_tar, "k_tar", {6150, 0, 2035, 300});
     addLabel(&P::Label2, "Label2", {6150, 330, 2035, 510})->setWordWrap(true);
     addLabel(&P::Label4, "Label4", {120, 5640, 615, 255});
@@ -206,9 +211,10 @@ void MainWindow::buildMenus() {
     addAction(menu, &P::er_megj, "er_megj", [this] { er_megj_Click(); });
     addAction(menu, &P::color, "color", [this] { color_Click(); });
     addAction(menu, &P::hdim, "hdim", [this] { hdim_Click(); }, true);
+    m_colourSymbols = new ColourSymbolsOption(menu, *m_scene, m_folder, [this] { syncView(); });
     menu->addSeparator();
-    addAction(menu, &P::uj_jatek, "uj_jatek");
-    addAction(menu, &P::jatek_tor, "jatek_tor");
+    addAction(menu, &P::uj_jatek, "uj_jatek", [this] { m_storedGames->uj_jatek_Click(); });
+    addAction(menu, &P::jatek_tor, "jatek_tor", [this] { m_storedGames->jatek_tor_Click(); });
     QMenu* kevall = menu->addMenu(QString());
     kevall->setObjectName(QStringLiteral("kevall"));
     m_binder.bind(m_state.panel.kevall, kevall->menuAction());
@@ -223,7 +229,7 @@ void MainWindow::buildMenus() {
     addAction(menu, &P::stmegj, "stmegj", [this] { stmegj_Click(); });
     addAction(menu, &P::nyelv, "nyelv", [this] { nyelv_Click(); });
     addAction(menu, &P::hang_kell, "hang_kell",
-              [this] { ::hang_kell_Click(m_state, m_platform.sound, m_folder); }, true);
+              [this] { ::hang_kell_Click(m_state, m_platform.sound, m_folders); }, true);
     addAction(menu, &P::babilon, "babilon", [this] { ::babilon_Click(m_state); }, true);
     addAction(menu, &P::demo_jatek, "demo_jatek");
     menu->addSeparator();
@@ -245,6 +251,7 @@ void MainWindow::run(const std::function<void()>& handler) {
 
 void MainWindow::syncView() {
     m_binder.sync();
+    m_colourSymbols->sync(m_state.texts.languageName);
     if (windowTitle() != m_state.controls.windowTitle) setWindowTitle(m_state.controls.windowTitle);
     syncNameList();
     m_scene->sync(m_state);
@@ -263,7 +270,8 @@ void MainWindow::Form_Load() {
         const QRect avail = screen->availableGeometry();
         move(avail.center() - rect().center());
     }
-    const LanguageResult language = StartUp(m_state, m_platform, m_folder);
+    m_colourSymbols->load();
+    const LanguageResult language = StartUp(m_state, m_platform, m_folders);
     m_buttonWords.use(m_state.texts.languageName);
     syncView();
     showLanguageProblem(language);
@@ -276,7 +284,7 @@ void MainWindow::setShuffledStateChooser(ShuffledStateChooser& chooser) {
                            [this] { m_flow.CheckSolved(); }});
 }
 
-void MainWindow::prepareSound() { PrepareSound(m_state, m_platform.sound, m_folder); }
+void MainWindow::prepareSound() { PrepareSound(m_state, m_platform.sound, m_folders); }
 
 void MainWindow::connectClick(const char* name, std::function<void()> handler) {
     auto* button = m_canvas->findChild<QAbstractButton*>(QString::fromLatin1(name));
@@ -330,12 +338,24 @@ void MainWindow::wireHandlers() {
     m_view->onMouseUp = [this](const BoardMouseEvent& e) { boardMouse(e, BoardMouse::Up); };
     m_view->onDoubleClick = [this](const BoardMouseEvent& e) { boardMouse(e, BoardMouse::DoubleClick); };
 
+    // The boxes' focus and key events reach eventFilter through the application-wide
+    // filter; a filter of their own would handle each event twice (leaving `sorsz` would
+    // start a stored game twice).
     connect(m_sorsz, &QLineEdit::textEdited, this, [&s](const QString& t) { s.panel.sorsz.caption = t; });
-    m_sorsz->installEventFilter(this);
     connect(m_neve, &QComboBox::editTextChanged, this, [&s](const QString& t) { s.panel.neve.caption = t; });
-    m_neve->installEventFilter(this);
     connect(m_lang, &QComboBox::activated, this, [this] { run([this] { lang_Click(); }); });
-    m_lang->installEventFilter(this);
+}
+
+// Stored games: the dialog `minta` for the menu items, the choice at the start of a
+// stored game, and the button that saves a game with the start set up on the board.
+void MainWindow::wireStoredGames() {
+    m_storedGameDialog = std::make_unique<QtStoredGameDialogRunner>(m_state, this);
+    m_storedGameDialog->setHelpHook([this](int t) { showHelp(t); });
+    m_storedGameDialog->setColourSymbolsHook([this] { return m_scene->colourSymbols(); });
+    m_storedGames = std::make_unique<StoredGames>(m_state, m_platform, *m_storedGameDialog, m_folder);
+    m_storedGames->setHooks({[this] { return m_flow.ValidateStart(); }, [this] { OnBoardChanged(m_state); }});
+    m_flow.chooseStoredGame = [this] { return m_storedGames->chooseStoredGame(); };
+    connectClick("k_tar", [this] { m_storedGames->k_tar_Click(); });
 }
 
 void MainWindow::boardMouse(const BoardMouseEvent& e, BoardMouse kind) {
@@ -359,7 +379,7 @@ void MainWindow::hdim_Click() {
 }
 
 void MainWindow::nyelv_Click() {
-    const QStringList names = ::nyelv_Click(m_state, m_folder);
+    const QStringList names = ::nyelv_Click(m_state, m_folders);
     m_lang->clear();
     m_lang->addItems(names);
     m_lang->setCurrentIndex(std::max(0, int(names.indexOf(m_state.panel.lang.caption))));
@@ -376,7 +396,7 @@ void MainWindow::showLanguageProblem(const LanguageResult& result) {
 }
 
 void MainWindow::lang_Click() {
-    const LanguageResult result = ::lang_Click(m_state, m_folder, m_lang->currentText());
+    const LanguageResult result = ::lang_Click(m_state, m_folders, m_lang->currentText());
     m_buttonWords.use(m_state.texts.languageName);
     showLanguageProblem(result);
 }
@@ -404,6 +424,7 @@ void MainWindow::showResultsBrowser() {
     syncView();
     ResultsBrowserWindow browser(m_state, m_platform, m_folder, this);
     browser.setHelpHook([this](int t) { showHelp(t); });
+    browser.listOutput().setStartFolder(m_folder.absolutePath());
     browser.exec();
 }
 
@@ -462,7 +483,7 @@ void MainWindow::kezel_Click() { showHelp(MainWindowHelpTopic(m_state)); }
 void MainWindow::showHelp(int helpTopic) {
     // Over the dialog that asked for it, so that it stays in front of that one.
     QWidget* over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
-    ShowDocumentViewer(m_state, m_platform, m_folder, helpTopic, over);
+    ShowDocumentViewer(m_state, m_platform, m_folders, helpTopic, over);
 }
 
 void MainWindow::quitNow() {

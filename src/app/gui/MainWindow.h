@@ -7,6 +7,7 @@
 #include "play/KeyboardInput.h"
 #include "play/MouseInput.h"
 #include "play/MoveRules.h"
+#include "presentation/GameFolders.h"
 #include "presentation/gui/ButtonTranslator.h"
 #include "results/ResultStore.h"
 #include "setup/Shuffling.h"
@@ -31,8 +32,11 @@ class QRadioButton;
 class QTimer;
 class BoardScene;
 class BoardView;
+class ColourSymbolsOption;
 class FormCanvas;
 class QtShuffledStateChooser;
+class QtStoredGameDialogRunner;
+class StoredGames;
 struct BoardMouseEvent;
 struct LanguageResult;
 
@@ -43,7 +47,7 @@ constexpr int kFormHeight = 6060;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Platform& platform, const QDir& folder, QWidget* parent = nullptr);
+    MainWindow(Platform& platform, const GameFolders& folders, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     GameState& state() { return m_state; }
@@ -91,6 +95,7 @@ private:
     QWidget* keyFocus() const;
     void applyFocusRequest();
     void wireHandlers();
+    void wireStoredGames();
     void quitNow();
     // What happened on the board frame, as the view reports it.
     enum class BoardMouse { Down, Move, Up, DoubleClick };
@@ -117,7 +122,8 @@ private:
     void prepareSound();
 
     Platform& m_platform;
-    QDir m_folder;
+    GameFolders m_folders;   // the shipped files (language, documents, sounds) come from here
+    QDir m_folder;           // the player's files
     GameState m_state;
     MoveRules m_moves;
     GameFlow m_flow;
@@ -126,6 +132,8 @@ private:
     std::unique_ptr<QtShuffledStateChooser> m_dialogChooser;
     ShuffledStateChooser* m_chooser = nullptr;
     std::unique_ptr<Shuffling> m_shuffling;
+    std::unique_ptr<QtStoredGameDialogRunner> m_storedGameDialog;
+    std::unique_ptr<StoredGames> m_storedGames;
     ResultStore m_results;
     bool m_quitting = false;        // the program is ending: no more questions
     ButtonTranslator m_buttonWords; // Yes / No / Cancel / OK in the game's language
@@ -141,4 +149,5 @@ private:
     QTimer* m_timer = nullptr;      // Timer1
     ControlBinder m_binder;
     std::vector<QMenu*> m_menus;
+    ColourSymbolsOption* m_colourSymbols = nullptr;   // menu item: symbols on the colours
 };

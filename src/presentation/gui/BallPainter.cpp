@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QPixmapCache>
+#include <QtMath>
 #include <QRadialGradient>
 
 void paintBall(QPainter& painter, const QRectF& rect, const QColor& colour) {
@@ -36,6 +38,39 @@ void paintBall(QPainter& painter, const QRectF& rect, const QColor& colour) {
     gloss.setColorAt(1.0, QColor(255, 255, 255, 0));
     painter.setBrush(gloss);
     painter.drawEllipse(spotRect);
+    painter.restore();
+}
+
+void paintCachedBall(QPainter& painter, const QRectF& rect, const QColor& colour) {
+    const QTransform& transform = painter.transform();
+    if (transform.type() > QTransform::TxScale) {
+        paintBall(painter, rect, colour);   // rotated or sheared: no pixel grid to cache for
+        return;
+    }
+    // The shadow reaches a little beyond the ball's box, to the right and below. The
+    // size is taken from the scale alone, so that every ball of a board shares one picture.
+    const QSizeF box = rect.size() * 1.06;
+    const QSize size(qCeil(box.width() * transform.m11()), qCeil(box.height() * transform.m22()));
+    const QPoint at = transform.map(rect.topLeft()).toPoint();
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    const QString key = QStringLiteral("zk-ball:%1:%2x%3@%4")
+                            .arg(colour.rgba())
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(ratio);
+    QPixmap ball;
+    if (!QPixmapCache::find(key, &ball)) {
+        ball = QPixmap(size * ratio);
+        ball.setDevicePixelRatio(ratio);
+        ball.fill(Qt::transparent);
+        QPainter ballPainter(&ball);
+        paintBall(ballPainter, QRectF(0, 0, size.width() / 1.06, size.height() / 1.06), colour);
+        ballPainter.end();
+        QPixmapCache::insert(key, ball);
+    }
+    painter.save();
+    painter.resetTransform();
+    painter.drawPixmap(at, ball);
     painter.restore();
 }
 

@@ -8,6 +8,9 @@
 class QPainter;
 
 void paintBall(QPainter& painter, const QRectF& rect, const QColor& colour);
+// The same ball, drawn once per colour and size on the screen and then copied: a board
+// of balls costs a few gradients, not one set per ball.
+void paintCachedBall(QPainter& painter, const QRectF& rect, const QColor& colour);
 // A square picture of one ball on `background`, e.g. for dialogs and previews.
 QPixmap ballPixmap(int sidePixels, const QColor& colour, const QColor& background);
 // Converts a stored 0x00BBGGRR value (or a system colour with the top bit set) to QColor.

@@ -1,6 +1,8 @@
 #include "presentation/gui/BoardScene.h"
 #include "presentation/TileColours.h"
 #include "presentation/gui/BallPainter.h"
+#include "presentation/gui/ColourSymbolItem.h"
+#include "presentation/gui/TargetMapItem.h"
 #include <QFont>
 #include <QGraphicsItem>
 #include <QPainter>
@@ -24,7 +26,7 @@ public:
     QRectF boundingRect() const override { return m_rect.adjusted(-2, -2, 2, 2); }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
         if (m_ball) {
-            paintBall(*painter, m_rect, m_colour);
+            paintCachedBall(*painter, m_rect, m_colour);
             return;
         }
         painter->setRenderHint(QPainter::Antialiasing);
@@ -89,7 +91,10 @@ public:
             painter->setPen(QPen(m_colour, 3 * kOneTwipPixel));
             painter->setBrush(Qt::NoBrush);
         } else {
-            painter->setPen(QPen(QColor(64, 64, 64), kOneTwipPixel));
+            // A hairline: one pixel at any scale, and much quicker to draw than a
+            // scaled outline.
+            QPen rim(QColor(64, 64, 64), 0);
+            painter->setPen(rim);
             painter->setBrush(m_colour);
         }
         painter->drawEllipse(m_rect);
@@ -134,6 +139,10 @@ BoardScene::BoardScene(QObject* parent) : QGraphicsScene(parent) {
     m_mapOutline = addRect(kMapOutlineLeft - kFrameLeft, kMapOutlineTop - kFrameTop, 2020, 2020,
                            QPen(QColor(0x40, 0x40, 0x40), kOneTwipPixel), QColor(0xC0, 0xC0, 0xC0));
     m_mapOutline->setVisible(false);
+    m_map = new TargetMapItem;
+    m_map->setPos(kMapLeft - kFrameLeft, kMapTop - kFrameTop);
+    m_map->setZValue(MarkerZ);
+    addItem(m_map);
     resizePool(m_gridLines, kGridLineCount, LineZ);
     resizePool(m_grooves, kGridLineCount, GrooveZ);
     resizePool(m_numberLabels, kMaxNumberLabels + 1, LabelZ);
@@ -183,10 +192,15 @@ void BoardScene::sync(const GameState& s) {
     }
 
     resizePool(m_tiles, c.tiles.size(), TileZ);
+    // Number tiles carry their numbers; only colour tiles get symbols.
+    const bool tileSymbols = m_colourSymbols && !s.numberTypeSelected();
     for (size_t k = 1; k < c.tiles.size(); ++k) {
         const TileControl& t = c.tiles[k];
-        m_tiles[k]->set(t, tileColour(s, t.colourIndex), s.look3D);
+        const QColor colour = tileColour(s, t.colourIndex);
+        m_tiles[k]->set(t, colour, s.look3D);
         m_tiles[k]->setVisible(shown && t.visible);
+        ShowColourSymbol(m_tiles[k], tileSymbols, t.colourIndex,
+                         SymbolBox(QRectF(0, 0, t.width, t.height), 0.5), colour);
     }
 
     for (size_t k = 1; k < c.numberLabels.size(); ++k) {
@@ -212,28 +226,26 @@ void BoardScene::sync(const GameState& s) {
     // Markers and row numbers are placed in window coordinates.
     resizePool(m_rowMarkers, c.rowMarkers.size(), MarkerZ);
     resizePool(m_colMarkers, c.colMarkers.size(), MarkerZ);
-    for (size_t i = 1; i < c.rowMarkers.size(); ++i)
-        m_rowMarkers[i]->set(c.rowMarkers[i], tileColour(s, c.rowMarkers[i].colourIndex),
-                             -kFrameLeft, -kFrameTop);
-    for (size_t i = 1; i < c.colMarkers.size(); ++i)
-        m_colMarkers[i]->set(c.colMarkers[i], tileColour(s, c.colMarkers[i].colourIndex),
-                             -kFrameLeft, -kFrameTop);
+    const auto placeMarkers = [&](std::vector<DiscItem*>& items,
+                                  const std::vector<MarkerControl>& markers) {
+        for (size_t i = 1; i < markers.size(); ++i) {
+            const MarkerControl& m = markers[i];
+            const QColor colour = tileColour(s, m.colourIndex);
+            items[i]->set(m, colour, -kFrameLeft, -kFrameTop);
+            ShowColourSymbol(items[i], m_colourSymbols, m.colourIndex,
+                             SymbolBox(QRectF(0, 0, m.width, m.height), 0.75), colour);
+        }
+    };
+    placeMarkers(m_rowMarkers, c.rowMarkers);
+    placeMarkers(m_colMarkers, c.colMarkers);
     for (size_t i = 0; i < c.rowNumbers.size(); ++i)
         m_rowNumbers[i]->set(c.rowNumbers[i], -kFrameLeft, -kFrameTop);
     m_rowPointer->set(c.rowPointer, -kFrameLeft, -kFrameTop);
 
     const bool mapShown = s.panel.mker.visible;
     m_mapOutline->setVisible(s.panel.mvon.visible || mapShown);
-    const auto& shapes = s.targetMap.shapes;
-    resizePool(m_mapShapes, shapes.size(), MarkerZ);
-    for (size_t i = 0; i < shapes.size(); ++i) {
-        const MapShape& m = shapes[i];
-        m_mapShapes[i]->setRect(kMapLeft - kFrameLeft + m.left, kMapTop - kFrameTop + m.top, m.width,
-                                m.height);
-        m_mapShapes[i]->setPen(Qt::NoPen);
-        m_mapShapes[i]->setBrush(colourFromValue(m.fillColour));
-        m_mapShapes[i]->setVisible(mapShown && m.visible);
-    }
+    m_map->set(s.targetMap, s.tileColours, m_colourSymbols);
+    m_map->setVisible(mapShown);
 
     for (size_t i = 1; i < c.moveMarkers.size(); ++i)
         m_moveMarkers[i]->set(c.moveMarkers[i], QColor(0xFF, 0xFF, 0xFF), 0, 0);

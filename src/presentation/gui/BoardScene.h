@@ -12,6 +12,7 @@ class QGraphicsLineItem;
 class TileItem;
 class TextItem;
 class DiscItem;
+class TargetMapItem;
 
 class BoardScene : public QGraphicsScene {
     Q_OBJECT
@@ -20,6 +21,10 @@ public:
 
     // Makes the picture match `state` (cheap: only item properties change).
     void sync(const GameState& state);
+
+    // Symbols on the colours of tiles, markers and the target map (shown from the next sync).
+    void setColourSymbols(bool on) { m_colourSymbols = on; }
+    bool colourSymbols() const { return m_colourSymbols; }
 
 private:
     template <typename Item> void resizePool(std::vector<Item*>& pool, size_t count, qreal z);
@@ -37,6 +42,7 @@ private:
     std::vector<TextItem*> m_rowNumbers;
     TextItem* m_rowPointer = nullptr;
     QGraphicsRectItem* m_mapOutline = nullptr;    // mvon
-    std::vector<QGraphicsRectItem*> m_mapShapes;  // mng, in the frame mker
+    TargetMapItem* m_map = nullptr;               // mng, in the frame mker
     std::vector<DiscItem*> m_moveMarkers;
+    bool m_colourSymbols = false;
 };

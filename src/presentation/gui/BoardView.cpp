@@ -6,9 +6,12 @@ BoardView::BoardView(QGraphicsScene* scene, QWidget* parent) : QGraphicsView(sce
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    // Round shapes smooth themselves; rectangles and lines stay on whole pixels.
+    setRenderHints(QPainter::TextAntialiasing);
     setBackgroundBrush(Qt::NoBrush);
-    setStyleSheet(QStringLiteral("background: transparent"));
+    // The window shows through; a palette change rather than a style sheet, which
+    // would bring the whole style-sheet machinery into the start-up.
+    viewport()->setAutoFillBackground(false);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);

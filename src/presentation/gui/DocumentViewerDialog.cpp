@@ -25,8 +25,8 @@ constexpr int kCtrlW = 23;
 } // namespace
 
 DocumentViewerDialog::DocumentViewerDialog(const GameState& s, Platform& platform,
-                                           const QDir& folder, int helpTopic, QWidget* parent)
-    : QDialog(parent), m_viewer(s, platform, folder, helpTopic) {
+                                           const GameFolders& folders, int helpTopic, QWidget* parent)
+    : QDialog(parent), m_viewer(s, platform, folders, helpTopic) {
     setObjectName(QStringLiteral("doksi"));
     m_viewer.Form_Load();
     DocumentViewerControls& c = m_viewer.controls;
@@ -216,8 +216,8 @@ bool DocumentViewerDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void ShowDocumentViewer(const GameState& s, Platform& platform, const QDir& folder, int helpTopic,
+void ShowDocumentViewer(const GameState& s, Platform& platform, const GameFolders& folders, int helpTopic,
                         QWidget* parent) {
-    DocumentViewerDialog dialog(s, platform, folder, helpTopic, parent);
+    DocumentViewerDialog dialog(s, platform, folders, helpTopic, parent);
     if (dialog.docLoaded()) dialog.exec();
 }

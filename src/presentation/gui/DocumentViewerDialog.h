@@ -4,7 +4,7 @@
 // and `rendben`, laid out in twips. It opens at the section its help topic names.
 // Esc acts as `rendben`; Ctrl+W unlocks the document, and closing with `rendben`
 // or Esc then saves an edited document. The window's close box closes unsaved.
-//     ShowDocumentViewer(state, platform, folder, helpTopic, this);
+//     ShowDocumentViewer(state, platform, folders, helpTopic, this);
 #include "presentation/DocumentViewer.h"
 #include "ui/gui/ControlBinder.h"
 #include <QDialog>
@@ -17,7 +17,7 @@ class QTextEdit;
 class DocumentViewerDialog : public QDialog {
     Q_OBJECT
 public:
-    DocumentViewerDialog(const GameState& s, Platform& platform, const QDir& folder, int helpTopic,
+    DocumentViewerDialog(const GameState& s, Platform& platform, const GameFolders& folders, int helpTopic,
                          QWidget* parent = nullptr);
 
     // False when the document is missing (its message was shown): nothing to show.
@@ -53,5 +53,5 @@ private:
 };
 
 // Opens the viewer modally over `parent`; a missing document is only told.
-void ShowDocumentViewer(const GameState& s, Platform& platform, const QDir& folder, int helpTopic,
+void ShowDocumentViewer(const GameState& s, Platform& platform, const GameFolders& folders, int helpTopic,
                         QWidget* parent);

@@ -51,15 +51,7 @@ ShuffledStateDialog::ShuffledStateDialog(const GameState& s, int chooserMode,
         rows.append({QString::number(e.id), QString::fromLatin1(e.cells)});
     m_model->setRows(rows);
 
-    m_grid = new QTableView(this);
-    m_grid->setObjectName(QStringLiteral("mflex"));
-    m_grid->setModel(m_model);
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->verticalHeader()->hide();
-    m_grid->horizontalHeader()->setStretchLastSection(false);
-    ApplyColumnWidths(*m_grid, *m_model);
+    m_grid = MakeChooserGrid(m_model, this);
     // Just wide enough for the id column and its scroll bar.
     m_grid->setFixedWidth(m_grid->columnWidth(0) + m_grid->verticalScrollBar()->sizeHint().width() +
                           2 * m_grid->frameWidth());

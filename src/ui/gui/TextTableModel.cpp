@@ -51,3 +51,15 @@ void ApplyColumnWidths(QTableView& view, const TextTableModel& model) {
             view.setColumnWidth(c, std::max(twipsToPixels(twips), view.horizontalHeader()->sectionSizeHint(c)));
     }
 }
+
+QTableView* MakeChooserGrid(TextTableModel* model, QWidget* parent) {
+    auto* grid = new QTableView(parent);
+    grid->setObjectName(QStringLiteral("mflex"));
+    grid->setModel(model);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->hide();
+    ApplyColumnWidths(*grid, *model);
+    return grid;
+}

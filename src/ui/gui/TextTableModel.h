@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QTableView;
+class QWidget;
 
 class TextTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -36,3 +37,7 @@ private:
 // Gives `view`'s columns the model's widths (converted from twips), hiding those of
 // width 0; a column is never narrower than its heading.
 void ApplyColumnWidths(QTableView& view, const TextTableModel& model);
+
+// A grid of `model` for choosing one of its rows: read-only, whole rows selected one
+// at a time, no row headings, the columns at the model's widths.
+QTableView* MakeChooserGrid(TextTableModel* model, QWidget* parent);

@@ -1,4 +1,5 @@
 #include "FakePlatform.h"
+#include "support/gui/WindowFixture.h"
 #include "app/gui/MainWindow.h"
 #include "presentation/gui/BoardScene.h"
 #include "results/ResultsFile.h"
@@ -23,31 +24,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// A scratch game folder holding the shipped language files, as the program's own.
-QString gameFolder(const QTemporaryDir& dir) {
-    const QDir data(qEnvironmentVariable("ZK_DATA_DIR", "data"));
-    for (const QString& name : data.entryList({"*.lng"}, QDir::Files))
-        QFile::copy(data.filePath(name), QDir(dir.path()).filePath(name));
-    return dir.path();
-}
-
-struct WindowFixture {
-    WindowFixture() : window(fp.platform, QDir(gameFolder(dir))) {
-        window.Form_Load();
-        window.show();
-        window.activateWindow();
-        [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
-    }
-    // Where a key typed now goes.
-    QWidget* focused() { return QApplication::focusWidget() ? QApplication::focusWidget() : &window; }
-    template <typename T> T* child(const char* name) {
-        return window.findChild<T*>(QString::fromLatin1(name));
-    }
-    QTemporaryDir dir;
-    FakePlatform fp;
-    MainWindow window;
-};
 
 // The colour the board view shows at the centre of a cell.
 QColor pixelAtCell(MainWindow& window, const QImage& picture, Cell cell);
@@ -92,6 +68,11 @@ TEST(MainWindow, SizeButtonsRebuildTheBoard) {
     QTest::mouseClick(f.child<QRadioButton>("Option1"), Qt::LeftButton);
     EXPECT_EQ(f.window.state().N(), 4);
     EXPECT_EQ(f.window.state().cellSize, 833);
+    // Nothing lies over a size button where a player clicks it.
+    for (const char* name : {"Option1", "Option2", "Option3"}) {
+        auto* option = f.child<QRadioButton>(name);
+        EXPECT_EQ(f.window.childAt(option->mapTo(&f.window, option->rect().center())), option) << name;
+    }
 }
 
 TEST(MainWindow, MenuSwitchesLookAndMode) {
@@ -114,23 +95,10 @@ TEST(MainWindow, MenuSwitchesLookAndMode) {
 
 namespace {
 
-// The pixel of the board view at frame point (x, y) in twips.
-QPoint viewPoint(MainWindow& window, double x, double y) {
-    auto* view = window.findChild<QGraphicsView*>(QStringLiteral("keret"));
-    return view->mapFromScene(QPointF(x, y));
-}
-
 QColor pixelAtCell(MainWindow& window, const QImage& picture, Cell cell) {
     const int size = window.state().cellSize;
     const QPoint at = viewPoint(window, size * cell.col + size / 2, size * cell.row + size / 2);
     return picture.pixelColor(at * picture.devicePixelRatio());
-}
-
-void clickCell(MainWindow& window, Cell cell) {
-    const int size = window.state().cellSize;
-    auto* view = window.findChild<QGraphicsView*>(QStringLiteral("keret"));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      viewPoint(window, size * cell.col + size / 2, size * cell.row + size / 2));
 }
 
 TEST(MainWindowWiring, StartRefusedWithoutAnOpenCell) {
@@ -192,24 +160,6 @@ void finishByKey(WindowFixture& f) {
     QTest::keyClick(f.focused(), Qt::Key_Down);
     ASSERT_FALSE(f.window.state().gameRunning);
     ASSERT_TRUE(f.child<QComboBox>("neve")->isVisible());
-}
-
-// Types a name and stores it with Enter. Storing opens the results browser:
-// `inBrowser` looks at it, then Esc closes it.
-void typeNameAndEnter(WindowFixture& f, const char* name,
-                      const std::function<void(ResultsBrowserWindow&)>& inBrowser = {}) {
-    f.window.activateWindow();   // a closed browser may have left no window active
-    [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&f.window);
-    QTimer::singleShot(0, [inBrowser] {
-        auto* browser = qobject_cast<ResultsBrowserWindow*>(QApplication::activeModalWidget());
-        if (!browser) return;
-        if (inBrowser) inBrowser(*browser);
-        QTest::keyClick(browser->grid(), Qt::Key_Escape);
-    });
-    auto* neve = f.child<QComboBox>("neve");
-    neve->setFocus();
-    QTest::keyClicks(QApplication::focusWidget(), name);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
 }
 
 QByteArray fileContents(const QString& path) {

@@ -1,4 +1,4 @@
-#include "ui/gui/QtSoundDevice.h"
+#include "ui/sound/QtSoundDevice.h"
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>

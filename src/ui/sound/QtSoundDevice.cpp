@@ -1,4 +1,4 @@
-#include "ui/gui/QtSoundDevice.h"
+#include "ui/sound/QtSoundDevice.h"
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>

@@ -1,0 +1,92 @@
+#!/usr/bin/env python3
+"""Start-up of the game against an empty main window of the same size.
+
+Both start under the display of the environment (DISPLAY, or QT_QPA_PLATFORM such
+as offscreen), alternately, several times; each reports the time from its launch to
+the first paint of its window. Prints both medians and their ratio.
+
+    python3 bench/startup.py [--build DIR] [--runs N]
+
+DIR is a release build folder (default build-bench, as scripts/bench.sh makes it);
+the two probe programs are built there first.
+"""
+import argparse
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+
+
+def build(folder: Path) -> None:
+    if not (folder / "CMakeCache.txt").exists():
+        subprocess.run(["cmake", "-S", str(ROOT), "-B", str(folder), "-DCMAKE_BUILD_TYPE=Release",
+                        "-DZK_BUILD_TESTS=OFF"], check=True, stdout=subprocess.DEVNULL)
+    subprocess.run(["cmake", "--build", str(folder), "--parallel", str(os.cpu_count() or 1),
+                    "--target", "zk_startup_game", "zk_startup_empty"], check=True,
+                   stdout=subprocess.DEVNULL)
+
+
+def first_paint(command, cwd, env):
+    """Milliseconds from launch to first paint, the main thread's processor
+    milliseconds until then, and the window's size."""
+    for attempt in range(3):
+        env = dict(env, ZK_LAUNCH_NS=str(time.time_ns()))
+        run = subprocess.run(command, cwd=cwd, env=env, capture_output=True, text=True, timeout=60)
+        if run.returncode == 0:
+            out = run.stdout.split()
+            return float(out[0]), float(out[1]), out[2], out[3]
+        # A busy display server now and then refuses a connection: try that start again.
+        print(f"{command[0]} failed ({run.stderr.strip().splitlines()[:1]}), again",
+              file=sys.stderr)
+    run.check_returncode()
+
+
+def main() -> int:
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--build", type=Path, default=ROOT / "build-bench")
+    parser.add_argument("--runs", type=int, default=15)
+    args = parser.parse_args()
+    if not os.environ.get("DISPLAY") and not os.environ.get("QT_QPA_PLATFORM"):
+        print("No display: set DISPLAY (e.g. an Xvfb server) or QT_QPA_PLATFORM.", file=sys.stderr)
+        return 2
+    args.build = args.build.resolve()
+    build(args.build)
+    game = args.build / "zk_startup_game"
+    empty = args.build / "bench" / "zk_startup_empty"
+
+    with tempfile.TemporaryDirectory() as scratch:
+        # The game starts as a player starts it: in a folder holding its files, with
+        # its settings written by an earlier run.
+        folder = Path(scratch) / "game"
+        shutil.copytree(ROOT / "data", folder)
+        env = dict(os.environ, HOME=scratch)
+        _, _, width, height = first_paint([str(game)], folder, env)
+        for _ in range(2):   # warm the file cache
+            first_paint([str(game)], folder, env)
+            first_paint([str(empty), width, height], folder, env)
+        game_runs, empty_runs = [], []
+        for _ in range(args.runs):
+            game_runs.append(first_paint([str(game)], folder, env))
+            empty_runs.append(first_paint([str(empty), width, height], folder, env))
+
+    print(f"window {width} x {height}, {args.runs} runs each, launch to first paint (ms):")
+    print("                 median   fastest   main thread's processor time (median)")
+    for name, runs in (("game", game_runs), ("empty window", empty_runs)):
+        wall = [r[0] for r in runs]
+        cpu = [r[1] for r in runs]
+        print(f"  {name:13s} {statistics.median(wall):7.1f}   {min(wall):7.1f}   {statistics.median(cpu):7.1f}")
+    ratio = [statistics.median([r[i] for r in game_runs]) / statistics.median([r[i] for r in empty_runs])
+             for i in (0, 1)]
+    fastest = min(r[0] for r in game_runs) / min(r[0] for r in empty_runs)
+    print(f"  ratio         {ratio[0]:7.2f}   {fastest:7.2f}   {ratio[1]:7.2f}")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

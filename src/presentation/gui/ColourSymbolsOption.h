@@ -1,0 +1,33 @@
+#pragma once
+// The menu item that puts symbols on the colours of the board: a check mark that
+// switches them on the board scene and is kept in the display options file of the
+// player's folder.
+#include <QDir>
+#include <QObject>
+#include <functional>
+
+class BoardScene;
+class QAction;
+class QMenu;
+
+class ColourSymbolsOption : public QObject {
+    Q_OBJECT
+public:
+    // Adds the item to `menu`; `changed` shows the board again after a switch.
+    ColourSymbolsOption(QMenu* menu, BoardScene& scene, const QDir& folder,
+                        std::function<void()> changed);
+
+    // The choice stored in the player's folder.
+    void load();
+    // Caption (by the language in use) and check mark.
+    void sync(const QString& languageName);
+    QAction* action() const { return m_action; }
+
+private:
+    void switchTo(bool on);
+
+    QAction* m_action;
+    BoardScene& m_scene;
+    QDir m_folder;
+    std::function<void()> m_changed;
+};

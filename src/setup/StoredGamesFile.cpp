@@ -1,0 +1,149 @@
+#include "setup/StoredGamesFile.h"
+#include <QFile>
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 kRecordsPerRead = 256;
+
+QString storedGamesPath(const QDir& folder) { return folder.filePath(QString::fromLatin1(kStoredGamesFileName)); }
+
+bool copyBytes(QFile& from, QFile& to, qint64 count) {
+    const qint64 chunk = kRecordsPerRead * kStoredGameRecordSize;
+    while (count > 0) {
+        const QByteArray bytes = from.read(std::min(count, chunk));
+        if (bytes.isEmpty() || to.write(bytes) != bytes.size()) return false;
+        count -= bytes.size();
+    }
+    return true;
+}
+
+// Whether record `position` of `file` still holds `game`.
+bool holdsGame(QFile& file, const StoredGame& game) {
+    if (!file.seek(game.position * kStoredGameRecordSize)) return false;
+    const QByteArray bytes = file.read(kStoredGameRecordSize);
+    if (bytes.size() != kStoredGameRecordSize) return false;
+    const std::optional<StoredGame> found = StoredGameOf(StoredGameRecord::fromBytes(bytes), game.position);
+    return found && found->serial == game.serial;
+}
+
+// Copies minta.dat into the scratch file with record `position` replaced by
+// `replacement` (empty: the file ends before it), then renames the scratch file over
+// minta.dat. Everything after the replaced record is copied as it is; a trailing part
+// of a record before it is completed with blanks.
+bool rewriteWith(const QDir& folder, QFile& in, qint64 position, const QByteArray& replacement,
+                 const RenameFile& rename) {
+    const qint64 fileSize = in.isOpen() ? in.size() : 0;
+    const qint64 start = position * kStoredGameRecordSize;
+    QFile scratch(folder.filePath(QString::fromLatin1(kStoredGamesScratchFileName)));
+    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    bool ok = !in.isOpen() || in.seek(0);
+    const qint64 before = std::min(fileSize, start);
+    ok = ok && copyBytes(in, scratch, before);
+    ok = ok && scratch.write(QByteArray(start - before, ' ')) == start - before;
+    ok = ok && scratch.write(replacement) == replacement.size();
+    const qint64 end = start + kStoredGameRecordSize;
+    if (ok && fileSize > end) ok = in.seek(end) && copyBytes(in, scratch, fileSize - end);
+    in.close();
+    if (!ok) {
+        scratch.close();
+        scratch.remove();
+        return false;
+    }
+    return CommitScratchFile(scratch, storedGamesPath(folder), rename);
+}
+
+} // namespace
+
+namespace {
+
+void scanRecord(StoredGamesScan& scan, QByteArrayView bytes) {
+    const qint64 position = scan.recordCount++;
+    const StoredGameRecord record = StoredGameRecord::fromBytes(bytes);
+    const bool whole = bytes.size() == kStoredGameRecordSize;
+    if (const std::optional<StoredGame> game = whole ? StoredGameOf(record, position) : std::nullopt) {
+        scan.games.append(*game);
+        scan.highestSerial = std::max(scan.highestSerial, game->serial);
+    } else if (!whole || KindOf(record) != StoredGameKind::Deleted) {
+        ++scan.damagedRecords;
+    }
+}
+
+} // namespace
+
+StoredGamesScan ScanStoredGames(QIODevice& device) {
+    StoredGamesScan scan;
+    QByteArray pending;
+    for (;;) {
+        const QByteArray block = device.read(kRecordsPerRead * kStoredGameRecordSize);
+        if (block.isEmpty()) break;
+        pending += block;
+        qsizetype at = 0;
+        for (; pending.size() - at >= kStoredGameRecordSize; at += kStoredGameRecordSize)
+            scanRecord(scan, QByteArrayView(pending).sliced(at, kStoredGameRecordSize));
+        pending.remove(0, at);
+    }
+    if (!pending.isEmpty()) scanRecord(scan, pending);   // a trailing part of a record
+    return scan;
+}
+
+std::optional<StoredGamesScan> ReadStoredGames(const QDir& folder) {
+    QFile file(storedGamesPath(folder));
+    if (!file.exists() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return ScanStoredGames(file);
+}
+
+bool CreateStoredGamesFile(const QDir& folder) {
+    QFile file(storedGamesPath(folder));
+    if (file.exists()) return true;
+    return file.open(QIODevice::WriteOnly);
+}
+
+const StoredGame* FindStoredGame(const StoredGamesScan& scan, int serial, int size) {
+    for (const StoredGame& game : scan.games)
+        if (serial != 0 ? game.serial == serial : game.size == size) return &game;
+    return nullptr;
+}
+
+QList<StoredGame> StoredGamesOfSize(const StoredGamesScan& scan, int size) {
+    QList<StoredGame> games;
+    for (const StoredGame& game : scan.games)
+        if (game.size == size) games.append(game);
+    return games;
+}
+
+StoredGameSaved AppendStoredGame(const QDir& folder, const StoredGameContent& content,
+                                 const RenameFile& rename) {
+    QFile in(storedGamesPath(folder));
+    if (in.exists() && !in.open(QIODevice::ReadOnly)) return {StoredGamesWrite::WriteFailed, 0};
+    const StoredGamesScan scan = in.isOpen() ? ScanStoredGames(in) : StoredGamesScan{};
+    // Never a serial a game already has: the next one after the highest, which in a
+    // file written by the game is the last record's.
+    const int serial = scan.highestSerial + 1;
+    if (serial > kMaxStoredGameSerial) return {StoredGamesWrite::FileFull, 0};
+    const std::optional<StoredGameRecord> record =
+        MakeStoredGameRecord(serial, content.size, content.name, content.targetMap, content.shuffle);
+    if (!record || !rewriteWith(folder, in, scan.recordCount, record->toBytes(), rename))
+        return {StoredGamesWrite::WriteFailed, 0};
+    return {StoredGamesWrite::Written, serial};
+}
+
+StoredGameSaved OverwriteStoredGame(const QDir& folder, const StoredGame& game,
+                                    const StoredGameContent& content, const RenameFile& rename) {
+    QFile in(storedGamesPath(folder));
+    if (!in.open(QIODevice::ReadOnly) || !holdsGame(in, game)) return {StoredGamesWrite::NotFound, 0};
+    const std::optional<StoredGameRecord> record =
+        MakeStoredGameRecord(game.serial, content.size, content.name, content.targetMap, content.shuffle);
+    if (!record || !rewriteWith(folder, in, game.position, record->toBytes(), rename))
+        return {StoredGamesWrite::WriteFailed, 0};
+    return {StoredGamesWrite::Written, game.serial};
+}
+
+StoredGamesWrite DeleteStoredGame(const QDir& folder, const StoredGame& game, const RenameFile& rename) {
+    QFile in(storedGamesPath(folder));
+    if (!in.open(QIODevice::ReadOnly) || !holdsGame(in, game)) return StoredGamesWrite::NotFound;
+    const bool last = (game.position + 1) * kStoredGameRecordSize >= in.size();
+    const QByteArray replacement = last ? QByteArray() : QByteArray(kStoredGameRecordSize, '\0');
+    return rewriteWith(folder, in, game.position, replacement, rename) ? StoredGamesWrite::Written
+                                                                        : StoredGamesWrite::WriteFailed;
+}

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Installs the built game into a scratch prefix and checks that the tree holds every
+# file the game and the desktop need, that the desktop entry and the software-centre
+# description are valid, and that the installed game starts with an empty home,
+# keeps its files in the per-user folder and writes nothing anywhere else.
+#   install_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+scratch=$(mktemp -d)
+game_pid=
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+prefix=$scratch/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+id=hu.zelkakvadra.ZelkaKvadra
+share=$prefix/share
+expected=(bin/zelka-kvadra lib/zelka-kvadra/zelka-kvadra-sound.so
+          share/zelka-kvadra/Magyar.lng share/zelka-kvadra/English.lng
+          share/zelka-kvadra/Leir.doc share/zelka-kvadra/Magyar.doc share/zelka-kvadra/English.doc
+          share/zelka-kvadra/step.wav share/zelka-kvadra/mix.wav
+          "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+          "share/icons/hicolor/scalable/apps/$id.svg")
+for size in 16 22 24 32 48 64 128 256; do
+    expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+for f in "${expected[@]}"; do
+    [ -s "$prefix/$f" ] || fail "missing from the install tree: $f"
+done
+[ -x "$prefix/bin/zelka-kvadra" ] || fail "the program is not executable"
+file_size=$(wc -c <"$share/icons/hicolor/48x48/apps/$id.png")
+head -c 8 "$share/icons/hicolor/48x48/apps/$id.png" | grep -q PNG || fail "the 48 px icon is no PNG ($file_size bytes)"
+
+# The entry point the game loads the sound module by.
+nm -D --defined-only "$prefix/lib/zelka-kvadra/zelka-kvadra-sound.so" | grep -q ' zkCreateSoundDevice$' \
+    || fail "the sound module lacks its entry point"
+
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
+    grep -q '^Categories=Game;LogicGame;$' "$share/applications/$id.desktop" || fail "desktop categories"
+fi
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null \
+        || { appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"; fail "metainfo"; }
+fi
+version=$("$prefix/bin/zelka-kvadra" --version | awk '{print $2}')
+grep -q "<release version=\"$version\"" "$share/metainfo/$id.metainfo.xml" \
+    || fail "the metainfo's newest release is not the program's version $version"
+
+# Started from a folder without the game's files, with an empty home.
+home=$scratch/home
+elsewhere=$scratch/elsewhere
+mkdir -p "$home" "$elsewhere"
+before=$(cd "$prefix" && find . -type f | sort | xargs md5sum)
+(cd "$elsewhere" && HOME=$home XDG_DATA_HOME= XDG_CONFIG_HOME= QT_QPA_PLATFORM=offscreen \
+    exec "$prefix/bin/zelka-kvadra" >"$scratch/game.log" 2>&1) &
+game_pid=$!
+settings=$home/.local/share/Zelka-Kvadra/param.dat
+for _ in $(seq 1 200); do
+    [ -s "$settings" ] && break
+    kill -0 "$game_pid" 2>/dev/null || { cat "$scratch/game.log"; fail "the installed game ended at start-up"; }
+    sleep 0.1
+done
+[ -s "$settings" ] || { cat "$scratch/game.log"; fail "no param.dat in the per-user folder"; }
+sleep 0.5
+kill -0 "$game_pid" 2>/dev/null || { cat "$scratch/game.log"; fail "the installed game ended"; }
+kill "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+game_pid=
+[ -z "$(ls -A "$elsewhere")" ] || fail "the game wrote into the current folder: $(ls -A "$elsewhere")"
+after=$(cd "$prefix" && find . -type f | sort | xargs md5sum)
+[ "$before" = "$after" ] || fail "the game changed its installation"
+echo "install tree and installed start: ok"
