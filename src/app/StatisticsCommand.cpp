@@ -39,7 +39,7 @@ std::optional<StatisticsOptions> ParseOptions(const QStringList& arguments) {
 
 // The language of the player's settings, as the window would show it.
 void LoadTexts(GameState& s, const QDir& folder) {
-    s.languageName = ReadSettingsFile(folder).record.language;
+    s.texts.languageName = ReadSettingsFile(folder).record.language;
     ApplyLanguage(s, folder);
 }
 

@@ -1,7 +1,7 @@
 // Zelka-Kvadra: creates the application, the platform services and the game window.
 #include "app/CommandLine.h"
 #include "app/DataFolders.h"
-#include "play/gui/MainWindow.h"
+#include "app/gui/MainWindow.h"
 #include "ui/SystemClock.h"
 #include "ui/SystemRandom.h"
 #include "ui/gui/FontWarmUp.h"

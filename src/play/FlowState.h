@@ -1,6 +1,7 @@
 #pragma once
 // Types of the game-flow part of the state: the phase a game is in, the state of a
 // tile drag, and the target map shown beside the board.
+#include "play/Board.h"
 #include <QtGlobal>
 #include <vector>
 
@@ -15,8 +16,16 @@ enum class GamePhase {
     Demo,           // the scripted demo plays itself
 };
 
+// The demo game: off, playing itself, or paused by the player (Space).
+enum class DemoState {
+    Off,
+    Running,
+    Paused,
+};
+
 // A tile grabbed by the mouse: where its control stood and how far it may go.
 struct DragState {
+    Cell tile;           // the cell the tile was grabbed in
     int startLeft = 0;
     int startTop = 0;
     int minLeft = 0;

@@ -1,7 +1,10 @@
 #include "play/GameFlow.h"
+#include "play/BoardRing.h"
+#include "play/DiagonalTargets.h"
+#include "play/GameModes.h"
 #include "play/Messages.h"
 #include "play/MoveRules.h"
-#include "setup/GameTypes.h"
+#include "play/StepSound.h"
 #include "ui/Platform.h"
 #include <algorithm>
 
@@ -33,16 +36,10 @@ Cell firstEmptyCell(const Board& b) {
 
 } // namespace
 
-int CountOpenRingCells(const GameState& s) {
-    int open = 0;
-    for (int m = 1; m <= s.controls.wallCount(); ++m)
-        if (!s.controls.walls[m].visible) ++open;
-    return open;
-}
-
 GameFlow::GameFlow(GameState& state, Platform& platform, MoveRules& rules)
     : m_s(state), m_p(platform), m_rules(rules) {
     m_rules.setCheckSolved([this] { CheckSolved(); });
+    m_rules.setStepSound([this] { PlayStepSound(m_s, m_p.sound); });
 }
 
 // ---------------------------------------------------------------- start
@@ -51,7 +48,7 @@ void GameFlow::kezd_Click() {
     GameState& s = m_s;
     PanelControls& c = s.panel;
     s.exchangeCount = 0;
-    if (c.tarolt.checked && !c.mker.visible) {
+    if (c.tarolt.checked && !playsToTargetMap(s)) {
         const StoredChoice choice = chooseStoredGame ? chooseStoredGame() : StoredChoice::Cancelled;
         if (choice == StoredChoice::Cancelled) return;
         c.alapall.visible = true;
@@ -71,7 +68,7 @@ void GameFlow::kezd_Click() {
         return;
     }
 
-    s.storedEarly = false;
+    s.storing.storedEarly = false;
     s.candidateCount = 0;
     s.controls.numberLabels[kMaxNumberLabels].visible = false;
     lockSetUp();
@@ -88,10 +85,10 @@ void GameFlow::kezd_Click() {
         if (!s.storedGameName.trimmed().isEmpty())
             c.t_jatek.caption += QLatin1Char(' ') + s.storedGameName.trimmed();
     }
-    c.uj.caption = s.messages.value(1);
+    c.uj.caption = s.texts.messages.value(1);
 
     s.gameRunning = true;
-    s.phase = s.demoState > 0 ? GamePhase::Demo : GamePhase::Playing;
+    s.phase = demoRunning(s) ? GamePhase::Demo : GamePhase::Playing;
     s.moveHistory = {};   // a take-back never reaches into the previous game
     if (prepareSound) prepareSound();
     c.focusRequest = QStringLiteral("pp");
@@ -103,7 +100,6 @@ void GameFlow::kezd_Click() {
     s.stepCount = 0;
     c.Lszm.caption.clear();
     c.Lszm.visible = true;
-    s.countSteps = true;
 }
 
 // A stored game's map marks its open ring cells in the hole colour.
@@ -161,7 +157,7 @@ void GameFlow::lockSetUp() {
 bool GameFlow::tileInPlace(Cell cell) const {
     const GameState& s = m_s;
     const int value = s.board.value(cell);
-    if (s.panel.mker.visible) {
+    if (playsToTargetMap(s)) {
         const MapShape* shape = s.targetMap.shapeAt(cell.row, cell.col);
         return shape && value >= 0 && value < static_cast<int>(s.tileColours.size()) &&
                s.tileColours[static_cast<size_t>(value)] == shape->fillColour;
@@ -213,7 +209,7 @@ bool GameFlow::ValidateStart() {
     if (s.rearrangePhase == 0) {
         s.firstGapCount = s.gapCount;
     } else if (s.firstGapCount != s.gapCount) {
-        const QString suffix = numberText(s.firstGapCount) + QLatin1Char('\n') + s.messages.value(14);
+        const QString suffix = numberText(s.firstGapCount) + QLatin1Char('\n') + s.texts.messages.value(14);
         if (ShowMessage(s, m_p, 13, MsgIcon::Question, MsgButtons::YesNo, suffix) == MsgAnswer::No)
             return false;
         // The larger count is the one recorded with the result.
@@ -254,10 +250,10 @@ QString GameFlow::ClockText(int hours, int minutes, int seconds) {
 
 QString GameFlow::EndTimeText(const GameState& s, int hours, int minutes, int seconds) {
     const QString sep = QStringLiteral(", ");
-    QString text = s.messages.value(4) + QLatin1Char(' ');
-    if (hours > 0) text += QString::number(hours) + QLatin1Char(' ') + s.endTexts[1] + sep;
-    text += QString::number(minutes) + QLatin1Char(' ') + s.endTexts[2] + sep;
-    text += QString::number(seconds) + QLatin1Char(' ') + s.endTexts[3];
+    QString text = s.texts.messages.value(4) + QLatin1Char(' ');
+    if (hours > 0) text += QString::number(hours) + QLatin1Char(' ') + s.texts.endTexts[1] + sep;
+    text += QString::number(minutes) + QLatin1Char(' ') + s.texts.endTexts[2] + sep;
+    text += QString::number(seconds) + QLatin1Char(' ') + s.texts.endTexts[3];
     return text;
 }
 
@@ -341,13 +337,13 @@ bool GameFlow::matchTargetMap() const {
 
 void GameFlow::CheckSolved() {
     GameState& s = m_s;
-    if (s.demoState != 0) return;
+    if (demoRunning(s)) return;
     bool solved = true;
-    if (s.panel.tarol.visible) {
-        // The player stores a paused rearrangement game as it stands.
+    if (pausedAtFirstTarget(s)) {
+        // No tile moves in the pause: the check comes from storing the game as it stands.
         s.panel.tarol.visible = false;
-    } else if (!s.panel.mker.visible) {
-        if (!s.panel.atrend.checked) {
+    } else if (!playsToTargetMap(s)) {
+        if (!rearrangementGame(s)) {
             solved = MatchTargetA() || MatchTargetB();
         } else if (s.rearrangePhase == 0) {
             solved = false;
@@ -400,7 +396,7 @@ void GameFlow::folytat_Click() {
         openPendolySlot();
     }
     s.gameRunning = true;
-    s.phase = s.demoState > 0 ? GamePhase::Demo : GamePhase::Playing;
+    s.phase = demoRunning(s) ? GamePhase::Demo : GamePhase::Playing;
     s.panel.focusRequest = QStringLiteral("pp");
     s.panel.folytat.visible = false;
     s.panel.tarol.visible = false;

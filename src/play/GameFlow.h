@@ -20,7 +20,7 @@ public:
         Ready,            // the game and its start are loaded: go on
     };
 
-    // Installs CheckSolved as the end-of-move check of `rules`.
+    // Installs CheckSolved as the end-of-move check of `rules`, and the step sound.
     GameFlow(GameState& state, Platform& platform, MoveRules& rules);
 
     // Seams to the parts that come from elsewhere; each may stay empty.
@@ -64,6 +64,3 @@ private:
     Platform& m_p;
     MoveRules& m_rules;
 };
-
-// Number of hidden wall markers: the open cells of the ring.
-int CountOpenRingCells(const GameState& s);

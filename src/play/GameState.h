@@ -5,6 +5,9 @@
 #include "play/Board.h"
 #include "play/BoardControls.h"
 #include "play/FlowState.h"
+#include "play/LanguageTable.h"
+#include "play/MoveHistory.h"
+#include "play/ResultStoring.h"
 #include "play/PanelControls.h"
 #include <QString>
 #include <QStringList>
@@ -24,15 +27,6 @@ constexpr int Diagonal = 2;
 constexpr int Stored = 3;
 constexpr int NumberSequence = 4;
 } // namespace GameType
-
-// One recorded move, four byte fields as kept for take-back. A plain move holds
-// source row/column and destination row/column; a Pendoly border move holds 99,
-// the clicked row, the clicked (or open) column. Field 1 = 10 marks an empty entry.
-struct MoveRecord {
-    std::array<int, 4> field{10, 0, 0, 0};
-    bool empty() const { return field[0] == 10; }
-};
-constexpr int kBorderMoveMark = 99;
 
 // A tile that an arrow key could push into an empty cell.
 struct CandidateMove {
@@ -57,15 +51,14 @@ struct GameState {
     bool pendolyMode = false;
     bool look3D = true;
     bool soundOn = true;
-    int demoState = 0;
+    DemoState demoState = DemoState::Off;
 
     // The running game
     bool gameRunning = false;
     int stepCount = 0;
     int gapCount = 0;
     int rearrangePhase = 0;
-    bool countSteps = true;
-    std::array<MoveRecord, 2> moveHistory{};   // [0] newer, [1] older
+    MoveHistory moveHistory;                   // the last two counted moves
     int slotCol = 1;                           // Pendoly: open column of the top ring row
 
     // Candidate moves shown for an arrow key (entries 1..candidateCount)
@@ -86,17 +79,10 @@ struct GameState {
     int storedGameNo = 0;
     QString storedGameName;
     int shuffleNo = 0;
-    bool storedEarly = false;
-    bool newGameFromStore = false;
     QString resultsFile = QStringLiteral("eredm.dat");
 
-    // Storing a result
-    QString resultTypeCode;        // "V", "VR", "A", "AR", "M", "T", "S", "SR"
-    int resultTypeIndex = 0;       // 1..8 in that order, 0 before the first game ends
-    QString playerName;            // the name the last result was stored under
-    QStringList playerNames;       // drop-down list of the name box `neve`
-    QString storedDate;            // yyyy.mm.dd and hh:mm:ss of the result just stored,
-    QString storedTime;            // "" when none: the results browser marks that row
+    // Storing the result of a finished game
+    ResultStoring storing;
 
     // Colours
     std::array<quint32, 9> tileColours{};   // 0 button face, 1..6 tiles, 7 walls
@@ -105,15 +91,8 @@ struct GameState {
     std::vector<int> rowColours;            // 1..N, index 0 unused
     std::vector<int> colColours;
 
-    // Language table: 172 entries, addressed by number
-    QStringList messages;
-    QString languageName = QStringLiteral("Magyar");
-    // Texts cut from the language file when it is applied
-    std::array<QString, 9> typeNames{"", "V", "VR", "A", "AR", "M", "T", "S", "SR"}; // 1..8
-    std::array<QString, 4> endTexts{};   // 1..3: hours, minutes, seconds words
-    QString label1TextOther = QStringLiteral("Sorsz:");     // Label1 beside stored games
-    QString label1TextNumbers = QStringLiteral("Sorsz:");   // Label1 in the number type
-    QString okevCaption = QStringLiteral("Kev.");           // okev as the tile exchange
+    // The texts of the language in use
+    LanguageTable texts;
 
     // Game flow: phase, clock, targets still open, the first stage's gap count
     GamePhase phase = GamePhase::SetUp;

@@ -1,4 +1,6 @@
 #include "play/KeyboardInput.h"
+#include "play/BoardChanged.h"
+#include "play/GameModes.h"
 #include "play/MoveRules.h"
 #include "play/TileGeometry.h"
 
@@ -12,12 +14,12 @@ bool isDigit(int keyCode) { return keyCode >= KeyCode::Digit0 && keyCode <= KeyC
 
 void KeyboardInput::Form_KeyDown(int keyCode, int shift) {
     GameState& s = m_s;
-    if (keyCode == KeyCode::Space && s.demoState > 0) {
-        s.demoState = s.demoState == 1 ? 2 : 1;
+    if (keyCode == KeyCode::Space && demoRunning(s)) {
+        s.demoState = s.demoState == DemoState::Running ? DemoState::Paused : DemoState::Running;
         return;
     }
-    if (keyCode == KeyCode::Escape && s.demoState > 0) {
-        s.demoState = 0;
+    if (keyCode == KeyCode::Escape && demoRunning(s)) {
+        s.demoState = DemoState::Off;
         return;
     }
     if (keyCode == KeyCode::F1) {
@@ -50,12 +52,6 @@ void KeyboardInput::Form_KeyDown(int keyCode, int shift) {
     arrowKey(keyCode);
 }
 
-void KeyboardInput::performCandidate(int k) {
-    m_s.candidateCount = k;
-    m_rules.MoveCandidate(k);
-    m_s.candidateCount = 0;
-}
-
 // Number type: the player types the number of the tile to move. Any key but a digit
 // or Enter cancels the choice.
 void KeyboardInput::resolveNumberChoice(int keyCode) {
@@ -70,8 +66,8 @@ void KeyboardInput::resolveNumberChoice(int keyCode) {
         for (int k = 1; k <= s.candidateCount && chosen == 0; ++k)
             if (s.board.value(s.candidates[k].tile) == wanted) chosen = k;
     }
-    m_rules.EndCandidateChoice();
-    if (chosen > 0) performCandidate(chosen);
+    EndCandidateChoice(s);
+    if (chosen > 0) m_rules.MoveCandidate(chosen);
 }
 
 // Colour types: digit m picks candidate m; any other key clears the choice and is
@@ -80,8 +76,8 @@ bool KeyboardInput::resolveColourChoice(int keyCode) {
     GameState& s = m_s;
     const int digit = keyCode - KeyCode::Digit0;
     const bool picked = digit >= 1 && digit <= s.candidateCount;
-    m_rules.EndCandidateChoice();
-    if (picked) performCandidate(digit);
+    EndCandidateChoice(s);
+    if (picked) m_rules.MoveCandidate(digit);
     return picked;
 }
 
@@ -117,10 +113,12 @@ void KeyboardInput::arrowKey(int keyCode) {
     for (int r = 0; r <= b.borderIdx(); ++r)
         for (int q = 0; q <= b.borderIdx(); ++q)
             if (b.value({r, q}) == kEmpty) m_rules.ListCandidates({r, q}, keyCode);
-    if (s.candidateCount == 1)
-        performCandidate(1);
-    else if (s.candidateCount > 1)
+    if (s.candidateCount == 1) {
+        m_rules.MoveCandidate(1);
+        s.candidateCount = 0;
+    } else if (s.candidateCount > 1) {
         showChoice();
+    }
 }
 
 void KeyboardInput::showChoice() {

@@ -43,7 +43,6 @@ private:
     void pickRow(int row);
     void arrowKey(int keyCode);
     void showChoice();
-    void performCandidate(int k);
 
     GameState& m_s;
     MoveRules& m_rules;

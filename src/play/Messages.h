@@ -8,7 +8,7 @@ inline MsgAnswer ShowMessage(const GameState& s, Platform& p, int messageNo, Msg
                              MsgButtons buttons = MsgButtons::Ok, const QString& suffix = {}) {
     MessageRequest request;
     request.messageNo = messageNo;
-    request.text = s.messages.value(messageNo) + suffix;
+    request.text = s.texts.messages.value(messageNo) + suffix;
     request.icon = icon;
     request.buttons = buttons;
     return p.messageBox.show(request);

@@ -1,4 +1,6 @@
 #include "play/MouseInput.h"
+#include "play/BoardChanged.h"
+#include "play/GameModes.h"
 #include "play/Messages.h"
 #include "play/MoveRules.h"
 #include "play/TileGeometry.h"
@@ -29,6 +31,17 @@ Cell MouseInput::cellAt(double x, double y) const {
     return m_s.board.contains(cell) ? cell : Cell{-1, -1};
 }
 
+void MouseInput::MouseDown(int button, int shift, double x, double y) {
+    for (int k = 1; k < kSelectionLabel; ++k) {
+        const LabelControl& l = m_s.controls.numberLabels[k];
+        if (l.visible && x >= l.left && x < l.left + l.width && y >= l.top && y < l.top + l.height) {
+            mg_MouseDown(k, button, shift, x, y);
+            return;
+        }
+    }
+    keret_MouseDown(button, shift, x, y);
+}
+
 void MouseInput::keret_MouseDown(int, int, double x, double y) {
     const Cell cell = cellAt(x, y);
     if (cell.row < 0 || cell.col < 0) return;
@@ -40,27 +53,27 @@ void MouseInput::keret_MouseDown(int, int, double x, double y) {
 
 // ---------------------------------------------------------------- set-up
 
-void MouseInput::setNumberLabelShown(int k, bool visible) {
-    if (m_s.numberTypeSelected() && k >= 1 && k < kSelectionLabel)
-        m_s.controls.numberLabels[k].visible = visible;
-}
-
-void MouseInput::showSelectionMarker(bool visible) {
-    LabelControl& marker = m_s.controls.numberLabels[kSelectionLabel];
-    marker.visible = visible;
-    if (!visible) return;
+// Picks the tile in `cell` for an exchange: the marker "C" takes the place of its number.
+void MouseInput::select(Cell cell) {
+    GameState& s = m_s;
+    s.selected = cell;
+    s.selCtl = s.board.ctl(cell);
+    if (s.numberTypeSelected() && s.selCtl >= 1 && s.selCtl < kSelectionLabel)
+        s.controls.numberLabels[s.selCtl].visible = false;
+    LabelControl& marker = s.controls.numberLabels[kSelectionLabel];
     marker.caption = QStringLiteral("C");
     // Placed as a one-digit number's label on the selected tile.
-    marker.left = GetTileLeft(m_s, m_s.selCtl, 1) + sizeOffsets(m_s.N() - 3, 0);
-    marker.top = GetTileTop(m_s, m_s.selCtl) + sizeOffsets(m_s.N() - 3, 1);
+    marker.left = GetTileLeft(s, s.selCtl, 1) + sizeOffsets(s.N() - 3, 0);
+    marker.top = GetTileTop(s, s.selCtl) + sizeOffsets(s.N() - 3, 1);
+    marker.visible = true;
 }
 
 void MouseInput::setUpClick(Cell cell) {
     GameState& s = m_s;
-    if (s.panel.neve.visible) return;   // a finished game waits for its result
+    if (awaitingResultName(s)) return;
     Board& b = s.board;
     const int value = b.value(cell);
-    const bool ringEditable = s.panel.k_tar.visible || !s.pendolyMode;
+    const bool ringEditable = capturingStoredStart(s) || !s.pendolyMode;
     const int marker = b.ctl(cell);
     auto showWall = [&](bool visible) {
         if (marker >= 1 && marker <= s.controls.wallCount()) s.controls.walls[marker].visible = visible;
@@ -73,7 +86,7 @@ void MouseInput::setUpClick(Cell cell) {
         if (!ringEditable || isCorner(b, cell)) return;
         b.setValue(cell, kEmpty);
         showWall(false);
-    } else if (!s.panel.folytat.visible) {
+    } else if (!pausedAtFirstTarget(s)) {
         setUpTileClick(cell);
     }
 }
@@ -84,23 +97,15 @@ void MouseInput::setUpTileClick(Cell cell) {
         ShowMessage(s, m_p, 3, MsgIcon::Information);
         return;
     }
-    if (s.selected.row == 0) {
-        s.selected = cell;
-        s.selCtl = s.board.ctl(cell);
-        setNumberLabelShown(s.selCtl, false);
-        showSelectionMarker(true);
+    if (s.selected == Cell{}) {
+        select(cell);
         return;
     }
-    showSelectionMarker(false);
-    setNumberLabelShown(s.selCtl, true);
-    if (s.selected == cell) {
-        s.selected = {};
-        return;
-    }
-    if (!s.panel.k_tar.visible) ++s.exchangeCount;
-    if (s.numberTypeSelected()) m_rules.ExchangeLabels(s.selected, cell);
-    m_rules.ExchangeTiles(s.selected, cell);
-    s.selected = {};
+    const Cell picked = s.selected;
+    EndSelection(s);
+    if (picked == cell) return;
+    if (!capturingStoredStart(s)) ++s.exchangeCount;
+    m_rules.ExchangeTiles(picked, cell);
     if (s.exchangeCount > 1 || !s.numberTypeSelected()) {
         // The board no longer is the stored shuffled state it was loaded from.
         s.shuffleNo = 0;
@@ -129,10 +134,11 @@ void MouseInput::gameTileClick(Cell cell, double x, double y) {
     const Board& b = s.board;
     const int far = b.borderIdx();
     s.selected = {};
-    if (s.candidateCount > 1) m_rules.EndCandidateChoice();
+    if (s.candidateCount > 1) EndCandidateChoice(s);
 
     const int k = b.ctl(cell);
     DragState& d = s.drag;
+    d.tile = cell;
     d.startTop = d.minTop = d.maxTop = GetTileTop(s, k);
     d.startLeft = d.minLeft = d.maxLeft = GetTileLeft(s, k);
 
@@ -165,7 +171,6 @@ void MouseInput::gameTileClick(Cell cell, double x, double y) {
         m_rules.MoveTile(cell, destination);
     } else if (m > 1) {
         s.dragging = true;
-        s.selected = cell;
         s.dragStartX = x;
         s.dragStartY = y;
         for (int i = 1; i <= m; ++i) s.controls.moveMarkers[static_cast<size_t>(i)].visible = true;
@@ -176,8 +181,8 @@ void MouseInput::gameTileClick(Cell cell, double x, double y) {
 void MouseInput::keret_MouseMove(int, int, double x, double y) {
     GameState& s = m_s;
     if (!s.dragging || x < 0 || x > kFrameLimit || y < 0 || y > kFrameLimit) return;
-    const int k = s.board.ctl(s.selected);
     const DragState& d = s.drag;
+    const int k = s.board.ctl(d.tile);
     int dY = twips(y - s.dragStartY);
     int dX = twips(x - s.dragStartX);
     const int dragTop = GetTileTop(s, k) + dY;
@@ -197,7 +202,7 @@ void MouseInput::keret_MouseMove(int, int, double x, double y) {
         s.dragStartY = y;
     }
     if (s.numberTypeSelected() && k >= 1 && k < kSelectionLabel) {
-        const int value = s.board.value(s.selected);
+        const int value = s.board.value(d.tile);
         LabelControl& label = s.controls.numberLabels[k];
         label.left = GetTileLeft(s, k, value) + sizeOffsets(s.N() - 3, 0);
         label.top = GetTileTop(s, k) + sizeOffsets(s.N() - 3, 1);
@@ -212,19 +217,16 @@ void MouseInput::keret_MouseUp(int, int, double, double) {
     }
     if (!s.dragging) return;
     s.dragging = false;
-    const Cell from = s.selected;
+    const Cell from = s.drag.tile;
     const int k = s.board.ctl(from);
     auto nearest = [&](int pos) {
         const int size = s.cellSize;
         return pos / size + (2 * (pos % size) > size ? 1 : 0);
     };
     const Cell to{nearest(GetTileTop(s, k)), nearest(GetTileLeft(s, k))};
-    const bool adjacent = std::abs(to.row - from.row) + std::abs(to.col - from.col) == 1;
-    if (to == from || !adjacent || s.board.value(to) != kEmpty) {
-        PlaceTileControls(s, k, s.board.value(from), from);   // back to its own cell
-        return;
-    }
-    m_rules.MoveTile(from, to);
+    // Dropped on its own cell, or where it may not go: back to its own cell.
+    if (to == from || m_rules.MoveTile(from, to) != MoveRefusal::None)
+        PlaceTileControls(s, k, s.board.value(from), from);
 }
 
 void MouseInput::keret_DblClick() {
@@ -238,13 +240,10 @@ void MouseInput::mg_MouseDown(int index, int button, int shift, double x, double
         return;
     }
     if (!s.gameRunning) {
-        s.selected = {};
-        showSelectionMarker(false);
+        EndSelection(s);
         return;
     }
     if (index < 1 || index > s.candidateCount) return;
-    m_rules.EndCandidateChoice();
-    s.candidateCount = index;
+    EndCandidateChoice(s);
     m_rules.MoveCandidate(index);
-    s.candidateCount = 0;
 }

@@ -17,6 +17,10 @@ public:
     MouseInput(GameState& state, Platform& platform, MoveRules& rules)
         : m_s(state), m_p(platform), m_rules(rules) {}
 
+    // A press on the board as the frame sees it: on a shown number label it is the
+    // label's own press, elsewhere the frame's.
+    void MouseDown(int button, int shift, double x, double y);
+
     void keret_MouseDown(int button, int shift, double x, double y);
     void keret_MouseMove(int button, int shift, double x, double y);
     void keret_MouseUp(int button, int shift, double x, double y);
@@ -36,8 +40,7 @@ private:
     void setUpTileClick(Cell cell);
     void gameClick(Cell cell, double x, double y);
     void gameTileClick(Cell cell, double x, double y);
-    void showSelectionMarker(bool visible);
-    void setNumberLabelShown(int k, bool visible);
+    void select(Cell cell);
 
     GameState& m_s;
     Platform& m_p;

@@ -1,80 +1,52 @@
 #include "play/MoveRules.h"
+#include "play/BoardChanged.h"
+#include "play/BoardRing.h"
 #include "play/TileGeometry.h"
-#include "ui/Platform.h"
-#include <cstdlib>
-
-void MoveRules::playStepSound() {
-    if (!m_s.soundOn) return;
-    m_p.sound.command(QStringLiteral("prev"));
-    m_p.sound.command(QStringLiteral("play"));
-}
 
 void MoveRules::showStepCount() { m_s.panel.Lszm.caption = QString::number(m_s.stepCount); }
 
-void MoveRules::countAndRecord(const MoveRecord& move) {
+void MoveRules::countStep(const Move& move) {
     ++m_s.stepCount;
     showStepCount();
-    m_s.moveHistory[1] = m_s.moveHistory[0];
-    m_s.moveHistory[0] = move;
+    m_s.moveHistory.record(move);
 }
 
 void MoveRules::checkSolved() {
     if (m_checkSolved) m_checkSolved();
 }
 
-// Moves the tile's controls and board entry from `from` to `to`.
-void MoveRules::slideTile(Cell from, Cell to) {
-    Board& b = m_s.board;
-    const int k = b.ctl(from);
-    const int value = b.value(from);
-    PlaceTileControls(m_s, k, value, to);
-    b.set(to, value, k);
-    b.setValue(from, kEmpty);
-    // A Pendoly tile leaving the top ring row downwards hands the slot its marker back.
-    const bool slotReopens = m_s.pendolyMode && from.row == 0 && from.col == to.col;
-    b.setCtl(from, slotReopens ? from.col + 1 : 0);
+// The checked apply, then what follows any change of the board: the tile controls
+// stand where the board says, the top ring row's markers show its open cell, and
+// input state made for the old board ends.
+MoveResult MoveRules::apply(const Move& move) {
+    const MoveResult result = ApplyMove(m_s, move);
+    if (!result.applied()) return result;
+    OnBoardChanged(m_s);
+    PlaceTiles(m_s);
+    if (move.kind == MoveKind::ShiftSlot) {
+        for (Cell cell : {move.from, move.to}) {
+            const int m = WallMarkerOf(m_s.board, cell);
+            if (m >= 1 && m <= m_s.controls.wallCount())
+                m_s.controls.walls[m].visible = m_s.board.value(cell) == kWall;
+        }
+    }
+    if (result.step && m_stepSound) m_stepSound();
+    return result;
 }
 
-static bool pendolySideways(const GameState& s, Cell from, Cell to) {
-    return s.pendolyMode && from.row == to.row && from.row > 0;
-}
-
-void MoveRules::MoveTile(Cell from, Cell to) {
-    if (from == to || pendolySideways(m_s, from, to)) return;
-    playStepSound();
-    slideTile(from, to);
-    if (m_s.countSteps) countAndRecord({{from.row, from.col, to.row, to.col}});
-    checkSolved();
-}
-
-static bool stillHolds(const Board& b, const CandidateMove& move) {
-    const int distance = std::abs(move.tile.row - move.hole.row) + std::abs(move.tile.col - move.hole.col);
-    return distance == 1 && isTileValue(b.value(move.tile)) && b.value(move.hole) == kEmpty;
+MoveRefusal MoveRules::Play(const Move& move) {
+    const MoveResult result = apply(move);
+    if (result.applied() && result.step) {
+        countStep(move);
+        checkSolved();
+    }
+    return result.refusal;
 }
 
 void MoveRules::MoveCandidate(int k) {
     if (k < 1 || k > kMaxCandidates) return;
-    const CandidateMove move = m_s.candidates[k];
-    if (!stillHolds(m_s.board, move) || pendolySideways(m_s, move.tile, move.hole)) return;
-    playStepSound();
-    slideTile(move.tile, move.hole);
-    countAndRecord({{move.tile.row, move.tile.col, move.hole.row, move.hole.col}});
-    checkSolved();
-}
-
-void MoveRules::EndCandidateChoice() {
-    GameState& s = m_s;
-    for (int m = 1; m <= s.candidateCount && m <= kMaxCandidates; ++m) {
-        if (s.numberTypeSelected()) {
-            // The number type marks a candidate by the colour of its tile's own label.
-            const int k = s.board.ctl(s.candidates[m].tile);
-            if (k >= 1 && k < kMaxNumberLabels) s.controls.numberLabels[k].colour = kSysButtonText;
-        } else {
-            s.controls.numberLabels[m].visible = false;
-        }
-    }
-    s.candidateCount = 0;
-    s.typedDigits.clear();
+    const CandidateMove candidate = m_s.candidates[k];
+    Play(Move::slide(candidate.tile, candidate.hole));
 }
 
 void MoveRules::ListCandidates(Cell hole, int keyCode) {
@@ -107,180 +79,48 @@ void MoveRules::ListCandidates(Cell hole, int keyCode) {
     m_s.candidates[m_s.candidateCount] = {tile, hole};
 }
 
-void MoveRules::BorderMove(Cell clicked) {
-    const int far = m_s.board.borderIdx();
+std::optional<Move> BorderClickMove(const GameState& s, Cell clicked) {
+    const int n = s.N();
+    const int far = n + 1;
     const int r = clicked.row;
     const int q = clicked.col;
-    if (!m_s.board.contains(clicked)) return;
-    if ((q > 0 && q < far && r > 0) || r == far) return;
-    if (r >= 1 && r <= m_s.N()) {
-        playStepSound();
-        if (m_s.countSteps) countAndRecord({{kBorderMoveMark, r, q, 0}});
-        rotateRow(r, q == far);
-        checkSolved();
-        return;
-    }
-    moveTopSlot(q);
-}
-
-// Shifts row `row` one cell towards the clicked side; the end cell wraps round.
-void MoveRules::rotateRow(int row, bool towardsRight) {
-    Board& b = m_s.board;
-    const int n = m_s.N();
-    const int nearEnd = towardsRight ? n : 1;
-    const int farEnd = towardsRight ? 1 : n;
-    const int savedValue = b.value({row, nearEnd});
-    const int savedCtl = b.ctl({row, nearEnd});
-
-    auto copyInto = [&](int dest, int value, int k) {
-        if (value > 0) {
-            PlaceTileControls(m_s, k, value, {row, dest});
-            b.set({row, dest}, value, k);
-        } else {
-            b.set({row, dest}, kEmpty, 0);
-        }
-    };
-    for (int m = 2; m <= n; ++m) {
-        const int dest = towardsRight ? n + 2 - m : m - 1;
-        const int src = towardsRight ? n + 1 - m : m;
-        copyInto(dest, b.value({row, src}), b.ctl({row, src}));
-    }
-    copyInto(farEnd, savedValue, savedCtl);
-}
-
-void MoveRules::openTopSlotAt(int col) {
-    Board& b = m_s.board;
-    if (m_s.controls.wallCount() < m_s.N() + 1) return; // the ring has not been built
-    b.setValue({0, m_s.slotCol}, kWall);
-    m_s.controls.walls[m_s.slotCol + 1].visible = true;
-    m_s.slotCol = col;
-    b.setValue({0, col}, kEmpty);
-    m_s.controls.walls[col + 1].visible = false;
-}
-
-void MoveRules::moveTopSlot(int clickedCol) {
-    const int n = m_s.N();
-    const int slot = m_s.slotCol;
-    int target;
-    if (clickedCol == n + 1) {
+    if (!s.board.contains(clicked)) return std::nullopt;
+    if ((q > 0 && q < far && r > 0) || r == far) return std::nullopt;
+    if (r >= 1) return Move::rotateRow(r, q == far);
+    const int slot = s.slotCol;
+    int target = q;
+    if (q == far)
         target = slot == n ? 1 : slot + 1;
-    } else if (clickedCol == 0) {
+    else if (q == 0)
         target = slot == 1 ? n : slot - 1;
-    } else {
-        if (clickedCol == slot) return;
-        target = clickedCol;
-    }
-    if (m_s.controls.wallCount() < n + 1) return; // the ring has not been built
-    if (m_s.board.value({0, slot}) <= 0) {
-        openTopSlotAt(target);
-        return;
-    }
-    // A tile in the slot is carried along: one counted step, the slide itself uncounted.
-    if (m_s.countSteps) countAndRecord({{kBorderMoveMark, 0, slot, 0}});
-    m_s.controls.walls[slot + 1].visible = true;
-    const bool counting = m_s.countSteps;
-    m_s.countSteps = false;
-    MoveTile({0, slot}, {0, target});
-    m_s.countSteps = counting;
-    m_s.board.setValue({0, slot}, kWall);
-    m_s.slotCol = target;
-    m_s.controls.walls[target + 1].visible = false;
+    else if (q == slot)
+        return std::nullopt;
+    return Move::shiftSlot(slot, target);
 }
 
-void MoveRules::TakeBack() {
-    const MoveRecord newest = m_s.moveHistory[0];
-    if (newest.empty()) return;
-    EndCandidateChoice();
-    const auto& f = newest.field;
-    if (f[0] != kBorderMoveMark) {
-        const Cell source{f[0], f[1]};
-        const Cell dest{f[2], f[3]};
-        playStepSound();
-        if (m_s.pendolyMode && source.row == 0 && dest.col != m_s.slotCol) openTopSlotAt(source.col);
-        slideTile(dest, source);
-    } else {
-        const int r = f[1];
-        int q = f[2];
-        if (r != 0) q = (q == 0) ? m_s.board.borderIdx() : 0;
-        m_s.countSteps = false;
-        BorderMove({r, q});
-        m_s.countSteps = true;
+void MoveRules::BorderMove(Cell clicked) {
+    if (const std::optional<Move> move = BorderClickMove(m_s, clicked)) Play(*move);
+}
+
+bool MoveRules::TakeBack() {
+    const Move* newest = m_s.moveHistory.newest();
+    if (!newest) return false;
+    const Move undo = newest->inverse();
+    // A tile that came down from the top ring row goes back up into the open slot,
+    // which may have travelled on, empty, since: it comes back first, uncounted.
+    std::optional<Move> slotBack;
+    if (m_s.pendolyMode && undo.kind == MoveKind::Slide && undo.to.row == 0 && m_s.slotCol != undo.to.col) {
+        slotBack = Move::shiftSlot(m_s.slotCol, undo.to.col);
+        if (!apply(*slotBack).applied()) return false;
     }
+    if (!apply(undo).applied()) {
+        if (slotBack) apply(slotBack->inverse());
+        return false;
+    }
+    m_s.moveHistory.dropNewest();
     --m_s.stepCount;
     showStepCount();
-    m_s.moveHistory[0] = m_s.moveHistory[1];
-    m_s.moveHistory[1] = MoveRecord{};
-}
-
-void MoveRules::ExchangeLabels(Cell a, Cell b) {
-    const Board& bd = m_s.board;
-    auto moveLabel = [&](int k, int value, Cell to) {
-        if (k < 1 || k > kMaxNumberLabels) return;
-        m_s.controls.numberLabels[k].left = labelLeftAt(m_s, to.col, value);
-        m_s.controls.numberLabels[k].top = labelTopAt(m_s, to.row);
-    };
-    moveLabel(bd.ctl(a), bd.value(a), b);
-    moveLabel(bd.ctl(b), bd.value(b), a);
-}
-
-void MoveRules::ExchangeTiles(Cell a, Cell b) {
-    Board& bd = m_s.board;
-    const int ka = bd.ctl(a);
-    const int kb = bd.ctl(b);
-    const int leftA = GetTileLeft(m_s, ka);
-    const int topA = GetTileTop(m_s, ka);
-    SetTileLeft(m_s, ka, GetTileLeft(m_s, kb));
-    SetTileTop(m_s, ka, GetTileTop(m_s, kb));
-    SetTileLeft(m_s, kb, leftA);
-    SetTileTop(m_s, kb, topA);
-    const int va = bd.value(a);
-    bd.set(a, bd.value(b), kb);
-    bd.set(b, va, ka);
-    m_s.selected = {};   // the exchange completes the selection
-}
-
-Cell MoveRules::findTile(int value) const {
-    const int n = m_s.N();
-    for (int p = 1; p <= n * n; ++p) {
-        const Cell c = m_s.board.fieldCell(p);
-        if (m_s.board.value(c) == value) return c;
-    }
-    return {};
-}
-
-int leadingNumber(const QString& text) {
-    const QString t = text.trimmed();
-    int i = 0;
-    bool negative = false;
-    if (i < t.size() && (t[i] == u'-' || t[i] == u'+')) negative = t[i++] == u'-';
-    qint64 value = 0;
-    for (; i < t.size() && t[i].isDigit() && t[i].unicode() < 128; ++i) {
-        value = value * 10 + (t[i].unicode() - u'0');
-        if (value > 1'000'000) break; // far beyond any tile number
-    }
-    return static_cast<int>(negative ? -value : value);
-}
-
-bool MoveRules::ExchangeByNumbers() {
-    const QString prompt = m_s.messages.value(28) + QLatin1Char('\n') + m_s.messages.value(29);
-    const QString answer = m_p.inputBox.ask(prompt, QString());
-    const qsizetype dash = answer.indexOf(u'-');
-    if (answer.isEmpty() || dash < 0) return false;
-    const int a = leadingNumber(answer.left(dash));
-    const int b = leadingNumber(answer.mid(dash + 1));
-    if (a < 1 || b < 1 || a == b) return false;
-    const Cell cellA = findTile(a);
-    if (cellA.row == 0) return false;
-    const Cell cellB = findTile(b);
-    if (cellB.row == 0) return false;
-    ExchangeLabels(cellA, cellB);
-    ExchangeTiles(cellA, cellB);
+    // Undoing a border move is a border move: it checks the target as every one does.
+    if (undo.kind != MoveKind::Slide) checkSolved();
     return true;
-}
-
-void MoveRules::ShortPause() { m_p.events.wait(0.05); }
-
-void MoveRules::ShowAllTiles() {
-    if (m_s.numberTileColour > 0) return;
-    for (int k = 1; k <= m_s.controls.tileCount(); ++k) m_s.controls.tiles[k].visible = true;
 }

@@ -1,68 +1,58 @@
 #pragma once
-// The move rules: sliding a tile into a neighbouring hole, the Pendoly border moves
-// (rotating a row, moving the open slot of the top ring row), taking back the last
-// two moves, and exchanging two tiles while a position is set up.
+// The move rules at play: every move, whatever asked for it, goes through the checked
+// apply (Move.h); then the controls follow the board, passing input state ends, and
+// a step is sounded, counted, recorded for take-back and checked against the target.
+// A refused move changes nothing and says why; the player is not told.
 //
-// Every counted move plays the step sound, counts a step, records the move for
-// take-back and then asks whether the target is reached (the `checkSolved` hook).
-// A move that breaks a rule is ignored silently.
+// The rules own no device: the step sound and the end-of-game check are hooks that
+// the game flow connects.
 #include "play/GameState.h"
+#include "play/Move.h"
 #include <functional>
-
-struct Platform;
+#include <optional>
 
 class MoveRules {
 public:
-    MoveRules(GameState& state, Platform& platform) : m_s(state), m_p(platform) {}
+    explicit MoveRules(GameState& state) : m_s(state) {}
 
-    // Called after every move, counted or not, to test for the end of the game.
+    // Called after every counted move (and the take-back of a border move) to test
+    // for the end of the game.
     void setCheckSolved(std::function<void()> hook) { m_checkSolved = std::move(hook); }
+    // Called for every step a tile makes, before the end-of-game check.
+    void setStepSound(std::function<void()> hook) { m_stepSound = std::move(hook); }
 
-    // Slides the tile at `from` into `to`. Callers only ask for an orthogonally
-    // adjacent empty `to`; this does not check it.
-    void MoveTile(Cell from, Cell to);
-    // Performs entry k of the candidate list; always counted. A candidate whose tile
-    // no longer stands beside its empty cell is refused.
+    // Plays one move. A slide, a row rotation and a slot move that carries a tile are
+    // steps: counted, recorded, checked. A slot moving empty and an exchange are not.
+    MoveRefusal Play(const Move& move);
+    // Undoes the newest recorded move; at most two can be taken back. False when there
+    // is none, or when the board no longer allows it.
+    bool TakeBack();
+
+    // The moves by their classic names.
+    MoveRefusal MoveTile(Cell from, Cell to) { return Play(Move::slide(from, to)); }
+    // Performs entry k (1..10) of the candidate list.
     void MoveCandidate(int k);
-    // Ends a choice of candidates on display: its labels go back to normal and the
-    // list and the typed digits are emptied.
-    void EndCandidateChoice();
+    // Pendoly mode: a click on ring cell `clicked` rotates a row or moves the top slot.
+    void BorderMove(Cell clicked);
+    // Set-up: two tiles change places; not a step.
+    MoveRefusal ExchangeTiles(Cell a, Cell b) { return Play(Move::exchange(a, b)); }
+
     // Appends to the candidate list the tile that arrow `keyCode` (37..40) would push
     // into the empty cell `hole`.
     void ListCandidates(Cell hole, int keyCode);
-    // Pendoly mode: a click on ring cell `clicked` rotates a row or moves the top slot.
-    void BorderMove(Cell clicked);
-    // Undoes the newest recorded move; at most two moves can be taken back. A choice
-    // on display ends first: its candidates were listed for the board before.
-    void TakeBack();
-
-    // Set-up helpers: exchange two tiles (positions, labels, both board layers); an
-    // exchange leaves no tile selected.
-    void ExchangeLabels(Cell a, Cell b);
-    void ExchangeTiles(Cell a, Cell b);
-    // Asks for "a-b" and exchanges the tiles numbered a and b. False when nothing
-    // was exchanged (cancelled, malformed, or no such tile).
-    bool ExchangeByNumbers();
-
-    void ShortPause();
-    void ShowAllTiles();
 
 private:
-    void playStepSound();
-    void countAndRecord(const MoveRecord& move);
-    void checkSolved();
-    void slideTile(Cell from, Cell to);           // controls and board, nothing else
-    void rotateRow(int row, bool towardsRight);
-    void moveTopSlot(int clickedCol);
-    void openTopSlotAt(int col);                  // empty slot jumps to `col`
-    Cell findTile(int value) const;
+    MoveResult apply(const Move& move);
+    void countStep(const Move& move);
     void showStepCount();
+    void checkSolved();
 
     GameState& m_s;
-    Platform& m_p;
     std::function<void()> m_checkSolved;
+    std::function<void()> m_stepSound;
 };
 
-// Parses a whole number the forgiving way typed answers are read: leading blanks,
-// an optional sign, then digits; anything else ends the number (0 when none).
-int leadingNumber(const QString& text);
+// The move a click on ring cell `clicked` asks for in Pendoly mode: beside a field
+// row its rotation, on the top ring row a move of the open slot. Anything else, and a
+// click on the slot's own column, asks for none.
+std::optional<Move> BorderClickMove(const GameState& s, Cell clicked);

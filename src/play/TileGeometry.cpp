@@ -47,3 +47,13 @@ void PlaceTileControls(GameState& s, int k, int tileValue, Cell cell) {
         s.controls.numberLabels[k].top = labelTopAt(s, cell.row);
     }
 }
+
+void PlaceTiles(GameState& s) {
+    const Board& b = s.board;
+    for (int r = 0; r <= b.borderIdx(); ++r) {
+        for (int q = 0; q <= b.borderIdx(); ++q) {
+            const Cell cell{r, q};
+            if (isTileValue(b.value(cell))) PlaceTileControls(s, b.ctl(cell), b.value(cell), cell);
+        }
+    }
+}

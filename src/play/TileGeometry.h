@@ -27,3 +27,7 @@ void SetTileTop(GameState& s, int k, int v);
 
 // Moves tile control k, and in the number-sequence type its number label, into `cell`.
 void PlaceTileControls(GameState& s, int k, int tileValue, Cell cell);
+
+// Every tile control, and in the number-sequence type its number label, stands in the
+// cell the board gives it: the controls follow the board after it changed.
+void PlaceTiles(GameState& s);

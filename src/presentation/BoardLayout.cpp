@@ -1,4 +1,5 @@
 #include "presentation/BoardLayout.h"
+#include "play/BoardChanged.h"
 #include "play/GameState.h"
 #include "play/TileGeometry.h"
 #include "presentation/TileColours.h"
@@ -64,7 +65,7 @@ void BuildBoard(GameState& s, RandomSource& rnd, int gridSpan) {
     s.board.resize(n);
     for (LabelControl& label : ctl.numberLabels) label.visible = false;
     ctl.frameVisible = false;
-    s.selected = {};
+    OnBoardChanged(s);
 
     FillInitialBoard(s, rnd);
 
@@ -113,7 +114,6 @@ void BuildBoard(GameState& s, RandomSource& rnd, int gridSpan) {
     }
 
     s.gameRunning = false;
-    s.selected = {};
     DrawGridLines(s);
     ApplyModeLayout(s);
     ctl.frameVisible = true;
@@ -252,6 +252,11 @@ void RefillTiles(GameState& s) {
             s.controls.tiles[k].colourIndex = s.numberTypeSelected() ? s.numberTileColour : value;
         }
     }
+}
+
+void ShowAllTiles(GameState& s) {
+    if (s.numberTileColour > 0) return;
+    for (int k = 1; k <= s.controls.tileCount(); ++k) s.controls.tiles[k].visible = true;
 }
 
 void RecolourTargetMap(GameState& s) {

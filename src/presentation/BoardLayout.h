@@ -32,6 +32,9 @@ void hdim_Click(GameState& s, const std::array<quint32, 8>* storedColours);
 // Gives every tile the colour the board builder gives it: the number-tile colour in
 // the number-sequence type, otherwise the colour its value names.
 void RefillTiles(GameState& s);
+// When the number tiles have no colour (0), their bodies were hidden: every tile
+// shows again, as the colour types need.
+void ShowAllTiles(GameState& s);
 // Gives the shapes of the target map the colours of the current colour table.
 void RecolourTargetMap(GameState& s);
 

@@ -32,7 +32,7 @@ constexpr int kWallSlotCaption = 35;
 
 // A language-table entry, or the dialog's design caption while the table has none.
 QString caption(const GameState& s, int no, const char* design = "") {
-    const QString text = s.messages.value(no);
+    const QString text = s.texts.messages.value(no);
     return text.isEmpty() ? QString::fromUtf8(design) : text;
 }
 

@@ -1,4 +1,5 @@
 #include "presentation/DocumentViewer.h"
+#include "play/GameModes.h"
 #include "play/GameState.h"
 #include "presentation/RichTextReader.h"
 #include "presentation/RichTextWriter.h"
@@ -13,7 +14,7 @@ constexpr int kCtrlW = 23;
 
 // A language-table entry followed by `suffix`, or the design caption while the table has none.
 QString Caption(const GameState& s, int no, const char* design, const char* suffix = "") {
-    const QString text = s.messages.value(no);
+    const QString text = s.texts.messages.value(no);
     return text.isEmpty() ? QString::fromUtf8(design) : text + QString::fromUtf8(suffix);
 }
 
@@ -28,15 +29,15 @@ void Inform(Platform& p, const QString& text) {
 
 int MainWindowHelpTopic(const GameState& s) {
     if (s.gameRunning) return HelpTopic::Playing;
-    if (s.panel.Label2.visible) return HelpTopic::StartCapture;
+    if (capturingStoredStart(s)) return HelpTopic::StartCapture;
     return HelpTopic::Start;
 }
 
 QString SectionHeading(const GameState& s, int helpTopic) {
     if (helpTopic == HelpTopic::GameDescription) return {};
-    if (s.demoState > 0) return s.messages.value(kDemoSectionHeading);
+    if (demoRunning(s)) return s.texts.messages.value(kDemoSectionHeading);
     if (helpTopic < HelpTopic::Results || helpTopic > HelpTopic::LoadShuffledState) return {};
-    return s.messages.value(kFirstSectionHeading - 1 + helpTopic);
+    return s.texts.messages.value(kFirstSectionHeading - 1 + helpTopic);
 }
 
 int FindForward(const QString& text, const QString& needle, int caret) {
@@ -72,11 +73,11 @@ void DocumentViewer::Form_Load() {
 
     const bool description = m_helpTopic == HelpTopic::GameDescription;
     m_fileName = description ? QString::fromLatin1(kGameDescriptionFile)
-                             : s.languageName + QString::fromLatin1(kDocumentSuffix);
+                             : s.texts.languageName + QString::fromLatin1(kDocumentSuffix);
     QFile file(m_folders.shippedFile(m_fileName));
     if (!file.open(QIODevice::ReadOnly)) {
         Inform(m_platform, description ? QStringLiteral("Nincs meg a 'Leir.doc' állomány!")
-                                       : s.messages.value(27) + QLatin1Char(' ') + m_fileName);
+                                       : s.texts.messages.value(27) + QLatin1Char(' ') + m_fileName);
         m_docLoaded = false;
         return;
     }

@@ -71,25 +71,25 @@ bool readLanguage(const GameFolders& folders, const QString& language, QStringLi
 }
 
 void splitEndTexts(GameState& s) {
-    const QString& text = s.messages.value(kTimeUnits);
+    const QString& text = s.texts.messages.value(kTimeUnits);
     const qsizetype p1 = text.indexOf(u';');
     const qsizetype p2 = p1 < 0 ? -1 : text.indexOf(u';', p1 + 1);
     if (p2 < 0) {
-        s.endTexts = kDefaultEndTexts;
+        s.texts.endTexts = kDefaultEndTexts;
         return;
     }
-    s.endTexts[1] = text.left(p1);
-    s.endTexts[2] = text.mid(p1 + 1, p2 - p1 - 1);
-    s.endTexts[3] = text.mid(p2 + 1);
+    s.texts.endTexts[1] = text.left(p1);
+    s.texts.endTexts[2] = text.mid(p1 + 1, p2 - p1 - 1);
+    s.texts.endTexts[3] = text.mid(p2 + 1);
 }
 
 void cutTypeNames(GameState& s) {
-    const QString& text = s.messages.value(kTypeCodes);
+    const QString& text = s.texts.messages.value(kTypeCodes);
     for (int t = 1; t <= 8; ++t) {
         const auto [position, length] = kTypeCodeCuts[t];
         const QString code = text.mid(position - 1, length);
         // A code the message does not hold would make results unreadable by type.
-        s.typeNames[t] = code.trimmed().isEmpty() ? kDefaultTypeNames[t] : code;
+        s.texts.typeNames[t] = code.trimmed().isEmpty() ? kDefaultTypeNames[t] : code;
     }
 }
 
@@ -97,13 +97,13 @@ void cutTypeNames(GameState& s) {
 void applyCaptions(GameState& s) {
     for (int no = 1; no <= kCaptionCount; ++no) {
         if (no == kLabel1Numbers) continue;
-        CaptionControl(s.panel, no)->caption = s.messages[no];
+        CaptionControl(s.panel, no)->caption = s.texts.messages[no];
     }
-    s.label1TextOther = s.messages[kLabel1Other];
-    s.label1TextNumbers = s.messages[kLabel1Numbers];
-    s.panel.Label1.caption = s.numberTypeSelected() ? s.label1TextNumbers : s.label1TextOther;
-    s.messages[0] = s.messages[kUjCaption];
-    s.okevCaption = s.messages[kOkevCaption];
+    s.texts.label1TextOther = s.texts.messages[kLabel1Other];
+    s.texts.label1TextNumbers = s.texts.messages[kLabel1Numbers];
+    s.panel.Label1.caption = s.numberTypeSelected() ? s.texts.label1TextNumbers : s.texts.label1TextOther;
+    s.texts.messages[0] = s.texts.messages[kUjCaption];
+    s.texts.okevCaption = s.texts.messages[kOkevCaption];
     // okev is the tile exchange only in the number type; elsewhere it is the column
     // colour button and reads like its twin skev.
     if (!s.numberTypeSelected()) s.panel.okev.caption = s.panel.skev.caption;
@@ -122,18 +122,18 @@ void applyEntries(GameState& s, QStringList entries) {
     // Entries the file does not reach are the built-in ones of the same numbers.
     const QStringList& builtIn = BuiltInLanguageEntries();
     while (entries.size() < kCaptionCount + kLastMessage) entries.append(builtIn.value(entries.size()));
-    while (s.messages.size() <= kLastMessage) s.messages.append(QString());
-    for (int no = 1; no <= kCaptionCount; ++no) s.messages[no] = entries[no - 1];
+    while (s.texts.messages.size() <= kLastMessage) s.texts.messages.append(QString());
+    for (int no = 1; no <= kCaptionCount; ++no) s.texts.messages[no] = entries[no - 1];
     applyCaptions(s);
     refreshStoredGameTitle(s);
     // The messages then take the place of the captions of the same numbers.
-    for (int n = 1; n <= kLastMessage; ++n) s.messages[n] = entries[kCaptionCount + n - 1];
+    for (int n = 1; n <= kLastMessage; ++n) s.texts.messages[n] = entries[kCaptionCount + n - 1];
 
     splitEndTexts(s);
     cutTypeNames(s);
-    const QString demo = s.messages[kDemoCaption];
+    const QString demo = s.texts.messages[kDemoCaption];
     s.panel.demo_jatek.caption = demo.isEmpty() ? kDefaultDemoCaption : demo;
-    if (s.gameRunning) s.panel.uj.caption = s.messages[kNewGameCaption];
+    if (s.gameRunning) s.panel.uj.caption = s.texts.messages[kNewGameCaption];
 }
 
 } // namespace
@@ -183,16 +183,16 @@ QString DesignCaption(int no) {
 
 LanguageResult ApplyLanguage(GameState& s, const GameFolders& folders) {
     LanguageResult result;
-    result.requested = s.languageName;
+    result.requested = s.texts.languageName;
     QStringList entries;
-    if (readLanguage(folders, s.languageName, entries)) {
+    if (readLanguage(folders, s.texts.languageName, entries)) {
         result.status = LanguageStatus::Applied;
     } else if (readLanguage(folders, QLatin1String(kDefaultLanguage), entries)) {
         result.status = LanguageStatus::FellBackToDefault;
-        s.languageName = QLatin1String(kDefaultLanguage);
+        s.texts.languageName = QLatin1String(kDefaultLanguage);
     } else {
         result.status = LanguageStatus::BuiltInTexts;
-        s.languageName = QLatin1String(kDefaultLanguage);
+        s.texts.languageName = QLatin1String(kDefaultLanguage);
         entries.clear();
     }
     result.entries = static_cast<int>(entries.size());
@@ -256,7 +256,7 @@ QStringList nyelv_Click(GameState& s, const GameFolders& folders) {
     ControlState& chooser = s.panel.lang;
     chooser.left = 3500;
     chooser.top = 20;
-    chooser.caption = s.languageName;
+    chooser.caption = s.texts.languageName;
     chooser.visible = true;
     s.panel.focusRequest = QStringLiteral("lang");
     return ListLanguages(folders);
@@ -268,11 +268,11 @@ LanguageResult lang_Click(GameState& s, const GameFolders& folders, const QStrin
     // Only a language that can be read replaces the one in use.
     const bool readable =
         IsValidLanguageName(chosen) && QFileInfo(filePathOf(folders, chosen)).isFile();
-    if (chosen != s.languageName && readable) {
-        s.languageName = chosen;
+    if (chosen != s.texts.languageName && readable) {
+        s.texts.languageName = chosen;
         result = ApplyLanguage(s, folders);
     }
-    s.panel.lang.caption = s.languageName;
+    s.panel.lang.caption = s.texts.languageName;
     s.panel.focusRequest = QStringLiteral("pp");
     return result;
 }

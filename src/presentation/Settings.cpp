@@ -1,4 +1,5 @@
 #include "presentation/Settings.h"
+#include "play/GameModes.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
 #include "presentation/SettingsFile.h"
@@ -40,12 +41,12 @@ SettingsRecord recordFromState(const GameState& s, const SettingsRecord& stored)
     keepUnlessChanged(record.sound, flagOn(stored.sound) == s.soundOn, s.soundOn ? 1 : 0);
     keepUnlessChanged(record.pendoly, flagOn(stored.pendoly) == s.pendolyMode, s.pendolyMode ? 1 : 0);
     // Only a name the next start can read back goes into the file.
-    if (IsValidLanguageName(s.languageName)) record.language = s.languageName;
+    if (IsValidLanguageName(s.texts.languageName)) record.language = s.texts.languageName;
     return record;
 }
 
 bool gameInProgress(const GameState& s) {
-    return s.panel.k_tar.visible || s.panel.folytat.visible || s.gameRunning;
+    return capturingStoredStart(s) || pausedAtFirstTarget(s) || s.gameRunning;
 }
 
 } // namespace
@@ -74,7 +75,7 @@ StartupSelection LoadSettings(GameState& s, const QDir& folder) {
     } else {
         for (int i = 1; i <= 6; ++i) s.tileColours[i] = r.colours[i];
     }
-    s.languageName = r.language;
+    s.texts.languageName = r.language;
 
     StartupSelection selection;
     selection.gridSpan = GridSpanFromSettings(r.boardSize);

@@ -15,7 +15,7 @@ constexpr int kFileNameCaption = 66;
 
 ListFileForm::ListFileForm(const GameState& s, const QString& startFolder, int defaultNameMessage)
     : m_state(s) {
-    const auto message = [&s](int no) { return s.messages.value(no); };
+    const auto message = [&s](int no) { return s.texts.messages.value(no); };
     m_controls.windowTitle = message(kTitle);
     m_controls.Label1.caption = message(kInstruction);
     m_controls.Label2.caption = message(kFileNameCaption);

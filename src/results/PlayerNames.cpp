@@ -70,7 +70,7 @@ QStringList ReadPlayerNames(const QDir& folder) {
 void LoadPlayerNames(GameState& state, const QDir& folder) {
     // The box starts empty, so a name typed now is not appended to the last one.
     state.panel.neve.caption.clear();
-    state.playerNames = ReadPlayerNames(folder);
+    state.storing.playerNames = ReadPlayerNames(folder);
 }
 
 QString CleanPlayerName(const QString& typed) {

@@ -24,7 +24,7 @@ QStringList ParsePlayerNames(QByteArrayView content);
 // The names in `folder`'s name file; none when it is missing.
 QStringList ReadPlayerNames(const QDir& folder);
 bool PlayerNamesFileExists(const QDir& folder);
-// Empties the name box and fills its list, state.playerNames, from the file.
+// Empties the name box and fills its list, state.storing.playerNames, from the file.
 void LoadPlayerNames(GameState& state, const QDir& folder);
 
 // `typed` as a name can hold it: without double quotes and control characters,

@@ -22,7 +22,7 @@ ResultRecord ResultStore::BuildResultRecord(const QString& name, const ElapsedTi
     const QTime time = now.time();
     ResultRecord r;
     r.name = name;
-    r.typeCode = m_state.resultTypeCode;
+    r.typeCode = m_state.storing.resultTypeCode;
     r.boardSize = m_state.N();
     r.gapCount = m_state.gapCount;
     r.storedGameName = m_state.storedGameName.trimmed();
@@ -69,9 +69,9 @@ StoreOutcome ResultStore::ment_Click(const ElapsedTime& elapsed) {
                         .arg(m_state.resultsFile));
         return StoreOutcome::WriteFailed;
     }
-    m_state.storedDate = record.date;
-    m_state.storedTime = record.timeOfDay;
-    m_state.playerName = name;
+    m_state.storing.storedDate = record.date;
+    m_state.storing.storedTime = record.timeOfDay;
+    m_state.storing.playerName = name;
 
     // The result is safe; a name file that cannot be written only costs the list entry.
     if (AddPlayerName(m_folder, name) == NameFileStatus::WriteFailed)
@@ -108,7 +108,7 @@ void ResultStore::neve_Validate() { m_state.panel.neve.caption = CleanPlayerName
 
 void ResultStore::tarol_Click() {
     m_state.panel.folytat.visible = false;
-    m_state.storedEarly = true;
+    m_state.storing.storedEarly = true;
 }
 
 bool ResultStore::ntoregy_Click() {
@@ -129,9 +129,9 @@ void ResultStore::ntorosz_Click() {
 }
 
 void StartNewGameFromStore(GameState& state, const std::function<void()>& uj_Click) {
-    state.newGameFromStore = true;
+    state.storing.newGameFromStore = true;
     uj_Click();
-    state.newGameFromStore = false;
+    state.storing.newGameFromStore = false;
 }
 
 QString RefusalText(RecordProblem problem, const ResultRecord& record) {

@@ -1,15 +1,15 @@
 #include "results/ResultType.h"
-#include "play/GameState.h"
+#include "play/GameModes.h"
 #include "results/ResultsCodec.h"
 
 QString DetermineResultType(GameState& state) {
     const PanelControls& p = state.panel;
-    const bool rearranged = p.atrend.checked && !state.storedEarly;
+    const bool rearranged = rearrangementGame(state) && !state.storing.storedEarly;
     const QString suffix = rearranged ? QStringLiteral("R") : QString();
     QString code;
     if (p.tarolt.checked)
         code = QStringLiteral("T");
-    else if (p.mker.visible)
+    else if (playsToTargetMap(state))
         code = QStringLiteral("M");
     else if (p.generalt.checked)
         code = QStringLiteral("V") + suffix;
@@ -17,7 +17,7 @@ QString DetermineResultType(GameState& state) {
         code = QStringLiteral("S") + suffix;
     else
         code = QStringLiteral("A") + suffix;
-    state.resultTypeCode = code;
-    state.resultTypeIndex = TypeIndexOfCode(code);
+    state.storing.resultTypeCode = code;
+    state.storing.resultTypeIndex = TypeIndexOfCode(code);
     return code;
 }

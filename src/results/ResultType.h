@@ -4,7 +4,7 @@
 
 struct GameState;
 
-// Sets state.resultTypeCode ("T", "M", "V", "VR", "S", "SR", "A" or "AR") and
-// state.resultTypeIndex (1..8) and returns the code. "R" marks a rearrangement game
+// Sets state.storing.resultTypeCode ("T", "M", "V", "VR", "S", "SR", "A" or "AR") and
+// state.storing.resultTypeIndex (1..8) and returns the code. "R" marks a rearrangement game
 // played to its second target; one stored at its intermediate stage has none.
 QString DetermineResultType(GameState& state);

@@ -104,8 +104,8 @@ bool ResultsFileReady(const GameState& s, Platform& platform, const QDir& folder
 
 bool er_megj_Click(GameState& s, Platform& platform, const QDir& folder) {
     if (!ResultsFileReady(s, platform, folder)) return false;
-    s.storedDate.clear();
-    s.storedTime.clear();
+    s.storing.storedDate.clear();
+    s.storing.storedTime.clear();
     DetermineResultType(s);
     return true;
 }
@@ -114,7 +114,7 @@ ResultsBrowser::ResultsBrowser(GameState& s, Platform& platform, const QDir& fol
     : m_s(s), m_platform(platform), m_folder(folder) {}
 
 QString ResultsBrowser::Caption(int no) const {
-    const QString text = m_s.messages.value(no);
+    const QString text = m_s.texts.messages.value(no);
     return text.isEmpty() ? QString::fromUtf8(DesignCaption(no)) : text;
 }
 
@@ -160,16 +160,16 @@ void ResultsBrowser::Form_Load() {
     m_currentRecordNo = 0;
     m_reloadAllowed = false;
     m_filter = ResultsFilter{};
-    m_filter.typeNames = m_s.typeNames;
+    m_filter.typeNames = m_s.texts.typeNames;
     m_filter.shuffled = ShuffleFilter::Any;
 
     const int size = m_s.N();
     const int sizeOption = size >= 4 && size <= 6 ? size - 4 : 3;
     szur_Click(sizeOption);
-    if (m_s.resultTypeIndex >= 1 && m_s.resultTypeIndex <= 8) tip_Click(m_s.resultTypeIndex, true);
+    if (m_s.storing.resultTypeIndex >= 1 && m_s.storing.resultTypeIndex <= 8) tip_Click(m_s.storing.resultTypeIndex, true);
 
     // From the menu by name; after storing by steps, with the game's gap count.
-    const bool afterStoring = !m_s.storedTime.isEmpty();
+    const bool afterStoring = !m_s.storing.storedTime.isEmpty();
     if (afterStoring && m_s.gapCount > 0) parkc_LostFocus(QString::number(m_s.gapCount));
     m_sortColumn = afterStoring ? ResultColumn::Steps : ResultColumn::Name;
     SelectRendFor(m_sortColumn);
@@ -209,13 +209,13 @@ void ResultsBrowser::LoadResultsGrid() {
 
 // The row just stored: the last one shown with the stored date and time of day.
 void ResultsBrowser::FindStoredRow() {
-    if (m_s.storedDate.isEmpty()) return;
-    const std::uint32_t date = PackDate(m_s.storedDate);
-    const std::uint32_t time = PackTime(m_s.storedTime);
+    if (m_s.storing.storedDate.isEmpty()) return;
+    const std::uint32_t date = PackDate(m_s.storing.storedDate);
+    const std::uint32_t time = PackTime(m_s.storing.storedTime);
     if (date == kOddText || time == kOddText) return;   // the game stores neither so
     for (auto it = m_rows.rbegin(); it != m_rows.rend(); ++it) {
         if (m_table.row(*it).date != date || m_table.row(*it).timeOfDay != time) continue;
-        m_s.storedDate.clear();
+        m_s.storing.storedDate.clear();
         m_currentRecordNo = m_markedRecordNo = static_cast<int>(*it) + 1;
         m_controls.aktsor.visible = true;
         return;
@@ -494,7 +494,7 @@ void ResultsBrowser::sortor_Click() {
     if (m_rows.empty() || RefusedAsDamaged()) return;
     MessageRequest ask;
     ask.messageNo = kMsgDeleteShown;
-    ask.text = m_s.messages.value(kMsgDeleteShown).replace(u'#', QString::number(rowCount()));
+    ask.text = m_s.texts.messages.value(kMsgDeleteShown).replace(u'#', QString::number(rowCount()));
     ask.icon = MsgIcon::Question;
     ask.buttons = MsgButtons::YesNo;
     if (!Confirmed(m_platform.messageBox.show(ask))) return;
@@ -508,14 +508,14 @@ void ResultsBrowser::dattor_Click() {
     if (RefusedAsDamaged()) return;
     QString date;
     for (;;) {
-        date = m_platform.inputBox.ask(m_s.messages.value(kMsgAskDate), m_title).trimmed();
+        date = m_platform.inputBox.ask(m_s.texts.messages.value(kMsgAskDate), m_title).trimmed();
         if (date.isEmpty()) return;
         if (IsCalendarDate(date)) break;
         ShowMessage(m_s, m_platform, kMsgBadDate, MsgIcon::Information);
     }
     MessageRequest ask;
     ask.messageNo = kMsgDeleteUpToDate;
-    ask.text = m_s.messages.value(kMsgDeleteUpToDate).replace(u'#', date);
+    ask.text = m_s.texts.messages.value(kMsgDeleteUpToDate).replace(u'#', date);
     ask.icon = MsgIcon::Question;
     ask.buttons = MsgButtons::YesNo;
     if (!Confirmed(m_platform.messageBox.show(ask))) return;
@@ -530,7 +530,7 @@ void ResultsBrowser::ossztor_Click() {
     if (RefusedAsDamaged()) return;
     MessageRequest warn;
     warn.messageNo = kMsgDeleteAllWarning;
-    warn.text = m_s.messages.value(kMsgDeleteAllWarning);
+    warn.text = m_s.texts.messages.value(kMsgDeleteAllWarning);
     warn.icon = MsgIcon::Critical;
     warn.title = kDeleteAllTitle;
     m_platform.messageBox.show(warn);
@@ -568,7 +568,7 @@ ResultsListInput ResultsBrowser::listInput() const {
 }
 
 ListDocument ResultsBrowser::resultsList(const QString& today) const {
-    return PrintResultsTable(listInput(), m_s.messages, today);
+    return PrintResultsTable(listInput(), m_s.texts.messages, today);
 }
 
 ResultsListFilter ResultsBrowser::listFilters() const {

@@ -4,7 +4,7 @@
 // the title, the page number, the sort and the active filters; a page holds at most
 // 62 rows.
 //   ResultsListInput input;          // filled by the browser
-//   ListDocument list = PrintResultsTable(input, s.messages, today);
+//   ListDocument list = PrintResultsTable(input, s.texts.messages, today);
 #include "results/ListDocument.h"
 #include "results/ResultsFilter.h"
 #include <QString>

@@ -21,7 +21,7 @@ StatisticsForm::StatisticsForm(const GameState& s, const QString& resultsPath) :
 void StatisticsForm::Form_Load() {
     const GameState& s = m_state;
     m_controls.windowTitle = s.panel.stmegj.caption + (s.pendolyMode ? QStringLiteral(" - Pendoly") : QString());
-    const auto message = [&s](int no) { return s.messages.value(no); };
+    const auto message = [&s](int no) { return s.texts.messages.value(no); };
     m_controls.Label1_0.caption = message(kHeading);
     m_controls.Label1_1.caption = message(kColumnHeads);
     m_controls.rendben.caption = message(kOk);
@@ -31,7 +31,7 @@ void StatisticsForm::Form_Load() {
     m_controls.doknez.caption = message(kHelp);
 
     m_scan = ScanStatistics(m_path);
-    const StatTexts texts{s.messages, s.typeNames};
+    const StatTexts texts{s.texts.messages, s.texts.typeNames};
     m_lines = StatisticsLines(m_scan.stats, texts, s.pendolyMode);
     m_controls.Label2.caption = StatisticsTotalLine(m_scan.stats, texts);
     m_controls.szov.caption = m_lines.join(QLatin1Char('\n'));
@@ -44,10 +44,10 @@ bool StatisticsForm::szov_GotFocus(Platform& platform) {
     return true;
 }
 
-QString StatisticsForm::defaultListFileName() const { return m_state.messages.value(kListFileName); }
+QString StatisticsForm::defaultListFileName() const { return m_state.texts.messages.value(kListFileName); }
 
 ListDocument StatisticsForm::PrintStatistics(ListTarget target, const QString& today) const {
     const StatisticsListInput input{m_lines, m_controls.Label1_0.caption, m_controls.Label1_1.caption,
                                     m_controls.Label2.caption, m_state.pendolyMode};
-    return ::PrintStatistics(input, m_state.messages, today, target);
+    return ::PrintStatistics(input, m_state.texts.messages, today, target);
 }

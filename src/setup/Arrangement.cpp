@@ -1,4 +1,5 @@
 #include "setup/Arrangement.h"
+#include "play/BoardChanged.h"
 #include "play/GameState.h"
 #include "play/TileGeometry.h"
 #include "presentation/BoardLayout.h"
@@ -30,4 +31,5 @@ void NewArrangement(GameState& s, RandomSource& rnd) {
         PlaceTileControls(s, k, value, cell);
         DrawTileLook(s, k, value);
     }
+    OnBoardChanged(s);
 }

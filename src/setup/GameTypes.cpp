@@ -1,7 +1,8 @@
 #include "setup/GameTypes.h"
+#include "play/BoardRing.h"
 #include "play/GameFlow.h"
 #include "play/GameState.h"
-#include "play/MoveRules.h"
+#include "play/TypedNumber.h"
 #include "presentation/BoardLayout.h"
 #include "setup/Arrangement.h"
 #include "setup/TargetMapText.h"
@@ -32,7 +33,7 @@ void showMarkers(GameState& s, bool rows, bool cols) {
 // hides them) and colour values instead of numbers.
 void leaveNumberType(GameState& s, Platform& p) {
     if (s.gameType != GameType::NumberSequence) return;
-    MoveRules(s, p).ShowAllTiles();
+    ShowAllTiles(s);
     NewArrangement(s, p.random);
 }
 
@@ -71,14 +72,14 @@ void szamsor_Click(GameState& s, Platform& p) {
     PanelControls& c = s.panel;
     c.vminta.visible = false;
     c.Label1.visible = true;
-    c.Label1.caption = s.label1TextNumbers;
+    c.Label1.caption = s.texts.label1TextNumbers;
     c.sorsz.visible = true;
     c.sorsz.caption = QString::number(s.numberTileColour);
     c.skev.visible = false;
     c.okev.visible = false;
     c.okev.left = 4688;
     c.okev.width = 1200;
-    c.okev.caption = s.okevCaption;
+    c.okev.caption = s.texts.okevCaption;
     c.atrend.visible = true;
     setMenusForNumbers(s, true);
     showMarkers(s, false, false);
@@ -128,7 +129,7 @@ void tarolt_Click(GameState& s, Platform& p) {
     PanelControls& c = s.panel;
     c.vminta.visible = false;
     c.Label1.visible = true;
-    c.Label1.caption = s.label1TextOther;
+    c.Label1.caption = s.texts.label1TextOther;
     c.sorsz.visible = true;
     c.sorsz.caption.clear();
     c.skev.visible = false;
@@ -143,27 +144,6 @@ void tarolt_Click(GameState& s, Platform& p) {
 void Option1_Click(GameState& s, Platform& p) { selectSize(s, p, &PanelControls::Option1, 6); }
 void Option2_Click(GameState& s, Platform& p) { selectSize(s, p, &PanelControls::Option2, 7); }
 void Option3_Click(GameState& s, Platform& p) { selectSize(s, p, &PanelControls::Option3, 8); }
-
-void BuildDiagonalTargets(GameState& s) {
-    // Digit d of each string stands for row colour d: falling diagonals read row by
-    // row, rising diagonals (symmetric, so row or column order read the same).
-    static const char* const kFalling[] = {"1432214332144321", "1543221543321544321554321",
-                                           "165432216543321654432165543216654321"};
-    static const char* const kRising[] = {"1234234134124123", "1234523451345124512351234",
-                                          "123456234561345612456123561234612345"};
-    const int n = s.N();
-    if (n < 4 || n > 6) return;
-    const QByteArray falling(kFalling[n - 4]);
-    const QByteArray rising(kRising[n - 4]);
-    auto colourOf = [&](char digit) {
-        const size_t d = static_cast<size_t>(digit - '0');
-        return d < s.rowColours.size() ? s.rowColours[d] : 0;
-    };
-    for (int k = 1; k <= n * n; ++k) {
-        s.targetPatterns[k][0] = colourOf(falling[k - 1]);
-        s.targetPatterns[k][1] = colourOf(rising[k - 1]);
-    }
-}
 
 void vminta_Click(GameState& s, Platform& p) {
     const int n = s.N();
@@ -184,7 +164,7 @@ void vminta_Click(GameState& s, Platform& p) {
     c.tipus.visible = false;
     c.dimenzio.visible = false;
     c.vminta.visible = false;
-    c.uj.caption = s.messages.value(0);
+    c.uj.caption = s.texts.messages.value(0);
     c.mvon.visible = true;
     c.mker.visible = true;
     c.alapall.visible = true;
@@ -197,18 +177,6 @@ void vminta_Click(GameState& s, Platform& p) {
         for (int j = 1; j <= n; ++j) text[i * span + j] = keys[next++].back();
     s.targetMapText = text;
     s.targetMap = DrawTargetMap(text, n, s.tileColours);
-}
-
-void CloseRing(GameState& s) {
-    Board& b = s.board;
-    const int far = b.borderIdx();
-    for (int r = 0; r <= far; ++r) {
-        for (int q = 0; q <= far; ++q) {
-            const Cell cell{r, q};
-            if (b.isRing(cell) && b.value(cell) == kEmpty) b.setValue(cell, kWall);
-        }
-    }
-    for (int m = 1; m <= s.controls.wallCount(); ++m) s.controls.walls[m].visible = true;
 }
 
 void alapall_Click(GameState& s) {
@@ -279,7 +247,7 @@ void RestoreSetupControls(GameState& s) {
                        &PanelControls::atlos, &PanelControls::tarolt, &PanelControls::szamsor,
                        &PanelControls::Option1, &PanelControls::Option2, &PanelControls::Option3})
         (c.*on).enabled = true;
-    c.uj.caption = s.messages.value(0);
+    c.uj.caption = s.texts.messages.value(0);
     setMenusEnabled(s);
     const bool boxShown = c.tarolt.checked || c.szamsor.checked;
     c.Label1.visible = boxShown;

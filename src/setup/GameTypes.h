@@ -20,9 +20,6 @@ void Option1_Click(GameState& s, Platform& p);   // 4 x 4
 void Option2_Click(GameState& s, Platform& p);   // 5 x 5
 void Option3_Click(GameState& s, Platform& p);   // 6 x 6
 
-// Fills `targetPatterns` for the current size from the row colours.
-void BuildDiagonalTargets(GameState& s);
-
 // "Minta szerint": draws a random target map (every colour N times) and shows it.
 void vminta_Click(GameState& s, Platform& p);
 
@@ -42,7 +39,3 @@ void sorsz_LostFocus(GameState& s, GameFlow& flow);
 
 // Back from a game or a dialog to the set-up state of the chosen type.
 void RestoreSetupControls(GameState& s);
-
-// Every empty ring cell becomes a wall again and every wall marker is shown, so the
-// board and the markers always agree.
-void CloseRing(GameState& s);

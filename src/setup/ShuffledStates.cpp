@@ -1,4 +1,5 @@
 #include "setup/ShuffledStates.h"
+#include "play/BoardChanged.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
 #include "play/TileGeometry.h"
@@ -266,6 +267,7 @@ bool LoadShuffledState(GameState& s, const ShuffledStateEntry& entry) {
                 s.controls.colMarkers[i].colourIndex = state->colColours[i];
         }
     }
+    OnBoardChanged(s);
     return true;
 }
 

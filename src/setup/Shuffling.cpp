@@ -1,6 +1,8 @@
 #include "setup/Shuffling.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
+#include "play/ExchangeByNumbers.h"
+#include "play/GameModes.h"
 #include "play/MoveRules.h"
 #include "presentation/BoardLayout.h"
 #include "setup/Arrangement.h"
@@ -64,9 +66,9 @@ void Shuffling::okev_Click() {
 
 void Shuffling::exchangeTiles() {
     // Between the stages of a rearrangement game no tile moves.
-    if (m_s.phase == GamePhase::Paused) return;
-    MoveRules rules(m_s, m_p);
-    if (!rules.ExchangeByNumbers()) return;
+    if (pausedAtFirstTarget(m_s)) return;
+    MoveRules rules(m_s);
+    if (!ExchangeByNumbers(m_s, rules, m_p.inputBox)) return;
     m_s.panel.focusRequest = kKeySink;
     if (m_hooks.checkSolved) m_hooks.checkSolved();
     m_s.panel.okev.visible = false;
@@ -110,12 +112,12 @@ void Shuffling::loadStoredState() {
 }
 
 void Shuffling::uj_Click() {
-    if (m_s.demoState > 0) {
-        m_s.demoState = 0;   // the demo stops at its next step
+    if (demoRunning(m_s)) {
+        m_s.demoState = DemoState::Off;   // the demo stops at its next step
         return;
     }
-    if (!m_s.newGameFromStore) {
-        if (!m_s.gameRunning && !m_s.panel.folytat.visible) {
+    if (!m_s.storing.newGameFromStore) {
+        if (!m_s.gameRunning && !pausedAtFirstTarget(m_s)) {
             loadStoredState();
             return;
         }
@@ -129,7 +131,7 @@ void Shuffling::uj_Click() {
 
 void Shuffling::startNewGame() {
     PanelControls& panel = m_s.panel;
-    if (panel.mker.visible) {
+    if (playsToTargetMap(m_s)) {
         panel.mker.visible = false;   // the target map's cells go with their frame
         panel.mvon.visible = false;
         panel.tipus.visible = true;

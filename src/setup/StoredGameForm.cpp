@@ -41,7 +41,7 @@ QString rightTrimmed(QString text) {
 StoredGameForm::StoredGameForm(const GameState& s, Platform& platform, StoredGameMode mode,
                                const QList<StoredGame>& games)
     : m_s(s), m_p(platform), m_mode(mode), m_games(games), m_n(s.N()) {
-    const auto message = [&s](int no) { return s.messages.value(no); };
+    const auto message = [&s](int no) { return s.texts.messages.value(no); };
     m_c.Label1.caption = message(kNameCaption);
     m_c.rendben.caption = message(kOk);
     m_c.rendben2.caption = message(kSaveWithStartCaption);
@@ -166,7 +166,7 @@ void StoredGameForm::PrepareGameEditor(bool buttonsOff) {
     m_c.rendben.left = kRendbenLeft;
     m_c.rendben.top = kEditorButtonTop;
     m_c.rendben.width = kRendbenWidth;
-    m_c.rendben.caption = m_s.messages.value(kSaveCaption);
+    m_c.rendben.caption = m_s.texts.messages.value(kSaveCaption);
     m_c.rendben.visible = true;
     m_c.megse.top = kMegseEditTop;
     m_c.rendben.enabled = !buttonsOff;
@@ -181,7 +181,7 @@ void StoredGameForm::editChosenGame() {
     if (!game) return;
     m_mode = StoredGameMode::Edit;
     m_c.nev.caption = rightTrimmed(game->name);
-    m_c.rendben2.caption = m_s.messages.value(kSaveWithStartCaption);
+    m_c.rendben2.caption = m_s.texts.messages.value(kSaveWithStartCaption);
     PrepareGameEditor(false);
     QString text = game->targetMap;
     for (int i = 0; i < m_n + 2; ++i)

@@ -1,7 +1,7 @@
 #include "setup/StoredGames.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
-#include "play/MoveRules.h"
+#include "play/TypedNumber.h"
 #include "setup/Arrangement.h"
 #include "setup/GameTypes.h"
 #include "setup/TargetMapText.h"
@@ -103,10 +103,10 @@ GameFlow::StoredChoice StoredGames::ShowStoredGame(const StoredGame& game) {
     for (ControlState* off : {&c.uj_jatek, &c.jatek_tor, &c.kevall}) off->enabled = false;
     if (game.hasStart()) {
         ShowMessage(m_s, m_p, kStartShown, MsgIcon::Information, MsgButtons::Ok,
-                    QStringLiteral("\n\n") + m_s.messages.value(kStartShownMore));
+                    QStringLiteral("\n\n") + m_s.texts.messages.value(kStartShownMore));
         putStartOnBoard(game.shuffle);
     } else {
-        c.uj.caption = m_s.messages.value(kNewGameCaption);
+        c.uj.caption = m_s.texts.messages.value(kNewGameCaption);
     }
     CopyTargetMap(m_s, game.targetMap);
     return game.hasStart() ? GameFlow::StoredChoice::Ready : GameFlow::StoredChoice::ShownWithoutStart;

@@ -1,4 +1,5 @@
 #include "BoardFixture.h"
+#include "play/DiagonalTargets.h"
 #include "setup/GameTypes.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -119,7 +120,7 @@ TEST(TargetCheck, TargetMapGameEndsWhenEveryCellHasItsMapColour) {
 TEST(TargetCheck, DemoNeverEndsAGame) {
     BoardFixture f(Type::Numbers, 4);
     start(f);
-    f.s.demoState = 1;
+    f.s.demoState = DemoState::Running;
     setField(f, fieldFrom(4, [](int i, int j) { return (i - 1) * 4 + j; }));
     f.flow.CheckSolved();
     EXPECT_TRUE(f.s.gameRunning);
@@ -200,7 +201,7 @@ TEST(ValidateStart, ChangedGapCountAsksAndNoKeepsThePause) {
     pauseAtColumnWiseTarget(f);
     f.clickCell({5, 2});                 // one open cell now, two in the first stage
     f.fp.messageBox.answers = {MsgAnswer::No};
-    f.s.messages[14] = QStringLiteral("Continue?");
+    f.s.texts.messages[14] = QStringLiteral("Continue?");
     f.flow.folytat_Click();
     ASSERT_EQ(f.messageNumbers(), std::vector<int>{13});
     const MessageRequest& q = f.fp.messageBox.shown[0];
@@ -341,7 +342,7 @@ TEST(Clock, ThePauseShowsTheTimeTheStoredResultKeeps) {
 TEST(Start, LocksTheSetUpAndResetsTheCounters) {
     BoardFixture f(Type::Numbers, 4);
     f.s.stepCount = 12;
-    f.s.moveHistory[0] = MoveRecord{{1, 1, 0, 1}};   // left over from an earlier game
+    f.s.moveHistory.record(Move::slide({1, 1}, {0, 1}));   // left over from an earlier game
     start(f);
     const PanelControls& c = f.s.panel;
     for (const ControlState* off : {&c.kezd, &c.kever, &c.szamsor, &c.atlos, &c.generalt, &c.tarolt,
@@ -350,7 +351,7 @@ TEST(Start, LocksTheSetUpAndResetsTheCounters) {
     EXPECT_EQ(f.s.stepCount, 0);
     EXPECT_TRUE(c.elt.visible);
     EXPECT_TRUE(c.Lszm.visible);
-    EXPECT_TRUE(f.s.moveHistory[0].empty());
+    EXPECT_TRUE(f.s.moveHistory.empty());
     EXPECT_FALSE(c.okev.visible);   // two open cells: no tile exchange
 }
 

@@ -44,9 +44,9 @@ std::vector<int> row(const GameState& s, int r) {
 
 TEST(WholeGame, PlayedByKeyboardFromStartToTheNameEntry) {
     BoardFixture f(Type::Numbers, 4);
-    f.s.messages[4] = QStringLiteral("Time:");
-    f.s.messages[6] = QStringLiteral("Solved in");
-    f.s.endTexts = {QString(), QStringLiteral("h"), QStringLiteral("min"), QStringLiteral("s")};
+    f.s.texts.messages[4] = QStringLiteral("Time:");
+    f.s.texts.messages[6] = QStringLiteral("Solved in");
+    f.s.texts.endTexts = {QString(), QStringLiteral("h"), QStringLiteral("min"), QStringLiteral("s")};
     setField(f, ascending(4));
     startWithOpen(f, {{0, 1}, {0, 2}});
 
@@ -83,8 +83,8 @@ TEST(WholeGame, PlayedByKeyboardFromStartToTheNameEntry) {
 
 TEST(WholeGame, EndTimeTextWithHours) {
     GameState s;
-    s.messages[4] = QStringLiteral("T");
-    s.endTexts = {QString(), QStringLiteral("h"), QStringLiteral("m"), QStringLiteral("s")};
+    s.texts.messages[4] = QStringLiteral("T");
+    s.texts.endTexts = {QString(), QStringLiteral("h"), QStringLiteral("m"), QStringLiteral("s")};
     EXPECT_EQ(GameFlow::EndTimeText(s, 2, 0, 9), QStringLiteral("T 2 h, 0 m, 9 s"));
 }
 
@@ -239,13 +239,13 @@ TEST(Keyboard, OutsideAGameArrowsDoNothing) {
 
 TEST(Keyboard, DemoKeysPauseResumeAndStop) {
     BoardFixture f(Type::Numbers, 4);
-    f.s.demoState = 1;
+    f.s.demoState = DemoState::Running;
     f.key(KeyCode::Space);
-    EXPECT_EQ(f.s.demoState, 2);
+    EXPECT_EQ(f.s.demoState, DemoState::Paused);
     f.key(KeyCode::Space);
-    EXPECT_EQ(f.s.demoState, 1);
+    EXPECT_EQ(f.s.demoState, DemoState::Running);
     f.key(KeyCode::Escape);
-    EXPECT_EQ(f.s.demoState, 0);
+    EXPECT_EQ(f.s.demoState, DemoState::Off);
 }
 
 // ---------------------------------------------------------------- Pendoly
@@ -379,6 +379,32 @@ TEST_F(Drag, NoMoveWithoutAnOpenCellThatWay) {
     EXPECT_EQ(tile().top, 868);
 }
 
+// A key that moves the grabbed tile ends the drag: the tile stays where the key put
+// it, and the rest of the drag moves nothing.
+TEST_F(Drag, AKeyThatMovesTheTileEndsTheDrag) {
+    f.mouse.keret_MouseMove(1, 0, x - 200, y);
+    f.key(KeyCode::Up);   // the only tile that can go up: the grabbed one
+    ASSERT_EQ(f.s.board.value({0, 1}), 1);
+    EXPECT_FALSE(f.s.dragging);
+    EXPECT_FALSE(f.s.controls.moveMarkers[1].visible);
+    f.mouse.keret_MouseMove(1, 0, x - 600, y);
+    f.mouse.keret_MouseUp(1, 0, x - 600, y);
+    EXPECT_EQ(tile().left, 868);
+    EXPECT_EQ(tile().top, 35);
+    EXPECT_EQ(f.s.board.value({1, 0}), kEmpty);
+    EXPECT_EQ(f.s.stepCount, 1);
+}
+
+// A key that moves nothing leaves the drag as it was.
+TEST_F(Drag, AKeyThatMovesNothingKeepsTheDrag) {
+    f.key(KeyCode::Right);   // no tile can go right
+    f.mouse.keret_MouseMove(1, 0, x - 500, y);
+    f.mouse.keret_MouseUp(1, 0, x - 500, y);
+    EXPECT_EQ(f.s.board.value({1, 0}), 1);
+    EXPECT_EQ(tile().left, 35);
+    EXPECT_EQ(f.s.stepCount, 1);
+}
+
 // ---------------------------------------------------------------- mouse in set-up
 
 TEST(MouseSetUp, RingCellsOpenAndCloseButCornersStayShut) {
@@ -449,9 +475,27 @@ TEST(MouseSetUp, ANewArrangementAllowsExchangesAgain) {
     EXPECT_EQ(f.s.board.value({4, 1}), first);
 }
 
+// A tile picked before a shuffle is not the tile in its cell after it: the shuffle
+// ends the selection, and the next two clicks exchange the two tiles clicked.
+TEST(MouseSetUp, AShuffleEndsTheSelection) {
+    BoardFixture f(Type::Numbers, 4);
+    f.clickCell({1, 1});
+    const int picked = f.s.selCtl;
+    NewArrangement(f.s, f.fp.random);
+    EXPECT_EQ(f.s.selected, Cell{});
+    EXPECT_FALSE(f.s.controls.numberLabels[37].visible);
+    EXPECT_TRUE(f.s.controls.numberLabels[picked].visible);
+    const int first = f.s.board.value({3, 3});
+    const int second = f.s.board.value({4, 1});
+    f.clickCell({3, 3});
+    f.clickCell({4, 1});
+    EXPECT_EQ(f.s.board.value({3, 3}), second);
+    EXPECT_EQ(f.s.board.value({4, 1}), first);
+}
+
 TEST(MouseSetUp, NothingWhileTheNameEntryWaits) {
     BoardFixture f(Type::Numbers, 4);
-    f.s.panel.neve.visible = true;
+    f.s.phase = GamePhase::Finished;   // the name entry waits
     f.clickCell({0, 2});
     EXPECT_EQ(f.s.board.value({0, 2}), kWall);
 }

@@ -1,8 +1,12 @@
 #include "FakePlatform.h"
+#include "play/ExchangeByNumbers.h"
 #include "play/MoveRules.h"
+#include "play/StepSound.h"
 #include "play/TileGeometry.h"
 #include "presentation/BoardLayout.h"
 #include <gtest/gtest.h>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -19,6 +23,7 @@ struct MoveFixture {
             PlaceTileControls(s, p, p, c);
         }
         moves.setCheckSolved([this] { ++checks; });
+        moves.setStepSound([this] { PlayStepSound(s, fp.sound); });
     }
     // Empties a field cell, as if its tile had been taken out.
     void makeHole(Cell c) { s.board.set(c, kEmpty, 0); }
@@ -26,7 +31,7 @@ struct MoveFixture {
 
     FakePlatform fp;
     GameState s;
-    MoveRules moves{s, fp.platform};
+    MoveRules moves{s};
     int checks = 0;
 };
 
@@ -41,20 +46,18 @@ TEST(MoveTile, SlidesCountsRecordsAndChecks) {
     EXPECT_EQ(f.s.controls.tiles[1].left, f.s.cellSize * 2 + 35);
     EXPECT_EQ(f.s.stepCount, 1);
     EXPECT_EQ(f.s.panel.Lszm.caption, "1");
-    EXPECT_EQ(f.s.moveHistory[0].field, (std::array<int, 4>{1, 1, 1, 2}));
+    EXPECT_EQ(*f.s.moveHistory.newest(), Move::slide({1, 1}, {1, 2}));
     EXPECT_EQ(f.checks, 1);
     EXPECT_EQ(f.fp.sound.commands, (QStringList{"prev", "play"}));
 }
 
-TEST(MoveTile, SilentWithSoundOffAndUncountedWhenCountingIsOff) {
+TEST(MoveTile, SilentWithSoundOff) {
     MoveFixture f;
     f.s.soundOn = false;
-    f.s.countSteps = false;
     f.makeHole({2, 1});
     f.moves.MoveTile({1, 1}, {2, 1});
     EXPECT_EQ(f.value(2, 1), 1);
-    EXPECT_EQ(f.s.stepCount, 0);
-    EXPECT_TRUE(f.s.moveHistory[0].empty());
+    EXPECT_EQ(f.s.stepCount, 1);
     EXPECT_EQ(f.checks, 1);
     EXPECT_TRUE(f.fp.sound.commands.isEmpty());
 }
@@ -105,7 +108,7 @@ TEST(BorderMove, RotatesRowsBothWaysWithTheHole) {
     EXPECT_EQ(f.value(2, 3), kEmpty);
     EXPECT_EQ(f.value(2, 4), 7);
     EXPECT_EQ(f.s.controls.tiles[8].left, f.s.cellSize * 1 + 35);
-    EXPECT_EQ(f.s.moveHistory[0].field, (std::array<int, 4>{99, 2, 5, 0}));
+    EXPECT_EQ(*f.s.moveHistory.newest(), Move::rotateRow(2, true));
     EXPECT_EQ(f.s.stepCount, 1);
     f.moves.BorderMove({2, 0}); // left side moves it back
     EXPECT_EQ(f.value(2, 1), 5);
@@ -122,7 +125,7 @@ TEST(BorderMove, TakeBackOfARotationRotatesBack) {
     f.moves.TakeBack();
     for (int c = 1; c <= 5; ++c) EXPECT_EQ(f.value(3, c), 10 + c);
     EXPECT_EQ(f.s.stepCount, 0);
-    EXPECT_TRUE(f.s.moveHistory[0].empty());
+    EXPECT_TRUE(f.s.moveHistory.empty());
 }
 
 // In Pendoly mode the top ring row holds one open cell at `slotCol`.
@@ -165,8 +168,7 @@ TEST(BorderMove, CarriedTileCountsOneStepAndTakesBack) {
     EXPECT_EQ(f.value(0, 2), kWall);
     EXPECT_EQ(f.s.slotCol, 4);
     EXPECT_EQ(f.s.controls.tiles[2].left, f.s.cellSize * 4 + 35);
-    EXPECT_EQ(f.s.moveHistory[0].field, (std::array<int, 4>{99, 0, 2, 0}));
-    EXPECT_TRUE(f.s.countSteps);
+    EXPECT_EQ(*f.s.moveHistory.newest(), Move::shiftSlot(2, 4));
     f.moves.TakeBack();
     EXPECT_EQ(f.s.slotCol, 2);
     EXPECT_EQ(f.value(0, 2), 2);
@@ -233,13 +235,12 @@ TEST(MoveCandidate, AlwaysCountsAndIgnoresEntriesBeyondTen) {
     MoveFixture f;
     f.makeHole({3, 3});
     f.moves.ListCandidates({3, 3}, 40);
-    f.s.countSteps = false;
     f.moves.MoveCandidate(11);
     EXPECT_EQ(f.s.stepCount, 0);
     f.moves.MoveCandidate(1);
     EXPECT_EQ(f.value(3, 3), 7);
     EXPECT_EQ(f.s.stepCount, 1);
-    EXPECT_EQ(f.s.moveHistory[0].field, (std::array<int, 4>{2, 3, 3, 3}));
+    EXPECT_EQ(*f.s.moveHistory.newest(), Move::slide({2, 3}, {3, 3}));
 }
 
 TEST(NumberLabels, OneDigitNumbersStandFurtherRight) {
@@ -262,7 +263,7 @@ TEST(NumberLabels, OneDigitNumbersStandFurtherRight) {
 TEST(ExchangeByNumbers, SwapsTwoNumberedTiles) {
     MoveFixture f;
     f.fp.inputBox.answers = {" 3-12"};
-    ASSERT_TRUE(f.moves.ExchangeByNumbers());
+    ASSERT_TRUE(ExchangeByNumbers(f.s, f.moves, f.fp.inputBox));
     EXPECT_EQ(f.value(1, 3), 12);
     EXPECT_EQ(f.value(3, 4), 3);
     EXPECT_EQ(f.s.board.ctl({1, 3}), 12);
@@ -276,9 +277,9 @@ TEST(ExchangeByNumbers, SwapsTwoNumberedTiles) {
 TEST(ExchangeByNumbers, BadAnswersChangeNothing) {
     for (const char* answer : {"", "3 12", "0-5", "3-0", "3-99", "abc-def", "-", "-3-5", "5-5", "x"}) {
         MoveFixture f;
-        f.s.messages[28] = "a";
+        f.s.texts.messages[28] = "a";
         f.fp.inputBox.answers = {QString::fromLatin1(answer)};
-        EXPECT_FALSE(f.moves.ExchangeByNumbers()) << answer;
+        EXPECT_FALSE(ExchangeByNumbers(f.s, f.moves, f.fp.inputBox)) << answer;
         for (int p = 1; p <= 16; ++p) EXPECT_EQ(f.s.board.value(f.s.board.fieldCell(p)), p) << answer;
         EXPECT_EQ(f.fp.inputBox.prompts.value(0), "a\n");
     }
@@ -288,11 +289,164 @@ TEST(ShowAllTiles, OnlyWhenNumberTilesHaveNoColour) {
     MoveFixture f;
     for (int k = 1; k <= 16; ++k) f.s.controls.tiles[k].visible = false;
     f.s.numberTileColour = 2;
-    f.moves.ShowAllTiles();
+    ShowAllTiles(f.s);
     EXPECT_FALSE(f.s.controls.tiles[5].visible);
     f.s.numberTileColour = 0;
-    f.moves.ShowAllTiles();
+    ShowAllTiles(f.s);
     EXPECT_TRUE(f.s.controls.tiles[5].visible);
+}
+
+// ---------------------------------------------------------------- the checked apply
+
+// Both layers of every cell, and the open column of the top ring row.
+std::vector<int> boardPicture(const GameState& s) {
+    std::vector<int> picture{s.slotCol};
+    for (int r = 0; r <= s.board.borderIdx(); ++r)
+        for (int q = 0; q <= s.board.borderIdx(); ++q)
+            picture.insert(picture.end(), {s.board.value({r, q}), s.board.ctl({r, q})});
+    return picture;
+}
+
+struct IllegalCase {
+    const char* name;
+    bool pendoly;
+    Move move;
+    MoveRefusal refusal;
+};
+
+// A 4 x 4 board with a hole at (2, 2). Ordinary: ring cell (0, 1) open, tile 3 moved
+// out to (0, 3) beside the open (0, 4). Pendoly: the top slot open at column 2.
+TEST(ApplyMove, RefusesIllegalMovesAndChangesNothing) {
+    using R = MoveRefusal;
+    const IllegalCase cases[] = {
+        {"from a hole", false, Move::slide({2, 2}, {2, 3}), R::NoTile},
+        {"from a wall", false, Move::slide({0, 2}, {0, 1}), R::NoTile},
+        {"into a tile", false, Move::slide({1, 1}, {1, 2}), R::NotEmpty},
+        {"into a wall", false, Move::slide({2, 1}, {2, 0}), R::NotEmpty},
+        {"onto itself", false, Move::slide({1, 2}, {1, 2}), R::NotEmpty},
+        {"two cells away", false, Move::slide({2, 4}, {2, 2}), R::NotNeighbours},
+        {"diagonally", false, Move::slide({1, 1}, {2, 2}), R::NotNeighbours},
+        {"off the board", false, Move::slide({1, 1}, {-1, 1}), R::OffTheBoard},
+        {"along the ring", false, Move::slide({0, 3}, {0, 4}), R::AlongTheRing},
+        {"a rotation outside Pendoly", false, Move::rotateRow(2, true), R::PendolyOnly},
+        {"a slot move outside Pendoly", false, Move::shiftSlot(1, 2), R::PendolyOnly},
+        {"an exchange with a hole", false, Move::exchange({1, 1}, {2, 2}), R::NoTile},
+        {"an exchange with itself", false, Move::exchange({1, 1}, {1, 1}), R::SameCell},
+        {"sideways in Pendoly", true, Move::slide({2, 1}, {2, 2}), R::SidewaysInPendoly},
+        {"the top ring row rotated", true, Move::rotateRow(0, false), R::OffTheBoard},
+        {"the bottom ring row rotated", true, Move::rotateRow(5, true), R::OffTheBoard},
+        {"a slot that is not open", true, Move::shiftSlot(1, 3), R::NoOpenSlot},
+        {"the slot to its own column", true, Move::shiftSlot(2, 2), R::SameCell},
+        {"the slot off the row", true, Move::shiftSlot(2, 5), R::OffTheBoard},
+    };
+    for (const IllegalCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        MoveFixture f(4, c.pendoly);
+        f.makeHole({2, 2});
+        if (c.pendoly) {
+            openSlot(f, 2);
+        } else {
+            f.s.board.setValue({0, 1}, kEmpty);
+            f.s.board.set({0, 3}, 3, 3);
+            f.makeHole({1, 3});
+            f.s.board.setValue({0, 4}, kEmpty);
+        }
+        const std::vector<int> before = boardPicture(f.s);
+        EXPECT_EQ(CheckMove(f.s, c.move), c.refusal);
+        EXPECT_EQ(f.moves.Play(c.move), c.refusal);
+        EXPECT_EQ(boardPicture(f.s), before);
+        EXPECT_EQ(f.s.stepCount, 0);
+        EXPECT_TRUE(f.s.moveHistory.empty());
+        EXPECT_TRUE(f.fp.sound.commands.isEmpty());
+        EXPECT_EQ(f.checks, 0);
+    }
+}
+
+// A refused take-back leaves the history as it was: the move can still be taken back
+// once the board allows it again.
+TEST(TakeBack, RefusedWhileTheBoardDoesNotAllowIt) {
+    MoveFixture f;
+    f.makeHole({4, 4});
+    f.moves.MoveTile({4, 3}, {4, 4});
+    f.s.board.set({4, 3}, 15, 15);   // something filled the cell the tile came from
+    EXPECT_FALSE(f.moves.TakeBack());
+    EXPECT_EQ(f.s.stepCount, 1);
+    EXPECT_EQ(f.s.moveHistory.size(), 1);
+    f.makeHole({4, 3});
+    EXPECT_TRUE(f.moves.TakeBack());
+    EXPECT_EQ(f.value(4, 3), 15);
+}
+
+// Every step the board allows, at random: plain slides everywhere, in Pendoly mode
+// also row rotations and slot moves that carry a tile.
+std::vector<Move> legalSteps(const GameState& s) {
+    std::vector<Move> steps;
+    const Board& b = s.board;
+    for (int r = 0; r <= b.borderIdx(); ++r)
+        for (int q = 0; q <= b.borderIdx(); ++q)
+            for (Cell to : {Cell{r - 1, q}, Cell{r + 1, q}, Cell{r, q - 1}, Cell{r, q + 1}})
+                if (CheckMove(s, Move::slide({r, q}, to)) == MoveRefusal::None)
+                    steps.push_back(Move::slide({r, q}, to));
+    if (!s.pendolyMode) return steps;
+    for (int r = 1; r <= s.N(); ++r)
+        for (bool right : {false, true}) steps.push_back(Move::rotateRow(r, right));
+    if (isTileValue(b.value({0, s.slotCol})))
+        for (int q = 1; q <= s.N(); ++q)
+            if (q != s.slotCol) steps.push_back(Move::shiftSlot(s.slotCol, q));
+    return steps;
+}
+
+// Where the controls stand: every tile control in the cell the board gives it, every
+// marker of the top ring row shown exactly over a wall.
+void expectControlsFollowTheBoard(const GameState& s) {
+    for (int r = 0; r <= s.board.borderIdx(); ++r) {
+        for (int q = 0; q <= s.board.borderIdx(); ++q) {
+            const Cell cell{r, q};
+            if (!isTileValue(s.board.value(cell))) continue;
+            const TileControl& tile = s.controls.tiles[s.board.ctl(cell)];
+            EXPECT_EQ(tile.left, tileLeftAt(s, q)) << r << "," << q;
+            EXPECT_EQ(tile.top, tileTopAt(s, r)) << r << "," << q;
+        }
+    }
+    for (int q = 1; q <= s.N(); ++q)
+        EXPECT_EQ(s.controls.walls[q + 1].visible, s.board.value({0, q}) == kWall) << q;
+}
+
+// Any run of steps followed by as many take-backs as the history keeps leaves the
+// board, both its layers, the open slot and the step count exactly as they were
+// before the steps taken back; one take-back more does nothing.
+TEST(TakeBack, RestoresBoardAndStepCountExactlyAfterAnyRun) {
+    for (bool pendoly : {false, true}) {
+        for (unsigned seed = 1; seed <= 150; ++seed) {
+            SCOPED_TRACE(testing::Message() << (pendoly ? "Pendoly" : "ordinary") << " seed " << seed);
+            std::mt19937 random(seed);
+            MoveFixture f(5, pendoly);
+            if (pendoly) {
+                openSlot(f, 3);
+            } else {
+                for (Cell open : {Cell{0, 2}, Cell{0, 4}, Cell{3, 0}, Cell{6, 5}}) {
+                    f.s.board.setValue(open, kEmpty);
+                    f.s.controls.walls[f.s.board.ctl(open)].visible = false;
+                }
+            }
+            std::vector<std::vector<int>> pictures{boardPicture(f.s)};
+            const int runLength = static_cast<int>(random() % 12);
+            for (int i = 0; i < runLength; ++i) {
+                const std::vector<Move> steps = legalSteps(f.s);
+                ASSERT_FALSE(steps.empty());
+                ASSERT_EQ(f.moves.Play(steps[random() % steps.size()]), MoveRefusal::None);
+                pictures.push_back(boardPicture(f.s));
+            }
+            ASSERT_EQ(f.s.stepCount, runLength);
+            const int undoable = std::min(runLength, MoveHistory::kDepth);
+            for (int i = 0; i < undoable; ++i) EXPECT_TRUE(f.moves.TakeBack());
+            EXPECT_EQ(boardPicture(f.s), pictures[static_cast<size_t>(runLength - undoable)]);
+            EXPECT_EQ(f.s.stepCount, runLength - undoable);
+            expectControlsFollowTheBoard(f.s);
+            EXPECT_FALSE(f.moves.TakeBack());
+            EXPECT_EQ(f.s.stepCount, runLength - undoable);
+        }
+    }
 }
 
 } // namespace

@@ -93,8 +93,8 @@ namespace {
 struct DialogFixture {
     explicit DialogFixture(Type type = Type::RandomColours) : board(type, 4) {
         board.s.look3D = false;
-        board.s.messages[34] = QStringLiteral("Szín");
-        board.s.messages[35] = QStringLiteral("Fal színe");
+        board.s.texts.messages[34] = QStringLiteral("Szín");
+        board.s.texts.messages[35] = QStringLiteral("Fal színe");
         logic.Form_Load();
     }
     GameState& s() { return board.s; }

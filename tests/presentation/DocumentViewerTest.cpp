@@ -50,11 +50,11 @@ class DocumentViewerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
-        s.messages[27] = QStringLiteral("Nem található a súgó állománya:");
-        s.messages[33] = QStringLiteral("Rendben");
-        s.messages[53] = QStringLiteral("Fel");
+        s.texts.messages[27] = QStringLiteral("Nem található a súgó állománya:");
+        s.texts.messages[33] = QStringLiteral("Rendben");
+        s.texts.messages[53] = QStringLiteral("Fel");
         for (int n = kFirstSectionHeading; n <= kDemoSectionHeading; ++n)
-            s.messages[n] = QStringLiteral("Heading %1").arg(n);
+            s.texts.messages[n] = QStringLiteral("Heading %1").arg(n);
         s.panel.kezel.caption = QStringLiteral("A játék leírása, kezelése");
         SetDesignVisibility(s.panel);
     }
@@ -81,18 +81,18 @@ protected:
 
 TEST_F(DocumentViewerTest, EachTopicStartsAtItsHeadingAndTheDemoAtItsOwn) {
     for (int topic = HelpTopic::Results; topic <= HelpTopic::LoadShuffledState; ++topic)
-        EXPECT_EQ(SectionHeading(s, topic), s.messages[topic + 153]) << topic;
+        EXPECT_EQ(SectionHeading(s, topic), s.texts.messages[topic + 153]) << topic;
     EXPECT_EQ(SectionHeading(s, HelpTopic::Start), QString());
     EXPECT_EQ(SectionHeading(s, HelpTopic::GameDescription), QString());
-    s.demoState = 2;   // paused counts as running
-    EXPECT_EQ(SectionHeading(s, HelpTopic::Results), s.messages[166]);
-    EXPECT_EQ(SectionHeading(s, HelpTopic::Start), s.messages[166]);
+    s.demoState = DemoState::Paused;   // paused counts as running
+    EXPECT_EQ(SectionHeading(s, HelpTopic::Results), s.texts.messages[166]);
+    EXPECT_EQ(SectionHeading(s, HelpTopic::Start), s.texts.messages[166]);
     EXPECT_EQ(SectionHeading(s, HelpTopic::GameDescription), QString());
 }
 
 TEST_F(DocumentViewerTest, TheMainWindowsHelpFollowsItsState) {
     EXPECT_EQ(MainWindowHelpTopic(s), HelpTopic::Start);
-    s.panel.Label2.visible = true;
+    s.phase = GamePhase::CapturingStart;
     EXPECT_EQ(MainWindowHelpTopic(s), HelpTopic::StartCapture);
     s.gameRunning = true;
     EXPECT_EQ(MainWindowHelpTopic(s), HelpTopic::Playing);
@@ -102,7 +102,7 @@ TEST_F(DocumentViewerTest, AMissingDocumentIsToldAndNothingIsShown) {
     DocumentViewer description(s, fp.platform, folder, HelpTopic::GameDescription);
     description.Form_Load();
     EXPECT_FALSE(description.docLoaded());
-    s.languageName = QStringLiteral("English");
+    s.texts.languageName = QStringLiteral("English");
     DocumentViewer help(s, fp.platform, folder, HelpTopic::Playing);
     help.Form_Load();
     EXPECT_FALSE(help.docLoaded());
@@ -112,7 +112,7 @@ TEST_F(DocumentViewerTest, AMissingDocumentIsToldAndNothingIsShown) {
 
 TEST_F(DocumentViewerTest, ReadsTheLanguagesHelpWithTheCaptionsOfTheLanguage) {
     Write("English.doc", "{\\rtf1 Help\\par}");
-    s.languageName = QStringLiteral("English");
+    s.texts.languageName = QStringLiteral("English");
     DocumentViewer viewer(s, fp.platform, folder, HelpTopic::Start);
     viewer.Form_Load();
     ASSERT_TRUE(viewer.docLoaded());

@@ -75,10 +75,10 @@ TEST(ApplyLanguage, NumbersCaptionsAndMessagesThroughSkippedLines) {
     const LanguageResult result = ApplyLanguage(f.s, f.dir);
     EXPECT_EQ(result.status, LanguageStatus::Applied);
     EXPECT_EQ(result.entries, kCaptionCount + 3);
-    EXPECT_EQ(f.s.messages.size(), 172);
-    EXPECT_EQ(f.s.messages[1], "M1");
-    EXPECT_EQ(f.s.messages[3], "M3");
-    EXPECT_EQ(f.s.messages[0], "C31");
+    EXPECT_EQ(f.s.texts.messages.size(), 172);
+    EXPECT_EQ(f.s.texts.messages[1], "M1");
+    EXPECT_EQ(f.s.texts.messages[3], "M3");
+    EXPECT_EQ(f.s.texts.messages[0], "C31");
     // Captions go to their controls.
     EXPECT_EQ(f.s.panel.menu.caption, "C1");
     EXPECT_EQ(f.s.panel.hang_kell.caption, "C15");
@@ -88,9 +88,9 @@ TEST(ApplyLanguage, NumbersCaptionsAndMessagesThroughSkippedLines) {
     EXPECT_EQ(f.s.panel.okev.caption, "C34"); // the colour button, like skev
     EXPECT_EQ(f.s.panel.Label4.caption, "C44");
     EXPECT_EQ(f.s.panel.Label1.caption, "C26");
-    EXPECT_EQ(f.s.label1TextOther, "C26");
-    EXPECT_EQ(f.s.label1TextNumbers, "C27");
-    EXPECT_EQ(f.s.okevCaption, "C35");
+    EXPECT_EQ(f.s.texts.label1TextOther, "C26");
+    EXPECT_EQ(f.s.texts.label1TextNumbers, "C27");
+    EXPECT_EQ(f.s.texts.okevCaption, "C35");
 
     f.s.panel.szamsor.checked = true;
     ApplyLanguage(f.s, f.dir);
@@ -102,9 +102,9 @@ TEST(ApplyLanguage, MessageSectionStopsAt171) {
     LanguageFolder f;
     writeLanguage(f.dir, "Magyar", languageLines("", 200));
     ApplyLanguage(f.s, f.dir);
-    EXPECT_EQ(f.s.messages.size(), 172);
-    EXPECT_EQ(f.s.messages[171], "M171");
-    EXPECT_EQ(f.s.messages[44], "M44");
+    EXPECT_EQ(f.s.texts.messages.size(), 172);
+    EXPECT_EQ(f.s.texts.messages[171], "M171");
+    EXPECT_EQ(f.s.texts.messages[44], "M44");
 }
 
 // The built-in texts, as the shipped Hungarian file holds them.
@@ -126,7 +126,7 @@ TEST(ApplyLanguage, MissingEntriesComeFromTheBuiltInTexts) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entries);
         LanguageFolder f;
-        f.s.languageName = "English";
+        f.s.texts.languageName = "English";
         writeLanguage(f.dir, "English", languageLines("en", kLastMessage).mid(0, c.entries));
         const LanguageResult r = ApplyLanguage(f.s, f.dir);
         EXPECT_EQ(r.status, LanguageStatus::Applied);
@@ -142,7 +142,7 @@ TEST(ApplyLanguage, MissingEntriesComeFromTheBuiltInTexts) {
         }
         for (int n : {11, 30, 171}) {
             const int entry = kCaptionCount + n;
-            EXPECT_EQ(f.s.messages[n], entry <= c.entries ? "enM" + QString::number(n) : builtIn[entry - 1])
+            EXPECT_EQ(f.s.texts.messages[n], entry <= c.entries ? "enM" + QString::number(n) : builtIn[entry - 1])
                 << n;
         }
     }
@@ -167,9 +167,9 @@ TEST(ApplyLanguage, Message5SplitsIntoTheThreeTimeWords) {
         LanguageFolder f;
         writeLanguage(f.dir, "Magyar", withMessage(languageLines("", 10), 5, QString::fromUtf8(c.message5)));
         ApplyLanguage(f.s, f.dir);
-        EXPECT_EQ(f.s.endTexts[1], QString::fromUtf8(c.h));
-        EXPECT_EQ(f.s.endTexts[2], QString::fromUtf8(c.m));
-        EXPECT_EQ(f.s.endTexts[3], QString::fromUtf8(c.sec));
+        EXPECT_EQ(f.s.texts.endTexts[1], QString::fromUtf8(c.h));
+        EXPECT_EQ(f.s.texts.endTexts[2], QString::fromUtf8(c.m));
+        EXPECT_EQ(f.s.texts.endTexts[3], QString::fromUtf8(c.sec));
     }
 }
 
@@ -187,7 +187,7 @@ TEST(ApplyLanguage, TypeNamesAreCutAtFixedPositions) {
         LanguageFolder f;
         writeLanguage(f.dir, "Magyar", withMessage(languageLines("", 171), 128, c.message128));
         ApplyLanguage(f.s, f.dir);
-        for (int t = 1; t <= 8; ++t) EXPECT_EQ(f.s.typeNames[t], c.names[t]) << t;
+        for (int t = 1; t <= 8; ++t) EXPECT_EQ(f.s.texts.typeNames[t], c.names[t]) << t;
     }
 }
 
@@ -231,11 +231,11 @@ TEST(ApplyLanguage, HostileNamesFallBackToTheDefaultLanguage) {
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
         GameState s;
-        s.languageName = name;
+        s.texts.languageName = name;
         const LanguageResult r = ApplyLanguage(s, game);
         EXPECT_EQ(r.status, LanguageStatus::FellBackToDefault);
         EXPECT_EQ(r.requested, name);
-        EXPECT_EQ(s.languageName, "Magyar");
+        EXPECT_EQ(s.texts.languageName, "Magyar");
         EXPECT_EQ(s.panel.menu.caption, "huC1");
         EXPECT_FALSE(LanguageProblemText(r).isEmpty());
     }
@@ -243,16 +243,16 @@ TEST(ApplyLanguage, HostileNamesFallBackToTheDefaultLanguage) {
 
 TEST(ApplyLanguage, WithoutAnyLanguageFileTheBuiltInTextsAreUsed) {
     LanguageFolder f;
-    f.s.languageName = "English";
+    f.s.texts.languageName = "English";
     const LanguageResult r = ApplyLanguage(f.s, f.dir);
     EXPECT_EQ(r.status, LanguageStatus::BuiltInTexts);
-    EXPECT_EQ(f.s.languageName, "Magyar");
+    EXPECT_EQ(f.s.texts.languageName, "Magyar");
     EXPECT_EQ(f.s.panel.menu.caption, QString::fromUtf8("Menü"));
     EXPECT_EQ(f.s.panel.Label4.caption, QString::fromUtf8("Nyelv választás:"));
     EXPECT_EQ(f.s.panel.Label1.caption, "Sorsz:");
-    EXPECT_EQ(f.s.messages[0], QString::fromUtf8("Kevert áll.tölt"));
-    EXPECT_EQ(f.s.messages.mid(1), builtInEntries().mid(kCaptionCount));
-    EXPECT_EQ(f.s.typeNames[2], "VR");
+    EXPECT_EQ(f.s.texts.messages[0], QString::fromUtf8("Kevert áll.tölt"));
+    EXPECT_EQ(f.s.texts.messages.mid(1), builtInEntries().mid(kCaptionCount));
+    EXPECT_EQ(f.s.texts.typeNames[2], "VR");
     EXPECT_TRUE(LanguageProblemText(r).contains("Magyar.lng"));
     EXPECT_TRUE(LanguageProblemText(ApplyLanguage(f.s, f.dir)).contains("Magyar.lng"));
 }
@@ -267,7 +267,7 @@ TEST(LanguageChooser, ListsTheLanguageFilesOfTheFolder) {
     const QStringList expected{"deutsch", "English", "Magyar"};
     EXPECT_EQ(ListLanguages(f.dir), expected);
 
-    f.s.languageName = "English";
+    f.s.texts.languageName = "English";
     EXPECT_EQ(nyelv_Click(f.s, f.dir), expected);
     EXPECT_TRUE(f.s.panel.lang.visible);
     EXPECT_EQ(f.s.panel.lang.caption, "English");
@@ -292,9 +292,9 @@ TEST(LanguageChooser, SwitchingRewritesCaptionsAndTheStoredGameTitle) {
     nyelv_Click(f.s, f.dir);
     const LanguageResult r = lang_Click(f.s, f.dir, "English");
     EXPECT_EQ(r.status, LanguageStatus::Applied);
-    EXPECT_EQ(f.s.languageName, "English");
+    EXPECT_EQ(f.s.texts.languageName, "English");
     EXPECT_EQ(f.s.panel.kezd.caption, "enC29");
-    EXPECT_EQ(f.s.messages[100], "enM100");
+    EXPECT_EQ(f.s.texts.messages[100], "enM100");
     EXPECT_EQ(f.s.panel.t_jatek.caption, "enC26 3 Garden");
     EXPECT_EQ(f.s.panel.uj.caption, "enM1");
     EXPECT_FALSE(f.s.panel.lang.visible);
@@ -318,11 +318,11 @@ TEST(LanguageChooser, AnUnreadableChoiceKeepsTheLanguageInUse) {
     LanguageFolder f;
     writeLanguage(f.dir, "English", languageLines("en", 10));
     writeLanguage(f.dir, "Magyar", languageLines("hu", 10));
-    f.s.languageName = "English";
+    f.s.texts.languageName = "English";
     ApplyLanguage(f.s, f.dir);
     for (const char* typed : {"Klingon", "../English", ""}) {
         EXPECT_EQ(lang_Click(f.s, f.dir, typed).status, LanguageStatus::Unchanged) << typed;
-        EXPECT_EQ(f.s.languageName, "English");
+        EXPECT_EQ(f.s.texts.languageName, "English");
         EXPECT_EQ(f.s.panel.kezd.caption, "enC29");
     }
 }
@@ -350,22 +350,22 @@ TEST(ApplyLanguage, ShippedLanguagesReadCompletely) {
     for (const char* language : {"Magyar", "English"}) {
         SCOPED_TRACE(language);
         GameState s;
-        s.languageName = language;
+        s.texts.languageName = language;
         const LanguageResult result = ApplyLanguage(s, data);
         ASSERT_EQ(result.status, LanguageStatus::Applied);
         EXPECT_EQ(result.entries, kCaptionCount + kLastMessage);
         EXPECT_TRUE(LanguageProblemText(result).isEmpty());
         for (int no = 1; no <= kCaptionCount; ++no)
             EXPECT_FALSE(CaptionControl(s.panel, no)->caption.isEmpty()) << no;
-        EXPECT_FALSE(s.messages[kLastMessage].isEmpty());
-        EXPECT_EQ(s.messages[5].count(u';'), 2);
-        for (int i = 1; i <= 3; ++i) EXPECT_FALSE(s.endTexts[i].trimmed().isEmpty()) << i;
-        for (int t = 1; t <= 8; ++t) EXPECT_EQ(s.typeNames[t], s.typeNames[t].trimmed()) << t;
+        EXPECT_FALSE(s.texts.messages[kLastMessage].isEmpty());
+        EXPECT_EQ(s.texts.messages[5].count(u';'), 2);
+        for (int i = 1; i <= 3; ++i) EXPECT_FALSE(s.texts.endTexts[i].trimmed().isEmpty()) << i;
+        for (int t = 1; t <= 8; ++t) EXPECT_EQ(s.texts.typeNames[t], s.texts.typeNames[t].trimmed()) << t;
     }
     GameState hu;
     ApplyLanguage(hu, data);
     const std::array<QString, 9> codes{"", "V", "VR", "A", "AR", "M", "T", "S", "SR"};
-    EXPECT_EQ(hu.typeNames, codes);
+    EXPECT_EQ(hu.texts.typeNames, codes);
 }
 
 TEST(ButtonLanguage, ALanguageNameFindsItsButtonTranslation) {

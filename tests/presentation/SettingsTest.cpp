@@ -24,8 +24,6 @@ struct Window {
     Window() {
         s.panel.generalt.checked = true;
         s.panel.Option2.checked = true;
-        s.panel.folytat.visible = false;
-        s.panel.k_tar.visible = false;
     }
     GameState s;
     FakePlatform fp;
@@ -40,7 +38,7 @@ TEST(LoadSettings, FirstStartCreatesTheDefaultFile) {
     s.look3D = false;
     s.soundOn = false;
     s.pendolyMode = true;
-    s.languageName = "English";
+    s.texts.languageName = "English";
     const StartupSelection sel = LoadSettings(s, dir);
 
     EXPECT_EQ(readFile(dir), EncodeSettingsRecord(SettingsRecord()));
@@ -55,7 +53,7 @@ TEST(LoadSettings, FirstStartCreatesTheDefaultFile) {
     EXPECT_FALSE(s.pendolyMode);
     EXPECT_FALSE(s.panel.babilon.checked);
     EXPECT_EQ(s.resultsFile, "eredm.dat");
-    EXPECT_EQ(s.languageName, "Magyar");
+    EXPECT_EQ(s.texts.languageName, "Magyar");
     EXPECT_EQ(s.numberTileColour, 1);
 }
 
@@ -123,7 +121,7 @@ TEST(LoadSettings, DamagedFileStartsWithDefaultsAndExitWritesAWholeRecord) {
     Window w;
     const StartupSelection sel = LoadSettings(w.s, dir);
     EXPECT_EQ(sel.gridSpan, 6);
-    EXPECT_EQ(w.s.languageName, "Magyar");
+    EXPECT_EQ(w.s.texts.languageName, "Magyar");
     w.s.board.resize(4);
 
     // Nothing changed in this run, yet the short file is replaced by a full record.
@@ -153,7 +151,7 @@ TEST(SaveSettingsOnExit, WritesTheChangedSettingsAndKeepsTheDialogsColours) {
     w.s.look3D = false;
     w.s.pendolyMode = true;
     w.s.numberTileColour = 0;
-    w.s.languageName = "English";
+    w.s.texts.languageName = "English";
     w.s.tileColours[3] = 0x00FFFFFF;   // colours in the state are never written back
 
     ASSERT_TRUE(SaveSettingsOnExit(w.s, w.fp.platform, dir));
@@ -235,10 +233,10 @@ TEST(SaveSettingsOnExit, ExitQuestionDuringAGame) {
         LoadSettings(w.s, dir);
         const QByteArray before = readFile(dir);
         w.s.gameRunning = c.running;
-        w.s.panel.folytat.visible = c.paused;
-        w.s.panel.k_tar.visible = c.capturing;
-        w.s.languageName = "English";
-        w.s.messages[25] = "Kilép?";
+        if (c.paused) w.s.phase = GamePhase::Paused;
+        if (c.capturing) w.s.phase = GamePhase::CapturingStart;
+        w.s.texts.languageName = "English";
+        w.s.texts.messages[25] = "Kilép?";
 
         w.fp.messageBox.answers = {MsgAnswer::No};
         EXPECT_FALSE(SaveSettingsOnExit(w.s, w.fp.platform, dir));
@@ -289,7 +287,7 @@ TEST(SaveSettingsOnExit, AnUnstorableLanguageNameKeepsTheStoredOne) {
     r.language = "English";
     ASSERT_TRUE(WriteSettingsFile(dir, r));
     Window w;
-    w.s.languageName = "../../etc/x";
+    w.s.texts.languageName = "../../etc/x";
     ASSERT_TRUE(SaveSettingsOnExit(w.s, w.fp.platform, dir));
     EXPECT_EQ(ReadSettingsFile(dir).record.language, "English");
 }

@@ -47,7 +47,7 @@ TEST_F(ShippedFilesTest, LanguagesComeFromBothFoldersThePlayersCopyFirst) {
     Write(player, "Deutsch.lng", Language("own"));
     EXPECT_EQ(ListLanguages(folders), (QStringList{"Deutsch", "English", "Magyar"}));
 
-    s.languageName = "Magyar";
+    s.texts.languageName = "Magyar";
     ApplyLanguage(s, folders);
     EXPECT_EQ(s.panel.kezd.caption, "shippedC29");
     EXPECT_EQ(lang_Click(s, folders, "English").status, LanguageStatus::Applied);

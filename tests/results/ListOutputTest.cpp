@@ -133,7 +133,7 @@ protected:
 };
 
 TEST_F(ListFileTest, WritingTwiceToOneNameHoldsTheSecondList) {
-    s.messages = Messages();
+    s.texts.messages = Messages();
     const QString target = path("Eredm.lis");
     ASSERT_TRUE(SaveListFile(s, fp.platform, target, ListDocument{{{"first list", "longer than the second"}}}));
     ASSERT_TRUE(SaveListFile(s, fp.platform, target, ListDocument{{{"second"}}}));
@@ -145,7 +145,7 @@ TEST_F(ListFileTest, WritingTwiceToOneNameHoldsTheSecondList) {
 }
 
 TEST_F(ListFileTest, AFailedWriteKeepsTheOldFileAndSaysWhere) {
-    s.messages = Messages();
+    s.texts.messages = Messages();
     const QString target = path("Eredm.lis");
     ASSERT_TRUE(WriteListFile(target, ListDocument{{{"kept"}}}));
     const RenameFile failing = [](const QString&, const QString&) { return false; };
@@ -163,7 +163,7 @@ TEST_F(ListFileTest, AFailedWriteKeepsTheOldFileAndSaysWhere) {
 }
 
 TEST_F(ListFileTest, FileDialogLogic) {
-    s.messages = Messages();
+    s.texts.messages = Messages();
     QDir(m_dir.path()).mkpath("lists/old");
     ListFileForm form(s, path("lists/old"), kStatisticsListFileName);
     EXPECT_EQ(form.controls().Text1.caption, "m153");

@@ -22,7 +22,7 @@ protected:
         state.shuffleNo = 3;
         for (ControlState* c : {&state.panel.Label3, &state.panel.neve, &state.panel.ment, &state.panel.megse})
             c->visible = true;
-        for (int i = 15; i <= 19; ++i) state.messages[i] = QStringLiteral("message %1").arg(i);
+        for (int i = 15; i <= 19; ++i) state.texts.messages[i] = QStringLiteral("message %1").arg(i);
     }
     std::vector<ResultRecord> Stored() const {
         std::vector<ResultRecord> records;
@@ -61,8 +61,8 @@ TEST_F(ResultStoreTest, StoringAppendsTheRecordAndANewName) {
     EXPECT_EQ(r.elapsed, QStringLiteral("01:05:00"));
     EXPECT_EQ(r.date, QStringLiteral("2026.03.07"));
     EXPECT_EQ(r.timeOfDay, QStringLiteral("09:05:03"));
-    EXPECT_EQ(state.storedDate, r.date);
-    EXPECT_EQ(state.storedTime, r.timeOfDay);
+    EXPECT_EQ(state.storing.storedDate, r.date);
+    EXPECT_EQ(state.storing.storedTime, r.timeOfDay);
     EXPECT_EQ(ReadPlayerNames(folder), QStringList{QStringLiteral("Ödön")});
     EXPECT_FALSE(NameEntryShown());
     EXPECT_FALSE(state.panel.megse.visible);
@@ -89,7 +89,7 @@ TEST_F(ResultStoreTest, ADamagedResultsFileIsRefusedWithMessage30) {
     EXPECT_EQ(fp.messageBox.shown[0].icon, MsgIcon::Critical);
     EXPECT_TRUE(NameEntryShown());
     EXPECT_FALSE(PlayerNamesFileExists(folder));
-    EXPECT_TRUE(state.storedTime.isEmpty());
+    EXPECT_TRUE(state.storing.storedTime.isEmpty());
 }
 
 TEST_F(ResultStoreTest, PendolyResultsGoToTheirOwnFile) {
@@ -178,9 +178,9 @@ TEST_F(ResultStoreTest, DiscardingAsksAndNoKeepsTheEntry) {
 
 TEST_F(ResultStoreTest, NewGameFromStoreIsSetOnlyWhileTheNewGameStarts) {
     bool seen = false;
-    StartNewGameFromStore(state, [&] { seen = state.newGameFromStore; });
+    StartNewGameFromStore(state, [&] { seen = state.storing.newGameFromStore; });
     EXPECT_TRUE(seen);
-    EXPECT_FALSE(state.newGameFromStore);
+    EXPECT_FALSE(state.storing.newGameFromStore);
 }
 
 TEST_F(ResultStoreTest, DeletingAllNamesWarnsAsksAndHonoursNo) {
@@ -228,10 +228,10 @@ TEST(ResultType, FollowsTheGameTypeAndTheRearrangement) {
         s.panel.szamsor.checked = c.type == Numbers;
         s.panel.atlos.checked = c.type == Diagonal;
         s.panel.atrend.checked = c.rearrange;
-        s.storedEarly = c.storedEarly;
+        s.storing.storedEarly = c.storedEarly;
         EXPECT_EQ(DetermineResultType(s), QLatin1String(c.code)) << c.code;
-        EXPECT_EQ(s.resultTypeCode, QLatin1String(c.code));
-        EXPECT_EQ(s.resultTypeIndex, c.index) << c.code;
+        EXPECT_EQ(s.storing.resultTypeCode, QLatin1String(c.code));
+        EXPECT_EQ(s.storing.resultTypeIndex, c.index) << c.code;
     }
 }
 

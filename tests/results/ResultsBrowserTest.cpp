@@ -35,12 +35,12 @@ protected:
         state.panel.generalt.checked = true;
         state.panel.atrend.checked = true;
         state.panel.mker.visible = false;
-        state.resultTypeIndex = 2;
+        state.storing.resultTypeIndex = 2;
         state.panel.er_megj.caption = QStringLiteral("Eredmények");
-        for (int no = 1; no <= 171; ++no) state.messages[no] = QStringLiteral("m%1").arg(no);
-        state.messages[99] = QStringLiteral("#;name;type;size;gaps;game;no;shuffle;steps;time;date;at");
-        state.messages[135] = QStringLiteral("up to # ?");
-        state.messages[138] = QStringLiteral("delete # rows?");
+        for (int no = 1; no <= 171; ++no) state.texts.messages[no] = QStringLiteral("m%1").arg(no);
+        state.texts.messages[99] = QStringLiteral("#;name;type;size;gaps;game;no;shuffle;steps;time;date;at");
+        state.texts.messages[135] = QStringLiteral("up to # ?");
+        state.texts.messages[138] = QStringLiteral("delete # rows?");
         path = folder.filePath(state.resultsFile);
     }
 
@@ -126,8 +126,8 @@ TEST_F(ResultsBrowserTest, FromTheMenuItShowsTheGamesTypeAndSizeByName) {
 
 TEST_F(ResultsBrowserTest, AfterStoringItSortsByStepsAndShowsTheNewRowMarked) {
     Fill();
-    state.storedDate = QStringLiteral("2024.01.10");
-    state.storedTime = QStringLiteral("15:00:00");
+    state.storing.storedDate = QStringLiteral("2024.01.10");
+    state.storing.storedTime = QStringLiteral("15:00:00");
     state.gapCount = 2;
     ResultsBrowser& b = Open();
     // The game's gap count filters: Cecil (one gap) is left out.
@@ -136,7 +136,7 @@ TEST_F(ResultsBrowserTest, AfterStoringItSortsByStepsAndShowsTheNewRowMarked) {
     EXPECT_TRUE(b.controls().rend[1].checked);
     EXPECT_TRUE(b.controls().aktsor.visible);
     EXPECT_EQ(b.markedRecordNo(), 6);
-    EXPECT_TRUE(state.storedDate.isEmpty());
+    EXPECT_TRUE(state.storing.storedDate.isEmpty());
     EXPECT_TRUE(b.isMarkedRow(1));
 
     b.mflex_GotFocus();
@@ -381,7 +381,7 @@ TEST_F(ResultsBrowserTest, ADamagedFileShowsTheRowsBeforeTheDamageAndIsNeverRewr
     QByteArray bytes = IndependentResultsFile();
     bytes.chop(20);
     ASSERT_TRUE(WriteIndependentResultsFile(path, bytes));
-    state.resultTypeIndex = 6;   // T
+    state.storing.resultTypeIndex = 6;   // T
     ResultsBrowser& b = Open();
     b.szur_Click(3);
     b.tip_Click(2, true);
@@ -405,7 +405,7 @@ TEST_F(ResultsBrowserTest, ADamagedFileShowsTheRowsBeforeTheDamageAndIsNeverRewr
 
 TEST_F(ResultsBrowserTest, AFileFromAnotherWriterShowsItsCellsExactly) {
     ASSERT_TRUE(WriteIndependentResultsFile(path));
-    state.resultTypeIndex = 6;
+    state.storing.resultTypeIndex = 6;
     ResultsBrowser& b = Open();
     b.szur_Click(3);
     for (int t = 1; t <= 8; ++t) b.tip_Click(t, true);
@@ -442,7 +442,7 @@ TEST_F(ResultsBrowserTest, EmptyFilesOpenWithoutRowsOrComplaint) {
 }
 
 TEST_F(ResultsBrowserTest, TheMenuTellsWhenThereAreNoResultsYet) {
-    state.storedDate = QStringLiteral("2024.01.05");
+    state.storing.storedDate = QStringLiteral("2024.01.05");
     EXPECT_FALSE(er_megj_Click(state, fp.platform, folder));
     EXPECT_EQ(MessagesShown(), std::vector<int>{2});
     Fill();
@@ -450,6 +450,6 @@ TEST_F(ResultsBrowserTest, TheMenuTellsWhenThereAreNoResultsYet) {
     state.panel.atrend.checked = false;
     state.panel.szamsor.checked = true;
     EXPECT_TRUE(er_megj_Click(state, fp.platform, folder));
-    EXPECT_TRUE(state.storedDate.isEmpty());
-    EXPECT_EQ(state.resultTypeIndex, 7);
+    EXPECT_TRUE(state.storing.storedDate.isEmpty());
+    EXPECT_EQ(state.storing.resultTypeIndex, 7);
 }

@@ -1,4 +1,5 @@
 #include "BoardFixture.h"
+#include "play/DiagonalTargets.h"
 #include "setup/GameTypes.h"
 #include <gtest/gtest.h>
 #include <map>
@@ -44,9 +45,9 @@ TEST(GameTypes, NumberTypeTwiceDoesNotReshuffle) {
 
 TEST(GameTypes, ControlTableOfTheTypes) {
     BoardFixture f(Type::Numbers, 4);
-    f.s.label1TextNumbers = QStringLiteral("Colour:");
-    f.s.label1TextOther = QStringLiteral("No.:");
-    f.s.okevCaption = QStringLiteral("Exchange");
+    f.s.texts.label1TextNumbers = QStringLiteral("Colour:");
+    f.s.texts.label1TextOther = QStringLiteral("No.:");
+    f.s.texts.okevCaption = QStringLiteral("Exchange");
     f.s.storedGameNo = 4;
 
     szamsor_Click(f.s, f.fp.platform);
@@ -158,7 +159,7 @@ TEST(GameTypes, RestoreAfterAGameUnlocksTheSetUp) {
     f.clickCell({0, 3});
     f.flow.kezd_Click();
     ASSERT_TRUE(f.s.gameRunning);
-    f.s.messages[0] = QStringLiteral("Load");
+    f.s.texts.messages[0] = QStringLiteral("Load");
     RestoreSetupControls(f.s);
     const PanelControls& c = f.s.panel;
     EXPECT_EQ(f.s.phase, GamePhase::SetUp);

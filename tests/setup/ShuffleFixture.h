@@ -67,7 +67,7 @@ protected:
         folder = QDir(dir.path());
         SetDesignCaptions(s.panel);
         SetDesignVisibility(s.panel);
-        for (int no : {7, 8, 9, 10, 20, 26, 49}) s.messages[no] = QStringLiteral("msg%1").arg(no);
+        for (int no : {7, 8, 9, 10, 20, 26, 49}) s.texts.messages[no] = QStringLiteral("msg%1").arg(no);
     }
 
     QString path() const { return folder.filePath(QStringLiteral("kever.dat")); }

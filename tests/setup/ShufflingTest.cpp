@@ -222,10 +222,10 @@ TEST_F(ShufflingFileTest, UjCancelledChooserChangesNothing) {
 
 TEST_F(ShufflingFileTest, UjStopsARunningDemoAndNothingElse) {
     BuildTestBoard(s, fp, 4, BoardType::Numbers);
-    s.demoState = 2;
+    s.demoState = DemoState::Paused;
     s.gameRunning = true;
     files->uj_Click();
-    EXPECT_EQ(s.demoState, 0);
+    EXPECT_EQ(s.demoState, DemoState::Off);
     EXPECT_TRUE(s.gameRunning);
     EXPECT_TRUE(fp.messageBox.shown.empty());
     EXPECT_TRUE(calls.isEmpty());
@@ -235,7 +235,7 @@ TEST_F(ShufflingFileTest, UjDuringAGameAsksBeforeAbandoningIt) {
     struct Case {
         const char* name;
         bool running;
-        bool paused;   // `folytat` shown at the first target
+        bool paused;   // at the first target of a rearrangement game
         MsgAnswer answer;
         bool newGame;
     };
@@ -246,7 +246,7 @@ TEST_F(ShufflingFileTest, UjDuringAGameAsksBeforeAbandoningIt) {
         SCOPED_TRACE(c.name);
         BuildTestBoard(s, fp, 4, BoardType::Numbers);
         s.gameRunning = c.running;
-        s.panel.folytat.visible = c.paused;
+        s.phase = c.paused ? GamePhase::Paused : GamePhase::Playing;
         s.panel.focusRequest.clear();
         fp.messageBox.shown.clear();
         fp.messageBox.answers = {c.answer};
@@ -265,7 +265,7 @@ TEST_F(ShufflingFileTest, UjDuringAGameAsksBeforeAbandoningIt) {
 
 TEST_F(ShufflingFileTest, UjAfterStoringAResultStartsANewGameWithoutAsking) {
     BuildTestBoard(s, fp, 5, BoardType::Stored);
-    s.newGameFromStore = true;
+    s.storing.newGameFromStore = true;
     s.panel.mker.visible = s.panel.mvon.visible = true;
     s.panel.tipus.visible = s.panel.dimenzio.visible = false;
     s.panel.sorsz.caption = QStringLiteral("12");
@@ -290,7 +290,7 @@ TEST_F(ShufflingFileTest, UjAfterStoringAResultStartsANewGameWithoutAsking) {
 
 TEST_F(ShufflingFileTest, UjNewGameKeepsASingleCandidateAndTheFocusInTheNumberType) {
     BuildTestBoard(s, fp, 4, BoardType::Numbers);
-    s.newGameFromStore = true;
+    s.storing.newGameFromStore = true;
     s.panel.mker.visible = true;
     s.panel.sorsz.caption = QStringLiteral("3");
     s.candidateCount = 1;

@@ -31,8 +31,8 @@ StoredGame gameOf(int serial, int n, const QString& name, const QString& map, co
 
 struct FormFixture : BoardFixture {
     explicit FormFixture(int n = 4) : BoardFixture(Type::Stored, n) {
-        s.messages = QStringList(172, QString());
-        for (int no : {32, 33, 36, 37, 38, 39, 40, 45}) s.messages[no] = QStringLiteral("m%1").arg(no);
+        s.texts.messages = QStringList(172, QString());
+        for (int no : {32, 33, 36, 37, 38, 39, 40, 45}) s.texts.messages[no] = QStringLiteral("m%1").arg(no);
     }
 };
 

@@ -40,7 +40,7 @@ std::function<void(StoredGameForm&)> paintAllAndCapture(const QString& name) {
 // wires them.
 struct StoredFixture : BoardFixture {
     explicit StoredFixture(int n = 4) : BoardFixture(Type::Stored, n) {
-        s.messages = QStringList(172, QString());
+        s.texts.messages = QStringList(172, QString());
         flow.chooseStoredGame = [this] { return stored.chooseStoredGame(); };
         stored.setHooks({[this] { return flow.ValidateStart(); }, [this] { ++boardChanges; }});
     }

@@ -3,6 +3,7 @@
 // platform: pick a type and size, lay out the field as a list of values, open ring
 // cells, and drive it through the same handlers the window calls.
 #include "FakePlatform.h"
+#include "play/BoardRing.h"
 #include "play/GameFlow.h"
 #include "play/GameState.h"
 #include "play/KeyboardInput.h"
@@ -29,7 +30,7 @@ struct BoardFixture {
 
     GameState s;
     FakePlatform fp;
-    MoveRules rules{s, fp.platform};
+    MoveRules rules{s};
     GameFlow flow{s, fp.platform, rules};
     MouseInput mouse{s, fp.platform, rules};
     KeyboardInput keys{s, rules};

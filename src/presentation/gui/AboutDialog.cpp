@@ -54,15 +54,15 @@ AboutDialog::AboutDialog(const GameState& s, QWidget* parent) : QDialog(parent) 
     QPalette red = title->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     title->setPalette(red);
-    AddLabel(text, this, "Label2", s.messages.value(59));
+    AddLabel(text, this, "Label2", s.texts.messages.value(59));
     text->addSpacing(10);
-    AddLabel(text, this, "Label3", s.messages.value(60));
+    AddLabel(text, this, "Label3", s.texts.messages.value(60));
     SetFont(AddLabel(text, this, "Label4", QString::fromUtf8(kFirstCredit)), "Times New Roman", 21.75, true);
-    AddLabel(text, this, "Label5", s.messages.value(61));
+    AddLabel(text, this, "Label5", s.texts.messages.value(61));
     text->addSpacing(10);
-    AddLabel(text, this, "Label6", s.messages.value(62));
+    AddLabel(text, this, "Label6", s.texts.messages.value(62));
     SetFont(AddLabel(text, this, "Label7", QString::fromUtf8(kSecondCredit)), "Times New Roman", 21.75, true);
-    AddLabel(text, this, "Label8", s.messages.value(63));
+    AddLabel(text, this, "Label8", s.texts.messages.value(63));
 
     m_image1 = new QLabel(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
@@ -73,7 +73,7 @@ AboutDialog::AboutDialog(const GameState& s, QWidget* parent) : QDialog(parent) 
     version->setObjectName(QStringLiteral("Label9"));
     SetFont(version, "Arial", font().pointSizeF());
 
-    const QString ok = s.messages.value(33);
+    const QString ok = s.texts.messages.value(33);
     m_rendben = new QPushButton(ok.isEmpty() ? QStringLiteral("Ok") : ok, this);
     m_rendben->setObjectName(QStringLiteral("rendben"));
     m_rendben->setDefault(true);

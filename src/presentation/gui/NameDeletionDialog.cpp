@@ -14,7 +14,7 @@ namespace {
 
 // A language-table entry, or the design caption while the table has none.
 QString Caption(const GameState& s, int no, const char* design) {
-    const QString text = s.messages.value(no);
+    const QString text = s.texts.messages.value(no);
     return text.isEmpty() ? QString::fromUtf8(design) : text;
 }
 

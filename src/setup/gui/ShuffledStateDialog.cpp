@@ -19,7 +19,7 @@ constexpr int kIdColumnTwips = 500;
 
 // A language-table entry, or the window's design caption while the table is empty.
 QString caption(const GameState& s, int no, const char* design) {
-    const QString text = s.messages.value(no);
+    const QString text = s.texts.messages.value(no);
     return text.isEmpty() ? QString::fromUtf8(design) : text;
 }
 
@@ -45,7 +45,7 @@ ShuffledStateDialog::ShuffledStateDialog(const GameState& s, int chooserMode,
     m_label1->setVisible(overwrite);
 
     m_model = new TextTableModel(this);
-    m_model->setColumns({s.messages.value(41), QString()}, {kIdColumnTwips, 0});
+    m_model->setColumns({s.texts.messages.value(41), QString()}, {kIdColumnTwips, 0});
     QList<QStringList> rows;
     for (const ShuffledStateEntry& e : m_states)
         rows.append({QString::number(e.id), QString::fromLatin1(e.cells)});

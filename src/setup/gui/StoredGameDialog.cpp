@@ -149,7 +149,7 @@ StoredGameDialog::StoredGameDialog(const GameState& s, StoredGameForm& form, QWi
 
 void StoredGameDialog::buildGrid() {
     m_model = new TextTableModel(this);
-    m_model->setColumns({m_s.messages.value(41), QString(), m_s.messages.value(42), QString(), QString()},
+    m_model->setColumns({m_s.texts.messages.value(41), QString(), m_s.texts.messages.value(42), QString(), QString()},
                         {kSerialWidth, 0, kNameWidth, 0, 0});
     QList<QStringList> rows;
     for (const StoredGame& game : m_form.games())

@@ -1,6 +1,6 @@
 #include "presentation/gui/ColourSettingsDialog.h"
 #include "FakePlatform.h"
-#include "play/gui/MainWindow.h"
+#include "app/gui/MainWindow.h"
 #include "presentation/ColourValue.h"
 #include "presentation/SettingsFile.h"
 #include "presentation/gui/BoardScene.h"

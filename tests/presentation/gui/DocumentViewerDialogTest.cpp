@@ -30,7 +30,7 @@ protected:
         useLanguage("Magyar");
     }
     void useLanguage(const char* name) {
-        s.languageName = QString::fromLatin1(name);
+        s.texts.languageName = QString::fromLatin1(name);
         ApplyLanguage(s, folder);
     }
     QByteArray Contents(const char* name) const {
@@ -61,12 +61,12 @@ TEST_F(DocumentViewerDialogTest, EverySectionOpensWithItsHeadingAtTheCaret) {
             DocumentViewerDialog d(s, fp.platform, folder, topic);
             ASSERT_TRUE(d.docLoaded()) << language;
             EXPECT_EQ(d.viewer().fileName(), QString::fromLatin1(language) + QStringLiteral(".doc"));
-            EXPECT_EQ(CaretLine(d), s.messages[topic + 153]) << language << " topic " << topic;
+            EXPECT_EQ(CaretLine(d), s.texts.messages[topic + 153]) << language << " topic " << topic;
         }
-        s.demoState = 1;
+        s.demoState = DemoState::Running;
         DocumentViewerDialog demo(s, fp.platform, folder, HelpTopic::Playing);
-        EXPECT_EQ(CaretLine(demo), s.messages[166]) << language;
-        s.demoState = 0;
+        EXPECT_EQ(CaretLine(demo), s.texts.messages[166]) << language;
+        s.demoState = DemoState::Off;
     }
     DocumentViewerDialog start(s, fp.platform, folder, HelpTopic::Start);
     EXPECT_EQ(start.textBox()->textCursor().position(), 0);
@@ -170,7 +170,7 @@ TEST_F(DocumentViewerDialogTest, AMissingDocumentIsToldAndTheViewerNeverOpens) {
     ShowDocumentViewer(s, fp.platform, folder, HelpTopic::Playing, nullptr);
     EXPECT_FALSE(probe.handled());
     ASSERT_EQ(fp.messageBox.shown.size(), 1u);
-    EXPECT_EQ(fp.messageBox.shown[0].text, s.messages[27] + QStringLiteral(" Magyar.doc"));
+    EXPECT_EQ(fp.messageBox.shown[0].text, s.texts.messages[27] + QStringLiteral(" Magyar.doc"));
 }
 
 // The text box's document and back: the shipped documents and every format they

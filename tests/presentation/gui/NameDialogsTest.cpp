@@ -21,7 +21,7 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(before);
         f.close();
-        s.messages[50] = QStringLiteral("Válassza ki a törlendő nevet:");
+        s.texts.messages[50] = QStringLiteral("Válassza ki a törlendő nevet:");
         s.panel.ntoregy.caption = QStringLiteral("Egy kiválasztott név törlése");
     }
     QByteArray Contents() const {
@@ -76,7 +76,7 @@ TEST_F(NameDeletionDialogTest, DeletingWithoutAChoiceAsksForOneAndStays) {
     QTest::mouseClick(dialog.deleteButton(), Qt::LeftButton);
     ASSERT_EQ(fp.messageBox.shown.size(), 1u);
     EXPECT_EQ(fp.messageBox.shown[0].messageNo, 50);
-    EXPECT_EQ(fp.messageBox.shown[0].text, s.messages[50] + QStringLiteral("!"));
+    EXPECT_EQ(fp.messageBox.shown[0].text, s.texts.messages[50] + QStringLiteral("!"));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(Contents(), before);
 }
@@ -95,7 +95,7 @@ TEST_F(NameDeletionDialogTest, DeletingTheLastNameLeavesNoFile) {
 TEST(AboutDialog, ShowsTitleCreditsVersionAndAPicture) {
     GameState s;
     s.panel.nevj.caption = QStringLiteral("Névjegy");
-    s.messages[59] = QStringLiteral("subtitle");
+    s.texts.messages[59] = QStringLiteral("subtitle");
     AboutDialog dialog(s);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Névjegy"));
     EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Zelka-Kvadra"));

@@ -35,7 +35,7 @@ protected:
         ASSERT_TRUE(QFile::copy(data.filePath(QStringLiteral("Magyar.lng")), folder.filePath(QStringLiteral("Magyar.lng"))));
         ApplyLanguage(state, folder);
         state.board.resize(5);
-        state.resultTypeIndex = 6;   // T: records 1 (Kovács, Béla) and 4 (Béla)
+        state.storing.resultTypeIndex = 6;   // T: records 1 (Kovács, Béla) and 4 (Béla)
     }
 
     ResultsBrowserWindow& Open() {
@@ -171,7 +171,7 @@ TEST_F(ResultsBrowserWindowTest, TheListFileHoldsTheRowsShown) {
         [&](QWidget* modal) {
             auto* dialog = qobject_cast<ListFileDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->fileNameBox()->text(), state.messages.value(131));
+            EXPECT_EQ(dialog->fileNameBox()->text(), state.texts.messages.value(131));
             dialog->fileNameBox()->clear();
             QTest::keyClicks(dialog->fileNameBox(), "lista.lis");
             QTest::mouseClick(dialog->findChild<QPushButton*>("rendben"), Qt::LeftButton);

@@ -28,12 +28,12 @@ namespace {
 // The game's language texts, as the window shows them.
 struct Fixture {
     Fixture() {
-        s.languageName = QStringLiteral("Magyar");
+        s.texts.languageName = QStringLiteral("Magyar");
         ApplyLanguage(s, QDir(QString::fromLocal8Bit(qgetenv("ZK_DATA_DIR"))));
         s.panel.stmegj.caption = QStringLiteral("Statisztika");
         path = dir.filePath(QStringLiteral("eredm.dat"));
     }
-    QString message(int no) const { return s.messages.value(no); }
+    QString message(int no) const { return s.texts.messages.value(no); }
 
     QTemporaryDir dir;
     QString path;
@@ -201,7 +201,7 @@ TEST(ListOutput, PrintsResultsAndStatisticsListsToPdf) {
         input.rows << QStringList{QString::number(i), QStringLiteral("Játékos %1").arg(i), "V", "4", "1", "", "", "",
                                   "57", " 0:03:41   57", " 2024.05.06", " 09:05 2024.05.06"};
     const QString results = print("results.pdf", QPageLayout::Portrait, [&](ListTarget, const QString& today) {
-        return PrintResultsTable(input, f.s.messages, today);
+        return PrintResultsTable(input, f.s.texts.messages, today);
     });
     EXPECT_EQ(PdfPages(results), 2);
 

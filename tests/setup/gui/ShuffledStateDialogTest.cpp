@@ -34,7 +34,7 @@ protected:
         s.panel.generalt.checked = type == Type::RandomColours;
         s.panel.tarolt.checked = type == Type::Stored;
         BuildBoard(s, fp.random, n + 2);
-        for (int no : {32, 33, 41, 46, 47, 48}) s.messages[no] = QStringLiteral("m%1").arg(no);
+        for (int no : {32, 33, 41, 46, 47, 48}) s.texts.messages[no] = QStringLiteral("m%1").arg(no);
         states = {{2, cellsFor(n, 0)}, {5, cellsFor(n, 1)}, {9, cellsFor(n, 2)}};
     }
 
@@ -189,7 +189,7 @@ TEST_F(ShuffledStateDialogTest, TheIdHeadingIsNotClipped) {
     build(4, Type::Numbers);
     for (const char* heading : {"Szám", "Number", "Sorszám"}) {
         SCOPED_TRACE(heading);
-        s.messages[41] = QString::fromUtf8(heading);
+        s.texts.messages[41] = QString::fromUtf8(heading);
         ShuffledStateDialog d(s, ChooserMode::Load, states);
         d.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));

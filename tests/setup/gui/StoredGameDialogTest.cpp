@@ -16,7 +16,7 @@
 namespace {
 
 struct DialogFixture : BoardFixture {
-    DialogFixture() : BoardFixture(Type::Stored, 4) { s.messages = QStringList(172, QStringLiteral("m")); }
+    DialogFixture() : BoardFixture(Type::Stored, 4) { s.texts.messages = QStringList(172, QStringLiteral("m")); }
 
     void open(StoredGameDialog& d) {
         d.show();

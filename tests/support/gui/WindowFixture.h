@@ -2,7 +2,7 @@
 // The main window over a scratch game folder that holds the shipped language files,
 // on the fake platform, shown and active; with the clicks and keys a player uses.
 #include "FakePlatform.h"
-#include "play/gui/MainWindow.h"
+#include "app/gui/MainWindow.h"
 #include "results/gui/ResultsBrowserWindow.h"
 #include <QApplication>
 #include <QComboBox>

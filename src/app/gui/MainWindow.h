@@ -96,9 +96,10 @@ private:
     void applyFocusRequest();
     void wireHandlers();
     void wireStoredGames();
-    void selectStartupOptions();
     void quitNow();
-    void boardMouse(const BoardMouseEvent& e, int kind);
+    // What happened on the board frame, as the view reports it.
+    enum class BoardMouse { Down, Move, Up, DoubleClick };
+    void boardMouse(const BoardMouseEvent& e, BoardMouse kind);
     void hdim_Click();
     void nyelv_Click();
     void lang_Click();
@@ -141,6 +142,10 @@ private:
     BoardScene* m_scene = nullptr;
     BoardView* m_view = nullptr;
     QWidget* m_keySink = nullptr;   // pp
+    QLineEdit* m_sorsz = nullptr;   // the boxes whose keys and focus the window watches
+    QComboBox* m_neve = nullptr;
+    QComboBox* m_lang = nullptr;
+    QCheckBox* m_atrend = nullptr;
     QTimer* m_timer = nullptr;      // Timer1
     ControlBinder m_binder;
     std::vector<QMenu*> m_menus;

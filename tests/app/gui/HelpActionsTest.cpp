@@ -2,7 +2,7 @@
 // place of a real document: F1 and the help menu of the main window in each of its
 // states, the dialogs' help, and the entry point the other dialogs' help hooks use.
 #include "FakePlatform.h"
-#include "play/gui/MainWindow.h"
+#include "app/gui/MainWindow.h"
 #include "presentation/gui/DocumentViewerDialog.h"
 #include "presentation/gui/NameDeletionDialog.h"
 #include "setup/ShuffledStates.h"
@@ -39,7 +39,7 @@ struct HelpFixture : DataFolder {
         window.activateWindow();
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }
-    const QString& message(int n) const { return window.state().messages[n]; }
+    const QString& message(int n) const { return window.state().texts.messages[n]; }
     FakePlatform fp;
     MainWindow window;
 };
@@ -91,10 +91,10 @@ TEST(HelpActions, TheMainWindowsHelpOpensWhereItsStateNeedsIt) {
     EXPECT_EQ(ViewerOpenedBy([&] { doknez->trigger(); }),
               (Shown{"Leir.doc", QStringLiteral("Zelka-Kvadra – a játék leírása")}));
 
-    s.panel.Label2.visible = true;   // a stored game's start is being set
+    s.phase = GamePhase::CapturingStart;   // a stored game's start is being set
     f.window.syncView();
     EXPECT_EQ(ViewerOpenedBy([&] { PressF1(f.window); }), (Shown{"Magyar.doc", f.message(159)}));
-    s.panel.Label2.visible = false;
+    s.phase = GamePhase::SetUp;
     f.window.syncView();
 
     // A real game: open the ring cell above the first column and start.
@@ -107,9 +107,9 @@ TEST(HelpActions, TheMainWindowsHelpOpensWhereItsStateNeedsIt) {
     EXPECT_EQ(ViewerOpenedBy([&] { kezel->trigger(); }), (Shown{"Magyar.doc", f.message(161)}));
     EXPECT_TRUE(s.gameRunning);   // the game goes on after the help
 
-    s.demoState = 1;
+    s.demoState = DemoState::Running;
     EXPECT_EQ(ViewerOpenedBy([&] { PressF1(f.window); }), (Shown{"Magyar.doc", f.message(166)}));
-    s.demoState = 0;
+    s.demoState = DemoState::Off;
 }
 
 // The entry point that the dialogs' help hooks call.

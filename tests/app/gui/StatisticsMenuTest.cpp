@@ -1,5 +1,5 @@
 #include "FakePlatform.h"
-#include "play/gui/MainWindow.h"
+#include "app/gui/MainWindow.h"
 #include "results/gui/StatisticsWindow.h"
 #include "support/ResultsFixture.h"
 #include "support/gui/ModalHelper.h"

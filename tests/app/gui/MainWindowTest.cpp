@@ -1,6 +1,6 @@
 #include "FakePlatform.h"
 #include "support/gui/WindowFixture.h"
-#include "play/gui/MainWindow.h"
+#include "app/gui/MainWindow.h"
 #include "presentation/gui/BoardScene.h"
 #include "results/ResultsFile.h"
 #include <QAbstractItemView>
@@ -260,7 +260,7 @@ TEST(MainWindowWiring, TheLanguageChooserWorksWithTheMouse) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualRect(list->model()->index(english, 0)).center());
     QApplication::processEvents();
-    EXPECT_EQ(f.window.state().languageName, "English");
+    EXPECT_EQ(f.window.state().texts.languageName, "English");
     EXPECT_FALSE(lang->isVisible());
     EXPECT_EQ(f.child<QPushButton>("kezd")->text(), "Start game");
 }
@@ -277,14 +277,14 @@ QString yesButtonText() {
 // The boxes' own buttons speak the game's language, and switch with it.
 TEST(MainWindowWiring, MessageBoxButtonsFollowTheLanguage) {
     WindowFixture f;
-    ASSERT_EQ(f.window.state().languageName, "Magyar");
+    ASSERT_EQ(f.window.state().texts.languageName, "Magyar");
     EXPECT_EQ(yesButtonText(), "&Igen");
 
     f.child<QAction>("nyelv")->trigger();
     auto* lang = f.child<QComboBox>("lang");
     ASSERT_EQ(lang->itemText(0), "English");
     QTest::keyClick(lang, Qt::Key_Up);   // from Magyar to English
-    ASSERT_EQ(f.window.state().languageName, "English");
+    ASSERT_EQ(f.window.state().texts.languageName, "English");
     EXPECT_EQ(yesButtonText(), "&Yes");
 }
 

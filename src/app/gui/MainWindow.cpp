@@ -1,4 +1,6 @@
-#include "play/gui/MainWindow.h"
+#include "app/gui/MainWindow.h"
+#include "app/StartUp.h"
+#include "play/BoardChanged.h"
 #include "play/Messages.h"
 #include "presentation/BoardLayout.h"
 #include "presentation/LanguageFile.h"
@@ -42,9 +44,8 @@ using P = PanelControls;
 
 MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_folders(folders), m_folder(folders.player),
-      m_moves(m_state, platform), m_flow(m_state, platform, m_moves),
-      m_mouse(m_state, platform, m_moves), m_keys(m_state, m_moves),
-      m_results(m_state, platform, folders.player) {
+      m_moves(m_state), m_flow(m_state, platform, m_moves), m_mouse(m_state, platform, m_moves),
+      m_keys(m_state, m_moves), m_results(m_state, platform, folders.player) {
     setObjectName(QStringLiteral("Form1"));
     SetDesignCaptions(m_state.panel);
     SetDesignVisibility(m_state.panel);
@@ -138,10 +139,10 @@ void MainWindow::buildPanel() {
     addButton(&P::vminta, "vminta", {6600, 1680, 1095, 300});
     addLabel(&P::Label1, "Label1", {6120, 1695, 975, 255})
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    auto* sorsz = new QLineEdit(m_canvas);
-    sorsz->setObjectName(QStringLiteral("sorsz"));
-    m_canvas->place(sorsz, {7200, 1680, 495, 285});
-    bind(&P::sorsz, sorsz);
+    m_sorsz = new QLineEdit(m_canvas);
+    m_sorsz->setObjectName(QStringLiteral("sorsz"));
+    m_canvas->place(m_sorsz, {7200, 1680, 495, 285});
+    bind(&P::sorsz, m_sorsz);
 
     // Size frame with its three options.
     addOptionGroup(&P::dimenzio, "dimenzio", {6600, 2160, 1095, 1215},
@@ -154,21 +155,21 @@ void MainWindow::buildPanel() {
     addButton(&P::kever, "kever", {6600, 4200, 1095, 375});
     addButton(&P::uj, "uj", {6600, 4680, 1095, 375});
     addButton(&P::kilep, "kilep", {6600, 5160, 1095, 375});
-    auto* atrend = new QCheckBox(m_canvas);
-    atrend->setObjectName(QStringLiteral("atrend"));
-    atrend->setFocusPolicy(Qt::TabFocus);
-    m_canvas->place(atrend, {6600, 5700, 1215, 255});
-    bind(&P::atrend, atrend);
+    m_atrend = new QCheckBox(m_canvas);
+    m_atrend->setObjectName(QStringLiteral("atrend"));
+    m_atrend->setFocusPolicy(Qt::TabFocus);
+    m_canvas->place(m_atrend, {6600, 5700, 1215, 255});
+    bind(&P::atrend, m_atrend);
     addButton(&P::skev, "skev", {120, 480, 495, 255});
     addButton(&P::okev, "okev", {5380, 5700, 495, 255});
 
     // The strip above the board: name entry, stage buttons, counters.
     addLabel(&P::Label3, "Label3", {120, 0, 1335, 255});
-    auto* neve = new QComboBox(m_canvas);
-    neve->setObjectName(QStringLiteral("neve"));
-    neve->setEditable(true);
-    m_canvas->place(neve, {1440, 0, 3855, 315});
-    bind(&P::neve, neve);
+    m_neve = new QComboBox(m_canvas);
+    m_neve->setObjectName(QStringLiteral("neve"));
+    m_neve->setEditable(true);
+    m_canvas->place(m_neve, {1440, 0, 3855, 315});
+    bind(&P::neve, m_neve);
     addButton(&P::ment, "ment", {5520, 0, 855, 300});
     addButton(&P::folytat, "folytat", {1560, 0, 1695, 375});
     addButton(&P::tarol, "tarol", {3480, 0, 1695, 375});
@@ -181,10 +182,10 @@ void MainWindow::buildPanel() {
     addButton(&P::k_tar, "k_tar", {6150, 0, 2035, 300});
     addLabel(&P::Label2, "Label2", {6150, 330, 2035, 510})->setWordWrap(true);
     addLabel(&P::Label4, "Label4", {120, 5640, 615, 255});
-    auto* lang = new QComboBox(m_canvas);
-    lang->setObjectName(QStringLiteral("lang"));
-    m_canvas->place(lang, {1560, 5640, 1455, 315});
-    bind(&P::lang, lang);
+    m_lang = new QComboBox(m_canvas);
+    m_lang->setObjectName(QStringLiteral("lang"));
+    m_canvas->place(m_lang, {1560, 5640, 1455, 315});
+    bind(&P::lang, m_lang);
 
     // The key sink: holds the focus during a game so keys reach the window.
     m_keySink = new QWidget(m_canvas);
@@ -250,7 +251,7 @@ void MainWindow::run(const std::function<void()>& handler) {
 
 void MainWindow::syncView() {
     m_binder.sync();
-    m_colourSymbols->sync(m_state.languageName);
+    m_colourSymbols->sync(m_state.texts.languageName);
     if (windowTitle() != m_state.controls.windowTitle) setWindowTitle(m_state.controls.windowTitle);
     syncNameList();
     m_scene->sync(m_state);
@@ -269,46 +270,11 @@ void MainWindow::Form_Load() {
         const QRect avail = screen->availableGeometry();
         move(avail.center() - rect().center());
     }
-    m_state.storedGameNo = 0;
-    m_state.gameType = GameType::None;
-    m_state.demoState = 0;
-    m_state.storedEarly = false;
-    m_state.newGameFromStore = false;
-    m_state.tileColours[0] = kSysButtonFace;
-    m_state.holeColour = m_state.tileColours[0];
-    m_state.moveHistory = {};
-    m_state.controls.numberLabels[kMaxNumberLabels].caption = QStringLiteral("C");
-    for (int i = 0; i <= 7; ++i) m_state.controls.rowNumbers[i].caption = QString::number(i);
-    m_state.controls.rowPointer.caption = QStringLiteral("<");
-
-    selectStartupOptions();
-    CreateStoredGamesFile(m_folder);
     m_colourSymbols->load();
-    const LanguageResult language = ApplyLanguage(m_state, m_folders);
-    m_buttonWords.use(m_state.languageName);
-    prepareSound();
-    m_state.storedDate.clear();
-    m_state.storedTime.clear();
+    const LanguageResult language = StartUp(m_state, m_platform, m_folders);
+    m_buttonWords.use(m_state.texts.languageName);
     syncView();
     showLanguageProblem(language);
-}
-
-// The settings choose the size, then the type, then the rearrangement box, each as
-// if the user had clicked it.
-void MainWindow::selectStartupOptions() {
-    const StartupSelection sel = LoadSettings(m_state, m_folder);
-    switch (sel.gridSpan) {
-    case 6: Option1_Click(m_state, m_platform); break;
-    case 7: Option2_Click(m_state, m_platform); break;
-    default: Option3_Click(m_state, m_platform); break;
-    }
-    switch (sel.gameType) {
-    case GameType::RandomColours: generalt_Click(m_state, m_platform); break;
-    case GameType::Diagonal: atlos_Click(m_state, m_platform); break;
-    case GameType::Stored: tarolt_Click(m_state, m_platform); break;
-    default: szamsor_Click(m_state, m_platform); break;
-    }
-    m_state.panel.atrend.checked = sel.rearrange;
 }
 
 void MainWindow::setShuffledStateChooser(ShuffledStateChooser& chooser) {
@@ -333,8 +299,7 @@ void MainWindow::connectClick(const char* name, std::function<void()> handler) {
 // were being left: a tile colour it refuses keeps the focus in it, and the click does
 // nothing.
 bool MainWindow::sorszRefusesToBeLeft() {
-    auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
-    return keyFocus() == sorsz && !sorsz_Validate(m_state, sorsz->text());
+    return keyFocus() == m_sorsz && !sorsz_Validate(m_state, m_sorsz->text());
 }
 
 void MainWindow::wireHandlers() {
@@ -355,8 +320,7 @@ void MainWindow::wireHandlers() {
     connectClick("szamsor", [&s, &p] { szamsor_Click(s, p); });
     connectClick("vminta", [&s, &p] { vminta_Click(s, p); });
     connectClick("alapall", [&s] { alapall_Click(s); });
-    auto* atrend = m_canvas->findChild<QCheckBox*>(QStringLiteral("atrend"));
-    connect(atrend, &QCheckBox::clicked, this,
+    connect(m_atrend, &QCheckBox::clicked, this,
             [this, &s](bool checked) { run([&s, checked] { atrend_Click(s, checked); }); });
     connectClick("kezd", [this] { m_flow.kezd_Click(); });
     connectClick("folytat", [this] { m_flow.folytat_Click(); });
@@ -369,20 +333,17 @@ void MainWindow::wireHandlers() {
     connectClick("uj", [this] { m_shuffling->uj_Click(); });
     connectClick("kilep", [this] { exitRequested(); });
 
-    m_view->onMouseDown = [this](const BoardMouseEvent& e) { boardMouse(e, 0); };
-    m_view->onMouseMove = [this](const BoardMouseEvent& e) { boardMouse(e, 1); };
-    m_view->onMouseUp = [this](const BoardMouseEvent& e) { boardMouse(e, 2); };
-    m_view->onDoubleClick = [this](const BoardMouseEvent& e) { boardMouse(e, 3); };
+    m_view->onMouseDown = [this](const BoardMouseEvent& e) { boardMouse(e, BoardMouse::Down); };
+    m_view->onMouseMove = [this](const BoardMouseEvent& e) { boardMouse(e, BoardMouse::Move); };
+    m_view->onMouseUp = [this](const BoardMouseEvent& e) { boardMouse(e, BoardMouse::Up); };
+    m_view->onDoubleClick = [this](const BoardMouseEvent& e) { boardMouse(e, BoardMouse::DoubleClick); };
 
     // The boxes' focus and key events reach eventFilter through the application-wide
     // filter; a filter of their own would handle each event twice (leaving `sorsz` would
     // start a stored game twice).
-    auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
-    connect(sorsz, &QLineEdit::textEdited, this, [&s](const QString& t) { s.panel.sorsz.caption = t; });
-    auto* neve = m_canvas->findChild<QComboBox*>(QStringLiteral("neve"));
-    connect(neve, &QComboBox::editTextChanged, this, [&s](const QString& t) { s.panel.neve.caption = t; });
-    auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
-    connect(lang, &QComboBox::activated, this, [this] { run([this] { lang_Click(); }); });
+    connect(m_sorsz, &QLineEdit::textEdited, this, [&s](const QString& t) { s.panel.sorsz.caption = t; });
+    connect(m_neve, &QComboBox::editTextChanged, this, [&s](const QString& t) { s.panel.neve.caption = t; });
+    connect(m_lang, &QComboBox::activated, this, [this] { run([this] { lang_Click(); }); });
 }
 
 // Stored games: the dialog `minta` for the menu items, the choice at the start of a
@@ -392,31 +353,18 @@ void MainWindow::wireStoredGames() {
     m_storedGameDialog->setHelpHook([this](int t) { showHelp(t); });
     m_storedGameDialog->setColourSymbolsHook([this] { return m_scene->colourSymbols(); });
     m_storedGames = std::make_unique<StoredGames>(m_state, m_platform, *m_storedGameDialog, m_folder);
-    m_storedGames->setHooks({[this] { return m_flow.ValidateStart(); }, {}});
+    m_storedGames->setHooks({[this] { return m_flow.ValidateStart(); }, [this] { OnBoardChanged(m_state); }});
     m_flow.chooseStoredGame = [this] { return m_storedGames->chooseStoredGame(); };
     connectClick("k_tar", [this] { m_storedGames->k_tar_Click(); });
 }
 
-void MainWindow::boardMouse(const BoardMouseEvent& e, int kind) {
+void MainWindow::boardMouse(const BoardMouseEvent& e, BoardMouse kind) {
     run([this, e, kind] {
         switch (kind) {
-        case 0: {
-            // A press on a number label is the label's own event; the logic decides
-            // whether it acts as a press on the tile beneath.
-            for (int k = 1; k < kMaxNumberLabels; ++k) {
-                const LabelControl& l = m_state.controls.numberLabels[k];
-                if (l.visible && e.x >= l.left && e.x < l.left + l.width && e.y >= l.top &&
-                    e.y < l.top + l.height) {
-                    m_mouse.mg_MouseDown(k, e.button, e.shift, e.x, e.y);
-                    return;
-                }
-            }
-            m_mouse.keret_MouseDown(e.button, e.shift, e.x, e.y);
-            break;
-        }
-        case 1: m_mouse.keret_MouseMove(e.button, e.shift, e.x, e.y); break;
-        case 2: m_mouse.keret_MouseUp(e.button, e.shift, e.x, e.y); break;
-        default: m_mouse.keret_DblClick(); break;
+        case BoardMouse::Down: m_mouse.MouseDown(e.button, e.shift, e.x, e.y); break;
+        case BoardMouse::Move: m_mouse.keret_MouseMove(e.button, e.shift, e.x, e.y); break;
+        case BoardMouse::Up: m_mouse.keret_MouseUp(e.button, e.shift, e.x, e.y); break;
+        case BoardMouse::DoubleClick: m_mouse.keret_DblClick(); break;
         }
     });
 }
@@ -432,10 +380,9 @@ void MainWindow::hdim_Click() {
 
 void MainWindow::nyelv_Click() {
     const QStringList names = ::nyelv_Click(m_state, m_folders);
-    auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
-    lang->clear();
-    lang->addItems(names);
-    lang->setCurrentIndex(std::max(0, int(names.indexOf(m_state.panel.lang.caption))));
+    m_lang->clear();
+    m_lang->addItems(names);
+    m_lang->setCurrentIndex(std::max(0, int(names.indexOf(m_state.panel.lang.caption))));
 }
 
 // A language that could not be read is told once, with its fixed text.
@@ -449,9 +396,8 @@ void MainWindow::showLanguageProblem(const LanguageResult& result) {
 }
 
 void MainWindow::lang_Click() {
-    auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
-    const LanguageResult result = ::lang_Click(m_state, m_folders, lang->currentText());
-    m_buttonWords.use(m_state.languageName);
+    const LanguageResult result = ::lang_Click(m_state, m_folders, m_lang->currentText());
+    m_buttonWords.use(m_state.texts.languageName);
     showLanguageProblem(result);
 }
 
@@ -598,23 +544,20 @@ static bool ownsOpenPopup(const QObject* watched) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    auto* sorsz = m_canvas->findChild<QLineEdit*>(QStringLiteral("sorsz"));
-    auto* neve = m_canvas->findChild<QComboBox*>(QStringLiteral("neve"));
-    auto* lang = m_canvas->findChild<QComboBox*>(QStringLiteral("lang"));
     if (event->type() == QEvent::FocusOut) {
         // A box's own list or menu opening takes the focus for a moment: the box is
         // not being left.
         if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason || ownsOpenPopup(watched))
             return false;
-        if (watched == sorsz) {
-            if (!sorsz_Validate(m_state, sorsz->text())) {
-                QTimer::singleShot(0, sorsz, [sorsz] { sorsz->setFocus(); });
+        if (watched == m_sorsz) {
+            if (!sorsz_Validate(m_state, m_sorsz->text())) {
+                QTimer::singleShot(0, m_sorsz, [this] { m_sorsz->setFocus(); });
                 return false;
             }
             QTimer::singleShot(0, this, [this] { run([this] { sorsz_LostFocus(m_state, m_flow); }); });
-        } else if (watched == neve) {
+        } else if (watched == m_neve) {
             run([this] { m_results.neve_Validate(); });
-        } else if (watched == lang) {
+        } else if (watched == m_lang) {
             run([this] { lang_LostFocus(m_state); });
         }
         return false;
@@ -632,7 +575,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const int code = classicKeyCode(key);
-    if (focus == sorsz) {
+    if (focus == m_sorsz) {
         if (code == KeyCode::Enter) focusNextChild(); // Enter acts as Tab
         return code == KeyCode::Enter;
     }
@@ -640,7 +583,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         Form_KeyDown(code, 0);
         return true;
     }
-    if (focus && neve && (focus == neve || neve->isAncestorOf(focus))) {
+    if (focus && (focus == m_neve || m_neve->isAncestorOf(focus))) {
         int ascii = code == KeyCode::Enter ? 13 : (key->text().isEmpty() ? 0 : key->text()[0].unicode());
         if (ascii == 0) return false;
         const int before = ascii;
@@ -649,7 +592,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (outcome == StoreOutcome::Stored) run([this] { afterStoring(); });
         return ascii != before || ascii == 0;
     }
-    if (focus && lang && (focus == lang || lang->isAncestorOf(focus))) {
+    if (focus && (focus == m_lang || m_lang->isAncestorOf(focus))) {
         if (code == KeyCode::Escape || code == KeyCode::Enter) {
             run([this, code] { lang_KeyDown(m_state, code); });
             return true;
@@ -662,12 +605,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::syncNameList() {
-    auto* neve = m_canvas->findChild<QComboBox*>(QStringLiteral("neve"));
     QStringList items;
-    for (int i = 0; i < neve->count(); ++i) items << neve->itemText(i);
-    if (items == m_state.playerNames) return;
-    const QString text = neve->currentText();
-    neve->clear();
-    neve->addItems(m_state.playerNames);
-    neve->setEditText(text);
+    for (int i = 0; i < m_neve->count(); ++i) items << m_neve->itemText(i);
+    if (items == m_state.storing.playerNames) return;
+    const QString text = m_neve->currentText();
+    m_neve->clear();
+    m_neve->addItems(m_state.storing.playerNames);
+    m_neve->setEditText(text);
 }

@@ -2,7 +2,7 @@
 // tile, row and column marker and target map cell, in both looks, and the choice is
 // kept for the next start.
 #include "FakePlatform.h"
-#include "play/gui/MainWindow.h"
+#include "app/gui/MainWindow.h"
 #include "presentation/DisplayOptionsFile.h"
 #include "presentation/gui/BoardScene.h"
 #include "presentation/gui/ColourSymbolItem.h"

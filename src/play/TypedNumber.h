@@ -1,0 +1,6 @@
+#pragma once
+#include <QString>
+
+// Parses a whole number the forgiving way typed answers are read: leading blanks,
+// an optional sign, then digits; anything else ends the number (0 when none).
+int leadingNumber(const QString& text);
