@@ -1,5 +1,4 @@
 #include "presentation/ColourSymbols.h"
-#include "presentation/LanguageFile.h"
 
 ColourSymbol SymbolOfColour(int colourIndex) {
     switch (colourIndex) {
@@ -11,13 +10,4 @@ ColourSymbol SymbolOfColour(int colourIndex) {
     case 6: return ColourSymbol::Star;
     default: return ColourSymbol::None;
     }
-}
-
-// FIXED TEXT: the language files have no entry for this menu item, so its caption is
-// chosen here by the language's name: Hungarian for the default language, English for
-// every other one.
-QString ColourSymbolsCaption(const QString& languageName) {
-    if (languageName == QLatin1String(kDefaultLanguage))
-        return QString::fromUtf8("Szimbólumok a színeken");
-    return QStringLiteral("Symbols on colours");
 }

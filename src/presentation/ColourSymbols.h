@@ -2,12 +2,8 @@
 // Symbols on the colours, for players who cannot tell some colours apart: each of the
 // six tile colours has a shape of its own, drawn on every tile, marker and target
 // map cell of that colour.
-#include <QString>
 
 enum class ColourSymbol { None, Ring, Square, Triangle, Diamond, Cross, Star };
 
 // The symbol of colour index 1..6; None for anything else (walls, the empty cell).
 ColourSymbol SymbolOfColour(int colourIndex);
-
-// The caption of the menu item that switches the symbols on and off.
-QString ColourSymbolsCaption(const QString& languageName);

@@ -1,6 +1,7 @@
 #include "presentation/DocumentViewer.h"
 #include "play/GameModes.h"
 #include "play/GameState.h"
+#include "play/OwnTexts.h"
 #include "presentation/RichTextReader.h"
 #include "presentation/RichTextWriter.h"
 #include "ui/Platform.h"
@@ -125,7 +126,7 @@ bool DocumentViewer::rendben_Click(bool edited, const std::function<RichDocument
     const QString path = m_folders.player.filePath(m_fileName);
     if (SaveDocumentFile(path, WriteRichText(contents()), m_rename)) return true;
     MessageRequest request;
-    request.text = QStringLiteral("A(z) '%1' nem írható, a módosítás nincs mentve!").arg(m_fileName);
+    request.text = OwnTextIn(OwnText::DocumentNotSaved, m_state.texts).arg(m_fileName);
     request.icon = MsgIcon::Critical;
     m_platform.messageBox.show(request);
     return false;

@@ -1,5 +1,6 @@
 #include "presentation/LanguageFile.h"
 #include "play/GameState.h"
+#include "play/OwnTexts.h"
 #include "play/PanelControls.h"
 #include "presentation/SettingsFile.h"
 #include <QFile>
@@ -203,19 +204,22 @@ LanguageResult ApplyLanguage(GameState& s, const GameFolders& folders) {
 QString LanguageProblemText(const LanguageResult& result) {
     const QString requested = result.requested + QLatin1String(kLanguageSuffix);
     const QString fallback = QLatin1String(kDefaultLanguage) + QLatin1String(kLanguageSuffix);
+    // The player asked for one language and may now read another: where the two are
+    // worded differently, the text comes in both, the one in use first.
+    const QString inUse = result.status == LanguageStatus::Applied ? result.requested
+                                                                   : QLatin1String(kDefaultLanguage);
+    const auto told = [&](OwnText own) {
+        const QString shown = OwnTextIn(own, inUse);
+        const QString asked = OwnTextIn(own, result.requested);
+        return asked == shown ? shown : shown + u'\n' + asked;
+    };
     QString text;
     switch (result.status) {
     case LanguageStatus::FellBackToDefault:
-        text = QString::fromUtf8("A nyelvi állomány nem olvasható: %1. A program a(z) %2 "
-                                 "állományt használja.\nThe language file %1 cannot be read; "
-                                 "using %2.")
-                   .arg(requested, fallback);
+        text = told(OwnText::LanguageFileUnreadable).arg(requested, fallback);
         break;
     case LanguageStatus::BuiltInTexts:
-        return QString::fromUtf8("Nincs olvasható nyelvi állomány (%1). A program a beépített "
-                                 "magyar szövegeket használja.\nNo language file can be read "
-                                 "(%1); using the built-in Hungarian texts.")
-            .arg(fallback);
+        return told(OwnText::NoLanguageFile).arg(fallback);
     case LanguageStatus::Applied:
         break;
     case LanguageStatus::Unchanged:
@@ -225,14 +229,8 @@ QString LanguageProblemText(const LanguageResult& result) {
     if (result.entries >= kAllEntries) return text;
     const QString read = result.status == LanguageStatus::Applied ? requested : fallback;
     if (!text.isEmpty()) text += QStringLiteral("\n\n");
-    return text + QString::fromUtf8("A(z) %1 nyelvi állomány hiányos: %3 bejegyzéséből csak %2 "
-                                    "van meg. A hiányzó szövegek helyett a beépített magyar "
-                                    "szövegek jelennek meg.\nThe language file %1 is incomplete: "
-                                    "it has %2 of its %3 entries. The built-in Hungarian texts "
-                                    "stand in for the missing ones.")
-                      .arg(read)
-                      .arg(result.entries)
-                      .arg(kAllEntries);
+    return text + told(OwnText::LanguageFileIncomplete)
+                      .arg(read, QString::number(result.entries), QString::number(kAllEntries));
 }
 
 QStringList ListLanguages(const GameFolders& folders) {

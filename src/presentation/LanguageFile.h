@@ -51,9 +51,10 @@ const QStringList& BuiltInLanguageEntries();
 // ends up naming the language actually in use.
 LanguageResult ApplyLanguage(GameState& s, const GameFolders& folders);
 
-// A fixed text telling the user what went wrong (a file that could not be read, or one
-// with too few entries), or empty when nothing did. It cannot come from a language
-// file, since reading one is what failed.
+// A text of the program's own telling the user what went wrong (a file that could not
+// be read, or one with too few entries), or empty when nothing did. It cannot come
+// from a language file, since reading one is what failed. It is worded in the language
+// now in use and, when that is not the one asked for, in the one asked for as well.
 QString LanguageProblemText(const LanguageResult& result);
 
 // The languages the chooser offers: the names of the ".lng" files in either folder.

@@ -1,6 +1,7 @@
 #include "results/ResultStore.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
+#include "play/OwnTexts.h"
 #include "results/PlayerNames.h"
 #include "results/ResultType.h"
 #include "results/ResultsFile.h"
@@ -55,7 +56,7 @@ StoreOutcome ResultStore::ment_Click(const ElapsedTime& elapsed) {
     // Refused before anything is written: a stored record must read back as it was.
     const RecordProblem problem = CheckStorable(record);
     if (problem != RecordProblem::None) {
-        ShowProblem(RefusalText(problem, record));
+        ShowProblem(RefusalText(problem, record, m_state.texts));
         return StoreOutcome::Refused;
     }
     const AppendStatus appended = AppendResult(m_folder, m_state.resultsFile, record, m_platform.random);
@@ -65,8 +66,7 @@ StoreOutcome ResultStore::ment_Click(const ElapsedTime& elapsed) {
         return StoreOutcome::Refused;
     }
     if (appended != AppendStatus::Appended) {
-        ShowProblem(QStringLiteral("Az eredményfájl (%1) nem írható, az eredmény nincs tárolva.")
-                        .arg(m_state.resultsFile));
+        ShowProblem(OwnTextIn(OwnText::ResultNotWritten, m_state.texts).arg(m_state.resultsFile));
         return StoreOutcome::WriteFailed;
     }
     m_state.storing.storedDate = record.date;
@@ -75,8 +75,7 @@ StoreOutcome ResultStore::ment_Click(const ElapsedTime& elapsed) {
 
     // The result is safe; a name file that cannot be written only costs the list entry.
     if (AddPlayerName(m_folder, name) == NameFileStatus::WriteFailed)
-        ShowProblem(QStringLiteral("A név nem került be a névlistába: a(z) %1 nem írható.")
-                        .arg(kPlayerNamesFile));
+        ShowProblem(OwnTextIn(OwnText::NameNotListed, m_state.texts).arg(kPlayerNamesFile));
 
     for (ControlState* c : {&m_state.panel.Label3, &m_state.panel.neve, &m_state.panel.ment,
                             &m_state.panel.megse})
@@ -125,7 +124,7 @@ void ResultStore::ntorosz_Click() {
     ShowMessage(m_state, m_platform, 18, MsgIcon::Critical);
     if (!Confirmed(ShowMessage(m_state, m_platform, 19, MsgIcon::Question, MsgButtons::YesNo))) return;
     if (DeleteAllPlayerNames(m_folder) == NameFileStatus::WriteFailed)
-        ShowProblem(QStringLiteral("A(z) %1 nem törölhető.").arg(kPlayerNamesFile));
+        ShowProblem(OwnTextIn(OwnText::NamesNotDeleted, m_state.texts).arg(kPlayerNamesFile));
 }
 
 void StartNewGameFromStore(GameState& state, const std::function<void()>& uj_Click) {
@@ -134,40 +133,34 @@ void StartNewGameFromStore(GameState& state, const std::function<void()>& uj_Cli
     state.storing.newGameFromStore = false;
 }
 
-QString RefusalText(RecordProblem problem, const ResultRecord& record) {
+QString RefusalText(RecordProblem problem, const ResultRecord& record, const LanguageTable& language) {
     switch (problem) {
     case RecordProblem::None:
         return {};
     case RecordProblem::NameLength:
-        return QStringLiteral("A név legfeljebb %1 karakter lehet.").arg(kMaxNameLength);
+        return OwnTextIn(OwnText::NameTooLong, language).arg(kMaxNameLength);
     case RecordProblem::NameCharacter:
-        return UnstorableCharacterText(record.name);
+        return UnstorableCharacterText(record.name, language);
     case RecordProblem::ShuffleNo:
-        return QStringLiteral("A kevert állapot sorszáma (%1) túl nagy, az eredmény nem tárolható.")
-            .arg(record.shuffleNo);
+        return OwnTextIn(OwnText::ShuffleNoTooLarge, language).arg(record.shuffleNo);
     case RecordProblem::Steps:
-        return QStringLiteral("A lépésszám (%1) túl nagy, legfeljebb %2 lépés tárolható.")
-            .arg(record.steps)
-            .arg(kMaxStorableCount);
+        return OwnTextIn(OwnText::StepsTooMany, language).arg(record.steps).arg(kMaxStorableCount);
     case RecordProblem::TimeText:
-        if (record.elapsed.size() != 8)
-            return QStringLiteral("A játékidő elérte a %1 órát, az eredmény nem tárolható.")
-                .arg(kMaxElapsedHours + 1);
+        if (record.elapsed.size() != 8) return OwnTextIn(OwnText::TimeTooLong, language).arg(kMaxElapsedHours + 1);
         break;
     case RecordProblem::StoredGameName:
     case RecordProblem::StoredGameNo:
-        return QStringLiteral("A tárolt játék neve vagy sorszáma nem tárolható.");
+        return OwnTextIn(OwnText::StoredGameUnstorable, language);
     case RecordProblem::TypeCode:
     case RecordProblem::BoardSize:
     case RecordProblem::GapCount:
         break;
     }
-    return QStringLiteral("Az eredmény nem tárolható.");
+    return OwnTextIn(OwnText::ResultUnstorable, language);
 }
 
-QString UnstorableCharacterText(const QString& name) {
+QString UnstorableCharacterText(const QString& name, const LanguageTable& language) {
     const qsizetype at = FirstUnstorableCharacter(name);
     if (at < 0) return {};
-    return QStringLiteral("A név ezt a karaktert nem tartalmazhatja: %1\nKérem, javítsa a nevet!")
-        .arg(name.mid(at, 1));
+    return OwnTextIn(OwnText::NameCharacter, language).arg(name.mid(at, 1));
 }

@@ -10,6 +10,7 @@
 #include <optional>
 
 struct GameState;
+struct LanguageTable;
 struct Platform;
 
 // The playing time of the finished game, as the game clock split it.
@@ -67,7 +68,7 @@ private:
 // while it runs (after "Mentés" and the browser, or after "Nem ment").
 void StartNewGameFromStore(GameState& state, const std::function<void()>& uj_Click);
 
-// The text that tells the player why a result cannot be stored.
-QString RefusalText(RecordProblem problem, const ResultRecord& record);
+// The text that tells the player, in `language`, why a result cannot be stored.
+QString RefusalText(RecordProblem problem, const ResultRecord& record, const LanguageTable& language);
 // The refusal of a name holding a character that cannot be stored; empty when it holds none.
-QString UnstorableCharacterText(const QString& name);
+QString UnstorableCharacterText(const QString& name, const LanguageTable& language);

@@ -1,6 +1,7 @@
 #include "results/ResultsBrowser.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
+#include "play/OwnTexts.h"
 #include "results/ResultType.h"
 #include <QDate>
 #include <QFileInfo>
@@ -458,7 +459,7 @@ bool ResultsBrowser::Rewrite(const RewriteRequest& request) {
         return false;
     case RewriteStatus::WriteFailed: {
         MessageRequest failed;
-        failed.text = QStringLiteral("Az eredményfájl (%1) nem írható át, semmi sem törlődött.").arg(m_s.resultsFile);
+        failed.text = OwnTextIn(OwnText::ResultsNotRewritten, m_s.texts).arg(m_s.resultsFile);
         failed.icon = MsgIcon::Critical;
         m_platform.messageBox.show(failed);
         return false;

@@ -2,6 +2,7 @@
 #include "play/BoardChanged.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
+#include "play/OwnTexts.h"
 #include "play/TileGeometry.h"
 #include "setup/Arrangement.h"
 #include "ui/Platform.h"
@@ -222,8 +223,9 @@ bool SaveShuffledState(GameState& s, Platform& p, const QDir& folder, int id) {
     case SaveOutcome::FileFull:
     case SaveOutcome::WriteFailed: {
         MessageRequest request;
-        request.text = result.outcome == SaveOutcome::FileFull ? ShuffledStatesFullText()
-                                                               : ShuffledStatesWriteFailedText();
+        request.text = result.outcome == SaveOutcome::FileFull
+                           ? ShuffledStatesFullText(s.texts)
+                           : OwnTextIn(OwnText::ShuffledStatesNotWritten, s.texts);
         request.icon = MsgIcon::Critical;
         p.messageBox.show(request);
         return false;
@@ -271,12 +273,6 @@ bool LoadShuffledState(GameState& s, const ShuffledStateEntry& entry) {
     return true;
 }
 
-QString ShuffledStatesFullText() {
-    return QString::fromUtf8("A kever.dat megtelt: legfeljebb %1 kevert állapotot tud tárolni. "
-                             "Az állapot nincs mentve.")
-        .arg(kMaxShuffledStateId);
-}
-
-QString ShuffledStatesWriteFailedText() {
-    return QString::fromUtf8("A kever.dat nem írható: az állapot nincs mentve.");
+QString ShuffledStatesFullText(const LanguageTable& language) {
+    return OwnTextIn(OwnText::ShuffledStatesFull, language).arg(kMaxShuffledStateId);
 }

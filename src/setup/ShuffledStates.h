@@ -18,6 +18,7 @@
 #include <vector>
 
 struct GameState;
+struct LanguageTable;
 struct Platform;
 class RandomSource;
 
@@ -94,6 +95,5 @@ bool SaveShuffledState(GameState& s, Platform& p, const QDir& folder, int id);
 // when the state does not fit the board.
 bool LoadShuffledState(GameState& s, const ShuffledStateEntry& entry);
 
-// Texts shown when kever.dat cannot take a state; the language table has none.
-QString ShuffledStatesFullText();
-QString ShuffledStatesWriteFailedText();
+// What the player is told, in `language`, when kever.dat is full.
+QString ShuffledStatesFullText(const LanguageTable& language);

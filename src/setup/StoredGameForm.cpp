@@ -200,7 +200,7 @@ bool StoredGameForm::ReadEditedGame() {
         return false;
     }
     // The name goes with the game's results too: what they cannot hold is refused here.
-    const QString refusal = UnstorableCharacterText(name.left(kStoredGameNameSize));
+    const QString refusal = UnstorableCharacterText(name.left(kStoredGameNameSize), m_s.texts);
     if (!refusal.isEmpty()) {
         MessageRequest request;
         request.text = refusal;

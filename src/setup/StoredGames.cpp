@@ -1,6 +1,7 @@
 #include "setup/StoredGames.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
+#include "play/OwnTexts.h"
 #include "play/TypedNumber.h"
 #include "setup/Arrangement.h"
 #include "setup/GameTypes.h"
@@ -45,7 +46,7 @@ std::optional<StoredGamesScan> StoredGames::readFile() {
     std::optional<StoredGamesScan> scan = ReadStoredGames(m_folder);
     if (scan && scan->damagedRecords > 0 && !m_damageTold) {
         m_damageTold = true;
-        showProblem(StoredGamesDamagedText(scan->damagedRecords));
+        showProblem(StoredGamesDamagedText(scan->damagedRecords, m_s.texts));
     }
     return scan;
 }
@@ -133,7 +134,7 @@ void StoredGames::uj_jatek_Click() {
     // A full file is told before the player paints a game that could not be kept.
     if (const std::optional<StoredGamesScan> scan = readFile();
         scan && scan->highestSerial >= kMaxStoredGameSerial) {
-        showProblem(StoredGamesFullText());
+        showProblem(StoredGamesFullText(m_s.texts));
         return;
     }
     StoredGameForm form(m_s, m_p, StoredGameMode::Create);
@@ -174,9 +175,9 @@ bool StoredGames::save(const EditedStoredGame& game, const QString& shuffle) {
                                       : AppendStoredGame(m_folder, content, m_rename);
     switch (saved.outcome) {
     case StoredGamesWrite::Written: return true;
-    case StoredGamesWrite::FileFull: showProblem(StoredGamesFullText()); break;
-    case StoredGamesWrite::NotFound: showProblem(StoredGameGoneText()); break;
-    case StoredGamesWrite::WriteFailed: showProblem(StoredGamesWriteFailedText()); break;
+    case StoredGamesWrite::FileFull: showProblem(StoredGamesFullText(m_s.texts)); break;
+    case StoredGamesWrite::NotFound: showProblem(OwnTextIn(OwnText::StoredGameGone, m_s.texts)); break;
+    case StoredGamesWrite::WriteFailed: showProblem(OwnTextIn(OwnText::StoredGamesNotWritten, m_s.texts)); break;
     }
     return false;
 }
@@ -184,9 +185,9 @@ bool StoredGames::save(const EditedStoredGame& game, const QString& shuffle) {
 void StoredGames::deleteGame(const StoredGame& game) {
     switch (DeleteStoredGame(m_folder, game, m_rename)) {
     case StoredGamesWrite::Written: break;
-    case StoredGamesWrite::NotFound: showProblem(StoredGameGoneText()); break;
+    case StoredGamesWrite::NotFound: showProblem(OwnTextIn(OwnText::StoredGameGone, m_s.texts)); break;
     case StoredGamesWrite::FileFull:
-    case StoredGamesWrite::WriteFailed: showProblem(StoredGamesWriteFailedText()); break;
+    case StoredGamesWrite::WriteFailed: showProblem(OwnTextIn(OwnText::StoredGamesNotWritten, m_s.texts)); break;
     }
 }
 
@@ -234,22 +235,10 @@ void StoredGames::k_tar_Click() {
 
 // ---------------------------------------------------------------- texts
 
-QString StoredGamesDamagedText(int damagedRecords) {
-    return QString::fromUtf8("A minta.dat %1 sérült rekordot tartalmaz. Ezek nem választhatók, "
-                             "de a fájlban változatlanul megmaradnak.")
-        .arg(damagedRecords);
+QString StoredGamesDamagedText(int damagedRecords, const LanguageTable& language) {
+    return OwnTextIn(OwnText::StoredGamesDamaged, language).arg(damagedRecords);
 }
 
-QString StoredGamesFullText() {
-    return QString::fromUtf8("A minta.dat megtelt: legfeljebb %1 tárolt játék fér el benne, "
-                             "új játék nem menthető.")
-        .arg(kMaxStoredGameSerial);
-}
-
-QString StoredGamesWriteFailedText() {
-    return QString::fromUtf8("A minta.dat nem írható: a változás nincs mentve.");
-}
-
-QString StoredGameGoneText() {
-    return QString::fromUtf8("A tárolt játék már nincs a minta.dat-ban: a változás nincs mentve.");
+QString StoredGamesFullText(const LanguageTable& language) {
+    return OwnTextIn(OwnText::StoredGamesFull, language).arg(kMaxStoredGameSerial);
 }

@@ -14,6 +14,7 @@
 #include <optional>
 
 struct GameState;
+struct LanguageTable;
 struct Platform;
 
 // Shows the dialog `minta` over a form until the form closes; tests act on the form.
@@ -76,8 +77,6 @@ private:
 // type and size choices and the serial box.
 void CopyTargetMap(GameState& s, const QString& mapText);
 
-// The problems minta.dat can have that the language table has no text for.
-QString StoredGamesDamagedText(int damagedRecords);
-QString StoredGamesFullText();
-QString StoredGamesWriteFailedText();
-QString StoredGameGoneText();
+// What the player is told, in `language`, of damaged records in minta.dat and of a full file.
+QString StoredGamesDamagedText(int damagedRecords, const LanguageTable& language);
+QString StoredGamesFullText(const LanguageTable& language);

@@ -1,5 +1,5 @@
 #include "play/GameState.h"
-#include "presentation/ButtonLanguage.h"
+#include "play/ButtonLanguage.h"
 #include "presentation/LanguageFile.h"
 #include <QFile>
 #include <QStringEncoder>
@@ -135,6 +135,7 @@ TEST(ApplyLanguage, MissingEntriesComeFromTheBuiltInTexts) {
         EXPECT_TRUE(told.contains("English.lng") && told.contains(QString::number(c.entries)) &&
                     told.contains("215"))
             << told.toStdString();
+        EXPECT_TRUE(told.startsWith("The language file English.lng is incomplete")) << told.toStdString();
         EXPECT_EQ(f.s.panel.menu.caption, "enC1");
         const int firstMissing = c.entries + 1;   // entry number, 1-based
         if (firstMissing <= kCaptionCount) {
@@ -253,8 +254,13 @@ TEST(ApplyLanguage, WithoutAnyLanguageFileTheBuiltInTextsAreUsed) {
     EXPECT_EQ(f.s.texts.messages[0], QString::fromUtf8("Kevert áll.tölt"));
     EXPECT_EQ(f.s.texts.messages.mid(1), builtInEntries().mid(kCaptionCount));
     EXPECT_EQ(f.s.texts.typeNames[2], "VR");
-    EXPECT_TRUE(LanguageProblemText(r).contains("Magyar.lng"));
-    EXPECT_TRUE(LanguageProblemText(ApplyLanguage(f.s, f.dir)).contains("Magyar.lng"));
+    // Asked for English, the player now reads Hungarian: told in both.
+    const QString told = LanguageProblemText(r);
+    EXPECT_TRUE(told.contains("Magyar.lng") && told.contains(QString::fromUtf8("Nincs olvasható")) &&
+                told.contains("No language file"))
+        << told.toStdString();
+    const QString again = LanguageProblemText(ApplyLanguage(f.s, f.dir));
+    EXPECT_TRUE(again.contains("Magyar.lng") && !again.contains("No language file")) << again.toStdString();
 }
 
 TEST(LanguageChooser, ListsTheLanguageFilesOfTheFolder) {

@@ -135,6 +135,16 @@ TEST_F(ResultStoreTest, UnstorableResultsAreRefusedBeforeAnythingIsWritten) {
     }
 }
 
+TEST_F(ResultStoreTest, ARefusalIsWordedInTheLanguageInUse) {
+    state.texts.languageName = QStringLiteral("English");
+    state.stepCount = 32768 - 450;
+    state.panel.neve.caption = QStringLiteral("Anna");
+    EXPECT_EQ(store.ment_Click(elapsed), StoreOutcome::Refused);
+    ASSERT_EQ(fp.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fp.messageBox.shown[0].text,
+              QStringLiteral("The number of steps (32318) is too large; at most 32317 steps can be stored."));
+}
+
 TEST_F(ResultStoreTest, EnterStoresAsTheButtonDoesAndQuotesAreRefused) {
     state.panel.neve.caption = QStringLiteral("Anna");
     int key = 'x';

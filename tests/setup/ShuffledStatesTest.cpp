@@ -296,7 +296,7 @@ TEST_F(ShuffleTest, TheStateAfterId32767IsRefused) {
             EXPECT_EQ(ShuffledStateRecord::fromBytes(fileBytes().mid(52)).id, 32767);
         } else {
             EXPECT_EQ(fp.messageBox.shown[0].icon, MsgIcon::Critical);
-            EXPECT_EQ(fp.messageBox.shown[0].text, ShuffledStatesFullText());
+            EXPECT_EQ(fp.messageBox.shown[0].text, ShuffledStatesFullText(s.texts));
             EXPECT_EQ(fileBytes(), c.file);
         }
     }

@@ -177,7 +177,7 @@ TEST(StoredGames, DamagedRecordsAreToldOnce) {
     f.flow.kezd_Click();
     f.stored.jatek_tor_Click();
     EXPECT_EQ(f.criticalBoxes(), 1);
-    EXPECT_EQ(f.fp.messageBox.shown.front().text, StoredGamesDamagedText(1));
+    EXPECT_EQ(f.fp.messageBox.shown.front().text, StoredGamesDamagedText(1, f.s.texts));
     EXPECT_EQ(f.dialog.modes.size(), 2u);
 }
 
@@ -277,5 +277,5 @@ TEST(StoredGames, AFullFileIsToldBeforeTheEditorOpens) {
     f.files.write(GameRecordBytes(kMaxStoredGameSerial, 4));
     f.stored.uj_jatek_Click();
     EXPECT_TRUE(f.dialog.modes.empty());
-    EXPECT_EQ(f.fp.messageBox.shown.back().text, StoredGamesFullText());
+    EXPECT_EQ(f.fp.messageBox.shown.back().text, StoredGamesFullText(f.s.texts));
 }

@@ -1,5 +1,5 @@
 #include "presentation/gui/ButtonTranslator.h"
-#include "presentation/ButtonLanguage.h"
+#include "play/ButtonLanguage.h"
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>

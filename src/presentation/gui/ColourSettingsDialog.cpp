@@ -1,5 +1,6 @@
 #include "presentation/gui/ColourSettingsDialog.h"
 #include "play/GameState.h"
+#include "play/OwnTexts.h"
 #include "presentation/SettingsFile.h"
 #include "presentation/gui/BallPainter.h"
 #include "ui/Platform.h"
@@ -80,7 +81,7 @@ QString indexedName(const char* name, int index) {
 
 ColourSettingsDialog::ColourSettingsDialog(GameState& s, Platform& platform, const QDir& folder,
                                            QWidget* parent)
-    : QDialog(parent), m_platform(platform), m_logic(s, folder) {
+    : QDialog(parent), m_platform(platform), m_texts(s.texts), m_logic(s, folder) {
     setObjectName(QStringLiteral("sz_beall"));
     m_logic.Form_Load();
     buildForm();
@@ -270,7 +271,7 @@ bool ColourSettingsDialog::eventFilter(QObject* watched, QEvent* event) {
 void ColourSettingsDialog::rendben_Click() {
     if (!m_logic.rendben_Click()) {
         MessageRequest request;
-        request.text = QStringLiteral("A(z) %1 nem írható: a színek nincsenek mentve.")
+        request.text = OwnTextIn(OwnText::ColoursNotSaved, m_texts)
                            .arg(QLatin1String(kSettingsFileName));
         request.icon = MsgIcon::Critical;
         m_platform.messageBox.show(request);

@@ -16,6 +16,7 @@ class ColourShape;
 class FormCanvas;
 class QScrollBar;
 class QWidget;
+struct LanguageTable;
 struct Platform;
 
 class ColourSettingsDialog : public QDialog {
@@ -46,6 +47,7 @@ private:
     int twipsOf(int pixels) const;
 
     Platform& m_platform;
+    const LanguageTable& m_texts;
     ColourSettings m_logic;
     std::function<void(int)> m_help;
     FormCanvas* m_canvas = nullptr;

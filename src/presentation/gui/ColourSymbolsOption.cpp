@@ -1,5 +1,5 @@
 #include "presentation/gui/ColourSymbolsOption.h"
-#include "presentation/ColourSymbols.h"
+#include "play/OwnTexts.h"
 #include "presentation/DisplayOptionsFile.h"
 #include "presentation/gui/BoardScene.h"
 #include <QAction>
@@ -19,7 +19,7 @@ void ColourSymbolsOption::load() {
 }
 
 void ColourSymbolsOption::sync(const QString& languageName) {
-    m_action->setText(ColourSymbolsCaption(languageName));
+    m_action->setText(OwnTextIn(OwnText::ColourSymbolsCaption, languageName));
     m_action->setChecked(m_scene.colourSymbols());
 }
 

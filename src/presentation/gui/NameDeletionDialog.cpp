@@ -1,6 +1,7 @@
 #include "presentation/gui/NameDeletionDialog.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
+#include "play/OwnTexts.h"
 #include "results/PlayerNames.h"
 #include <QAction>
 #include <QComboBox>
@@ -75,7 +76,7 @@ void NameDeletionDialog::torol_Click() {
     }
     if (DeletePlayerName(m_folder, m_neve->currentText()) == NameFileStatus::WriteFailed) {
         MessageRequest request;
-        request.text = QStringLiteral("A(z) %1 nem írható, a név nem törlődött.").arg(kPlayerNamesFile);
+        request.text = OwnTextIn(OwnText::NameNotDeleted, m_state.texts).arg(kPlayerNamesFile);
         request.icon = MsgIcon::Critical;
         m_platform.messageBox.show(request);
         reject();

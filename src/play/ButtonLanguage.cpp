@@ -1,4 +1,4 @@
-#include "presentation/ButtonLanguage.h"
+#include "play/ButtonLanguage.h"
 #include <array>
 #include <utility>
 

@@ -1,0 +1,110 @@
+#include "play/OwnTexts.h"
+#include "play/ButtonLanguage.h"
+#include "play/LanguageTable.h"
+
+namespace {
+
+struct Wording {
+    const char* hungarian;
+    const char* english;
+};
+
+Wording wordingOf(OwnText text) {
+    switch (text) {
+    case OwnText::ColourSymbolsCaption:
+        return {"Szimbólumok a színeken", "Symbols on colours"};
+    case OwnText::ColoursNotSaved:
+        return {"A(z) %1 nem írható: a színek nincsenek mentve.",
+                "%1 cannot be written: the colours are not saved."};
+    case OwnText::NameNotDeleted:
+        return {"A(z) %1 nem írható, a név nem törlődött.",
+                "%1 cannot be written; the name was not deleted."};
+    case OwnText::DocumentNotSaved:
+        return {"A(z) '%1' nem írható, a módosítás nincs mentve!",
+                "'%1' cannot be written; the change is not saved!"};
+    case OwnText::LanguageFileUnreadable:
+        return {"A nyelvi állomány nem olvasható: %1. A program a(z) %2 állományt használja.",
+                "The language file %1 cannot be read; using %2."};
+    case OwnText::NoLanguageFile:
+        return {"Nincs olvasható nyelvi állomány (%1). A program a beépített magyar szövegeket "
+                "használja.",
+                "No language file can be read (%1); using the built-in Hungarian texts."};
+    case OwnText::LanguageFileIncomplete:
+        return {"A(z) %1 nyelvi állomány hiányos: %3 bejegyzéséből csak %2 van meg. A hiányzó "
+                "szövegek helyett a beépített magyar szövegek jelennek meg.",
+                "The language file %1 is incomplete: it has %2 of its %3 entries. The built-in "
+                "Hungarian texts stand in for the missing ones."};
+    case OwnText::ResultNotWritten:
+        return {"Az eredményfájl (%1) nem írható, az eredmény nincs tárolva.",
+                "The results file (%1) cannot be written; the result is not stored."};
+    case OwnText::NameNotListed:
+        return {"A név nem került be a névlistába: a(z) %1 nem írható.",
+                "The name was not added to the list of names: %1 cannot be written."};
+    case OwnText::NamesNotDeleted:
+        return {"A(z) %1 nem törölhető.", "%1 cannot be deleted."};
+    case OwnText::NameTooLong:
+        return {"A név legfeljebb %1 karakter lehet.", "A name can have at most %1 characters."};
+    case OwnText::ShuffleNoTooLarge:
+        return {"A kevert állapot sorszáma (%1) túl nagy, az eredmény nem tárolható.",
+                "The number of the shuffled state (%1) is too large; the result cannot be stored."};
+    case OwnText::StepsTooMany:
+        return {"A lépésszám (%1) túl nagy, legfeljebb %2 lépés tárolható.",
+                "The number of steps (%1) is too large; at most %2 steps can be stored."};
+    case OwnText::TimeTooLong:
+        return {"A játékidő elérte a %1 órát, az eredmény nem tárolható.",
+                "The playing time has reached %1 hours; the result cannot be stored."};
+    case OwnText::StoredGameUnstorable:
+        return {"A tárolt játék neve vagy sorszáma nem tárolható.",
+                "The name or number of the stored game cannot be stored."};
+    case OwnText::ResultUnstorable:
+        return {"Az eredmény nem tárolható.", "The result cannot be stored."};
+    case OwnText::NameCharacter:
+        return {"A név ezt a karaktert nem tartalmazhatja: %1\nKérem, javítsa a nevet!",
+                "A name cannot contain this character: %1\nPlease correct the name!"};
+    case OwnText::ResultsNotRewritten:
+        return {"Az eredményfájl (%1) nem írható át, semmi sem törlődött.",
+                "The results file (%1) cannot be rewritten; nothing was deleted."};
+    case OwnText::ShuffledStatesFull:
+        return {"A kever.dat megtelt: legfeljebb %1 kevert állapotot tud tárolni. Az állapot nincs "
+                "mentve.",
+                "kever.dat is full: it can hold at most %1 shuffled states. The state is not saved."};
+    case OwnText::ShuffledStatesNotWritten:
+        return {"A kever.dat nem írható: az állapot nincs mentve.",
+                "kever.dat cannot be written: the state is not saved."};
+    case OwnText::StoredGamesDamaged:
+        return {"A minta.dat %1 sérült rekordot tartalmaz. Ezek nem választhatók, de a fájlban "
+                "változatlanul megmaradnak.",
+                "minta.dat holds %1 damaged records. They cannot be chosen, but they stay in the "
+                "file unchanged."};
+    case OwnText::StoredGamesFull:
+        return {"A minta.dat megtelt: legfeljebb %1 tárolt játék fér el benne, új játék nem "
+                "menthető.",
+                "minta.dat is full: it holds at most %1 stored games, so no new game can be saved."};
+    case OwnText::StoredGamesNotWritten:
+        return {"A minta.dat nem írható: a változás nincs mentve.",
+                "minta.dat cannot be written: the change is not saved."};
+    case OwnText::StoredGameGone:
+        return {"A tárolt játék már nincs a minta.dat-ban: a változás nincs mentve.",
+                "The stored game is no longer in minta.dat: the change is not saved."};
+    case OwnText::Count:
+        break;
+    }
+    return {"", ""};
+}
+
+// Language files are named after their language in that language, so the name says
+// which one is Hungarian.
+bool isHungarian(const QString& languageName) {
+    return ButtonLocaleOfLanguage(languageName) == QLatin1String("hu");
+}
+
+} // namespace
+
+QString OwnTextIn(OwnText text, const QString& languageName) {
+    const Wording wording = wordingOf(text);
+    return QString::fromUtf8(isHungarian(languageName) ? wording.hungarian : wording.english);
+}
+
+QString OwnTextIn(OwnText text, const LanguageTable& language) {
+    return OwnTextIn(text, language.languageName);
+}

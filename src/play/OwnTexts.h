@@ -1,0 +1,42 @@
+#pragma once
+// The program's own texts: what it says where the language table has no entry, such
+// as a file that cannot be written, a damaged or full data file, a value too large
+// for a results record, an incomplete language file. Each comes in Hungarian and in
+// English; the language in use picks one.
+#include <QString>
+
+struct LanguageTable;
+
+enum class OwnText {
+    ColourSymbolsCaption,     // menu item that switches the symbols on the colours
+    ColoursNotSaved,          // %1: the settings file
+    NameNotDeleted,           // %1: the player-name file
+    DocumentNotSaved,         // %1: the document's file name
+    LanguageFileUnreadable,   // %1: the requested language file, %2: the one used instead
+    NoLanguageFile,           // %1: the default language file
+    LanguageFileIncomplete,   // %1: the language file, %2: entries read, %3: entries expected
+    ResultNotWritten,         // %1: the results file
+    NameNotListed,            // %1: the player-name file
+    NamesNotDeleted,          // %1: the player-name file
+    NameTooLong,              // %1: the longest name
+    ShuffleNoTooLarge,        // %1: the shuffled state's number
+    StepsTooMany,             // %1: the steps, %2: the most that can be stored
+    TimeTooLong,              // %1: the hours reached
+    StoredGameUnstorable,
+    ResultUnstorable,
+    NameCharacter,            // %1: the character
+    ResultsNotRewritten,      // %1: the results file
+    ShuffledStatesFull,       // %1: the most states kever.dat holds
+    ShuffledStatesNotWritten,
+    StoredGamesDamaged,       // %1: the damaged records
+    StoredGamesFull,          // %1: the most games minta.dat holds
+    StoredGamesNotWritten,
+    StoredGameGone,
+    Count
+};
+
+// `text` in the language named `languageName`: Hungarian for the Hungarian language,
+// English for every other one.
+QString OwnTextIn(OwnText text, const QString& languageName);
+// `text` in the language in use.
+QString OwnTextIn(OwnText text, const LanguageTable& language);
