@@ -205,7 +205,8 @@ void StoredGames::enterCapture(const EditedStoredGame& game) {
     c.megse.top = kMegseCaptureTop;
     c.megse.visible = true;
     c.Label2.visible = true;
-    for (ControlState* off : {&c.uj_jatek, &c.jatek_tor, &c.kevall}) off->enabled = false;
+    // The demo would set up a board of its own over the start being captured.
+    for (ControlState* off : {&c.uj_jatek, &c.jatek_tor, &c.kevall, &c.demo_jatek}) off->enabled = false;
     m_s.phase = GamePhase::CapturingStart;
 }
 

@@ -3,7 +3,7 @@
 // language-table entry it shows, so tests can check which message was raised.
 #include <QString>
 
-enum class MsgIcon { Information, Critical, Question };
+enum class MsgIcon { Information, Critical, Question, None };
 enum class MsgButtons { Ok, YesNo, YesNoCancel };
 enum class MsgAnswer { Ok, Yes, No, Cancel };
 

@@ -45,7 +45,7 @@ using P = PanelControls;
 MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_folders(folders), m_folder(folders.player),
       m_moves(m_state), m_flow(m_state, platform, m_moves), m_mouse(m_state, platform, m_moves),
-      m_keys(m_state, m_moves), m_results(m_state, platform, folders.player) {
+      m_keys(m_state, m_moves), m_results(m_state, platform, folders.player), m_demo(m_state, platform) {
     setObjectName(QStringLiteral("Form1"));
     SetDesignCaptions(m_state.panel);
     SetDesignVisibility(m_state.panel);
@@ -67,6 +67,7 @@ MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* 
     setShuffledStateChooser(*m_dialogChooser);
     wireHandlers();
     wireStoredGames();
+    wireDemo();
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -231,7 +232,7 @@ void MainWindow::buildMenus() {
     addAction(menu, &P::hang_kell, "hang_kell",
               [this] { ::hang_kell_Click(m_state, m_platform.sound, m_folders); }, true);
     addAction(menu, &P::babilon, "babilon", [this] { ::babilon_Click(m_state); }, true);
-    addAction(menu, &P::demo_jatek, "demo_jatek");
+    addAction(menu, &P::demo_jatek, "demo_jatek", [this] { demo_jatek_Click(); });
     menu->addSeparator();
     addAction(menu, &P::m_exit, "m_exit", [this] { exitRequested(); });
 
@@ -358,6 +359,43 @@ void MainWindow::wireStoredGames() {
     connectClick("k_tar", [this] { m_storedGames->k_tar_Click(); });
 }
 
+// ---------------------------------------------------------------- the demo game
+
+// The demo looks at the clock often, so that Esc or the new-game button end it at
+// once; it plays a key only every kDemoStepMs.
+constexpr int kDemoPollMs = 50;
+
+void MainWindow::wireDemo() {
+    m_demo.setHooks({[this](int keyCode, int shift) { m_keys.Form_KeyDown(keyCode, shift); },
+                     [this] { m_flow.kezd_Click(); }, [this] { newGameAfterStoring(); },
+                     [this] { syncView(); }});
+    m_demoTimer = new QTimer(this);
+    m_demoTimer->setObjectName(QStringLiteral("demoTimer"));
+    m_demoTimer->setInterval(kDemoPollMs);
+    connect(m_demoTimer, &QTimer::timeout, this, [this] { demoTimer_Timer(); });
+}
+
+void MainWindow::demo_jatek_Click() {
+    if (m_demo.demo_jatek_Click()) m_demoTimer->start();
+}
+
+void MainWindow::demoTimer_Timer() {
+    if (!m_demo.active()) {
+        m_demoTimer->stop();
+        return;
+    }
+    // A dialog opened meanwhile (the help, the results) holds the demo until it closes.
+    if (QApplication::activeModalWidget()) return;
+    if (m_demo.tick(m_platform.clock.monotonicMs())) syncView();
+}
+
+void MainWindow::stopDemo() {
+    if (!m_demo.active()) return;
+    m_demo.stopNow();
+    m_demoTimer->stop();
+    syncView();
+}
+
 void MainWindow::boardMouse(const BoardMouseEvent& e, BoardMouse kind) {
     run([this, e, kind] {
         switch (kind) {
@@ -474,6 +512,7 @@ void MainWindow::stmegj_Click() {
 }
 
 void MainWindow::exitRequested() {
+    stopDemo();
     if (!kilep_Click(m_state, m_platform, m_folder)) return;
     quitNow();
 }
@@ -493,6 +532,7 @@ void MainWindow::quitNow() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    stopDemo();
     if (m_quitting || Form_Unload(m_state, m_platform, m_folder)) {
         m_quitting = true;
         event->accept();

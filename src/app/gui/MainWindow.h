@@ -10,6 +10,7 @@
 #include "presentation/GameFolders.h"
 #include "presentation/gui/ButtonTranslator.h"
 #include "results/ResultStore.h"
+#include "setup/DemoGame.h"
 #include "setup/Shuffling.h"
 #include "ui/Platform.h"
 #include "ui/gui/ControlBinder.h"
@@ -97,6 +98,12 @@ private:
     void wireHandlers();
     void wireStoredGames();
     void quitNow();
+    // The demo game: started from its menu item, stepped by its own timer.
+    void wireDemo();
+    void demo_jatek_Click();
+    void demoTimer_Timer();
+    // Ends a running demo before the window acts on a request to leave.
+    void stopDemo();
     // What happened on the board frame, as the view reports it.
     enum class BoardMouse { Down, Move, Up, DoubleClick };
     void boardMouse(const BoardMouseEvent& e, BoardMouse kind);
@@ -135,6 +142,7 @@ private:
     std::unique_ptr<QtStoredGameDialogRunner> m_storedGameDialog;
     std::unique_ptr<StoredGames> m_storedGames;
     ResultStore m_results;
+    DemoGame m_demo;
     bool m_quitting = false;        // the program is ending: no more questions
     ButtonTranslator m_buttonWords; // Yes / No / Cancel / OK in the game's language
 
@@ -147,6 +155,7 @@ private:
     QComboBox* m_lang = nullptr;
     QCheckBox* m_atrend = nullptr;
     QTimer* m_timer = nullptr;      // Timer1
+    QTimer* m_demoTimer = nullptr;  // runs while the demo does
     ControlBinder m_binder;
     std::vector<QMenu*> m_menus;
     ColourSymbolsOption* m_colourSymbols = nullptr;   // menu item: symbols on the colours

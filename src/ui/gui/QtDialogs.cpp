@@ -15,6 +15,7 @@ MsgAnswer QtMessageBox::show(const MessageRequest& request) {
     case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
     case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
     case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
     }
     switch (request.buttons) {
     case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
