@@ -4,27 +4,13 @@
 #include "results/ResultsFile.h"
 #include "support/FakePlatform.h"
 #include "support/IndependentResultsFile.h"
+#include "support/ResultsFixture.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
-
-ResultRecord Result(const char* name, const char* type, int size, int gaps, int shuffle, int steps,
-                    const char* elapsed, const char* date, const char* time) {
-    ResultRecord r;
-    r.name = QString::fromUtf8(name);
-    r.typeCode = QString::fromLatin1(type);
-    r.boardSize = size;
-    r.gapCount = gaps;
-    r.shuffleNo = shuffle;
-    r.steps = steps;
-    r.elapsed = QString::fromLatin1(elapsed);
-    r.date = QString::fromLatin1(date);
-    r.timeOfDay = QString::fromLatin1(time);
-    return r;
-}
 
 class ResultsBrowserTest : public ::testing::Test {
 protected:

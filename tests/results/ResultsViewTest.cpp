@@ -3,26 +3,12 @@
 #include "results/ResultsSort.h"
 #include "results/ResultsTable.h"
 #include "support/IndependentResultsFile.h"
+#include "support/ResultsFixture.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace {
-
-ResultRecord Result(const char* name, const char* type, int size, int gaps, int shuffle, int steps,
-                    const char* elapsed, const char* date, const char* time) {
-    ResultRecord r;
-    r.name = QString::fromUtf8(name);
-    r.typeCode = QString::fromLatin1(type);
-    r.boardSize = size;
-    r.gapCount = gaps;
-    r.shuffleNo = shuffle;
-    r.steps = steps;
-    r.elapsed = QString::fromLatin1(elapsed);
-    r.date = QString::fromLatin1(date);
-    r.timeOfDay = QString::fromLatin1(time);
-    return r;
-}
 
 // Record numbers 1..6 in file order. Ties on purpose: equal steps (1, 3, 5), equal
 // dates and times of day (2, 4), equal hh:mm (1, 5), names equal but for case.

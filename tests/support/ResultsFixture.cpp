@@ -32,3 +32,18 @@ bool WriteResultsFixture(const QString& path, const QList<FixtureResult>& record
     }
     return true;
 }
+
+ResultRecord Result(const char* name, const char* type, int size, int gaps, int shuffle, int steps,
+                    const char* elapsed, const char* date, const char* time) {
+    ResultRecord r;
+    r.name = QString::fromUtf8(name);
+    r.typeCode = QString::fromLatin1(type);
+    r.boardSize = size;
+    r.gapCount = gaps;
+    r.shuffleNo = shuffle;
+    r.steps = steps;
+    r.elapsed = QString::fromLatin1(elapsed);
+    r.date = QString::fromLatin1(date);
+    r.timeOfDay = QString::fromLatin1(time);
+    return r;
+}

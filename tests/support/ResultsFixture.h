@@ -17,6 +17,10 @@ struct FixtureResult {
 
 ResultRecord MakeResult(const FixtureResult& fixture);
 
+// A record with every field the browser shows.
+ResultRecord Result(const char* name, const char* type, int size, int gaps, int shuffle, int steps,
+                    const char* elapsed, const char* date, const char* time);
+
 // Writes a results file holding `records`; with `damagedTail` a record follows that
 // fails its check. False when the file cannot be written.
 bool WriteResultsFixture(const QString& path, const QList<FixtureResult>& records, bool damagedTail = false);
