@@ -5,6 +5,7 @@
 #include "presentation/gui/BallPainter.h"
 #include "ui/Platform.h"
 #include "ui/gui/FormCanvas.h"
+#include "ui/gui/HelpMenuItem.h"
 #include <QAction>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -90,10 +91,7 @@ ColourSettingsDialog::ColourSettingsDialog(GameState& s, Platform& platform, con
 
 void ColourSettingsDialog::buildForm() {
     auto* menuBar = new QMenuBar(this);
-    QAction* doknez = menuBar->addAction(QString());
-    doknez->setObjectName(QStringLiteral("doknez"));
-    doknez->setShortcut(QKeySequence(Qt::Key_F1));
-    doknez->setShortcutContext(Qt::WindowShortcut);
+    QAction* doknez = AddHelpMenuItem(menuBar);
     connect(doknez, &QAction::triggered, this, &ColourSettingsDialog::doknez_Click);
 
     m_canvas = new FormCanvas(kFormWidth, kFormHeight, this);

@@ -3,6 +3,7 @@
 #include "play/Messages.h"
 #include "play/OwnTexts.h"
 #include "results/PlayerNames.h"
+#include "ui/gui/HelpMenuItem.h"
 #include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -28,10 +29,7 @@ NameDeletionDialog::NameDeletionDialog(GameState& s, Platform& platform, const Q
                                                      : s.panel.ntoregy.caption);
 
     auto* menuBar = new QMenuBar(this);
-    QAction* doknez = menuBar->addAction(s.panel.help.caption);
-    doknez->setObjectName(QStringLiteral("doknez"));
-    doknez->setShortcut(QKeySequence(Qt::Key_F1));
-    doknez->setShortcutContext(Qt::WindowShortcut);
+    QAction* doknez = AddHelpMenuItem(menuBar, s.panel.help.caption);
     connect(doknez, &QAction::triggered, this, &NameDeletionDialog::doknez_Click);
 
     m_label1 = new QLabel(Caption(s, 50, "Válassza ki a törlendő nevet:"), this);

@@ -1,5 +1,6 @@
 #include "results/gui/ListFileDialog.h"
 #include "ui/gui/FormCanvas.h"
+#include "ui/gui/HelpMenuItem.h"
 #include <QAction>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -26,10 +27,7 @@ ListFileDialog::ListFileDialog(const GameState& s, Platform& platform, const QSt
     m_canvas = new FormCanvas(kFormWidth, kFormHeight, this);
     m_binder = ControlBinder(m_canvas);
     auto* menuBar = new QMenuBar(this);
-    QAction* doknez = menuBar->addAction(QString());
-    doknez->setObjectName(QStringLiteral("doknez"));
-    doknez->setShortcut(QKeySequence(Qt::Key_F1));
-    doknez->setShortcutContext(Qt::WindowShortcut);
+    QAction* doknez = AddHelpMenuItem(menuBar);
     connect(doknez, &QAction::triggered, this, [this] {
         if (m_help) m_help(kHelpTopicListFile);
     });

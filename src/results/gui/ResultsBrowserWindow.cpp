@@ -2,6 +2,7 @@
 #include "results/ListFileForm.h"
 #include "results/gui/ResultsGridModel.h"
 #include "ui/gui/FormCanvas.h"
+#include "ui/gui/HelpMenuItem.h"
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -120,10 +121,7 @@ void ResultsBrowserWindow::buildMenus() {
         m_grid->setFocus();
     });
 
-    QAction* doknez = menuBar->addAction(QString());
-    doknez->setObjectName(QStringLiteral("doknez"));
-    doknez->setShortcut(QKeySequence(Qt::Key_F1));
-    doknez->setShortcutContext(Qt::WindowShortcut);
+    QAction* doknez = AddHelpMenuItem(menuBar);
     connect(doknez, &QAction::triggered, this, [this] { run([this] { m_browser.doknez_Click(); }); });
     m_binder.bind(c.doknez, doknez);
 

@@ -2,6 +2,7 @@
 #include "results/ListFileForm.h"
 #include "results/gui/ListPrinter.h"
 #include "ui/gui/FormCanvas.h"
+#include "ui/gui/HelpMenuItem.h"
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
@@ -50,10 +51,7 @@ StatisticsWindow::StatisticsWindow(const GameState& s, Platform& platform, const
     QAction* ls_fl = lista->addAction(QString());
     ls_fl->setObjectName(QStringLiteral("ls_fl"));
     m_binder.bind(c.ls_fl, ls_fl);
-    QAction* doknez = menuBar->addAction(QString());
-    doknez->setObjectName(QStringLiteral("doknez"));
-    doknez->setShortcut(QKeySequence(Qt::Key_F1));
-    doknez->setShortcutContext(Qt::WindowShortcut);
+    QAction* doknez = AddHelpMenuItem(menuBar);
     m_binder.bind(c.doknez, doknez);
 
     const auto build = [this](ListTarget target, const QString& today) { return buildList(target, today); };

@@ -2,6 +2,7 @@
 #include "play/GameState.h"
 #include "setup/gui/ShuffledStatePreview.h"
 #include "ui/gui/TextTableModel.h"
+#include "ui/gui/HelpMenuItem.h"
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -34,10 +35,7 @@ ShuffledStateDialog::ShuffledStateDialog(const GameState& s, int chooserMode,
     m_helpTopic = overwrite ? kHelpTopicOverwriteState : kHelpTopicLoadState;
 
     auto* menuBar = new QMenuBar(this);
-    QAction* doknez = menuBar->addAction(s.panel.help.caption);
-    doknez->setObjectName(QStringLiteral("doknez"));
-    doknez->setShortcut(QKeySequence(Qt::Key_F1));
-    doknez->setShortcutContext(Qt::WindowShortcut);
+    QAction* doknez = AddHelpMenuItem(menuBar, s.panel.help.caption);
     connect(doknez, &QAction::triggered, this, &ShuffledStateDialog::showHelp);
 
     m_label1 = new QLabel(caption(s, 48, "Válassza ki a felülírandó állapotot!"), this);

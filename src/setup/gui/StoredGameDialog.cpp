@@ -5,6 +5,7 @@
 #include "presentation/gui/TargetMapItem.h"
 #include "ui/gui/FormCanvas.h"
 #include "ui/gui/TextTableModel.h"
+#include "ui/gui/HelpMenuItem.h"
 #include <QAction>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -113,10 +114,7 @@ StoredGameDialog::StoredGameDialog(const GameState& s, StoredGameForm& form, QWi
     : QDialog(parent), m_s(s), m_form(form) {
     setObjectName(QStringLiteral("minta"));
     auto* menuBar = new QMenuBar(this);
-    QAction* doknez = menuBar->addAction(QString());
-    doknez->setObjectName(QStringLiteral("doknez"));
-    doknez->setShortcut(QKeySequence(Qt::Key_F1));
-    doknez->setShortcutContext(Qt::WindowShortcut);
+    QAction* doknez = AddHelpMenuItem(menuBar);
     connect(doknez, &QAction::triggered, this, [this] {
         if (m_help) m_help(m_form.helpTopic());
     });

@@ -1,0 +1,9 @@
+#pragma once
+// The help item `doknez` every dialog has in its menu bar: F1 anywhere in the
+// dialog triggers it too. The dialog connects it to its help hook.
+#include <QString>
+
+class QAction;
+class QMenuBar;
+
+QAction* AddHelpMenuItem(QMenuBar* menuBar, const QString& caption = QString());
