@@ -61,12 +61,12 @@ void scanRecord(StoredGamesScan& scan, QByteArrayView bytes) {
     const qint64 position = scan.recordCount++;
     const StoredGameRecord record = StoredGameRecord::fromBytes(bytes);
     const bool whole = bytes.size() == kStoredGameRecordSize;
-    if (const std::optional<StoredGame> game = whole ? StoredGameOf(record, position) : std::nullopt) {
-        scan.games.append(*game);
-        scan.highestSerial = std::max(scan.highestSerial, game->serial);
-    } else if (!whole || KindOf(record) != StoredGameKind::Deleted) {
-        ++scan.damagedRecords;
-    }
+    const std::optional<StoredGame> game = StoredGameOf(record, position);
+    // A trailing part is no game, but the next change completes it with blanks, and
+    // then it may read as one: its serial is taken, so a new game never shares it.
+    if (game) scan.highestSerial = std::max(scan.highestSerial, game->serial);
+    if (game && whole) scan.games.append(*game);
+    else if (!whole || KindOf(record) != StoredGameKind::Deleted) ++scan.damagedRecords;
 }
 
 } // namespace

@@ -190,6 +190,19 @@ TEST(StoredGamesFile, RewritesKeepDamagedBytes) {
     EXPECT_EQ(serialsOf(f.scan()), (QList<int>{2, 3}));
 }
 
+// A trailing part that lacks only blanks becomes a game when a new game completes it:
+// the new game must not get its serial.
+TEST(StoredGamesFile, ANewGameNeverSharesTheSerialOfACompletedTrailingPart) {
+    StoredGamesFolder f;
+    const QByteArray whole = GameRecordBytes(1, 4);
+    f.write(whole.left(whole.size() - 20));   // the start field of a game without one is blank
+    ASSERT_TRUE(f.scan().games.isEmpty());
+
+    const StoredGameSaved saved = AppendStoredGame(f.folder(), content(4));
+    EXPECT_EQ(saved.serial, 2);
+    EXPECT_EQ(serialsOf(f.scan()), (QList<int>{1, 2}));
+}
+
 // Serials are signed 16-bit numbers: after 32767 the file takes no new game.
 TEST(StoredGamesFile, NoSerialPast32767) {
     StoredGamesFolder f;
