@@ -37,7 +37,8 @@ pid_t ForkStoppedChild(const std::function<bool()>& action, bool traced) {
 
 int Reap(pid_t pid) {
     int status = 0;
-    while (waitpid(pid, &status, 0) == pid && !WIFEXITED(status) && !WIFSIGNALED(status)) {}
+    while (waitpid(pid, &status, 0) == pid && !WIFEXITED(status) && !WIFSIGNALED(status)) {
+    }
     return status;
 }
 
@@ -50,10 +51,15 @@ ChildResult KillAndReap(pid_t pid, ChildEnd end, std::string error = {}) {
 ChildResult EndOf(int status) {
     if (WIFEXITED(status)) {
         switch (WEXITSTATUS(status)) {
-        case 0: return {ChildEnd::Finished, {}};
-        case kActionFailed: return {ChildEnd::ActionFailed, "the action reported a failure"};
-        case kCannotTrace: return {ChildEnd::CannotTrace, {}};
-        default: return {ChildEnd::Broken, "the child exited with " + std::to_string(WEXITSTATUS(status))};
+        case 0:
+            return {ChildEnd::Finished, {}};
+        case kActionFailed:
+            return {ChildEnd::ActionFailed, "the action reported a failure"};
+        case kCannotTrace:
+            return {ChildEnd::CannotTrace, {}};
+        default:
+            return {ChildEnd::Broken,
+                    "the child exited with " + std::to_string(WEXITSTATUS(status))};
         }
     }
     if (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) return {ChildEnd::Killed, {}};
@@ -64,7 +70,8 @@ ChildResult EndOf(int status) {
 // kernel cannot say, stops alternate between entry and exit.
 bool AtSystemCallEntry(pid_t pid, bool& insideCall) {
     __ptrace_syscall_info info{};
-    const long got = ptrace(PTRACE_GET_SYSCALL_INFO, pid, reinterpret_cast<void*>(sizeof info), &info);
+    const long got =
+        ptrace(PTRACE_GET_SYSCALL_INFO, pid, reinterpret_cast<void*>(sizeof info), &info);
     insideCall = got > 0 ? info.op == PTRACE_SYSCALL_INFO_ENTRY : !insideCall;
     return insideCall;
 }
@@ -75,7 +82,8 @@ ChildResult RunTracedChild(const std::function<bool()>& action, int killAt) {
     const pid_t pid = ForkStoppedChild(action, true);
     if (pid < 0) return {ChildEnd::Broken, "fork failed"};
     int status = 0;
-    if (waitpid(pid, &status, 0) != pid) return KillAndReap(pid, ChildEnd::Broken, "waitpid failed");
+    if (waitpid(pid, &status, 0) != pid)
+        return KillAndReap(pid, ChildEnd::Broken, "waitpid failed");
     if (!WIFSTOPPED(status)) return EndOf(status);
     const long options = PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL;
     if (ptrace(PTRACE_SETOPTIONS, pid, nullptr, reinterpret_cast<void*>(options)) != 0)
@@ -83,22 +91,26 @@ ChildResult RunTracedChild(const std::function<bool()>& action, int killAt) {
 
     int entries = 0;
     bool insideCall = false;
-    long pendingSignal = 0;   // the first stop's SIGSTOP is swallowed, others are passed on
+    long pendingSignal = 0; // the first stop's SIGSTOP is swallowed, others are passed on
     for (;;) {
         if (entries == killAt) return KillAndReap(pid, ChildEnd::Killed);
         if (ptrace(PTRACE_SYSCALL, pid, nullptr, reinterpret_cast<void*>(pendingSignal)) != 0)
             return KillAndReap(pid, ChildEnd::Broken, "PTRACE_SYSCALL failed");
         pendingSignal = 0;
-        if (waitpid(pid, &status, 0) != pid) return KillAndReap(pid, ChildEnd::Broken, "waitpid failed");
+        if (waitpid(pid, &status, 0) != pid)
+            return KillAndReap(pid, ChildEnd::Broken, "waitpid failed");
         if (!WIFSTOPPED(status)) return EndOf(status);
-        if (WSTOPSIG(status) != (SIGTRAP | 0x80)) pendingSignal = WSTOPSIG(status);
-        else if (AtSystemCallEntry(pid, insideCall)) ++entries;
+        if (WSTOPSIG(status) != (SIGTRAP | 0x80))
+            pendingSignal = WSTOPSIG(status);
+        else if (AtSystemCallEntry(pid, insideCall))
+            ++entries;
     }
 }
 
 // Starts an untraced stopped child and kills it `delay` after letting it go; a child
 // that ends first is simply reaped.
-ChildResult RunTimedChild(const std::function<bool()>& action, std::optional<Clock::duration> delay) {
+ChildResult RunTimedChild(const std::function<bool()>& action,
+                          std::optional<Clock::duration> delay) {
     const pid_t pid = ForkStoppedChild(action, false);
     if (pid < 0) return {ChildEnd::Broken, "fork failed"};
     int status = 0;
@@ -108,7 +120,8 @@ ChildResult RunTimedChild(const std::function<bool()>& action, std::optional<Clo
     kill(pid, SIGCONT);
     if (delay) {
         // Spinning: sleeps are far coarser than a rewrite is long.
-        while (Clock::now() - start < *delay) {}
+        while (Clock::now() - start < *delay) {
+        }
         kill(pid, SIGKILL);
     }
     return EndOf(Reap(pid));
@@ -120,8 +133,10 @@ Clock::duration MeasureAction(const KillPointsCase& killCase, KillPointsRun& run
     const ChildResult result = RunTimedChild(killCase.action, std::nullopt);
     const Clock::duration took = Clock::now() - start;
     run.finished = result.end == ChildEnd::Finished;
-    if (!run.finished) run.error = "the unkilled run did not finish: " + result.error;
-    else if (!killCase.inspect(false)) run.error = "inspection failed";
+    if (!run.finished)
+        run.error = "the unkilled run did not finish: " + result.error;
+    else if (!killCase.inspect(false))
+        run.error = "inspection failed";
     return took;
 }
 
@@ -178,7 +193,8 @@ bool RunSystemCallKills(const KillPointsCase& killCase, KillPointsRun& run) {
 } // namespace
 
 const char* KillMechanismName(KillMechanism mechanism) {
-    return mechanism == KillMechanism::SystemCallStops ? "a kill at every system call" : "timed kills";
+    return mechanism == KillMechanism::SystemCallStops ? "a kill at every system call"
+                                                       : "timed kills";
 }
 
 KillPointsRun RunKillPoints(const KillPointsCase& killCase, KillMechanism wanted, int timedKills) {

@@ -17,8 +17,9 @@ enum class KillMechanism {
 const char* KillMechanismName(KillMechanism mechanism);
 
 struct KillPointsCase {
-    std::function<void()> prepare;   // lays out the files before each child, in this process
-    std::function<bool()> action;    // runs in the child: no test assertions, true when it did its work
+    std::function<void()> prepare; // lays out the files before each child, in this process
+    std::function<bool()>
+        action; // runs in the child: no test assertions, true when it did its work
     // Runs in this process after each child: `killed` is false for the one that ran to
     // its end. Returning false ends the run.
     std::function<bool(bool killed)> inspect;
@@ -26,9 +27,9 @@ struct KillPointsCase {
 
 struct KillPointsRun {
     KillMechanism mechanism = KillMechanism::SystemCallStops;
-    int kills = 0;           // children killed before they finished
-    bool finished = false;   // one child ran the action to its end and it returned true
-    std::string error;       // why the run went wrong; empty when it did not
+    int kills = 0;         // children killed before they finished
+    bool finished = false; // one child ran the action to its end and it returned true
+    std::string error;     // why the run went wrong; empty when it did not
 };
 
 // Kills children at every system call stop of the action, or with timed kills when
