@@ -1,6 +1,6 @@
 #include "presentation/DisplayOptionsFile.h"
+#include "results/ScratchFile.h"
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -39,12 +39,6 @@ bool WriteDisplayOptions(const QDir& folder, const DisplayOptions& options) {
     QList<QByteArray> lines = readLines(folder);
     lines.removeIf([](const QByteArray& line) { return isOption(line, kColourSymbols); });
     lines.append(QByteArray(kColourSymbols) + '=' + (options.colourSymbols ? '1' : '0'));
-    QSaveFile file(fileOf(folder));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = lines.join("\r\n") + "\r\n";
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return ReplaceThroughScratchFile(folder.filePath(QLatin1String(kTextScratchFileName)), fileOf(folder),
+                                     lines.join("\r\n") + "\r\n");
 }

@@ -1,8 +1,8 @@
 #include "presentation/SettingsFile.h"
 #include "play/GameState.h"
 #include "presentation/TileColours.h"
+#include "results/ScratchFile.h"
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QtEndian>
@@ -176,14 +176,8 @@ bool WriteSettingsFile(const QDir& folder, const SettingsRecord& record) {
             tail = old.readAll();
         }
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = EncodeSettingsRecord(record) + tail;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return ReplaceThroughScratchFile(folder.filePath(QLatin1String(kDataScratchFileName)), path,
+                                     EncodeSettingsRecord(record) + tail);
 }
 
 std::array<quint32, 8> ReadStoredColours(const QDir& folder) {

@@ -30,3 +30,15 @@ bool CommitScratchFile(QFile& scratch, const QString& target, const RenameFile& 
     scratch.remove();
     return false;
 }
+
+bool ReplaceThroughScratchFile(const QString& scratchPath, const QString& target, const QByteArray& bytes,
+                               const RenameFile& rename) {
+    QFile scratch(scratchPath);
+    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    if (scratch.write(bytes) != bytes.size()) {
+        scratch.close();
+        scratch.remove();
+        return false;
+    }
+    return CommitScratchFile(scratch, target, rename);
+}

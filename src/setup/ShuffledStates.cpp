@@ -4,10 +4,10 @@
 #include "play/Messages.h"
 #include "play/OwnTexts.h"
 #include "play/TileGeometry.h"
+#include "results/ScratchFile.h"
 #include "setup/Arrangement.h"
 #include "ui/Platform.h"
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -43,7 +43,7 @@ QByteArray readUpTo(QFile& file, qint64 limit) {
     return file.read(std::min(file.size(), limit));
 }
 
-bool copyBytes(QFile& from, QSaveFile& to, qint64 count) {
+bool copyBytes(QFile& from, QFile& to, qint64 count) {
     while (count > 0) {
         const QByteArray chunk = from.read(std::min(count, kCopyChunk));
         if (chunk.isEmpty() || to.write(chunk) != chunk.size()) return false;
@@ -193,8 +193,8 @@ SaveResult WriteShuffledState(const GameState& s, RandomSource& rnd, const QDir&
     }
 
     const QByteArray record = MakeShuffledStateRecord(s, rnd, newId).toBytes();
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly)) return {SaveOutcome::WriteFailed, 0};
+    QFile out(folder.filePath(QLatin1String(kDataScratchFileName)));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {SaveOutcome::WriteFailed, 0};
     if (exists) in.seek(0);
     const qint64 before = std::min(fileSize, position * kShuffledRecordSize);
     bool ok = !exists || copyBytes(in, out, before);
@@ -204,7 +204,13 @@ SaveResult WriteShuffledState(const GameState& s, RandomSource& rnd, const QDir&
     ok = ok && out.write(record) == record.size();
     const qint64 after = fileSize - std::min(fileSize, (position + 1) * kShuffledRecordSize);
     if (ok && after > 0) ok = in.seek((position + 1) * kShuffledRecordSize) && copyBytes(in, out, after);
-    if (!ok || !out.commit()) return {SaveOutcome::WriteFailed, 0};
+    in.close();
+    if (!ok) {
+        out.close();
+        out.remove();
+        return {SaveOutcome::WriteFailed, 0};
+    }
+    if (!CommitScratchFile(out, path, RenameOver)) return {SaveOutcome::WriteFailed, 0};
     return {SaveOutcome::Saved, newId};
 }
 
