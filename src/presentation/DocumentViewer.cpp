@@ -133,12 +133,6 @@ bool DocumentViewer::rendben_Click(bool edited, const std::function<RichDocument
 }
 
 bool SaveDocumentFile(const QString& path, const QByteArray& bytes, const RenameFile& rename) {
-    QFile scratch(QFileInfo(path).dir().filePath(QString::fromLatin1(kDocumentScratchFile)));
-    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    if (scratch.write(bytes) != bytes.size()) {
-        scratch.close();
-        scratch.remove();
-        return false;
-    }
-    return CommitScratchFile(scratch, path, rename);
+    return ReplaceThroughScratchFile(QFileInfo(path).dir().filePath(QString::fromLatin1(kDocumentScratchFile)),
+                                     path, bytes, rename);
 }

@@ -111,20 +111,15 @@ NameFileStatus DeletePlayerName(const QDir& folder, const QString& name, const R
         if (DecodeCp1250(field) != name) kept.append(field);
     if (kept.size() == fields.size()) return NameFileStatus::NotFound;
 
-    QFile scratch(folder.filePath(kPlayerNamesScratchFile));
+    const QString scratch = folder.filePath(kPlayerNamesScratchFile);
     if (kept.isEmpty()) {
-        scratch.remove();
+        QFile::remove(scratch);
         return QFile::remove(path) ? NameFileStatus::FileRemoved : NameFileStatus::WriteFailed;
     }
-    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate)) return NameFileStatus::WriteFailed;
     QByteArray content;
     for (const QByteArray& field : kept) content += QuotedLine(field);
-    if (scratch.write(content) != content.size()) {
-        scratch.close();
-        scratch.remove();
-        return NameFileStatus::WriteFailed;
-    }
-    return CommitScratchFile(scratch, path, rename) ? NameFileStatus::Deleted : NameFileStatus::WriteFailed;
+    return ReplaceThroughScratchFile(scratch, path, content, rename) ? NameFileStatus::Deleted
+                                                                     : NameFileStatus::WriteFailed;
 }
 
 NameFileStatus DeleteAllPlayerNames(const QDir& folder) {

@@ -11,7 +11,7 @@
 struct GameState;
 
 inline const QString kPlayerNamesFile = QStringLiteral("nevek.txt");
-inline const QString kPlayerNamesScratchFile = QStringLiteral("munka.txt");
+inline const QString kPlayerNamesScratchFile = QString::fromLatin1(kTextScratchFileName);
 constexpr int kMaxPlayerNameLength = 30;
 
 // The names of the file's content, in file order, as code page 1250 bytes. A field is

@@ -9,7 +9,7 @@
 
 class RandomSource;
 
-inline const QString kResultsScratchFile = QStringLiteral("munka.dat");
+inline const QString kResultsScratchFile = QString::fromLatin1(kDataScratchFileName);
 
 // Streams every record of the results file at `path` to `visit`, in file order, in
 // constant memory. Reading stops at a damaged record; the records before it have

@@ -18,7 +18,7 @@
 class QIODevice;
 
 inline constexpr char kStoredGamesFileName[] = "minta.dat";
-inline constexpr char kStoredGamesScratchFileName[] = "munka.dat";
+inline constexpr const char* kStoredGamesScratchFileName = kDataScratchFileName;
 
 // What one reading of the file found.
 struct StoredGamesScan {
