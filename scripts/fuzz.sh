@@ -10,10 +10,21 @@ which_target=${1:-all}
 seconds=${2:-60}
 
 "$root/scripts/install-deps.sh"
-if ! command -v clang++ >/dev/null; then
+# clang, and the libFuzzer runtime (a package of its own that apt may leave out).
+fuzzer_links() {
+    local probe
+    probe=$(mktemp -d)
+    echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }' \
+        >"$probe/probe.cpp"
+    clang++ -fsanitize=fuzzer "$probe/probe.cpp" -o "$probe/probe" 2>/dev/null
+    local linked=$?
+    rm -rf "$probe"
+    return $linked
+}
+if ! command -v clang++ >/dev/null || ! fuzzer_links; then
     sudo_cmd=()
     [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq clang >/dev/null
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq clang libclang-rt-dev >/dev/null
 fi
 
 build="$root/build-fuzz"
