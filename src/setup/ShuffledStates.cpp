@@ -187,8 +187,10 @@ SaveResult WriteShuffledState(const GameState& s, RandomSource& rnd, const QDir&
         newId = static_cast<int>(highest + 1);
         position = recordCount;
     } else {
+        // The state the chooser listed: one of the board's size. A file put together
+        // from several may hold the same id at another size as well.
         for (qsizetype i = 0; i < records.size() && position < 0; ++i)
-            if (records[i].id == id && isSoundRecord(records[i])) position = i;
+            if (records[i].id == id && records[i].size == s.N() && isSoundRecord(records[i])) position = i;
         if (position < 0) return {SaveOutcome::NotFound, 0};
     }
 

@@ -80,9 +80,10 @@ struct SaveResult {
     int id = 0;   // the id written
 };
 
-// Writes the board into kever.dat: id 0 appends a new state (id = last id + 1),
-// any other id overwrites that state and keeps its id. The file is rewritten through
-// the scratch file munka.dat, so a failed write leaves the old file as it was.
+// Writes the board into kever.dat: id 0 appends a new state (id = last id + 1), any
+// other id overwrites the state of the board's size with that id and keeps its id.
+// The file is rewritten through the scratch file munka.dat, so a failed write leaves
+// the old file as it was.
 SaveResult WriteShuffledState(const GameState& s, RandomSource& rnd, const QDir& folder, int id);
 
 // WriteShuffledState with its messages: message 49 and the id for a new state, a

@@ -311,3 +311,17 @@ TEST_F(ShuffleTest, OverwritingAStateThatIsGoneWritesNothing) {
     ASSERT_EQ(fp.messageBox.shown.size(), 1u);
     EXPECT_NE(fp.messageBox.shown[0].messageNo, 49);
 }
+
+// The chooser lists the states of the board's size; a file put together from several
+// may hold the same id at another size too, and that state must not be the one replaced.
+TEST_F(ShuffleTest, OverwritingReplacesTheStateOfTheBoardsSizeNotAnotherWithItsId) {
+    const ShuffledStateRecord other = PlainRecord(5, 4);
+    writeRecords({other, PlainRecord(5, 5)});
+    BuildTestBoard(s, fp, 5, BoardType::Numbers);
+    ASSERT_TRUE(SaveShuffledState(s, fp.platform, folder, 5));
+    const QByteArray after = fileBytes();
+    ASSERT_EQ(after.size(), 2 * 52);
+    EXPECT_EQ(after.left(52), other.toBytes());
+    EXPECT_EQ(ShuffledStateRecord::fromBytes(after.mid(52)).size, 5);
+    EXPECT_EQ(idsOf(listed(4)), (QList<int>{5}));
+}
