@@ -121,7 +121,7 @@ const QString kShuffled = QString::fromLatin1(kShuffledStatesFileName);
 // Three states and the start of a fourth, which a save completes with blanks.
 void LayShuffled(const QDir& folder) {
     Put(folder, kShuffled,
-        PlainRecord(1, 4).toBytes() + PlainRecord(2, 5).toBytes() + PlainRecord(3, 4).toBytes() +
+        PlainRecord(1, 4).toBytes() + PlainRecord(2, 4).toBytes() + PlainRecord(3, 5).toBytes() +
             "part");
 }
 
