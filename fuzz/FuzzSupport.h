@@ -10,11 +10,22 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace fuzz {
 
 inline QByteArray Bytes(const uint8_t* data, size_t size) {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+}
+
+// Targets that do one of several things read the first byte as which, the rest as the file.
+struct SteeredInput {
+    quint8 control = 0;
+    QByteArray file;
+};
+inline std::optional<SteeredInput> Steered(const uint8_t* data, size_t size) {
+    if (size < 1) return std::nullopt;
+    return SteeredInput{data[0], Bytes(data + 1, size - 1)};
 }
 
 // Stops the run when a property does not hold; libFuzzer keeps the input that did it.

@@ -51,9 +51,9 @@ void checkDelete(const QDir& folder, const QByteArray& bytes, const QString& nam
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 1) return 0;
-    const quint8 control = data[0];
-    const QByteArray rest = fuzz::Bytes(data + 1, size - 1);
+    const std::optional<fuzz::SteeredInput> input = fuzz::Steered(data, size);
+    if (!input) return 0;
+    const auto& [control, rest] = *input;
     const qsizetype zero = rest.indexOf('\0');
     const QString typed = zero < 0 ? QString() : QString::fromUtf8(rest.left(zero));
     const QByteArray bytes = zero < 0 ? rest : rest.mid(zero + 1);

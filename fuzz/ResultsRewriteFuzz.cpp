@@ -103,9 +103,9 @@ void checkAppend(const QDir& folder, const QByteArray& bytes, const Contents& be
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 1) return 0;
-    const quint8 control = data[0];
-    const QByteArray bytes = fuzz::Bytes(data + 1, size - 1);
+    const std::optional<fuzz::SteeredInput> input = fuzz::Steered(data, size);
+    if (!input) return 0;
+    const auto& [control, bytes] = *input;
     const QDir folder = fuzz::EmptyFolder();
     fuzz::WriteFile(folder, kFile, bytes);
     const Contents before = readContents(folder);

@@ -104,9 +104,9 @@ void checkSave(GameState& s, const QDir& folder, const QByteArray& bytes,
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size < 1) return 0;
-    const quint8 control = data[0];
-    const QByteArray bytes = fuzz::Bytes(data + 1, size - 1);
+    const std::optional<fuzz::SteeredInput> input = fuzz::Steered(data, size);
+    if (!input) return 0;
+    const auto& [control, bytes] = *input;
     checkRecords(bytes);
 
     const QDir folder = fuzz::EmptyFolder();

@@ -1,5 +1,6 @@
 #include "results/ScratchFile.h"
 #include <QFile>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #ifdef Q_OS_UNIX
@@ -29,6 +30,16 @@ bool CommitScratchFile(QFile& scratch, const QString& target, const RenameFile& 
         return true;
     scratch.remove();
     return false;
+}
+
+bool CopyFileBytes(QFile& from, QFile& to, qint64 count) {
+    constexpr qint64 kPiece = 64 * 1024;
+    while (count > 0) {
+        const QByteArray piece = from.read(std::min(count, kPiece));
+        if (piece.isEmpty() || to.write(piece) != piece.size()) return false;
+        count -= piece.size();
+    }
+    return true;
 }
 
 bool ReplaceThroughScratchFile(const QString& scratchPath, const QString& target, const QByteArray& bytes,

@@ -20,6 +20,10 @@ bool RenameOver(const QString& from, const QString& to);
 // Flushes `file`'s buffers to the operating system and asks it to put them on disk.
 bool FlushToDisk(QFile& file);
 
+// Copies the next `count` bytes of `from` into `to`, in pieces; false when `from` ends
+// early or a write fails.
+bool CopyFileBytes(QFile& from, QFile& to, qint64 count);
+
 // Finishes an open, fully written scratch file: flush, close, rename over `target`.
 // On failure the scratch file is removed and `target` is left as it was.
 bool CommitScratchFile(QFile& scratch, const QString& target, const RenameFile& rename);

@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kMinBoardSize = 4;
 constexpr int kMaxBoardSize = 6;
-constexpr qint64 kCopyChunk = 64 * 1024;
 
 QString shuffledStatesPath(const QDir& folder) {
     return folder.filePath(QString::fromLatin1(kShuffledStatesFileName));
@@ -41,15 +40,6 @@ bool isSoundRecord(const ShuffledStateRecord& r) {
 
 QByteArray readUpTo(QFile& file, qint64 limit) {
     return file.read(std::min(file.size(), limit));
-}
-
-bool copyBytes(QFile& from, QFile& to, qint64 count) {
-    while (count > 0) {
-        const QByteArray chunk = from.read(std::min(count, kCopyChunk));
-        if (chunk.isEmpty() || to.write(chunk) != chunk.size()) return false;
-        count -= chunk.size();
-    }
-    return true;
 }
 
 QChar markerDigit(const std::vector<int>& colours, int i) {
@@ -199,13 +189,13 @@ SaveResult WriteShuffledState(const GameState& s, RandomSource& rnd, const QDir&
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {SaveOutcome::WriteFailed, 0};
     if (exists) in.seek(0);
     const qint64 before = std::min(fileSize, position * kShuffledRecordSize);
-    bool ok = !exists || copyBytes(in, out, before);
+    bool ok = !exists || CopyFileBytes(in, out, before);
     // A trailing partial record is completed with blanks before a new record follows.
     const qint64 padding = position * kShuffledRecordSize - before;
     ok = ok && out.write(QByteArray(padding, ' ')) == padding;
     ok = ok && out.write(record) == record.size();
     const qint64 after = fileSize - std::min(fileSize, (position + 1) * kShuffledRecordSize);
-    if (ok && after > 0) ok = in.seek((position + 1) * kShuffledRecordSize) && copyBytes(in, out, after);
+    if (ok && after > 0) ok = in.seek((position + 1) * kShuffledRecordSize) && CopyFileBytes(in, out, after);
     in.close();
     if (!ok) {
         out.close();

@@ -8,16 +8,6 @@ constexpr qint64 kRecordsPerRead = 256;
 
 QString storedGamesPath(const QDir& folder) { return folder.filePath(QString::fromLatin1(kStoredGamesFileName)); }
 
-bool copyBytes(QFile& from, QFile& to, qint64 count) {
-    const qint64 chunk = kRecordsPerRead * kStoredGameRecordSize;
-    while (count > 0) {
-        const QByteArray bytes = from.read(std::min(count, chunk));
-        if (bytes.isEmpty() || to.write(bytes) != bytes.size()) return false;
-        count -= bytes.size();
-    }
-    return true;
-}
-
 // Whether record `position` of `file` still holds `game`.
 bool holdsGame(QFile& file, const StoredGame& game) {
     if (!file.seek(game.position * kStoredGameRecordSize)) return false;
@@ -39,11 +29,11 @@ bool rewriteWith(const QDir& folder, QFile& in, qint64 position, const QByteArra
     if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     bool ok = !in.isOpen() || in.seek(0);
     const qint64 before = std::min(fileSize, start);
-    ok = ok && copyBytes(in, scratch, before);
+    ok = ok && CopyFileBytes(in, scratch, before);
     ok = ok && scratch.write(QByteArray(start - before, ' ')) == start - before;
     ok = ok && scratch.write(replacement) == replacement.size();
     const qint64 end = start + kStoredGameRecordSize;
-    if (ok && fileSize > end) ok = in.seek(end) && copyBytes(in, scratch, fileSize - end);
+    if (ok && fileSize > end) ok = in.seek(end) && CopyFileBytes(in, scratch, fileSize - end);
     in.close();
     if (!ok) {
         scratch.close();
