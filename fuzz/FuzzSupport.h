@@ -50,6 +50,13 @@ inline void WriteFile(const QDir& folder, const QString& name, const QByteArray&
           "the scratch folder takes the input file");
 }
 
+// An emptied folder holding just the file `name` with `bytes`.
+inline QDir FolderHolding(const QString& name, const QByteArray& bytes) {
+    const QDir folder = EmptyFolder();
+    WriteFile(folder, name, bytes);
+    return folder;
+}
+
 // The file's bytes; `exists` (optional) tells whether there was a file at all.
 inline QByteArray ReadFile(const QDir& folder, const QString& name, bool* exists = nullptr) {
     QFile file(folder.filePath(name));

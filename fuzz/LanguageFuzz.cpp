@@ -22,8 +22,7 @@ void checkEntries(const QByteArray& bytes) {
 }
 
 void checkApplied(const QByteArray& bytes) {
-    const QDir folder = fuzz::EmptyFolder();
-    fuzz::WriteFile(folder, kLanguage + QLatin1String(kLanguageSuffix), bytes);
+    const QDir folder = fuzz::FolderHolding(kLanguage + QLatin1String(kLanguageSuffix), bytes);
     fuzz::QuietPlatform platform;
     GameState s;
     StartUp(s, platform.get(), folder);

@@ -59,8 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = zero < 0 ? rest : rest.mid(zero + 1);
     checkFields(bytes);
 
-    const QDir folder = fuzz::EmptyFolder();
-    fuzz::WriteFile(folder, kPlayerNamesFile, bytes);
+    const QDir folder = fuzz::FolderHolding(kPlayerNamesFile, bytes);
     const QStringList listed = ParsePlayerNames(bytes);
     switch (control % 3) {
     case 0: checkAdd(folder, bytes, typed); break;

@@ -106,8 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<fuzz::SteeredInput> input = fuzz::Steered(data, size);
     if (!input) return 0;
     const auto& [control, bytes] = *input;
-    const QDir folder = fuzz::EmptyFolder();
-    fuzz::WriteFile(folder, kFile, bytes);
+    const QDir folder = fuzz::FolderHolding(kFile, bytes);
     const Contents before = readContents(folder);
     if (control >= 240) checkAppend(folder, bytes, before);
     else checkRewrite(folder, bytes, before, control);

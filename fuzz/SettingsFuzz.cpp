@@ -25,8 +25,7 @@ void checkRecordRoundTrip(const QByteArray& bytes) {
 }
 
 void checkStartAndExit(const QByteArray& bytes) {
-    const QDir folder = fuzz::EmptyFolder();
-    fuzz::WriteFile(folder, QLatin1String(kSettingsFileName), bytes);
+    const QDir folder = fuzz::FolderHolding(QLatin1String(kSettingsFileName), bytes);
     bool repaired = false;
     DecodeSettingsRecord(bytes, &repaired);
 

@@ -94,8 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::optional<fuzz::SteeredInput> input = fuzz::Steered(data, size);
     if (!input) return 0;
     const auto& [control, bytes] = *input;
-    const QDir folder = fuzz::EmptyFolder();
-    fuzz::WriteFile(folder, kFile, bytes);
+    const QDir folder = fuzz::FolderHolding(kFile, bytes);
     const StoredGamesScan scan = scanOf(folder);
     const int action = scan.games.isEmpty() ? 0 : control % 4;
     const StoredGame game = scan.games.value(control / 24 % std::max<qsizetype>(scan.games.size(), 1));
