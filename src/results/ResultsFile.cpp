@@ -95,6 +95,9 @@ RewriteOutcome RewriteResults(const QDir& folder, const QString& resultsFile,
         pending.resize(0);   // keeps the capacity
         return written;
     };
+    // A kept record the codec cannot write again refuses the rewrite, but the file is
+    // still read to its end: damage further on is what the player must be told about.
+    bool unwritable = false;
     if (reader.ReadResultsHeader()) {
         while (!reader.atEnd() && reader.ReadResultRecord(record)) {
             ++runningNo;
@@ -102,12 +105,17 @@ RewriteOutcome RewriteResults(const QDir& folder, const QString& resultsFile,
                 ++outcome.removed;
                 continue;
             }
-            if (!codec.AppendResultRecord(record, pending) || (pending.size() >= kWriteBlock && !writePending()))
-                return Abandon(scratch, RewriteStatus::WriteFailed);
+            if (unwritable) continue;
+            if (!codec.AppendResultRecord(record, pending)) {
+                unwritable = true;
+                continue;
+            }
+            if (pending.size() >= kWriteBlock && !writePending()) return Abandon(scratch, RewriteStatus::WriteFailed);
             ++outcome.kept;
         }
     }
     if (reader.resultsFileDamaged()) return Abandon(scratch, RewriteStatus::Damaged);
+    if (unwritable) return Abandon(scratch, RewriteStatus::WriteFailed);
     if (!writePending()) return Abandon(scratch, RewriteStatus::WriteFailed);
     source.close();
 

@@ -171,6 +171,32 @@ TEST_F(ResultsFileTest, ADamagedFileIsNeverRewritten) {
     EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile)));
 }
 
+// The second record reads but cannot be written again (its texts need keys no byte can
+// carry), and the file is damaged after it: the damage is what the player is told.
+TEST_F(ResultsFileTest, DamageBehindAnUnwritableRecordIsReportedAsDamage) {
+    const QByteArray bytes = QByteArray::fromHex(
+        "7ab892d0aa83c19bd9b38cca1a7ebc92d3ad87c59e78b690cea717193c8cc0c4d2ccd1ded8e1e2e4eaf0eef4f9fa0107"
+        "0a0f1b181d27262b7a0ac9f1fc6cf106b66415041401a602437a7bbcfd59feeb5c93d2134a89c0f0eef46a6566070a0f"
+        "1b181d27262b7a0ac9f1fc6cf106b66415041401a602437a7bbcfd59feeb5c93d2134a89c0221a3825595d6b656c7771"
+        "757b7d838887420a9aafc1ccca7aa3cecbd566016e02fe2c0580a6dddce1470affffffffffffffffd0da660173030359"
+        "05add359cbce00075afcfc8cfe99b6f5326dace3292135699da1afa9adbbb9b9bfc1c7cbcbd1d7d7dde3e6ebf70a9fb4"
+        "c6d1cf7fa8d3e329213596cd0e1d152f518589979195a3a2aaa7a9afb5b3b9c2bfc6d0ced3dfdce1ebeaef3f01905501"
+        "6b01fc3f40c7cbcbd1d7d7dde3e6ebf7f4f904030896cd0e1d152f518589979195a3a2aaa7a9afb5b3b9c2bfc6d0ce");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    std::vector<ResultRecord> read;
+    ASSERT_TRUE(ReadResultsFile(path, [&](const ResultRecord& r) { read.push_back(r); }).damaged);
+    ASSERT_EQ(read.size(), 2u);
+    ASSERT_FALSE(CanEncode(read[1]));
+    EXPECT_EQ(RewriteResults(folder, kFile, {RewriteMode::DeleteOne, 1, {}, {}}, random).status,
+              RewriteStatus::Damaged);
+    EXPECT_EQ(Contents(path), bytes);
+    EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile)));
+}
+
 // One or two stray bytes after the last record: every record reads, the file can be
 // pruned, and a new result goes where the stray bytes were.
 TEST_F(ResultsFileTest, StrayBytesAtTheEndCostNoRecord) {
