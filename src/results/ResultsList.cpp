@@ -87,12 +87,14 @@ private:
         m_lineCounter = 0;
     }
 
+    // The cells as the grid shows them; the elapsed time, the date and the time of day
+    // each get a blank before them. An elapsed time of ten hours or more is not cut.
     static QString RowLine(const QStringList& cells) {
         const auto cell = [&](int column) { return cells.value(column); };
         return cell(0).rightJustified(4) + Blanks(2) + Fit(cell(1), 26) + Blanks(1) + Fit(cell(2), 2) +
                Blanks(3) + cell(3) + Blanks(2) + cell(4) + Blanks(2) + Fit(cell(5), 10) +
-               cell(6).rightJustified(4) + cell(7).rightJustified(4) + cell(8).rightJustified(5) +
-               cell(9).left(8) + cell(10) + cell(11).left(6);
+               cell(6).rightJustified(4) + cell(7).rightJustified(4) + cell(8).rightJustified(5) + Blanks(1) +
+               cell(9).rightJustified(7) + Blanks(1) + Fit(cell(10), 10) + Blanks(1) + cell(11).left(5);
     }
 
     const ResultsListInput& m_input;

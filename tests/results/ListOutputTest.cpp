@@ -23,8 +23,7 @@ QStringList Messages() {
 }
 
 QStringList Row(int no, const QString& name = QStringLiteral("Anna")) {
-    return {QString::number(no), name, "VR", "4", "1", "Csík", "3", "12", "57", " 0:03:41   57",
-            " 2024.05.06", " 09:05 2024.05.06"};
+    return {QString::number(no), name, "VR", "4", "1", "Csík", "3", "12", "57", "0:03:41", "2024.05.06", "09:05"};
 }
 
 ResultsListInput Rows(int count) {
@@ -78,6 +77,10 @@ TEST(ResultsList, RowLayout) {
     EXPECT_EQ(row, QString::fromUtf8("   7  Kovács Béla Árvíztűrő Tükö VR   4  1  Csík         3  12   57 0:03:41 "
                                      "2024.05.06 09:05"));
     EXPECT_EQ(row.size(), kResultsListLineWidth);
+
+    // Ten hours or more: the whole time, one character wider, rather than a wrong one.
+    input.rows[0][9] = QStringLiteral("12:00:00");
+    EXPECT_TRUE(PrintResultsTable(input, Messages(), kToday).pages[0][8].endsWith("   57 12:00:00 2024.05.06 09:05"));
 }
 
 TEST(ResultsList, HeaderShowsSortAndFilters) {

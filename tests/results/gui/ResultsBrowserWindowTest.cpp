@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -188,6 +189,12 @@ TEST_F(ResultsBrowserWindowTest, TheListFileHoldsTheRowsShown) {
     ASSERT_GE(kovacs, 0);
     EXPECT_GT(text.indexOf(QString::fromUtf8(" Béla "), bela), kovacs);   // the shown order
     EXPECT_FALSE(text.contains(QString::fromUtf8("Ödön")));                // not shown, not listed
+    // Steps, elapsed time (twelve hours here), date and time of day stand apart.
+    const QString line = text.mid(kovacs, text.indexOf(QStringLiteral("\r\n"), kovacs) - kovacs);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral(" \\d+ \\d+:\\d\\d:\\d\\d \\d{4}\\.\\d\\d\\.\\d\\d \\d\\d:\\d\\d$"))
+                    .match(line)
+                    .hasMatch())
+        << line.toStdString();
     EXPECT_EQ(fp.messageBox.shown.back().messageNo, 70);
     EXPECT_EQ(w.focusWidget(), grid());
 }
