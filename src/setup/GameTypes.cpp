@@ -54,10 +54,13 @@ void hideTargetMap(GameState& s) {
     s.panel.mvon.visible = false;
 }
 
+// The set-up's menus come back; those of stored games only outside the number type,
+// which has none (a game captured there would hold numbers where colours belong).
 void setMenusEnabled(GameState& s) {
-    for (Control c : {&PanelControls::uj_jatek, &PanelControls::jatek_tor, &PanelControls::kevall,
-                      &PanelControls::ntor, &PanelControls::babilon, &PanelControls::demo_jatek})
+    for (Control c : {&PanelControls::kevall, &PanelControls::ntor, &PanelControls::babilon,
+                      &PanelControls::demo_jatek})
         (s.panel.*c).enabled = true;
+    s.panel.uj_jatek.enabled = s.panel.jatek_tor.enabled = !s.panel.szamsor.checked;
 }
 
 void selectSize(GameState& s, Platform& p, Control chosen, int gridSpan) {

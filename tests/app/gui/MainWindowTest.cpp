@@ -363,5 +363,29 @@ TEST(MainWindowWiring, TheTileColourIsCheckedBeforeTheStart) {
     EXPECT_EQ(s.stepCount, 1);
 }
 
+// The number type has no stored games: their menu items stay off when a dropped game
+// gives the set-up back, as they are when the type is chosen.
+TEST(MainWindowWiring, StoredGameMenusStayOffInTheNumberType) {
+    WindowFixture f;
+    QTest::mouseClick(f.child<QRadioButton>("szamsor"), Qt::LeftButton);
+    auto* create = f.window.findChild<QAction*>(QStringLiteral("uj_jatek"));
+    auto* change = f.window.findChild<QAction*>(QStringLiteral("jatek_tor"));
+    ASSERT_TRUE(create && change);
+    EXPECT_FALSE(create->isEnabled());
+    EXPECT_FALSE(change->isEnabled());
+
+    clickCell(f.window, {0, 1});
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    ASSERT_TRUE(f.window.state().gameRunning);
+    QTest::mouseClick(f.child<QPushButton>("uj"), Qt::LeftButton);   // dropped: Yes
+    ASSERT_FALSE(f.window.state().gameRunning);
+    EXPECT_FALSE(create->isEnabled());
+    EXPECT_FALSE(change->isEnabled());
+
+    QTest::mouseClick(f.child<QRadioButton>("generalt"), Qt::LeftButton);
+    EXPECT_TRUE(create->isEnabled());
+    EXPECT_TRUE(change->isEnabled());
+}
+
 } // namespace
 
