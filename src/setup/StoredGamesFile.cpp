@@ -43,6 +43,15 @@ bool rewriteWith(const QDir& folder, QFile& in, qint64 position, const QByteArra
     return CommitScratchFile(scratch, storedGamesPath(folder), rename);
 }
 
+// The record of `content`, or nothing when it would not read back as a game: a record
+// the game cannot play would lie in the file unseen, under a serial given out again.
+std::optional<StoredGameRecord> playableRecord(int serial, const StoredGameContent& content) {
+    std::optional<StoredGameRecord> record =
+        MakeStoredGameRecord(serial, content.size, content.name, content.targetMap, content.shuffle);
+    if (record && !StoredGameOf(*record, 0)) record.reset();
+    return record;
+}
+
 } // namespace
 
 namespace {
@@ -111,8 +120,7 @@ StoredGameSaved AppendStoredGame(const QDir& folder, const StoredGameContent& co
     // file written by the game is the last record's.
     const int serial = scan.highestSerial + 1;
     if (serial > kMaxStoredGameSerial) return {StoredGamesWrite::FileFull, 0};
-    const std::optional<StoredGameRecord> record =
-        MakeStoredGameRecord(serial, content.size, content.name, content.targetMap, content.shuffle);
+    const std::optional<StoredGameRecord> record = playableRecord(serial, content);
     if (!record || !rewriteWith(folder, in, scan.recordCount, record->toBytes(), rename))
         return {StoredGamesWrite::WriteFailed, 0};
     return {StoredGamesWrite::Written, serial};
@@ -122,8 +130,7 @@ StoredGameSaved OverwriteStoredGame(const QDir& folder, const StoredGame& game,
                                     const StoredGameContent& content, const RenameFile& rename) {
     QFile in(storedGamesPath(folder));
     if (!in.open(QIODevice::ReadOnly) || !holdsGame(in, game)) return {StoredGamesWrite::NotFound, 0};
-    const std::optional<StoredGameRecord> record =
-        MakeStoredGameRecord(game.serial, content.size, content.name, content.targetMap, content.shuffle);
+    const std::optional<StoredGameRecord> record = playableRecord(game.serial, content);
     if (!record || !rewriteWith(folder, in, game.position, record->toBytes(), rename))
         return {StoredGamesWrite::WriteFailed, 0};
     return {StoredGamesWrite::Written, game.serial};

@@ -214,6 +214,27 @@ TEST(StoredGamesFile, NoSerialPast32767) {
     EXPECT_EQ(f.bytes(), full);
 }
 
+// A game the game itself could not play again is never written: a start holding
+// numbers instead of colours, or a map without each colour N times.
+TEST(StoredGamesFile, AnUnplayableGameIsRefusedAndChangesNothing) {
+    StoredGamesFolder f;
+    f.write(GameRecordBytes(1, 4) + GameRecordBytes(2, 4));
+    const QByteArray before = f.bytes();
+    QString tooMuchOfOne = CyclicMap(4);
+    tooMuchOfOne[tooMuchOfOne.indexOf(QLatin1Char('2'))] = QLatin1Char('1');
+    const StoredGameContent unplayable[] = {
+        {4, QStringLiteral("szamos"), CyclicMap(4), QStringLiteral("9639578994929991")},
+        {4, QStringLiteral("rossz"), tooMuchOfOne, {}},
+    };
+    for (const StoredGameContent& c : unplayable) {
+        SCOPED_TRACE(c.name.toStdString());
+        EXPECT_EQ(AppendStoredGame(f.folder(), c).outcome, StoredGamesWrite::WriteFailed);
+        EXPECT_EQ(OverwriteStoredGame(f.folder(), f.scan().games[1], c).outcome, StoredGamesWrite::WriteFailed);
+        EXPECT_EQ(f.bytes(), before);
+        EXPECT_FALSE(QFile::exists(f.folder().filePath(kStoredGamesScratchFileName)));
+    }
+}
+
 // A rename that fails leaves minta.dat whole and no scratch file behind.
 TEST(StoredGamesFile, AFailedRenameChangesNothing) {
     StoredGamesFolder f;
