@@ -181,7 +181,9 @@ void MainWindow::buildPanel() {
     // The title of a stored game lies over the size buttons, which take the clicks.
     addLabel(&P::t_jatek, "t_jatek", {6165, 2760, 2055, 255})->setAttribute(Qt::WA_TransparentForMouseEvents);
     addButton(&P::k_tar, "k_tar", {6150, 0, 2035, 300});
-    addLabel(&P::Label2, "Label2", {6150, 330, 2035, 510})->setWordWrap(true);
+    // Below the target map, in the room the stored game's title has when a game runs
+    // (never while a start is captured); above the map it would cover the map's top row.
+    addLabel(&P::Label2, "Label2", {6150, 2520, 2035, 510})->setWordWrap(true);
     addLabel(&P::Label4, "Label4", {120, 5640, 615, 255});
     m_lang = new QComboBox(m_canvas);
     m_lang->setObjectName(QStringLiteral("lang"));

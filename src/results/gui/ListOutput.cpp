@@ -24,6 +24,8 @@ void ListOutput::ls_pr_Click(QPageLayout::Orientation orientation, const ListBui
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(orientation);
     printer.setPageMargins(QMarginsF(7, 10, 7, 10), QPageLayout::Millimeter);
+    // Printing to a PDF file stays offered: on a desktop without a printer it is the only
+    // way to get the printed pages, and the plain-text list is a different thing.
     QPrintDialog dialog(&printer, m_parent);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
