@@ -219,5 +219,9 @@ bool DocumentViewerDialog::eventFilter(QObject* watched, QEvent* event) {
 void ShowDocumentViewer(const GameState& s, Platform& platform, const GameFolders& folders, int helpTopic,
                         QWidget* parent) {
     DocumentViewerDialog dialog(s, platform, folders, helpTopic, parent);
-    if (dialog.docLoaded()) dialog.exec();
+    if (!dialog.docLoaded()) return;
+    dialog.exec();
+    // The keys go back to the window that asked for help, also where no window manager
+    // hands the focus on.
+    if (parent) parent->activateWindow();
 }
