@@ -37,10 +37,15 @@ void leaveNumberType(GameState& s, Platform& p) {
     NewArrangement(s, p.random);
 }
 
-void setMenusForNumbers(GameState& s, bool numberType) {
+// The number type has no stored games: a game captured there would hold numbers
+// where colours belong.
+void setStoredGameMenus(GameState& s) {
+    s.panel.uj_jatek.enabled = s.panel.jatek_tor.enabled = !s.panel.szamsor.checked;
+}
+
+void setMenusForNumbers(GameState& s) {
     s.panel.kevment.enabled = s.panel.generalt.checked;
-    s.panel.uj_jatek.enabled = !numberType;
-    s.panel.jatek_tor.enabled = !numberType;
+    setStoredGameMenus(s);
 }
 
 void clearStoredGame(GameState& s) {
@@ -54,13 +59,12 @@ void hideTargetMap(GameState& s) {
     s.panel.mvon.visible = false;
 }
 
-// The set-up's menus come back; those of stored games only outside the number type,
-// which has none (a game captured there would hold numbers where colours belong).
+// The set-up's menus come back; those of stored games only outside the number type.
 void setMenusEnabled(GameState& s) {
     for (Control c : {&PanelControls::kevall, &PanelControls::ntor, &PanelControls::babilon,
                       &PanelControls::demo_jatek})
         (s.panel.*c).enabled = true;
-    s.panel.uj_jatek.enabled = s.panel.jatek_tor.enabled = !s.panel.szamsor.checked;
+    setStoredGameMenus(s);
 }
 
 void selectSize(GameState& s, Platform& p, Control chosen, int gridSpan) {
@@ -84,7 +88,7 @@ void szamsor_Click(GameState& s, Platform& p) {
     c.okev.width = 1200;
     c.okev.caption = s.texts.okevCaption;
     c.atrend.visible = true;
-    setMenusForNumbers(s, true);
+    setMenusForNumbers(s);
     showMarkers(s, false, false);
     // A number game is no stored game: its result must not carry the last one's serial.
     clearStoredGame(s);
@@ -101,7 +105,7 @@ void atlos_Click(GameState& s, Platform& p) {
     c.skev.visible = true;
     c.okev.visible = false;
     c.atrend.visible = true;
-    setMenusForNumbers(s, false);
+    setMenusForNumbers(s);
     showMarkers(s, true, false);
     clearStoredGame(s);
     leaveNumberType(s, p);
@@ -120,7 +124,7 @@ void generalt_Click(GameState& s, Platform& p) {
     c.okev.width = 498;
     c.okev.caption = c.skev.caption;
     c.atrend.visible = true;
-    setMenusForNumbers(s, false);
+    setMenusForNumbers(s);
     showMarkers(s, true, true);
     clearStoredGame(s);
     leaveNumberType(s, p);
@@ -138,7 +142,7 @@ void tarolt_Click(GameState& s, Platform& p) {
     c.skev.visible = false;
     c.okev.visible = false;
     c.atrend.visible = false;
-    setMenusForNumbers(s, false);
+    setMenusForNumbers(s);
     showMarkers(s, false, false);
     leaveNumberType(s, p);
     s.gameType = GameType::Stored;

@@ -52,10 +52,6 @@ std::optional<StoredGameRecord> playableRecord(int serial, const StoredGameConte
     return record;
 }
 
-} // namespace
-
-namespace {
-
 void scanRecord(StoredGamesScan& scan, QByteArrayView bytes) {
     const qint64 position = scan.recordCount++;
     const StoredGameRecord record = StoredGameRecord::fromBytes(bytes);
