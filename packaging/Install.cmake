@@ -87,19 +87,21 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Zelka-Kvadra developers <zelka-kvadra@users.noreply.github.com>")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${CPACK_PACKAGE_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sliding-tile puzzle with coloured balls and numbered tiles")
-# The extended description: lines of at most 79 characters, an empty line between paragraphs.
+# The extended description: lines of at most 76 characters (a package tool indents
+# them), an empty line between paragraphs.
 set(CPACK_PACKAGE_DESCRIPTION [[
-Zelka-Kvadra is a single-player sliding-tile puzzle. Coloured balls or numbered
-tiles fill a 4 x 4, 5 x 5 or 6 x 6 board inside a ring of wall cells. Open a few
-cells of the ring, then slide the tiles one at a time, by mouse or keyboard,
-until the board shows the target: number order, diagonal colour bands, one
-colour per row or column, a painted target map, or a two-stage rearrangement.
-In the Pendoly mode whole rows rotate.
+Zelka-Kvadra is a single-player sliding-tile puzzle. Coloured balls or
+numbered tiles fill a 4 x 4, 5 x 5 or 6 x 6 board inside a ring of wall
+cells. Open a few cells of the ring, then slide the tiles one at a time, by
+mouse or keyboard, until the board shows the target: number order, diagonal
+colour bands, one colour per row or column, a painted target map, or a
+two-stage rearrangement. In the Pendoly mode whole rows rotate.
 
-Steps and time are counted and every result is kept per player, with a results
-browser, statistics and printable lists; the results and the statistics can
-also be printed from the command line. A symbol on each colour helps players
-who cannot tell the colours apart. The texts are in Hungarian and English.
+Steps and time are counted and every result is kept per player, with a
+results browser, statistics and printable lists; the results and the
+statistics can also be printed from the command line. A symbol on each
+colour helps players who cannot tell the colours apart. The texts are in
+Hungarian and English.
 ]])
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
