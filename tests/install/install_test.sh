@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the built game into a scratch prefix and checks that the tree holds every
-# file the game and the desktop need, that the desktop entry and the software-centre
-# description are valid, and that the installed game starts with an empty home,
-# keeps its files in the per-user folder and writes nothing anywhere else.
+# file the game and the desktop need, that the desktop entry, the software-centre
+# description and the manual pages are valid, and that the installed game starts
+# with an empty home, keeps its files in the per-user folder and writes nothing
+# anywhere else.
 #   install_test.sh BUILD_DIR
+#   install_test.sh --installed PREFIX   the same checks on a tree installed already
+#                                        (an unpacked package's usr/)
 set -euo pipefail
-build=$1
 scratch=$(mktemp -d)
 game_pid=
 cleanup() {
@@ -15,8 +17,16 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-prefix=$scratch/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
+if [ "$1" = --installed ]; then
+    prefix=$(cd "$2" && pwd)
+else
+    prefix=$scratch/prefix
+    cmake --install "$1" --prefix "$prefix" >/dev/null
+fi
+# The validators come with scripts/install-deps.sh.
+for tool in desktop-file-validate appstreamcli man; do
+    command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps.sh"
+done
 
 id=hu.zelkakvadra.ZelkaKvadra
 share=$prefix/share
@@ -44,25 +54,19 @@ head -c 8 "$share/icons/hicolor/48x48/apps/$id.png" | grep -q PNG || fail "the 4
 nm -D --defined-only "$module" | grep -q ' zkCreateSoundDevice$' \
     || fail "the sound module lacks its entry point"
 
-if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
-    grep -q '^Categories=Game;LogicGame;$' "$share/applications/$id.desktop" || fail "desktop categories"
-fi
-if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null \
-        || { appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"; fail "metainfo"; }
-fi
+desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
+grep -q '^Categories=Game;LogicGame;$' "$share/applications/$id.desktop" || fail "desktop categories"
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null \
+    || { appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"; fail "metainfo"; }
+for page in "$share/man/man6/zelka-kvadra.6.gz" "$share/man/hu/man6/zelka-kvadra.6.gz"; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "man warns about $page: $warnings"
+done
 version=$("$program" --version | awk '{print $2}')
 grep -q "<release version=\"$version\"" "$share/metainfo/$id.metainfo.xml" \
     || fail "the metainfo's newest release is not the program's version $version"
-zcat "$share/doc/zelka-kvadra/changelog.gz" | head -n 1 | grep -q "^zelka-kvadra ($version) " \
+zcat "$share/doc/zelka-kvadra/changelog.gz" | sed -n 1p | grep -q "^zelka-kvadra ($version) " \
     || fail "the changelog's newest entry is not the program's version $version"
-if command -v man >/dev/null; then
-    for page in "$share/man/man6/zelka-kvadra.6.gz" "$share/man/hu/man6/zelka-kvadra.6.gz"; do
-        warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
-        [ -z "$warnings" ] || fail "man warns about $page: $warnings"
-    done
-fi
 
 # Started from a folder without the game's files, with an empty home.
 home=$scratch/home
