@@ -98,6 +98,10 @@ Wording wordingOf(OwnText text) {
                 "nem tudja tárolni, ezért ott kérdőjel áll helyette: %1",
                 "The result is stored. The results file cannot hold a letter of the stored "
                 "game's name, so a question mark stands in its place: %1"};
+    case OwnText::AboutFirstCredit:
+        return {"a Zelka-Kvadra fejlesztői", "Zelka-Kvadra developers"};
+    case OwnText::AboutSecondCredit:
+        return {"a Zelka-Kvadra közreműködői", "Zelka-Kvadra contributors"};
     case OwnText::Count:
         break;
     }

@@ -33,7 +33,9 @@ enum class OwnText {
     StoredGamesNotWritten,
     StoredGameGone,
     OneGapOddArrangement,
-    StoredGameNameWrittenAs,  // %1: the stored game's name as the result holds it     // a one-gap number board whose target is an odd permutation away
+    StoredGameNameWrittenAs,  // %1: the stored game's name as the result holds it
+    AboutFirstCredit,         // the about box's credit under "game idea and design"
+    AboutSecondCredit,        // the about box's credit under "programming"     // a one-gap number board whose target is an odd permutation away
     Count
 };
 
