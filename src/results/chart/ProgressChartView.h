@@ -1,0 +1,43 @@
+#pragma once
+// The progress chart drawn with Qt Charts: the games as a thin line (with a dot on
+// each game while they are few), the best-so-far line as steps through the
+// records, the moving average, and a star on every record. The x axis counts the
+// games in date order; the y axis holds steps, or the elapsed time labelled
+// h:mm:ss. Lines are downsampled to the pixel columns of the plot area and sampled
+// again whenever it changes size. Hovering a line or a star shows the game there.
+#include "results/gui/ProgressChart.h"
+
+class QAbstractAxis;
+class QChart;
+class QChartView;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+
+class ProgressChartView final : public ProgressChart {
+public:
+    explicit ProgressChartView(QWidget* parent = nullptr);
+
+    void showPlot(ProgressPlot plot) override;
+    bool saveImage(QIODevice& device, ChartImageFormat format) override;
+    void paintChart(QPainter& painter, const QRectF& target) override;
+    QPoint positionOfGame(std::size_t game) const override;
+    std::size_t drawnGamePoints() const override;
+
+private:
+    void placeAxes();
+    // Samples the games and the average again for the plot area's width.
+    void resample();
+    void hovered(const QPointF& point, bool entered);
+
+    ProgressPlot m_plot;
+    QChartView* m_view;
+    QChart* m_chart;
+    QLineSeries* m_games;
+    QLineSeries* m_best;
+    QLineSeries* m_average;
+    QScatterSeries* m_records;
+    QValueAxis* m_x = nullptr;
+    QAbstractAxis* m_y = nullptr;
+    int m_sampledColumns = -1;
+};
