@@ -86,7 +86,8 @@ QList<QPointF> StepLine(const std::vector<double>& best) {
 
 ProgressChartView::ProgressChartView(QWidget* parent)
     : ProgressChart(parent), m_view(new QChartView(this)), m_chart(new QChart), m_games(new QLineSeries),
-      m_best(new QLineSeries), m_average(new QLineSeries), m_records(new QScatterSeries) {
+      m_best(new QLineSeries), m_average(new QLineSeries), m_records(new QScatterSeries), m_x(new QValueAxis),
+      m_y(new QCategoryAxis) {
     m_view->setObjectName(QStringLiteral("chartView"));
     m_view->setChart(m_chart);
     m_view->setRenderHint(QPainter::Antialiasing);
@@ -111,6 +112,16 @@ ProgressChartView::ProgressChartView(QWidget* parent)
         m_chart->addSeries(series);
         connect(series, &QXYSeries::hovered, this, [this](const QPointF& p, bool entered) { hovered(p, entered); });
     }
+    m_x->setTickType(QValueAxis::TicksDynamic);
+    m_x->setTickAnchor(0);
+    m_x->setLabelFormat(QStringLiteral("%d"));
+    m_y->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    m_chart->addAxis(m_x, Qt::AlignBottom);
+    m_chart->addAxis(m_y, Qt::AlignLeft);
+    for (QAbstractSeries* series : m_chart->series()) {
+        series->attachAxis(m_x);
+        series->attachAxis(m_y);
+    }
     connect(m_chart, &QChart::plotAreaChanged, this, [this] { resample(); });
 
     auto* layout = new QVBoxLayout(this);
@@ -133,18 +144,10 @@ void ProgressChartView::showPlot(ProgressPlot plot) {
 }
 
 void ProgressChartView::placeAxes() {
-    for (QAbstractAxis* axis : m_chart->axes()) {
-        m_chart->removeAxis(axis);
-        delete axis;
-    }
     const double games = double(std::max<std::size_t>(m_plot.games(), 1));
-    m_x = new QValueAxis;
     m_x->setTitleText(m_plot.axisX);
     m_x->setRange(0, games + 1);
-    m_x->setTickType(QValueAxis::TicksDynamic);
-    m_x->setTickAnchor(0);
     m_x->setTickInterval(NumberStep(games));
-    m_x->setLabelFormat(QStringLiteral("%d"));
 
     auto [low, high] = ValueRange(m_plot);
     if (std::isnan(low)) low = high = 0;
@@ -154,25 +157,15 @@ void ProgressChartView::placeAxes() {
     if (top <= bottom) top = bottom + step;
     // Labels at the ticks: h:mm:ss for times. The first category lies below the axis,
     // so that its label marks the axis's lowest value.
-    auto* y = new QCategoryAxis;
-    y->setTitleText(m_plot.axisY);
-    y->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    y->setRange(bottom, top);
-    y->setStartValue(bottom - step);
+    m_y->setTitleText(m_plot.axisY);
+    for (const QString& label : m_y->categoriesLabels()) m_y->remove(label);
+    m_y->setRange(bottom, top);
+    m_y->setStartValue(bottom - step);
     for (double v = bottom; v <= top + step / 2; v += step)
-        y->append(m_plot.timeAxis ? ClockText(v) : QString::number(std::llround(v)), v);
-    m_y = y;
-
-    m_chart->addAxis(m_x, Qt::AlignBottom);
-    m_chart->addAxis(m_y, Qt::AlignLeft);
-    for (QAbstractSeries* series : m_chart->series()) {
-        series->attachAxis(m_x);
-        series->attachAxis(m_y);
-    }
+        m_y->append(m_plot.timeAxis ? ClockText(v) : QString::number(std::llround(v)), v);
 }
 
 void ProgressChartView::resample() {
-    if (!m_x) return;
     const int columns = std::max(1, static_cast<int>(std::ceil(m_chart->plotArea().width() * devicePixelRatioF())));
     if (columns == m_sampledColumns) return;
     m_sampledColumns = columns;

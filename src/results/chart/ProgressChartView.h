@@ -7,7 +7,7 @@
 // again whenever it changes size. Hovering a line or a star shows the game there.
 #include "results/gui/ProgressChart.h"
 
-class QAbstractAxis;
+class QCategoryAxis;
 class QChart;
 class QChartView;
 class QLineSeries;
@@ -37,7 +37,7 @@ private:
     QLineSeries* m_best;
     QLineSeries* m_average;
     QScatterSeries* m_records;
-    QValueAxis* m_x = nullptr;
-    QAbstractAxis* m_y = nullptr;
+    QValueAxis* m_x;
+    QCategoryAxis* m_y;
     int m_sampledColumns = -1;
 };
