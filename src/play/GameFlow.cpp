@@ -68,7 +68,10 @@ void GameFlow::kezd_Click() {
     lockSetUp();
 
     if (c.szamsor.checked) {
-        c.okev.visible = s.pendolyMode ? s.board.gridSpan() > 6 : s.gapCount < 2;
+        // The exchange of two numbers during play is left to the Pendoly mode's larger
+        // boards. Outside it the start rules admit a one-gap game only when its order can
+        // be reached, and one exchange would turn that order into one that cannot.
+        c.okev.visible = s.pendolyMode && s.board.gridSpan() > 6;
         for (int k = 1; k <= s.board.cellCount() && k < kMaxNumberLabels; ++k)
             s.controls.numberLabels[k].visible = true;
     }
@@ -163,7 +166,11 @@ bool GameFlow::ValidateStart() {
         ShowMessage(s, m_p, 12, MsgIcon::Information);
         return false;
     case OneGapRefusal::OddArrangement:
-        ShowOwnMessage(s, m_p, OwnText::OneGapOddArrangement, MsgIcon::Information);
+        // Between the stages no tile may be exchanged: only another open cell helps.
+        ShowOwnMessage(s, m_p,
+                       s.rearrangePhase == 0 ? OwnText::OneGapOddArrangement
+                                             : OwnText::OneGapOddArrangementSecondStage,
+                       MsgIcon::Information);
         return false;
     }
     if (s.rearrangePhase == 0) {

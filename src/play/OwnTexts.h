@@ -33,6 +33,7 @@ enum class OwnText {
     StoredGamesNotWritten,
     StoredGameGone,
     OneGapOddArrangement,     // a one-gap number board whose target is an odd permutation away
+    OneGapOddArrangementSecondStage, // the same at the start of a rearrangement game's second stage
     Count
 };
 
