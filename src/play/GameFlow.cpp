@@ -69,8 +69,9 @@ void GameFlow::kezd_Click() {
 
     if (c.szamsor.checked) {
         // The exchange of two numbers during play is left to the Pendoly mode's larger
-        // boards. Outside it the start rules admit a one-gap game only when its order can
-        // be reached, and one exchange would turn that order into one that cannot.
+        // boards. Outside it a one-gap game starts only when its order can be reached, and
+        // an exchange flips the order's parity: on 4 x 4 and 5 x 5 no target is left in
+        // reach, on 6 x 6 at best the other form.
         c.okev.visible = s.pendolyMode && s.board.gridSpan() > 6;
         for (int k = 1; k <= s.board.cellCount() && k < kMaxNumberLabels; ++k)
             s.controls.numberLabels[k].visible = true;
