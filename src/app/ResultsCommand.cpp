@@ -1,9 +1,9 @@
 #include "app/ResultsCommand.h"
-#include "app/CommandLine.h"
+#include "app/ExitStatus.h"
+#include "app/ReadableFile.h"
+#include "app/Usage.h"
 #include "results/ResultsFilter.h"
 #include "results/ResultsSort.h"
-#include <QFile>
-#include <QFileInfo>
 #include <optional>
 
 namespace {
@@ -165,29 +165,11 @@ void PrintRows(const ResultsTable& table, const std::vector<std::uint32_t>& rows
 
 } // namespace
 
-QString ResultsUsage() {
-    return QStringLiteral(
-        "  --results FILE [--size 4|5|6|all] [--types V,VR,A,AR,M,T,S,SR] [--gaps N]\n"
-        "            [--steps-below N] [--time-below H:MM:SS] [--shuffled yes|no|any]\n"
-        "            [--sort name|steps|time|order|date] [--descending] [--format csv|tsv]\n"
-        "               print the stored results of FILE, filtered and sorted as the\n"
-        "               results window does, one line per result (UTF-8)\n");
-}
-
 int RunResultsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     Options o;
-    if (const std::optional<ArgumentError> error = ParseArguments(arguments, o)) {
-        err << "zelka-kvadra: " << error->text << '\n' << UsageText();
-        return ExitStatus::BadArguments;
-    }
-    const QFileInfo info(o.file);
-    QFile probe(o.file);
-    if (!info.exists() || !info.isFile() || !probe.open(QIODevice::ReadOnly)) {
-        err << "zelka-kvadra: cannot read " << o.file << ": "
-            << (info.exists() ? QStringLiteral("not a readable file") : QStringLiteral("no such file")) << '\n';
-        return ExitStatus::FileProblem;
-    }
-    probe.close();
+    if (const std::optional<ArgumentError> error = ParseArguments(arguments, o))
+        return RefuseArguments(err, error->text);
+    if (!CheckReadableFile(o.file, err)) return ExitStatus::FileProblem;
 
     ResultsTable table;
     const ResultsLoad load = table.Load(o.file);
