@@ -23,11 +23,21 @@ struct ArgumentError {
     QString text;
 };
 
+// A whole number without a sign.
 std::optional<int> PositiveNumber(const QString& text) {
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok || value < 0 || text.startsWith(u'+')) return std::nullopt;
     return value;
+}
+
+// A count to compare with: a damaged file may hold counts below zero, and the rows
+// show them so, so a filter takes them too.
+std::optional<int> CountNumber(const QString& text) {
+    if (!text.startsWith(u'-')) return PositiveNumber(text);
+    const std::optional<int> magnitude = PositiveNumber(text.mid(1));
+    if (!magnitude) return std::nullopt;
+    return -*magnitude;
 }
 
 // H:MM:SS, hours of one or two digits.
@@ -60,11 +70,11 @@ std::optional<ArgumentError> ApplyOption(Options& o, const QString& name, const 
             o.filter.types[static_cast<std::size_t>(index)] = true;
         }
     } else if (name == QLatin1String("--gaps")) {
-        const std::optional<int> n = PositiveNumber(value);
+        const std::optional<int> n = CountNumber(value);
         if (!n) return bad();
         o.filter.gaps = n;
     } else if (name == QLatin1String("--steps-below")) {
-        const std::optional<int> n = PositiveNumber(value);
+        const std::optional<int> n = CountNumber(value);
         if (!n) return bad();
         o.filter.stepsBelow = n;
     } else if (name == QLatin1String("--time-below")) {
