@@ -90,6 +90,7 @@ TEST(ResultsTable, EmptyShortAndDamagedFilesGiveWhatCanBeRead) {
         {"zero length", QByteArray(), 0, false},
         {"header only", whole.left(headerLength), 0, false},
         {"cut header", whole.left(7), 0, true},
+        {"header length byte below 13", whole.left(12) + char(12), 0, true},
         {"cut in the last record", whole.left(whole.size() - 20), 3, true},
         {"damage in the second record", damagedSecond, 1, true},
     };
@@ -262,6 +263,17 @@ TEST(ResultsTable, CountsBelowZeroAreFilteredAndSortedAsTheyRead) {
     std::vector<std::uint32_t> rows = {0, 1, 2};
     SortResultRows(table, rows, ResultColumn::Elapsed, true, StoredTypeCodes());
     EXPECT_EQ(RecordNumbers(rows), (std::vector<int>{3, 1, 2}));
+}
+
+TEST(ResultsSort, EqualTimesGoByTheirSteps) {
+    const ResultsTable table = TableOf({Result("Anna", "V", 4, 1, 0, 30, "00:02:00", "2024.01.05", "10:00:00"),
+                                        Result("Béla", "V", 4, 1, 0, 10, "00:02:00", "2024.01.05", "11:00:00"),
+                                        Result("Cecil", "V", 4, 1, 0, 20, "00:02:00", "2024.01.05", "12:00:00")});
+    for (const bool descending : {false, true}) {
+        std::vector<std::uint32_t> rows = {0, 1, 2};
+        SortResultRows(table, rows, ResultColumn::Elapsed, descending, StoredTypeCodes());
+        EXPECT_EQ(RecordNumbers(rows), descending ? (std::vector<int>{1, 3, 2}) : (std::vector<int>{2, 3, 1}));
+    }
 }
 
 TEST(ResultsSort, TheTypeColumnSortsByTheCodesShown) {
