@@ -176,7 +176,8 @@ HU_MESSAGES = [
     (11, "A játék nem indítható: a szegélyen nincs nyitott hely. "
          "Nyisson meg legalább egyet!"),
     (12, "A játék így nem indítható: az egyetlen nyitott hely melletti golyó "
-         "már a célhelyén áll. Nyisson meg egy másik helyet!"),
+         "soha nem mozdulhat el a helyéről, és nem az áll ott, amit a cél kíván. "
+         "Nyisson meg egy másik helyet!"),
     Note("13: utána az első szakasz üres helyeinek száma, új sorban a 14."),
     (13, "Az első szakaszban az üres helyek száma:"),
     (14, "Most ettől eltérő számú üres hely van. Folytatja így is?"),
@@ -459,7 +460,8 @@ EN_MESSAGES = [
     (11, "The game cannot start: no cell of the border is open. "
          "Open at least one!"),
     (12, "The game cannot start like this: the tile next to the only open "
-         "cell is already in its target place. Open another cell!"),
+         "cell can never leave its place, and it is not the tile the target "
+         "wants there. Open another cell!"),
     Note("13: the number of gaps of the first stage follows, then 14 on a new "
          "line"),
     (13, "The first stage was played with this number of gaps:"),

@@ -9,11 +9,22 @@ int WallMarkerOf(const Board& b, Cell cell) {
     return span + 2 * (cell.row - 1) + (cell.col == 0 ? 1 : 2);
 }
 
-int CountOpenRingCells(const GameState& s) {
+int CountOpenRingCells(const Board& b) {
     int open = 0;
-    for (int m = 1; m <= s.controls.wallCount(); ++m)
-        if (!s.controls.walls[m].visible) ++open;
+    for (int r = 0; r <= b.borderIdx(); ++r)
+        for (int q = 0; q <= b.borderIdx(); ++q)
+            if (b.isRing({r, q}) && b.value({r, q}) != kWall) ++open;
     return open;
+}
+
+void ShowRingAsBoardHolds(GameState& s) {
+    const Board& b = s.board;
+    for (int r = 0; r <= b.borderIdx(); ++r) {
+        for (int q = 0; q <= b.borderIdx(); ++q) {
+            const int m = WallMarkerOf(b, {r, q});
+            if (m >= 1 && m <= s.controls.wallCount()) s.controls.walls[m].visible = b.value({r, q}) == kWall;
+        }
+    }
 }
 
 void CloseRing(GameState& s) {

@@ -9,8 +9,13 @@ struct GameState;
 // The number of the wall marker of ring cell `cell`; 0 for a cell off the ring.
 int WallMarkerOf(const Board& b, Cell cell);
 
-// Number of hidden wall markers: the open cells of the ring.
-int CountOpenRingCells(const GameState& s);
+// The open cells of the ring as the board holds them: its ring cells that are not
+// walls (empty, or holding a tile that stepped out of the field).
+int CountOpenRingCells(const Board& b);
+
+// Shows the wall marker of every ring cell that is a wall and hides the others, so the
+// drawn ring is the board's.
+void ShowRingAsBoardHolds(GameState& s);
 
 // Every empty ring cell becomes a wall again and every wall marker is shown, so the
 // board and the markers always agree.

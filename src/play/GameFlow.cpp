@@ -4,6 +4,8 @@
 #include "play/GameModes.h"
 #include "play/Messages.h"
 #include "play/MoveRules.h"
+#include "play/OwnTexts.h"
+#include "play/StartRules.h"
 #include "play/StepSound.h"
 #include "ui/Platform.h"
 #include <algorithm>
@@ -25,14 +27,6 @@ void setWallMarker(GameState& s, int m, bool visible) {
 }
 
 constexpr int kRowPointerTop = 760;
-
-// The first empty cell in row order over the whole grid; (-1, -1) when none.
-Cell firstEmptyCell(const Board& b) {
-    for (int r = 0; r <= b.borderIdx(); ++r)
-        for (int q = 0; q <= b.borderIdx(); ++q)
-            if (b.value({r, q}) == kEmpty) return {r, q};
-    return {-1, -1};
-}
 
 } // namespace
 
@@ -154,59 +148,23 @@ void GameFlow::lockSetUp() {
 
 // ---------------------------------------------------------------- empty cells
 
-bool GameFlow::tileInPlace(Cell cell) const {
-    const GameState& s = m_s;
-    const int value = s.board.value(cell);
-    if (playsToTargetMap(s)) {
-        const MapShape* shape = s.targetMap.shapeAt(cell.row, cell.col);
-        return shape && value >= 0 && value < static_cast<int>(s.tileColours.size()) &&
-               s.tileColours[static_cast<size_t>(value)] == shape->fillColour;
-    }
-    const int n = s.N();
-    const int count = s.board.cellCount();
-    auto numberFits = [&](int m) {
-        return (s.ascendingOpen && value == m) || (s.descendingOpen && value == count + 1 - m);
-    };
-    auto colourAt = [](const std::vector<int>& colours, int i) {
-        return i >= 0 && i < static_cast<int>(colours.size()) ? colours[static_cast<size_t>(i)] : -1;
-    };
-    const int rowWise = (cell.row - 1) * n + cell.col;
-    const int colWise = (cell.col - 1) * n + cell.row;
-    if (s.rearrangePhase == 0 || s.rearrangePhase == 1) {
-        if (s.gameType == GameType::Diagonal && value == s.targetPatterns[static_cast<size_t>(rowWise)][0])
-            return true;
-        if (s.gameType == GameType::RandomColours && value == colourAt(s.rowColours, cell.row))
-            return true;
-        if (s.gameType == GameType::NumberSequence && numberFits(rowWise)) return true;
-    }
-    if (s.rearrangePhase == 0 || s.rearrangePhase == 2) {
-        if (s.gameType == GameType::Diagonal && value == s.targetPatterns[static_cast<size_t>(colWise)][1])
-            return true;
-        if (s.gameType == GameType::RandomColours && value == colourAt(s.colColours, cell.col))
-            return true;
-        if (s.gameType == GameType::NumberSequence && numberFits(colWise)) return true;
-    }
-    return false;
-}
-
 bool GameFlow::ValidateStart() {
     GameState& s = m_s;
-    s.gapCount = CountOpenRingCells(s);
+    // The board, not the drawn ring, says which cells are open.
+    s.gapCount = CountOpenRingCells(s.board);
     if (s.gapCount == 0) {
         ShowMessage(s, m_p, 11, MsgIcon::Information);
         return false;
     }
-    // The rule guards a player's start; the demo's fixed start is known to be solved
-    // by its script, which begins by moving the tile that already stands right.
-    if (s.gapCount == 1 && !demoRunning(s)) {
-        const Cell open = firstEmptyCell(s.board);
-        const int n = s.N();
-        // The field cell next to the open ring cell.
-        const Cell beside{std::clamp(open.row, 1, n), std::clamp(open.col, 1, n)};
-        if (s.board.isRing(open) && tileInPlace(beside)) {
-            ShowMessage(s, m_p, 12, MsgIcon::Information);
-            return false;
-        }
+    switch (OneGapStartRefusal(s)) {
+    case OneGapRefusal::None:
+        break;
+    case OneGapRefusal::TileBesideGapOutOfPlace:
+        ShowMessage(s, m_p, 12, MsgIcon::Information);
+        return false;
+    case OneGapRefusal::OddArrangement:
+        ShowOwnMessage(s, m_p, OwnText::OneGapOddArrangement, MsgIcon::Information);
+        return false;
     }
     if (s.rearrangePhase == 0) {
         s.firstGapCount = s.gapCount;
@@ -267,73 +225,28 @@ void GameFlow::TakePauseOutOfClock() {
 
 // ---------------------------------------------------------------- targets
 
-// Number sequence: every cell must hold its ascending or its descending number, and
-// one order must hold throughout. The order reached first is the one that stays
-// open for the second stage of a rearrangement game.
-bool GameFlow::matchNumbers(bool columnWise) {
+// The field against the open targets of one form. Numbers: the order reached first is
+// the one that stays open for the second stage of a rearrangement game.
+bool GameFlow::matchForm(TargetForm form) {
     GameState& s = m_s;
-    const int n = s.N();
-    const int count = s.board.cellCount();
-    bool ascending = s.ascendingOpen;
-    bool descending = s.descendingOpen;
-    for (int i = 1; i <= n && (ascending || descending); ++i) {
-        for (int j = 1; j <= n; ++j) {
-            const int m = columnWise ? (j - 1) * n + i : (i - 1) * n + j;
-            const int value = s.board.value({i, j});
-            if (value != m) ascending = false;
-            if (value != count + 1 - m) descending = false;
-        }
+    bool matched = false;
+    bool ascending = false;
+    bool descending = false;
+    for (const Target& t : OpenTargets(s)) {
+        if (t.form != form || !FieldMatches(s, t)) continue;
+        matched = true;
+        (t.order == NumberOrder::Ascending ? ascending : descending) = true;
     }
-    if (!ascending && !descending) return false;
-    s.ascendingOpen = ascending;
-    s.descendingOpen = descending;
-    return true;
-}
-
-bool GameFlow::MatchTargetA() {
-    if (m_s.gameType == GameType::NumberSequence) return matchNumbers(false);
-    return matchColours(false);
-}
-
-bool GameFlow::MatchTargetB() {
-    if (m_s.gameType == GameType::NumberSequence) return matchNumbers(true);
-    return matchColours(true);
-}
-
-// The colour that the row-wise or column-wise form of the target wants in cell (i, j);
-// 0, which no tile has, for a type without such a form.
-int GameFlow::targetColour(int i, int j, bool columnWise) const {
-    const GameState& s = m_s;
-    const int n = s.N();
-    if (s.gameType == GameType::Diagonal) {
-        const int k = columnWise ? (j - 1) * n + i : (i - 1) * n + j;
-        return s.targetPatterns[static_cast<size_t>(k)][columnWise ? 1 : 0];
+    if (matched && s.gameType == GameType::NumberSequence) {
+        s.ascendingOpen = ascending;
+        s.descendingOpen = descending;
     }
-    if (s.gameType == GameType::RandomColours)
-        return columnWise ? s.colColours.at(static_cast<size_t>(j)) : s.rowColours.at(static_cast<size_t>(i));
-    return 0;
+    return matched;
 }
 
-bool GameFlow::matchColours(bool columnWise) const {
-    const int n = m_s.N();
-    for (int i = 1; i <= n; ++i)
-        for (int j = 1; j <= n; ++j)
-            if (m_s.board.value({i, j}) != targetColour(i, j, columnWise)) return false;
-    return true;
-}
+bool GameFlow::MatchTargetA() { return matchForm(TargetForm::RowWise); }
 
-bool GameFlow::matchTargetMap() const {
-    const GameState& s = m_s;
-    for (int i = 1; i <= s.N(); ++i) {
-        for (int j = 1; j <= s.N(); ++j) {
-            const int value = s.board.value({i, j});
-            const MapShape* shape = s.targetMap.shapeAt(i, j);
-            if (!shape || value < 0 || value >= static_cast<int>(s.tileColours.size())) return false;
-            if (s.tileColours[static_cast<size_t>(value)] != shape->fillColour) return false;
-        }
-    }
-    return true;
-}
+bool GameFlow::MatchTargetB() { return matchForm(TargetForm::ColumnWise); }
 
 // ---------------------------------------------------------------- end of a move
 
@@ -360,7 +273,7 @@ void GameFlow::CheckSolved() {
             solved = s.rearrangePhase == 1 ? MatchTargetA() : MatchTargetB();
         }
     } else {
-        solved = matchTargetMap();
+        solved = FieldMatches(s, Target{TargetForm::Map, NumberOrder::Ascending});
     }
     if (solved) endGame();
 }

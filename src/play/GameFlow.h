@@ -6,6 +6,7 @@
 // Elapsed time is measured on the platform's monotonic clock, so a game that runs
 // across midnight (or a clock change) keeps its true time.
 #include "play/GameState.h"
+#include "play/Targets.h"
 #include <functional>
 
 struct Platform;
@@ -53,11 +54,7 @@ private:
     void lockSetUp();
     void updateElapsed();
     void showClock();
-    bool matchTargetMap() const;
-    int targetColour(int i, int j, bool columnWise) const;
-    bool matchColours(bool columnWise) const;
-    bool matchNumbers(bool columnWise);
-    bool tileInPlace(Cell cell) const;
+    bool matchForm(TargetForm form);
     void endGame();
 
     GameState& m_s;

@@ -86,6 +86,13 @@ Wording wordingOf(OwnText text) {
     case OwnText::StoredGameGone:
         return {"A tárolt játék már nincs a minta.dat-ban: a változás nincs mentve.",
                 "The stored game is no longer in minta.dat: the change is not saved."};
+    case OwnText::OneGapOddArrangement:
+        return {"A játék így nem indítható: egyetlen nyitott hellyel a golyók az összes "
+                "sorrendnek csak a felét érhetik el, és a célsorrend nincs köztük. Cseréljen fel "
+                "két golyót (kattintson egymás után a kettőre), vagy nyisson meg egy másik helyet!",
+                "The game cannot start like this: with only one open cell the tiles can reach "
+                "just half of all orders, and the target is not among them. Exchange two tiles "
+                "(click one, then the other), or open another cell!"};
     case OwnText::Count:
         break;
     }

@@ -32,6 +32,7 @@ enum class OwnText {
     StoredGamesFull,          // %1: the most games minta.dat holds
     StoredGamesNotWritten,
     StoredGameGone,
+    OneGapOddArrangement,     // a one-gap number board whose target is an odd permutation away
     Count
 };
 

@@ -1,5 +1,6 @@
 #include "presentation/BoardLayout.h"
 #include "play/BoardChanged.h"
+#include "play/BoardRing.h"
 #include "play/GameState.h"
 #include "play/TileGeometry.h"
 #include "presentation/TileColours.h"
@@ -145,8 +146,12 @@ void FillInitialBoard(GameState& s, RandomSource& rnd) {
             b.setValue(c, v);
         }
     }
+    // A new arrangement changes the field, not the ring: the cells the player opened
+    // stay open, as they are still drawn. Anything else on the ring (a tile of a game
+    // given up) becomes a wall again. The markers then show what the board holds.
     int counter = 0;
-    forEachRingCell(n, [&](Cell c) { b.set(c, kWall, ++counter); });
+    forEachRingCell(n, [&](Cell c) { b.set(c, b.value(c) == kEmpty ? kEmpty : kWall, ++counter); });
+    ShowRingAsBoardHolds(s);
 }
 
 // Draws a colour 1..N not yet used by markers 1..index-1. A draw that keeps hitting

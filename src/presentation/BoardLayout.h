@@ -18,8 +18,9 @@ constexpr int kRowPointerLeft = 5880;  // sorj, window coordinates
 void ClearBoard(GameState& s, RandomSource& rnd, int gridSpan);
 void BuildBoard(GameState& s, RandomSource& rnd, int gridSpan);
 void PlaceWallCell(GameState& s, int counter, int row, int col);
-// A random arrangement of the field (numbers 1..N², or every colour 1..N N times),
-// with the ring marked as walls.
+// A random arrangement of the field (numbers 1..N², or every colour 1..N N times).
+// Open ring cells stay open; every other ring cell is a wall, and the wall markers
+// show exactly that.
 void FillInitialBoard(GameState& s, RandomSource& rnd);
 void PickRowColour(GameState& s, RandomSource& rnd, int row);
 void PickColColour(GameState& s, RandomSource& rnd, int col);

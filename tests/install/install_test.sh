@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the built game into a scratch prefix and checks that the tree holds every
-# file the game and the desktop need, that the desktop entry and the software-centre
-# description are valid, and that the installed game starts with an empty home,
-# keeps its files in the per-user folder and writes nothing anywhere else.
+# file the game and the desktop need, that the desktop entry, the software-centre
+# description and the manual pages are valid, and that the installed game starts
+# with an empty home, keeps its files in the per-user folder and writes nothing
+# anywhere else.
 #   install_test.sh BUILD_DIR
+#   install_test.sh --installed PREFIX   the same checks on a tree installed already
+#                                        (an unpacked package's usr/)
 set -euo pipefail
-build=$1
 scratch=$(mktemp -d)
 game_pid=
 cleanup() {
@@ -15,42 +17,56 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-prefix=$scratch/prefix
-cmake --install "$build" --prefix "$prefix" >/dev/null
+if [ "$1" = --installed ]; then
+    prefix=$(cd "$2" && pwd)
+else
+    prefix=$scratch/prefix
+    cmake --install "$1" --prefix "$prefix" >/dev/null
+fi
+# The validators come with scripts/install-deps.sh.
+for tool in desktop-file-validate appstreamcli man; do
+    command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps.sh"
+done
 
 id=hu.zelkakvadra.ZelkaKvadra
 share=$prefix/share
-expected=(bin/zelka-kvadra lib/zelka-kvadra/zelka-kvadra-sound.so
+program=$prefix/games/zelka-kvadra
+module=$prefix/lib/games/zelka-kvadra/zelka-kvadra-sound.so
+expected=(games/zelka-kvadra lib/games/zelka-kvadra/zelka-kvadra-sound.so
           share/zelka-kvadra/Magyar.lng share/zelka-kvadra/English.lng
           share/zelka-kvadra/Leir.doc share/zelka-kvadra/Magyar.doc share/zelka-kvadra/English.doc
           share/zelka-kvadra/step.wav share/zelka-kvadra/mix.wav
           "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
-          "share/icons/hicolor/scalable/apps/$id.svg")
+          "share/icons/hicolor/scalable/apps/$id.svg"
+          share/man/man6/zelka-kvadra.6.gz share/man/hu/man6/zelka-kvadra.6.gz
+          share/doc/zelka-kvadra/copyright share/doc/zelka-kvadra/changelog.gz)
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
 for f in "${expected[@]}"; do
     [ -s "$prefix/$f" ] || fail "missing from the install tree: $f"
 done
-[ -x "$prefix/bin/zelka-kvadra" ] || fail "the program is not executable"
+[ -x "$program" ] || fail "the program is not executable"
 file_size=$(wc -c <"$share/icons/hicolor/48x48/apps/$id.png")
 head -c 8 "$share/icons/hicolor/48x48/apps/$id.png" | grep -q PNG || fail "the 48 px icon is no PNG ($file_size bytes)"
 
 # The entry point the game loads the sound module by.
-nm -D --defined-only "$prefix/lib/zelka-kvadra/zelka-kvadra-sound.so" | grep -q ' zkCreateSoundDevice$' \
+nm -D --defined-only "$module" | grep -q ' zkCreateSoundDevice$' \
     || fail "the sound module lacks its entry point"
 
-if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
-    grep -q '^Categories=Game;LogicGame;$' "$share/applications/$id.desktop" || fail "desktop categories"
-fi
-if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null \
-        || { appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"; fail "metainfo"; }
-fi
-version=$("$prefix/bin/zelka-kvadra" --version | awk '{print $2}')
+desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
+grep -q '^Categories=Game;LogicGame;$' "$share/applications/$id.desktop" || fail "desktop categories"
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null \
+    || { appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"; fail "metainfo"; }
+for page in "$share/man/man6/zelka-kvadra.6.gz" "$share/man/hu/man6/zelka-kvadra.6.gz"; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "man warns about $page: $warnings"
+done
+version=$("$program" --version | awk '{print $2}')
 grep -q "<release version=\"$version\"" "$share/metainfo/$id.metainfo.xml" \
     || fail "the metainfo's newest release is not the program's version $version"
+zcat "$share/doc/zelka-kvadra/changelog.gz" | sed -n 1p | grep -q "^zelka-kvadra ($version) " \
+    || fail "the changelog's newest entry is not the program's version $version"
 
 # Started from a folder without the game's files, with an empty home.
 home=$scratch/home
@@ -58,7 +74,7 @@ elsewhere=$scratch/elsewhere
 mkdir -p "$home" "$elsewhere"
 before=$(cd "$prefix" && find . -type f | sort | xargs md5sum)
 (cd "$elsewhere" && HOME=$home XDG_DATA_HOME= XDG_CONFIG_HOME= QT_QPA_PLATFORM=offscreen \
-    exec "$prefix/bin/zelka-kvadra" >"$scratch/game.log" 2>&1) &
+    exec "$program" >"$scratch/game.log" 2>&1) &
 game_pid=$!
 settings=$home/.local/share/Zelka-Kvadra/param.dat
 for _ in $(seq 1 200); do

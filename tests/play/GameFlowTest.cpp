@@ -149,8 +149,10 @@ struct OneGapCase {
 
 class OneGap : public ::testing::TestWithParam<OneGapCase> {};
 
-// 4 x 4 numbers; every other field cell holds 0 so only the tested one can match.
-TEST_P(OneGap, RefusesWhenTheTileBesideIsAlreadyInPlace) {
+// The tile beside the only open cell can never leave its place: a start is refused
+// unless that tile already holds a target's value. 4 x 4 numbers; every other field
+// cell holds 98, so only the tested cell can match.
+TEST_P(OneGap, RefusesUnlessTheTileBesideIsInPlace) {
     const OneGapCase& c = GetParam();
     BoardFixture f(Type::Numbers, 4);
     setField(f, std::vector<int>(16, 98));
@@ -164,21 +166,28 @@ TEST_P(OneGap, RefusesWhenTheTileBesideIsAlreadyInPlace) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, OneGap,
-    ::testing::Values(OneGapCase{"TopAscendingRow", {0, 2}, 2, true},
-                      OneGapCase{"TopDescendingRow", {0, 2}, 15, true},
-                      OneGapCase{"LeftAscendingColumn", {3, 0}, 3, true},   // column-wise 1..16
-                      OneGapCase{"BottomDescendingColumn", {5, 3}, 5, true},
-                      OneGapCase{"RightNotInPlace", {2, 5}, 7, false},
-                      OneGapCase{"RightInPlace", {2, 5}, 8, true}),
+    ::testing::Values(OneGapCase{"TopAscendingRow", {0, 2}, 2, false},
+                      OneGapCase{"TopDescendingRow", {0, 2}, 15, false},
+                      OneGapCase{"LeftAscendingColumn", {3, 0}, 3, false},   // column-wise 1..16
+                      OneGapCase{"BottomDescendingColumn", {5, 3}, 5, false},
+                      OneGapCase{"RightNotInPlace", {2, 5}, 7, true},
+                      OneGapCase{"RightInPlace", {2, 5}, 8, false}),
     [](const ::testing::TestParamInfo<OneGapCase>& info) { return std::string(info.param.name); });
 
-TEST(ValidateStart, DiagonalTileBesideTheGapInPlaceIsRefused) {
+TEST(ValidateStart, DiagonalTileBesideTheGapMustBeInPlace) {
     BoardFixture f(Type::Diagonal, 5);
     BuildDiagonalTargets(f.s);
-    f.s.board.setValue({1, 3}, f.s.rowColours[4]);   // falling diagonal: row 1, col 3 is digit 4
+    // Ring cell (0, 3): the falling form wants digit 4 at (1, 3), the rising one digit 3.
+    f.s.board.setValue({1, 3}, f.s.rowColours[1]);
     f.clickCell({0, 3});
     f.flow.kezd_Click();
     EXPECT_EQ(f.messageNumbers(), std::vector<int>{12});
+    EXPECT_FALSE(f.s.gameRunning);
+
+    f.s.board.setValue({1, 3}, f.s.rowColours[3]);
+    f.flow.kezd_Click();
+    EXPECT_EQ(f.messageNumbers(), std::vector<int>{12});   // nothing more said
+    EXPECT_TRUE(f.s.gameRunning);
 }
 
 namespace {
@@ -199,7 +208,9 @@ void pauseAtColumnWiseTarget(BoardFixture& f) {
 TEST(ValidateStart, ChangedGapCountAsksAndNoKeepsThePause) {
     BoardFixture f(Type::Numbers, 4);
     pauseAtColumnWiseTarget(f);
-    f.clickCell({5, 2});                 // one open cell now, two in the first stage
+    // One open cell now, two in the first stage; the tile beside it (16) already stands
+    // where the row-wise form wants it, so the second stage can be won.
+    f.clickCell({5, 4});
     f.fp.messageBox.answers = {MsgAnswer::No};
     f.s.texts.messages[14] = QStringLiteral("Continue?");
     f.flow.folytat_Click();
@@ -228,7 +239,7 @@ TEST(Rearrangement, FirstStageColumnWiseMustEndRowWise) {
     EXPECT_TRUE(f.s.panel.folytat.visible);
     EXPECT_TRUE(f.s.panel.tarol.visible);
     // The ring is closed: every ring cell a wall with its marker shown.
-    EXPECT_EQ(CountOpenRingCells(f.s), 0);
+    EXPECT_TRUE(RingClosed(f.s));
     EXPECT_EQ(f.s.board.value({0, 1}), kWall);
 
     f.clickCell({0, 1});
@@ -367,6 +378,8 @@ TEST(Start, StoredTypeWaitsForAStoredGame) {
         map.span = 6;
         map.shapes.assign(36, MapShape{0, 0, 10, 10, f.s.tileColours[7], true});
         map.shapeAt(0, 3)->fillColour = f.s.holeColour;
+        // The tile beside the one open cell stands where the map wants it.
+        map.shapeAt(1, 3)->fillColour = f.s.tileColours[static_cast<size_t>(f.s.board.value({1, 3}))];
         f.s.panel.mker.visible = true;
         return GameFlow::StoredChoice::Ready;
     };

@@ -78,7 +78,9 @@ TEST(TakeBack, UndoesTwoMovesThenNothing) {
     f.makeHole({4, 4});
     f.moves.MoveTile({4, 3}, {4, 4});
     f.moves.MoveTile({3, 3}, {4, 3});
+    EXPECT_EQ(f.checks, 2);
     f.moves.TakeBack();
+    EXPECT_EQ(f.checks, 2);   // a slide taken back is no move towards the target
     EXPECT_EQ(f.value(3, 3), 11);
     EXPECT_EQ(f.value(4, 3), kEmpty);
     f.moves.TakeBack();
@@ -141,7 +143,7 @@ TEST(BorderMove, TopSlotWrapsAndIgnoresItsOwnColumn) {
         int clicked;
         int expected;
     };
-    const Case cases[] = {{4, 5, 1}, {1, 0, 4}, {2, 5, 3}, {3, 0, 2}, {1, 3, 3}, {2, 2, 2}};
+    const Case cases[] = {{4, 5, 1}, {1, 0, 4}, {2, 5, 3}, {3, 0, 2}, {1, 3, 3}, {2, 2, 2}, {2, 4, 4}};
     for (const Case& c : cases) {
         MoveFixture f(4, true);
         openSlot(f, c.slot);
@@ -153,6 +155,9 @@ TEST(BorderMove, TopSlotWrapsAndIgnoresItsOwnColumn) {
             EXPECT_EQ(f.value(0, c.slot), kWall);
             EXPECT_TRUE(f.s.controls.walls[c.slot + 1].visible);
         }
+        // Each ring cell keeps the number of its own wall marker.
+        EXPECT_EQ(f.s.board.ctl({0, c.slot}), c.slot + 1);
+        EXPECT_EQ(f.s.board.ctl({0, c.expected}), c.expected + 1);
         EXPECT_EQ(f.s.stepCount, 0); // an empty slot moves for free
     }
 }
@@ -212,8 +217,11 @@ TEST(ListCandidates, PicksTheTileOppositeTheArrow) {
         int key;
         bool found;
         Cell tile;
+        Cell ringTile{};   // a ring cell holding a tile that stepped out of the field
     };
     const Case cases[] = {
+        // Tiles never move along the ring: a tile in the top ring row is no Left/Right candidate.
+        {{0, 2}, 37, false, {}, {0, 3}}, {{0, 3}, 39, false, {}, {0, 2}},
         {{2, 2}, 37, true, {2, 3}},  {{2, 2}, 38, true, {3, 2}}, {{2, 2}, 39, true, {2, 1}},
         {{2, 2}, 40, true, {1, 2}},  {{2, 4}, 37, false, {}},     // the wall is no tile
         {{0, 2}, 40, false, {}},     {{0, 2}, 38, true, {1, 2}},  // a ring hole takes from the field
@@ -222,6 +230,7 @@ TEST(ListCandidates, PicksTheTileOppositeTheArrow) {
     for (const Case& c : cases) {
         MoveFixture f;
         f.s.board.setValue(c.hole, kEmpty);
+        if (c.ringTile != Cell{}) f.s.board.setValue(c.ringTile, 5);
         f.moves.ListCandidates(c.hole, c.key);
         ASSERT_EQ(f.s.candidateCount, c.found ? 1 : 0) << c.hole.row << "," << c.hole.col << " " << c.key;
         if (c.found) {

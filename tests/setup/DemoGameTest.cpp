@@ -61,7 +61,7 @@ void expectFreshGame(const DemoFixture& d) {
     EXPECT_EQ(s.phase, GamePhase::SetUp);
     EXPECT_TRUE(s.panel.kezd.enabled);
     EXPECT_TRUE(s.panel.demo_jatek.enabled);
-    EXPECT_EQ(CountOpenRingCells(s), 0);
+    EXPECT_TRUE(RingClosed(s));
     EXPECT_NE(FieldValues(s), demoStartValues());
 }
 

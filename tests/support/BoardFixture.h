@@ -11,6 +11,14 @@
 #include "play/MoveRules.h"
 #include <initializer_list>
 
+// Every ring cell is closed on the board and drawn closed: no empty ring cell, every
+// wall marker shown.
+inline bool RingClosed(const GameState& s) {
+    for (int m = 1; m <= s.controls.wallCount(); ++m)
+        if (!s.controls.walls[m].visible) return false;
+    return CountOpenRingCells(s.board) == 0;
+}
+
 struct BoardFixture {
     enum class Type { Numbers, Diagonal, RandomColours, Stored };
 

@@ -33,7 +33,8 @@ inline QString CyclicStart(int n, int shift = 1) {
 
 inline QByteArray GameRecordBytes(int serial, int n, const QString& name = QStringLiteral("g"),
                                   const QString& start = QString()) {
-    return MakeStoredGameRecord(serial, n, name, CyclicMap(n, {{0, 1}}), start)->toBytes();
+    // Two open cells: with one, a start is refused unless the tile beside it is in place.
+    return MakeStoredGameRecord(serial, n, name, CyclicMap(n, {{0, 1}, {0, 2}}), start)->toBytes();
 }
 
 struct StoredGamesFolder {

@@ -3,6 +3,7 @@
 // states, the dialogs' help, and the entry point the other dialogs' help hooks use.
 #include "FakePlatform.h"
 #include "app/gui/MainWindow.h"
+#include "play/BoardRing.h"
 #include "presentation/gui/DocumentViewerDialog.h"
 #include "presentation/gui/NameDeletionDialog.h"
 #include "setup/ShuffledStates.h"
@@ -97,9 +98,11 @@ TEST(HelpActions, TheMainWindowsHelpOpensWhereItsStateNeedsIt) {
     s.phase = GamePhase::SetUp;
     f.window.syncView();
 
-    // A real game: open the ring cell above the first column and start.
-    s.board.setValue({0, 1}, kEmpty);
-    s.controls.walls[2].visible = false;
+    // A real game: open the ring cells above and left of the first field cell, and start.
+    for (Cell open : {Cell{0, 1}, Cell{1, 0}}) {
+        s.board.setValue(open, kEmpty);
+        s.controls.walls[WallMarkerOf(s.board, open)].visible = false;
+    }
     f.window.syncView();
     QTest::mouseClick(f.window.findChild<QPushButton*>(QStringLiteral("kezd")), Qt::LeftButton);
     ASSERT_TRUE(s.gameRunning);

@@ -1,6 +1,7 @@
 #include "FakePlatform.h"
 #include "support/gui/WindowFixture.h"
 #include "app/gui/MainWindow.h"
+#include "play/BoardRing.h"
 #include "presentation/gui/BoardScene.h"
 #include "results/ResultsFile.h"
 #include <QAbstractItemView>
@@ -112,6 +113,7 @@ TEST(MainWindowWiring, StartRefusedWithoutAnOpenCell) {
 TEST(MainWindowWiring, OpenACellStartAndMoveByKeyAndMouse) {
     WindowFixture f;
     clickCell(f.window, {0, 1});
+    clickCell(f.window, {1, 0});
     EXPECT_EQ(f.window.state().board.value({0, 1}), kEmpty);
     QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
     ASSERT_TRUE(f.window.state().gameRunning);
@@ -124,9 +126,42 @@ TEST(MainWindowWiring, OpenACellStartAndMoveByKeyAndMouse) {
     EXPECT_EQ(f.window.state().board.ctl({1, 1}), k);
 }
 
+// Cells the player opened stay open through a reshuffle and a change of type: drawn
+// open, held open by the board, counted by the start, and a tile moves into each.
+TEST(MainWindowWiring, OpenedCellsStayOpenThroughAReshuffleAndATypeChange) {
+    WindowFixture f;
+    const GameState& s = f.window.state();
+    QTest::mouseClick(f.child<QRadioButton>("Option1"), Qt::LeftButton);
+    clickCell(f.window, {0, 1});
+    clickCell(f.window, {1, 0});
+    auto openAndDrawnOpen = [&](Cell cell) {
+        auto* view = f.window.findChild<QGraphicsView*>(QStringLiteral("keret"));
+        const QImage picture = view->viewport()->grab().toImage();
+        return s.board.value(cell) == kEmpty && !s.controls.walls[WallMarkerOf(s.board, cell)].visible &&
+               pixelAtCell(f.window, picture, cell) != QColor(0x94, 0x94, 0x94);
+    };
+    QTest::mouseClick(f.child<QPushButton>("kever"), Qt::LeftButton);
+    EXPECT_TRUE(openAndDrawnOpen({0, 1}) && openAndDrawnOpen({1, 0}));
+    QTest::mouseClick(f.child<QRadioButton>("szamsor"), Qt::LeftButton);
+    EXPECT_TRUE(openAndDrawnOpen({0, 1}) && openAndDrawnOpen({1, 0}));
+
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    ASSERT_TRUE(s.gameRunning);
+    EXPECT_EQ(s.gapCount, 2);
+    EXPECT_FALSE(f.child<QPushButton>("okev")->isVisible());   // two open cells: no exchange
+    const int k = s.board.ctl({1, 1});
+    QTest::keyClick(f.focused(), Qt::Key_Left);
+    EXPECT_EQ(s.board.ctl({1, 0}), k);
+    QTest::keyClick(f.focused(), Qt::Key_Delete);
+    QTest::keyClick(f.focused(), Qt::Key_Up);
+    EXPECT_EQ(s.board.ctl({0, 1}), k);
+    EXPECT_EQ(s.stepCount, 1);
+}
+
 TEST(MainWindowWiring, LeavingDuringAGameAsksAndNoKeepsPlaying) {
     WindowFixture f;
     clickCell(f.window, {0, 1});
+    clickCell(f.window, {1, 0});
     QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
     f.fp.messageBox.answers = {MsgAnswer::No};
     EXPECT_FALSE(f.window.close());
@@ -325,8 +360,9 @@ TEST(MainWindowWiring, NoExchangeWhileARearrangementGameIsPaused) {
     EXPECT_EQ(s.phase, GamePhase::Paused);
     EXPECT_TRUE(f.child<QPushButton>("tarol")->isVisible());
 
-    // The second stage offers the exchange again.
-    clickCell(f.window, {0, 2});
+    // The second stage offers the exchange again. Its one open cell lies above tile 1,
+    // which the column-wise form wants where it stands.
+    clickCell(f.window, {0, 1});
     QTest::mouseClick(f.child<QPushButton>("folytat"), Qt::LeftButton);
     ASSERT_EQ(s.phase, GamePhase::Playing);
     EXPECT_TRUE(okev->isVisible() && okev->isEnabled());
@@ -342,6 +378,7 @@ TEST(MainWindowWiring, TheTileColourIsCheckedBeforeTheStart) {
     WindowFixture f;
     QTest::mouseClick(f.child<QRadioButton>("szamsor"), Qt::LeftButton);
     clickCell(f.window, {0, 1});
+    clickCell(f.window, {1, 0});
     auto* sorsz = f.child<QLineEdit>("sorsz");
     sorsz->setFocus();
     sorsz->selectAll();
@@ -375,6 +412,7 @@ TEST(MainWindowWiring, StoredGameMenusStayOffInTheNumberType) {
     EXPECT_FALSE(change->isEnabled());
 
     clickCell(f.window, {0, 1});
+    clickCell(f.window, {1, 0});
     QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
     ASSERT_TRUE(f.window.state().gameRunning);
     QTest::mouseClick(f.child<QPushButton>("uj"), Qt::LeftButton);   // dropped: Yes

@@ -188,3 +188,29 @@ TEST(StoredGamesWindow, ASerialLeftWithEnterLoadsOnce) {
                             [](const MessageRequest& r) { return r.messageNo == 21; }),
               1);
 }
+
+namespace {
+
+// A stored game without a start of its own shows its map and its open cells; a
+// reshuffle before the start keeps them, and the game that starts can be played.
+TEST(StoredGamesWindow, AReshuffleKeepsTheMapsOpenCells) {
+    WindowFixture f;
+    writeStoredGames(f, GameRecordBytes(1, 5, "Kert"));
+    playBySerial(f, "1");
+    const GameState& s = f.window.state();
+    ASSERT_FALSE(s.gameRunning);
+    ASSERT_EQ(s.board.value({0, 1}), kEmpty);
+    QTest::mouseClick(f.child<QPushButton>("kever"), Qt::LeftButton);
+    for (Cell open : {Cell{0, 1}, Cell{0, 2}}) {
+        EXPECT_EQ(s.board.value(open), kEmpty);
+        EXPECT_FALSE(s.controls.walls[open.col + 1].visible);
+    }
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    ASSERT_TRUE(s.gameRunning);
+    EXPECT_EQ(s.gapCount, 2);
+    QTest::keyClick(f.focused(), Qt::Key_Up);
+    QTest::keyClick(f.focused(), Qt::Key_2);   // both tiles below the open cells could go
+    EXPECT_EQ(s.stepCount, 1);
+}
+
+} // namespace
