@@ -44,6 +44,21 @@ ResultsFilter AllShown() {
     return f;
 }
 
+// Every type and size shown, then `change` applied.
+template <typename Change> ResultsFilter AllShownBut(Change change) {
+    ResultsFilter f = AllShown();
+    change(f);
+    return f;
+}
+
+// The record numbers that pass `filter` tested record by record, as a deletion tests them.
+std::vector<int> RecordsPassing(const ResultsFilter& filter, const std::vector<ResultRecord>& records) {
+    std::vector<int> numbers;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (RecordPassesFilter(filter, records[i])) numbers.push_back(static_cast<int>(i) + 1);
+    return numbers;
+}
+
 } // namespace
 
 TEST(ResultsTable, AFileFromAnotherWriterReadsBackExactly) {
@@ -124,11 +139,7 @@ TEST(ResultsTable, TextsOutsideTheirDigitFormAreKeptAsTheyAre) {
 TEST(ResultsFilter, TableRowsAndRecordsPassTheSameTests) {
     const std::vector<ResultRecord> records = Records();
     const ResultsTable table = TableOf(records);
-    const auto with = [](auto change) {
-        ResultsFilter f = AllShown();
-        change(f);
-        return f;
-    };
+    const auto with = [](auto change) { return AllShownBut(change); };
     const auto pick = [&](int column, const char* text, int number = 0) {
         return with([=](ResultsFilter& f) { f.pick = {column, QString::fromUtf8(text), number}; });
     };
@@ -170,10 +181,7 @@ TEST(ResultsFilter, TableRowsAndRecordsPassTheSameTests) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(RecordNumbers(FilterResultRows(table, c.filter)), c.shown) << c.what;
-        std::vector<int> byRecord;
-        for (std::size_t i = 0; i < records.size(); ++i)
-            if (RecordPassesFilter(c.filter, records[i])) byRecord.push_back(static_cast<int>(i) + 1);
-        EXPECT_EQ(byRecord, c.shown) << c.what << " (records)";
+        EXPECT_EQ(RecordsPassing(c.filter, records), c.shown) << c.what << " (records)";
     }
 }
 
@@ -226,11 +234,7 @@ TEST(ResultsTable, CountsBelowZeroAreFilteredAndSortedAsTheyRead) {
     const ResultsTable table = TableOf(records);
     EXPECT_EQ(table.record(1), records[1]);
 
-    const auto with = [](auto change) {
-        ResultsFilter f = AllShown();
-        change(f);
-        return f;
-    };
+    const auto with = [](auto change) { return AllShownBut(change); };
     const struct {
         const char* what;
         ResultsFilter filter;
@@ -247,10 +251,7 @@ TEST(ResultsTable, CountsBelowZeroAreFilteredAndSortedAsTheyRead) {
     };
     for (const auto& c : filters) {
         EXPECT_EQ(RecordNumbers(FilterResultRows(table, c.filter)), c.shown) << c.what;
-        std::vector<int> byRecord;
-        for (std::size_t i = 0; i < records.size(); ++i)
-            if (RecordPassesFilter(c.filter, records[i])) byRecord.push_back(static_cast<int>(i) + 1);
-        EXPECT_EQ(byRecord, c.shown) << c.what << " (records)";
+        EXPECT_EQ(RecordsPassing(c.filter, records), c.shown) << c.what << " (records)";
     }
     EXPECT_EQ(PickFromCell(table, 1, ResultColumn::Steps, QStringLiteral("-130")).number, -130);
 
