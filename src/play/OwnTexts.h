@@ -32,7 +32,10 @@ enum class OwnText {
     StoredGamesFull,          // %1: the most games minta.dat holds
     StoredGamesNotWritten,
     StoredGameGone,
-    OneGapOddArrangement,     // a one-gap number board whose target is an odd permutation away
+    OneGapOddArrangement,
+    StoredGameNameWrittenAs,  // %1: the stored game's name as the result holds it
+    AboutFirstCredit,         // the about box's credit under "game idea and design"
+    AboutSecondCredit,        // the about box's credit under "programming"     // a one-gap number board whose target is an odd permutation away
     Count
 };
 

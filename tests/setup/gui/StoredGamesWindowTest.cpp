@@ -214,3 +214,23 @@ TEST(StoredGamesWindow, AReshuffleKeepsTheMapsOpenCells) {
 }
 
 } // namespace
+
+namespace {
+
+// A capture entered from a "by pattern" set-up: the button that leaves the set-up
+// is hidden, so the map being captured cannot be dropped from under the capture.
+TEST(StoredGamesWindow, TheCaptureHidesTheWayBackFromAPatternSetUp) {
+    WindowFixture f;
+    QTest::mouseClick(f.child<QPushButton>("vminta"), Qt::LeftButton);
+    ASSERT_TRUE(f.child<QPushButton>("alapall")->isVisible());
+    ModalProbe<StoredGameDialog> editor([&](StoredGameDialog* d) {
+        paintLikeTheBoard(d, f.window.state());
+        QTest::mouseClick(in<QPushButton>(d, "rendben2"), Qt::LeftButton);
+    });
+    f.child<QAction>("uj_jatek")->trigger();
+    ASSERT_TRUE(editor.handled());
+    ASSERT_TRUE(f.child<QPushButton>("k_tar")->isVisible());
+    EXPECT_FALSE(f.child<QPushButton>("alapall")->isVisible());
+}
+
+} // namespace
