@@ -1,7 +1,8 @@
 #include "app/HistoryCommand.h"
-#include "app/CommandLine.h"
 #include "app/DelimitedText.h"
+#include "app/ExitStatus.h"
 #include "app/ReadableFile.h"
+#include "app/Usage.h"
 #include "app/ViewOptions.h"
 #include "results/ProgressSeries.h"
 #include "results/ResultsFile.h"
@@ -88,22 +89,9 @@ void PrintSeries(const ResultsTable& table, const ProgressSeries& series, QChar 
 
 } // namespace
 
-QString HistoryUsage() {
-    return QStringLiteral(
-        "  --history FILE --name NAME [--size 4|5|6|all] [--types V,VR,A,AR,M,T,S,SR]\n"
-        "            [--pendoly] [--format csv|tsv]\n"
-        "               print the games of the player NAME (exactly as stored) in date\n"
-        "               order with the best steps and time so far and the personal\n"
-        "               records, as the progress chart shows them (UTF-8); --pendoly\n"
-        "               takes the games with one empty cell, as the Pendoly statistics\n");
-}
-
 int RunHistoryCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     HistoryOptions o;
-    if (const std::optional<QString> problem = ParseArguments(arguments, o)) {
-        err << "zelka-kvadra: " << *problem << "\n\n" << UsageText();
-        return ExitStatus::BadArguments;
-    }
+    if (const std::optional<QString> problem = ParseArguments(arguments, o)) return RefuseArguments(err, *problem);
     if (!CheckReadableFile(o.file, err)) return ExitStatus::FileProblem;
 
     // Only the player's games are kept: the series needs nothing else.

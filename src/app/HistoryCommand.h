@@ -16,6 +16,3 @@
 
 // `arguments` are those after "--history". Returns the exit status (see ExitStatus).
 int RunHistoryCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
-
-// The lines of the usage text that describe --history.
-QString HistoryUsage();
