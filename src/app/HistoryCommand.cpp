@@ -96,9 +96,7 @@ int RunHistoryCommand(const QStringList& arguments, QTextStream& out, QTextStrea
 
     // Only the player's games are kept: the series needs nothing else.
     ResultsTable table;
-    const ResultsScan scan = ReadResultsFile(o.file, [&table, &o](const ResultRecord& r) {
-        if (r.name == o.choice.name) table.Append(r);
-    });
+    const ResultsScan scan = ReadPlayerGames(o.file, o.choice.name, table);
     PrintSeries(table, BuildProgressSeries(table, o.choice), o.separator, out);
     if (scan.damaged) {
         err << "zelka-kvadra: warning: " << o.file << " is damaged after record " << scan.records

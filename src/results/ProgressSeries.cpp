@@ -1,4 +1,5 @@
 #include "results/ProgressSeries.h"
+#include "results/ResultsFile.h"
 #include <algorithm>
 
 namespace {
@@ -40,6 +41,13 @@ std::vector<ProgressGame> ChosenGames(const ResultsTable& table, const ProgressC
 }
 
 } // namespace
+
+ResultsScan ReadPlayerGames(const QString& path, const QString& name, ResultsTable& table) {
+    table.Clear();
+    return ReadResultsFile(path, [&table, &name](const ResultRecord& r) {
+        if (r.name == name) table.Append(r);
+    });
+}
 
 bool ProgressChoice::passes(const ResultRow& row) const {
     if (boardSize != 0 && row.boardSize != boardSize) return false;

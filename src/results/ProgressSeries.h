@@ -75,6 +75,12 @@ struct ProgressSeries {
     std::vector<ProgressGame> games;   // in date order
 };
 
+// Reads the games of player `name` (exactly as stored) from the results file at `path`
+// into `table`, through the reader every view uses: a damaged file gives the games
+// before the damage.
+struct ResultsScan;
+ResultsScan ReadPlayerGames(const QString& path, const QString& name, ResultsTable& table);
+
 // The series of `choice` from `table`, which may hold every player's games or only
 // those of the chosen one.
 ProgressSeries BuildProgressSeries(const ResultsTable& table, const ProgressChoice& choice);
