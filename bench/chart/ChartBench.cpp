@@ -19,6 +19,9 @@ void BM_ProgressChartShown(benchmark::State& state) {
     GameState s;
     ProgressForm form(s, f.path);
     form.Load();
+    // Every game of the player: all sizes and types.
+    form.chooseSize(ProgressControls::kAllSizes);
+    form.chooseType(ProgressControls::kAllTypes);
     ProgressChartView chart;
     chart.resize(1000, 620);
     chart.show();

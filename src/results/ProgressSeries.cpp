@@ -1,14 +1,9 @@
 #include "results/ProgressSeries.h"
 #include "results/ResultsFile.h"
+#include "results/ResultsSort.h"
 #include <algorithm>
 
 namespace {
-
-// Where a game stands in date order; equal keys keep file order.
-std::uint64_t DateKey(const ResultRow& row) {
-    if (row.date == kOddText) return ~std::uint64_t(0);
-    return std::uint64_t(row.date) << 32 | row.timeOfDay;
-}
 
 int TimeOf(const ResultRow& row) {
     const std::uint32_t seconds = ElapsedSeconds(row.elapsed);
@@ -18,25 +13,24 @@ int TimeOf(const ResultRow& row) {
 // Whether time `a` is shorter than `b`; a known time is shorter than none.
 bool ShorterTime(int a, int b) { return a != kNoTime && (b == kNoTime || a < b); }
 
-// The games of `choice` in file order, then in date order.
+// The games of `choice` in date order.
 std::vector<ProgressGame> ChosenGames(const ResultsTable& table, const ProgressChoice& choice) {
     std::vector<ProgressGame> games;
     const std::optional<std::uint32_t> name = table.findText(choice.name);
     if (!name) return games;
+    std::vector<std::uint32_t> rows;
     for (std::uint32_t i = 0; i < table.size(); ++i) {
         const ResultRow& row = table.row(i);
-        if (row.name != *name || !choice.passes(row)) continue;
-        ProgressGame game;
-        game.row = i;
-        game.steps = row.steps;
-        game.elapsed = TimeOf(row);
-        games.push_back(game);
+        if (row.name == *name && choice.passes(row)) rows.push_back(i);
     }
-    const auto before = [&table](const ProgressGame& a, const ProgressGame& b) {
-        return DateKey(table.row(a.row)) < DateKey(table.row(b.row));
-    };
-    // Results are appended as they are played, so the file is nearly always in order.
-    if (!std::is_sorted(games.begin(), games.end(), before)) std::stable_sort(games.begin(), games.end(), before);
+    SortResultRows(table, rows, ResultColumn::Date, false, StoredTypeCodes());
+    games.resize(rows.size());
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+        const ResultRow& row = table.row(rows[n]);
+        games[n].row = rows[n];
+        games[n].steps = row.steps;
+        games[n].elapsed = TimeOf(row);
+    }
     return games;
 }
 

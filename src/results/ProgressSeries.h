@@ -4,10 +4,10 @@
 // ten games and the personal records, once by steps and once by elapsed time. The
 // progress chart and `--history` both show this one series.
 //
-// Date order. Games are ordered by their date, then by their time of day, as the
-// file stores them (yyyy.mm.dd, hh:mm:ss). Games stored in the same second keep
-// their order in the file. A date in another form (a file written by another
-// program may hold anything) sorts after every well-formed one, in file order; a
+// Date order is the order of the browser's date column: by the date, then by the
+// time of day, as the file stores them (yyyy.mm.dd, hh:mm:ss); games stored in the
+// same second keep their order in the file. A date in another form (a file written
+// by another program may hold anything) sorts after every well-formed one, and a
 // time of day in another form after the well-formed times of its day.
 //
 // Personal records. A game is a steps record when it ranks before every earlier

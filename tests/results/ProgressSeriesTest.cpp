@@ -75,19 +75,19 @@ TEST(ProgressSeries, RunningBestAndRecordsInDateOrder) {
 
 // A time that is not hh:mm:ss is no time: never a record, left out of the averages,
 // ranked after every known time when steps tie. A date that is not yyyy.mm.dd goes
-// last, in file order; a time of day likewise within its day.
+// last, a time of day that is not hh:mm:ss last within its day.
 TEST(ProgressSeries, TextsInAnotherFormSortLastAndHaveNoTime) {
     const ResultsTable table = TableOf({
         Game(40, "0:0x:00 ", "2024.01.02", "10:00:00"),   // 0 no time
         Game(40, "00:07:00", "2024.01.02", "11:00:00"),   // 1 equal steps with a time: a steps record
         Game(30, "00:01:00", "2024 1 1  ", "10:00:00"),   // 2 odd date: last
         Game(35, "00:02:00", "2024.01.02", "later   "),   // 3 odd time: after the day's other games
-        Game(45, "00:08:00", "????.??.??", "00:00:00"),   // 4 odd date, after 2 in the file
+        Game(45, "00:08:00", "????.??.??", "00:00:00"),   // 4 odd date: before 2 by its time of day
         Game(40, "-", "2024.01.02", "12:00:00"),          // 5 equal steps without a time: none
     });
     const ProgressSeries series = BuildProgressSeries(table, Anna());
     EXPECT_EQ(Lines(series), (QStringList{"0 40/40 -1/-1 S-", "1 40/40 420/420 ST", "5 40/40 -1/420 --",
-                                          "3 35/35 120/120 ST", "2 30/30 60/60 ST", "4 45/30 480/60 --"}));
+                                          "3 35/35 120/120 ST", "4 45/35 480/120 --", "2 30/30 60/60 ST"}));
     EXPECT_TRUE(std::isnan(series.games[0].averageElapsed));
     EXPECT_DOUBLE_EQ(series.games[2].averageElapsed, 420);
     EXPECT_DOUBLE_EQ(series.games[3].averageElapsed, (420 + 120) / 2.0);
