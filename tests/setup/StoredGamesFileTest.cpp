@@ -184,10 +184,38 @@ TEST(StoredGamesFile, RewritesKeepDamagedBytes) {
     EXPECT_EQ(f.bytes(), zeros + damaged + GameRecordBytes(2, 5) + tail);
 
     const StoredGameSaved saved = AppendStoredGame(f.folder(), content(5));
-    EXPECT_EQ(saved.serial, 3);
+    EXPECT_EQ(saved.serial, 8);   // past the damaged record's 3 and the trailing part's 7
     const QByteArray padded = tail + QByteArray(kStoredGameRecordSize - tail.size(), ' ');
     EXPECT_EQ(f.bytes().left(4 * kStoredGameRecordSize), zeros + damaged + GameRecordBytes(2, 5) + padded);
-    EXPECT_EQ(serialsOf(f.scan()), (QList<int>{2, 3}));
+    EXPECT_EQ(serialsOf(f.scan()), (QList<int>{2, 8}));
+}
+
+// A damaged record may be mended, and a trailing part is completed by the next change:
+// a new game's serial passes every serial the file holds, not only the games'.
+TEST(StoredGamesFile, ANewSerialPassesTheSerialOfEveryRecord) {
+    QByteArray wrongSize = GameRecordBytes(7, 4);
+    wrongSize[2] = 9;
+    QByteArray badStart = GameRecordBytes(6, 4, "x", CyclicStart(4));
+    badStart[80] = '0';
+    const struct {
+        const char* what;
+        QByteArray after;   // behind games 1 and 2
+        int next;
+    } cases[] = {
+        {"damaged size", wrongSize, 8},
+        {"damaged start", badStart, 7},
+        {"damaged record before a game", wrongSize + GameRecordBytes(3, 4), 8},
+        {"trailing serial field", le16(9), 10},
+        {"negative serial", le16(-5) + GameRecordBytes(3, 4).mid(2), 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        StoredGamesFolder f;
+        f.write(GameRecordBytes(1, 4) + GameRecordBytes(2, 4) + c.after);
+        const StoredGameSaved saved = AppendStoredGame(f.folder(), content(4));
+        EXPECT_EQ(saved.outcome, StoredGamesWrite::Written);
+        EXPECT_EQ(saved.serial, c.next);
+    }
 }
 
 // A trailing part that lacks only blanks becomes a game when a new game completes it:
