@@ -205,6 +205,9 @@ void StoredGames::enterCapture(const EditedStoredGame& game) {
     c.megse.top = kMegseCaptureTop;
     c.megse.visible = true;
     c.Label2.visible = true;
+    // The way back from a "by pattern" set-up would drop the map being captured and
+    // leave k_tar to save it: only "Nem ment" leaves a capture.
+    c.alapall.visible = false;
     // The demo would set up a board of its own over the start being captured.
     for (ControlState* off : {&c.uj_jatek, &c.jatek_tor, &c.kevall, &c.demo_jatek}) off->enabled = false;
     m_s.phase = GamePhase::CapturingStart;

@@ -189,6 +189,34 @@ TEST(StoredGamesWindow, ASerialLeftWithEnterLoadsOnce) {
               1);
 }
 
+// A capture entered from a "by pattern" set-up: its way back (alapall) would drop the
+// map being captured and leave k_tar live, so the capture offers only k_tar and "Nem ment".
+TEST(StoredGamesWindow, ACaptureFromAPatternSetUpHidesItsWayBack) {
+    WindowFixture f;
+    GameState& s = f.window.state();
+    QTest::mouseClick(f.child<QRadioButton>("generalt"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QPushButton>("vminta"), Qt::LeftButton);
+    auto* alapall = f.child<QPushButton>("alapall");
+    ASSERT_TRUE(alapall->isVisible());
+
+    ModalProbe<StoredGameDialog> editor([&](StoredGameDialog* d) {
+        paintLikeTheBoard(d, s);
+        QTest::mouseClick(in<QPushButton>(d, "rendben2"), Qt::LeftButton);
+    });
+    f.child<QAction>("uj_jatek")->trigger();
+    ASSERT_TRUE(editor.handled());
+    auto* k_tar = f.child<QPushButton>("k_tar");
+    ASSERT_TRUE(k_tar->isVisible());
+    EXPECT_FALSE(alapall->isVisible());
+    EXPECT_TRUE(f.child<QPushButton>("megse")->isVisible());
+
+    clickCell(f.window, {0, 1});
+    clickCell(f.window, {0, 2});
+    QTest::mouseClick(k_tar, Qt::LeftButton);
+    EXPECT_EQ(scanOf(f).games.size(), 1);
+    EXPECT_FALSE(k_tar->isVisible() || alapall->isVisible());
+}
+
 namespace {
 
 // A stored game without a start of its own shows its map and its open cells; a
