@@ -230,7 +230,8 @@ void StoredGameForm::rendben_Click() {
         break;
     case StoredGameMode::Create:
     case StoredGameMode::Edit:
-        if (m_c.rendben.enabled && ReadEditedGame()) close(StoredGameAction::SaveWithoutStart, false);
+        if (m_c.rendben.enabled && ReadEditedGame() && (!m_saver || m_saver(m_edited)))
+            close(StoredGameAction::SaveWithoutStart, false);
         break;
     }
 }

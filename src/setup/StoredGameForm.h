@@ -15,6 +15,7 @@
 #include <QList>
 #include <QRect>
 #include <array>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -73,6 +74,9 @@ public:
     StoredGameMode mode() const { return m_mode; }
     int helpTopic() const { return m_helpTopic; }
     const QList<StoredGame>& games() const { return m_games; }
+    // OK in the editor saves through `saver` while the editor is still open: when it
+    // fails (and has told the player why) the editor stays, with the painted game.
+    void setSaver(std::function<bool(const EditedStoredGame&)> saver) { m_saver = std::move(saver); }
     int currentRow() const { return m_row; }
     int selectedColour() const { return m_selectedColour; }
     // Palette squares still shown for `colour`: the times it may still be painted.
@@ -122,5 +126,6 @@ private:
     bool m_closed = false;
     StoredGameAction m_action = StoredGameAction::Cancelled;
     EditedStoredGame m_edited;
+    std::function<bool(const EditedStoredGame&)> m_saver;
     StoredGameControls m_c;
 };

@@ -149,10 +149,10 @@ void StoredGames::jatek_tor_Click() {
 }
 
 void StoredGames::runEditor(StoredGameForm& form) {
+    form.setSaver([this](const EditedStoredGame& game) { return save(game, QString()); });
     m_dialog.run(form);
     switch (form.action()) {
-    case StoredGameAction::SaveWithoutStart:
-        save(form.edited(), QString());
+    case StoredGameAction::SaveWithoutStart:   // saved while the editor was open
         RestoreSetupControls(m_s);
         return;
     case StoredGameAction::CaptureStart:

@@ -1,4 +1,5 @@
 // Stored games through the main window, as a player uses them.
+#include "play/OwnTexts.h"
 #include "results/ResultsFile.h"
 #include "setup/TargetMapText.h"
 #include "setup/gui/StoredGameDialog.h"
@@ -215,6 +216,38 @@ TEST(StoredGamesWindow, ACaptureFromAPatternSetUpHidesItsWayBack) {
     QTest::mouseClick(k_tar, Qt::LeftButton);
     EXPECT_EQ(scanOf(f).games.size(), 1);
     EXPECT_FALSE(k_tar->isVisible() || alapall->isVisible());
+}
+
+// OK in the editor saves while the editor is open: a save that fails is told and
+// leaves the painted game and its name in the editor, to be saved again.
+TEST(StoredGamesWindow, AFailedSaveKeepsThePaintedGameInTheEditor) {
+    WindowFixture f;
+    GameState& s = f.window.state();
+    ASSERT_TRUE(QDir(f.dir.path()).mkdir(kStoredGamesScratchFileName));   // no scratch file can be made
+    QString painted;
+    ModalProbe<StoredGameDialog> editor([&](StoredGameDialog* d) {
+        paintLikeTheBoard(d, s);
+        QTest::keyClicks(in<QLineEdit>(d, "nev"), "Kert");
+        painted = d->form().controls().mapText;
+        auto* ok = in<QPushButton>(d, "rendben");
+        QTest::mouseClick(ok, Qt::LeftButton);
+        ASSERT_TRUE(d->isVisible());
+        ASSERT_FALSE(f.fp.messageBox.shown.empty());
+        EXPECT_EQ(f.fp.messageBox.shown.back().text, OwnTextIn(OwnText::StoredGamesNotWritten, s.texts));
+        EXPECT_EQ(d->form().controls().mapText, painted);
+        EXPECT_EQ(in<QLineEdit>(d, "nev")->text(), QStringLiteral("Kert"));
+        EXPECT_TRUE(ok->isEnabled());
+
+        ASSERT_TRUE(QDir(f.dir.path()).rmdir(kStoredGamesScratchFileName));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        EXPECT_FALSE(d->isVisible());
+    });
+    f.child<QAction>("uj_jatek")->trigger();
+    ASSERT_TRUE(editor.handled());
+    const StoredGamesScan scan = scanOf(f);
+    ASSERT_EQ(scan.games.size(), 1);
+    EXPECT_EQ(scan.games[0].targetMap, painted);
+    EXPECT_EQ(scan.games[0].name.trimmed(), QStringLiteral("Kert"));
 }
 
 namespace {
