@@ -93,6 +93,11 @@ Wording wordingOf(OwnText text) {
                 "The game cannot start like this: with only one open cell the tiles can reach "
                 "just half of all orders, and the target is not among them. Exchange two tiles "
                 "(click one, then the other), or open another cell!"};
+    case OwnText::StoredGameNameReplaced:
+        return {"A tárolt játék nevében („%1”) olyan karakter van, amelyet az eredményfájl nem "
+                "tud tárolni. Az eredmény mellett a név így szerepel: %2",
+                "The stored game's name (\"%1\") holds a character the results file cannot keep. "
+                "The result carries the name as: %2"};
     case OwnText::Count:
         break;
     }

@@ -33,6 +33,7 @@ enum class OwnText {
     StoredGamesNotWritten,
     StoredGameGone,
     OneGapOddArrangement,     // a one-gap number board whose target is an odd permutation away
+    StoredGameNameReplaced,   // %1: the stored game's name, %2: as the result keeps it
     Count
 };
 

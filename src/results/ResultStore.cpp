@@ -26,7 +26,9 @@ ResultRecord ResultStore::BuildResultRecord(const QString& name, const ElapsedTi
     r.typeCode = m_state.storing.resultTypeCode;
     r.boardSize = m_state.N();
     r.gapCount = m_state.gapCount;
-    r.storedGameName = m_state.storedGameName.trimmed();
+    // A stored game's name comes from minta.dat as it is; the result keeps it with any
+    // character it cannot hold replaced, and the player is told so.
+    r.storedGameName = WithStorableCharacters(m_state.storedGameName.trimmed());
     r.storedGameNo = m_state.storedGameNo;
     r.shuffleNo = m_state.shuffleNo;
     r.steps = m_state.stepCount;
@@ -72,6 +74,14 @@ StoreOutcome ResultStore::ment_Click(const ElapsedTime& elapsed) {
     m_state.storing.storedDate = record.date;
     m_state.storing.storedTime = record.timeOfDay;
     m_state.storing.playerName = name;
+
+    if (const QString asPlayed = m_state.storedGameName.trimmed(); record.storedGameName != asPlayed) {
+        MessageRequest request;
+        request.text = OwnTextIn(OwnText::StoredGameNameReplaced, m_state.texts)
+                           .arg(asPlayed, record.storedGameName);
+        request.icon = MsgIcon::Information;
+        m_platform.messageBox.show(request);
+    }
 
     // The result is safe; a name file that cannot be written only costs the list entry.
     if (AddPlayerName(m_folder, name) == NameFileStatus::WriteFailed)

@@ -133,6 +133,13 @@ qsizetype FirstUnstorableCharacter(const QString& text) {
     return -1;
 }
 
+QString WithStorableCharacters(QString text) {
+    // "?" can be scrambled at any place a record's text can reach.
+    for (qsizetype at = FirstUnstorableCharacter(text); at >= 0; at = FirstUnstorableCharacter(text))
+        text[at] = QLatin1Char('?');
+    return text;
+}
+
 namespace {
 
 // The code page bytes of a record's texts, prepared once for the checks and the

@@ -1,6 +1,5 @@
 #include "setup/StoredGameRecord.h"
 #include "results/CodePage1250.h"
-#include "results/ResultsCodec.h"
 #include "setup/TargetMapText.h"
 #include <QtEndian>
 #include <algorithm>
@@ -53,10 +52,9 @@ std::optional<StoredGame> StoredGameOf(const StoredGameRecord& r, qint64 positio
         start = QString::fromLatin1(r.shuffle.left(n * n));
         if (!IsSoundStartText(start, n)) return std::nullopt;
     }
-    // The name goes with every result of the game: one the results cannot hold would
-    // cost the player the result.
+    // Any name is played, even one holding a character the results cannot keep: the
+    // result then carries the name with that character replaced (see ResultStore).
     const QString name = DecodeCp1250(r.name);
-    if (FirstUnstorableCharacter(name) >= 0) return std::nullopt;
     StoredGame game;
     game.serial = r.serial;
     game.size = n;

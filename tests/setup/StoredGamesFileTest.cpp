@@ -78,8 +78,6 @@ TEST(StoredGamesFile, DamagedRecordsAreSkippedAndCounted) {
     startCounts[78] = startCounts[79];          // one colour too often in the start
     QByteArray startZero = GameRecordBytes(9, 4, "x", CyclicStart(4));
     startZero[80] = '0';
-    QByteArray unstorableName = GameRecordBytes(9, 4);
-    unstorableName[5] = char(0xFF);   // a result cannot hold it
     struct Case {
         const char* what;
         QByteArray bytes;
@@ -88,8 +86,7 @@ TEST(StoredGamesFile, DamagedRecordsAreSkippedAndCounted) {
                           {"open corner", withMap(openCorner)}, {"open field", withMap(openField)},
                           {"size 7", wrongSize},               {"serial 0", serialZero},
                           {"negative serial", negative},       {"start counts", startCounts},
-                          {"empty start cell", startZero},     {"trailing part", GameRecordBytes(9, 4).left(100)},
-                          {"unstorable name byte", unstorableName}};
+                          {"empty start cell", startZero},     {"trailing part", GameRecordBytes(9, 4).left(100)}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         StoredGamesFolder f;
@@ -216,6 +213,20 @@ TEST(StoredGamesFile, ANewSerialPassesTheSerialOfEveryRecord) {
         EXPECT_EQ(saved.outcome, StoredGamesWrite::Written);
         EXPECT_EQ(saved.serial, c.next);
     }
+}
+
+// A name holding a character that a result cannot keep (byte 0xFF) is still a game:
+// listed and found like any other.
+TEST(StoredGamesFile, ANameTheResultsCannotKeepIsStillAGame) {
+    StoredGamesFolder f;
+    QByteArray dotAbove = GameRecordBytes(2, 4, "Kert");
+    dotAbove[8] = char(0xFF);
+    f.write(GameRecordBytes(1, 4) + dotAbove);
+    const StoredGamesScan scan = f.scan();
+    EXPECT_EQ(scan.damagedRecords, 0);
+    ASSERT_EQ(serialsOf(scan), (QList<int>{1, 2}));
+    EXPECT_EQ(scan.games[1].name, QString::fromUtf8("Kert\u02D9     "));
+    EXPECT_EQ(FindStoredGame(scan, 2, 4), &scan.games[1]);
 }
 
 // A trailing part that lacks only blanks becomes a game when a new game completes it:

@@ -250,6 +250,35 @@ TEST(StoredGamesWindow, AFailedSaveKeepsThePaintedGameInTheEditor) {
     EXPECT_EQ(scan.games[0].name.trimmed(), QStringLiteral("Kert"));
 }
 
+// A stored game whose name holds a character the results file cannot keep is played
+// like any other; its result keeps the name with that character replaced, and the
+// player is told how the name was written.
+TEST(StoredGamesWindow, AResultKeepsANameTheResultsCannotHoldAsWrittenAndSaysSo) {
+    WindowFixture f;
+    QByteArray record = MakeStoredGameRecord(1, 5, QStringLiteral("Kert"), CyclicMap(5, {{0, 1}, {0, 2}}),
+                                             CyclicStart(5, 0))->toBytes();
+    record[8] = char(0xFF);   // "Kert˙"
+    writeStoredGames(f, record);
+    playBySerial(f, "1");
+    GameState& s = f.window.state();
+    ASSERT_TRUE(s.gameRunning);
+    clickCell(f.window, {1, 1});
+    clickCell(f.window, {0, 1});
+    ASSERT_FALSE(s.gameRunning);
+    typeNameAndEnter(f, "Anna");
+
+    QList<ResultRecord> results;
+    ReadResultsFile(f.dir.filePath("eredm.dat"), [&](const ResultRecord& r) { results << r; });
+    ASSERT_EQ(results.size(), 1);
+    EXPECT_EQ(results[0].storedGameName, QStringLiteral("Kert?"));
+    const auto told = std::find_if(f.fp.messageBox.shown.begin(), f.fp.messageBox.shown.end(),
+                                   [](const MessageRequest& r) { return r.text.contains(QStringLiteral("Kert?")); });
+    ASSERT_NE(told, f.fp.messageBox.shown.end());
+    EXPECT_EQ(told->text, OwnTextIn(OwnText::StoredGameNameReplaced, s.texts)
+                              .arg(QString::fromUtf8("Kert\u02D9"), QStringLiteral("Kert?")));
+    EXPECT_EQ(told->icon, MsgIcon::Information);
+}
+
 namespace {
 
 // A stored game without a start of its own shows its map and its open cells; a
