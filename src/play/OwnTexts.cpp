@@ -98,6 +98,10 @@ Wording wordingOf(OwnText text) {
                 "tud tárolni. Az eredmény mellett a név így szerepel: %2",
                 "The stored game's name (\"%1\") holds a character the results file cannot keep. "
                 "The result carries the name as: %2"};
+    case OwnText::FirstCredit:
+        return {"A Zelka-Kvadra fejlesztői", "Zelka-Kvadra developers"};
+    case OwnText::SecondCredit:
+        return {"A Zelka-Kvadra közreműködői", "Zelka-Kvadra contributors"};
     case OwnText::Count:
         break;
     }

@@ -34,6 +34,8 @@ enum class OwnText {
     StoredGameGone,
     OneGapOddArrangement,     // a one-gap number board whose target is an odd permutation away
     StoredGameNameReplaced,   // %1: the stored game's name, %2: as the result keeps it
+    FirstCredit,              // the about box's two credit lines
+    SecondCredit,
     Count
 };
 

@@ -1,4 +1,5 @@
 #include "play/GameState.h"
+#include "play/OwnTexts.h"
 #include "presentation/gui/AboutDialog.h"
 #include "presentation/gui/NameDeletionDialog.h"
 #include "results/PlayerNames.h"
@@ -100,7 +101,7 @@ TEST(AboutDialog, ShowsTitleCreditsVersionAndAPicture) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Névjegy"));
     EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Zelka-Kvadra"));
     EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("subtitle"));
-    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label4"))->text(), QStringLiteral("Zelka-Kvadra developers"));
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label4"))->text(), OwnTextIn(OwnText::FirstCredit, s.texts));
     EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label9"))->text(), QStringLiteral("2006 / V001"));
     const QPixmap picture = dialog.picture()->pixmap();
     EXPECT_EQ(picture.size(), QSize(131, 131));
