@@ -28,10 +28,12 @@ import sys
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 SOURCES = ROOT / "tools" / "documents"
 DATA = ROOT / "data"
-DOCUMENTS = ("Leir", "Magyar", "English")
+# Each document and the language it is written in, as a Windows language id
+# (1038 Hungarian, 1033 English): word processors check spelling by it.
+DOCUMENTS = {"Leir": 1038, "Magyar": 1038, "English": 1033}
 
 HEADER = (
-    "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang1038"
+    "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang%d"
     "{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}\r\n"
     "{\\colortbl ;\\red0\\green51\\blue102;\\red128\\green0\\blue0;}\r\n"
     "{\\*\\generator Zelka-Kvadra make_documents.py;}\\viewkind4\\uc1\r\n"
@@ -125,8 +127,8 @@ def blocks(source: str):
     yield from flush()
 
 
-def document(source: str) -> bytes:
-    out = [HEADER]
+def document(source: str, language: int) -> bytes:
+    out = [HEADER % language]
     for style, text in blocks(source):
         out.append(STYLES[style] + inline(text) + ENDS[style])
     out.append("}\r\n")
@@ -134,9 +136,9 @@ def document(source: str) -> bytes:
 
 
 def main() -> int:
-    for name in DOCUMENTS:
+    for name, language in DOCUMENTS.items():
         source = (SOURCES / (name + ".txt")).read_text(encoding="utf-8")
-        (DATA / (name + ".doc")).write_bytes(document(source))
+        (DATA / (name + ".doc")).write_bytes(document(source, language))
     return 0
 
 
