@@ -100,8 +100,9 @@ namespace {
 
 // The chooser's parts; the editor's places come from the form.
 constexpr QRect kGridRect{2200, 380, 3080, 1850};
-constexpr QRect kLabel1Rect{110, 20, 1900, 255};
-constexpr QRect kNevRect{2050, 0, 1950, 285};
+// The name box holds 10 characters; its caption takes the room it needs in English too.
+constexpr QRect kLabel1Rect{110, 20, 2600, 255};
+constexpr QRect kNevRect{2750, 0, 1400, 285};
 constexpr QRect kRendbenRect{2200, 2350, 1000, 375};
 constexpr QRect kRendben2Rect{3250, 2350, 1000, 375};
 constexpr QRect kMegseRect{4300, 2350, 980, 375};

@@ -7,6 +7,7 @@
 #include "support/gui/ModalProbe.h"
 #include "support/gui/WindowFixture.h"
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -277,6 +278,29 @@ TEST(StoredGamesWindow, AResultKeepsANameTheResultsCannotHoldAsWrittenAndSaysSo)
     EXPECT_EQ(told->text, OwnTextIn(OwnText::StoredGameNameReplaced, s.texts)
                               .arg(QString::fromUtf8("Kert\u02D9"), QStringLiteral("Kert?")));
     EXPECT_EQ(told->icon, MsgIcon::Information);
+}
+
+// The editor's caption of the name box is shown whole beside the box, in either language.
+TEST(StoredGamesWindow, TheNameCaptionFitsBesideTheNameBox) {
+    WindowFixture f;
+    for (const char* language : {"Magyar", "English"}) {
+        SCOPED_TRACE(language);
+        if (f.window.state().texts.languageName != QLatin1String(language)) {
+            f.child<QAction>("nyelv")->trigger();
+            QTest::keyClick(f.child<QComboBox>("lang"), Qt::Key_Up);   // to English
+        }
+        ASSERT_EQ(f.window.state().texts.languageName, QLatin1String(language));
+        ModalProbe<StoredGameDialog> editor([](StoredGameDialog* d) {
+            const auto* caption = in<QLabel>(d, "Label1");
+            const auto* name = in<QLineEdit>(d, "nev");
+            EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()), caption->contentsRect().width())
+                << caption->text().toStdString();
+            EXPECT_LT(caption->geometry().right(), name->geometry().left());
+            d->reject();
+        });
+        f.child<QAction>("uj_jatek")->trigger();
+        EXPECT_TRUE(editor.handled());
+    }
 }
 
 namespace {
