@@ -95,9 +95,9 @@ Wording wordingOf(OwnText text) {
                 "(click one, then the other), or open another cell!"};
     case OwnText::StoredGameNameReplaced:
         return {"A tárolt játék nevében („%1”) olyan karakter van, amelyet az eredményfájl nem "
-                "tud tárolni. Az eredmény mellett a név így szerepel: %2",
-                "The stored game's name (\"%1\") holds a character the results file cannot keep. "
-                "The result carries the name as: %2"};
+                "tud tárolni; az eredmény ezzel a névvel tárolódik: „%2”.",
+                "The stored game's name (\"%1\") holds a character the results file cannot keep; "
+                "the result is stored with the name \"%2\"."};
     case OwnText::FirstCredit:
         return {"A Zelka-Kvadra fejlesztői", "Zelka-Kvadra developers"};
     case OwnText::SecondCredit:
