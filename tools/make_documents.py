@@ -28,9 +28,10 @@ import sys
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 SOURCES = ROOT / "tools" / "documents"
 DATA = ROOT / "data"
-# Each document and the language it is written in, as a Windows language id
-# (1038 Hungarian, 1033 English): word processors check spelling by it.
-DOCUMENTS = {"Leir": 1038, "Magyar": 1038, "English": 1033}
+DOCUMENTS = ("Leir", "Magyar", "English")
+
+# Each document declares the language it is written in: 1038 Hungarian, 1033 English.
+LANGUAGE_CODES = {"Leir": 1038, "Magyar": 1038, "English": 1033}
 
 HEADER = (
     "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang%d"
@@ -127,8 +128,8 @@ def blocks(source: str):
     yield from flush()
 
 
-def document(source: str, language: int) -> bytes:
-    out = [HEADER % language]
+def document(source: str, language_code: int) -> bytes:
+    out = [HEADER % language_code]
     for style, text in blocks(source):
         out.append(STYLES[style] + inline(text) + ENDS[style])
     out.append("}\r\n")
@@ -136,9 +137,9 @@ def document(source: str, language: int) -> bytes:
 
 
 def main() -> int:
-    for name, language in DOCUMENTS.items():
+    for name in DOCUMENTS:
         source = (SOURCES / (name + ".txt")).read_text(encoding="utf-8")
-        (DATA / (name + ".doc")).write_bytes(document(source, language))
+        (DATA / (name + ".doc")).write_bytes(document(source, LANGUAGE_CODES[name]))
     return 0
 
 

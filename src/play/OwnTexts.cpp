@@ -93,15 +93,15 @@ Wording wordingOf(OwnText text) {
                 "The game cannot start like this: with only one open cell the tiles can reach "
                 "just half of all orders, and the target is not among them. Exchange two tiles "
                 "(click one, then the other), or open another cell!"};
-    case OwnText::StoredGameNameReplaced:
-        return {"A tárolt játék nevében („%1”) olyan karakter van, amelyet az eredményfájl nem "
-                "tud tárolni; az eredmény ezzel a névvel tárolódik: „%2”.",
-                "The stored game's name (\"%1\") holds a character the results file cannot keep; "
-                "the result is stored with the name \"%2\"."};
-    case OwnText::FirstCredit:
-        return {"A Zelka-Kvadra fejlesztői", "Zelka-Kvadra developers"};
-    case OwnText::SecondCredit:
-        return {"A Zelka-Kvadra közreműködői", "Zelka-Kvadra contributors"};
+    case OwnText::StoredGameNameWrittenAs:
+        return {"Az eredmény tárolva. A tárolt játék nevének egy betűjét az eredményállomány "
+                "nem tudja tárolni, ezért ott kérdőjel áll helyette: %1",
+                "The result is stored. The results file cannot hold a letter of the stored "
+                "game's name, so a question mark stands in its place: %1"};
+    case OwnText::AboutFirstCredit:
+        return {"a Zelka-Kvadra fejlesztői", "Zelka-Kvadra developers"};
+    case OwnText::AboutSecondCredit:
+        return {"a Zelka-Kvadra közreműködői", "Zelka-Kvadra contributors"};
     case OwnText::Count:
         break;
     }

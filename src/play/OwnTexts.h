@@ -33,9 +33,9 @@ enum class OwnText {
     StoredGamesNotWritten,
     StoredGameGone,
     OneGapOddArrangement,     // a one-gap number board whose target is an odd permutation away
-    StoredGameNameReplaced,   // %1: the stored game's name, %2: as the result keeps it
-    FirstCredit,              // the about box's two credit lines
-    SecondCredit,
+    StoredGameNameWrittenAs,  // %1: the stored game's name as the result holds it
+    AboutFirstCredit,         // the about box's credit under "game idea and design"
+    AboutSecondCredit,        // the about box's credit under "programming"
     Count
 };
 

@@ -266,19 +266,16 @@ void ShowAllTiles(GameState& s) {
 
 void RecolourTargetMap(GameState& s) {
     TargetMap& map = s.targetMap;
-    const int far = map.span - 1;
     for (int i = 0; i < map.span; ++i) {
         for (int j = 0; j < map.span; ++j) {
             MapShape* shape = map.shapeAt(i, j);
             const qsizetype at = i * map.span + j;
             if (!shape || at >= s.targetMapText.size()) continue;
             const int digit = s.targetMapText.at(at).digitValue();
-            const bool ring = i == 0 || j == 0 || i == far || j == far;
-            // An opening of the ring ("0") is drawn as a wall once the board has opened
-            // it; one still drawn as a hole stays one, as an unpainted field cell does.
-            const bool openedOpening = ring && digit == 0 && shape->fillColour != s.holeColour;
-            if (openedOpening) shape->fillColour = s.tileColours[7];
-            else if (digit >= 1 && digit <= 7) shape->fillColour = s.tileColours[digit];
+            if (digit >= 1 && digit <= 7) shape->fillColour = s.tileColours[digit];
+            // An opening waits in the hole colour until its game starts; from then on it
+            // is drawn as a wall, and a new wall colour reaches it too.
+            if (digit == 0 && shape->fillColour != s.holeColour) shape->fillColour = s.tileColours[7];
         }
     }
 }

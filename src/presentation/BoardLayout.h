@@ -36,8 +36,7 @@ void RefillTiles(GameState& s);
 // When the number tiles have no colour (0), their bodies were hidden: every tile
 // shows again, as the colour types need.
 void ShowAllTiles(GameState& s);
-// Gives the shapes of the target map the colours of the current colour table; the
-// ring's openings that the board has opened take the wall colour with the walls.
+// Gives the shapes of the target map the colours of the current colour table.
 void RecolourTargetMap(GameState& s);
 
 // The title of the window for the current mode.

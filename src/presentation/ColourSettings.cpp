@@ -81,6 +81,10 @@ int ValueBoxNumber(const QString& text) {
     return std::min(value, kMaxPart);
 }
 
+bool StoreColours(const QDir& folder, const std::array<quint32, 8>& colours) {
+    return WriteSettingsColours(folder, colours);
+}
+
 ColourSettings::ColourSettings(GameState& s, const QDir& folder) : m_s(s), m_folder(folder) {}
 
 void ColourSettings::Form_Load() {

@@ -35,6 +35,11 @@ quint32 PaletteColour(int n);
 // a negative number and text that is no number all count as 0.
 int ValueBoxNumber(const QString& text);
 
+// Replaces colour1..colour7 of param.dat (`colours` 1..7, index 0 unused) and keeps the
+// rest of the record. A missing or short file becomes a whole record, with the
+// defaults for what it did not hold. False when the file could not be written.
+bool StoreColours(const QDir& folder, const std::array<quint32, 8>& colours);
+
 // What the dialog shows.
 struct ColourDialogControls {
     QString title;

@@ -180,16 +180,19 @@ bool WriteSettingsFile(const QDir& folder, const SettingsRecord& record) {
                                      EncodeSettingsRecord(record) + tail);
 }
 
-bool StoreColours(const QDir& folder, const std::array<quint32, 8>& colours) {
+bool WriteSettingsColours(const QDir& folder, const std::array<quint32, 8>& colours) {
     const QString path = folder.filePath(QLatin1String(kSettingsFileName));
     QByteArray bytes;
-    {
-        QFile old(path);
-        if (old.open(QIODevice::ReadOnly)) bytes = old.readAll();
+    QFile old(path);
+    if (old.exists()) {
+        if (!old.open(QIODevice::ReadOnly)) return false;   // never replace what cannot be read
+        bytes = old.readAll();
+        old.close();
     }
-    // A whole record stays as it is around its colours; a short one is first completed
-    // with the defaults of what it lacks.
-    if (bytes.size() < kSettingsRecordSize) bytes = EncodeSettingsRecord(DecodeSettingsRecord(bytes));
+    if (bytes.size() < kSettingsRecordSize) {
+        const QByteArray whole = EncodeSettingsRecord(DecodeSettingsRecord(bytes));
+        bytes += whole.mid(bytes.size());
+    }
     for (int i = 1; i <= 7; ++i) putUInt32(bytes, kColoursAt + 4 * (i - 1), colours[i]);
     return ReplaceThroughScratchFile(folder.filePath(QLatin1String(kDataScratchFileName)), path, bytes);
 }

@@ -73,11 +73,11 @@ SettingsReadResult ReadSettingsFile(const QDir& folder);
 // Bytes after the first record, if the file has any, are kept.
 bool WriteSettingsFile(const QDir& folder, const SettingsRecord& record);
 
-// Writes `colours` (1..7, index 0 unused) over colour1..colour7 of param.dat and keeps
-// every other byte of the file as it is, whatever it holds. A missing or short file
-// becomes a whole record, with the defaults for the fields it did not hold. False when
-// the file could not be written.
-bool StoreColours(const QDir& folder, const std::array<quint32, 8>& colours);
+// Writes colour1..colour7 into param.dat and changes no other byte of it, whatever the
+// rest holds (a language field the game cannot decode included). A missing or short
+// file is completed to a whole record first, from what it holds and the defaults. A
+// file that exists but cannot be read is left alone: false.
+bool WriteSettingsColours(const QDir& folder, const std::array<quint32, 8>& colours);
 
 // colour1..colour7 as stored in param.dat (index 0 unused), for the switch back to
 // the flat look. Defaults when the file cannot be read.

@@ -26,9 +26,7 @@ ResultRecord ResultStore::BuildResultRecord(const QString& name, const ElapsedTi
     r.typeCode = m_state.storing.resultTypeCode;
     r.boardSize = m_state.N();
     r.gapCount = m_state.gapCount;
-    // A stored game's name comes from minta.dat as it is; the result keeps it with any
-    // character it cannot hold replaced, and the player is told so.
-    r.storedGameName = WithStorableCharacters(m_state.storedGameName.trimmed());
+    r.storedGameName = StorableText(m_state.storedGameName.trimmed());
     r.storedGameNo = m_state.storedGameNo;
     r.shuffleNo = m_state.shuffleNo;
     r.steps = m_state.stepCount;
@@ -71,17 +69,15 @@ StoreOutcome ResultStore::ment_Click(const ElapsedTime& elapsed) {
         ShowProblem(OwnTextIn(OwnText::ResultNotWritten, m_state.texts).arg(m_state.resultsFile));
         return StoreOutcome::WriteFailed;
     }
-    m_state.storing.storedDate = record.date;
-    m_state.storing.storedTime = record.timeOfDay;
-    m_state.storing.playerName = name;
-
-    if (const QString asPlayed = m_state.storedGameName.trimmed(); record.storedGameName != asPlayed) {
+    if (record.storedGameName != m_state.storedGameName.trimmed()) {
         MessageRequest request;
-        request.text = OwnTextIn(OwnText::StoredGameNameReplaced, m_state.texts)
-                           .arg(asPlayed, record.storedGameName);
+        request.text = OwnTextIn(OwnText::StoredGameNameWrittenAs, m_state.texts).arg(record.storedGameName);
         request.icon = MsgIcon::Information;
         m_platform.messageBox.show(request);
     }
+    m_state.storing.storedDate = record.date;
+    m_state.storing.storedTime = record.timeOfDay;
+    m_state.storing.playerName = name;
 
     // The result is safe; a name file that cannot be written only costs the list entry.
     if (AddPlayerName(m_folder, name) == NameFileStatus::WriteFailed)

@@ -133,10 +133,9 @@ qsizetype FirstUnstorableCharacter(const QString& text) {
     return -1;
 }
 
-QString WithStorableCharacters(QString text) {
-    // "?" can be scrambled at any place a record's text can reach.
-    for (qsizetype at = FirstUnstorableCharacter(text); at >= 0; at = FirstUnstorableCharacter(text))
-        text[at] = QLatin1Char('?');
+QString StorableText(QString text) {
+    for (qsizetype i = FirstUnstorableCharacter(text); i >= 0; i = FirstUnstorableCharacter(text))
+        text[i] = QLatin1Char('?');
     return text;
 }
 

@@ -214,6 +214,12 @@ bool StoredGameForm::ReadEditedGame() {
     return true;
 }
 
+void StoredGameForm::reopen() {
+    m_closed = false;
+    m_action = StoredGameAction::Cancelled;
+    m_cancelled = true;
+}
+
 void StoredGameForm::close(StoredGameAction action, bool cancelled) {
     m_action = action;
     m_cancelled = cancelled;
@@ -230,8 +236,7 @@ void StoredGameForm::rendben_Click() {
         break;
     case StoredGameMode::Create:
     case StoredGameMode::Edit:
-        if (m_c.rendben.enabled && ReadEditedGame() && (!m_saver || m_saver(m_edited)))
-            close(StoredGameAction::SaveWithoutStart, false);
+        if (m_c.rendben.enabled && ReadEditedGame()) close(StoredGameAction::SaveWithoutStart, false);
         break;
     }
 }

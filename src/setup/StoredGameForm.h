@@ -15,7 +15,6 @@
 #include <QList>
 #include <QRect>
 #include <array>
-#include <functional>
 #include <optional>
 #include <utility>
 
@@ -74,9 +73,6 @@ public:
     StoredGameMode mode() const { return m_mode; }
     int helpTopic() const { return m_helpTopic; }
     const QList<StoredGame>& games() const { return m_games; }
-    // OK in the editor saves through `saver` while the editor is still open: when it
-    // fails (and has told the player why) the editor stays, with the painted game.
-    void setSaver(std::function<bool(const EditedStoredGame&)> saver) { m_saver = std::move(saver); }
     int currentRow() const { return m_row; }
     int selectedColour() const { return m_selectedColour; }
     // Palette squares still shown for `colour`: the times it may still be painted.
@@ -96,6 +92,9 @@ public:
     void rendben_Click();
     void rendben2_Click();
     void megse_Click() { m_closed = true; }
+    // Opens the closed editor again as it was left (name, map, palette), after its game
+    // could not be saved.
+    void reopen();
 
     // The dialog should close now.
     bool closed() const { return m_closed; }
@@ -126,6 +125,5 @@ private:
     bool m_closed = false;
     StoredGameAction m_action = StoredGameAction::Cancelled;
     EditedStoredGame m_edited;
-    std::function<bool(const EditedStoredGame&)> m_saver;
     StoredGameControls m_c;
 };

@@ -1,5 +1,6 @@
 #include "setup/StoredGameRecord.h"
 #include "results/CodePage1250.h"
+#include "results/ResultsCodec.h"
 #include "setup/TargetMapText.h"
 #include <QtEndian>
 #include <algorithm>
@@ -52,8 +53,8 @@ std::optional<StoredGame> StoredGameOf(const StoredGameRecord& r, qint64 positio
         start = QString::fromLatin1(r.shuffle.left(n * n));
         if (!IsSoundStartText(start, n)) return std::nullopt;
     }
-    // Any name is played, even one holding a character the results cannot keep: the
-    // result then carries the name with that character replaced (see ResultStore).
+    // A name character the results cannot hold does not keep the game from being
+    // played: its results carry the name with "?" in that place.
     const QString name = DecodeCp1250(r.name);
     StoredGame game;
     game.serial = r.serial;

@@ -57,10 +57,10 @@ void scanRecord(StoredGamesScan& scan, QByteArrayView bytes) {
     const StoredGameRecord record = StoredGameRecord::fromBytes(bytes);
     const bool whole = bytes.size() == kStoredGameRecordSize;
     const std::optional<StoredGame> game = StoredGameOf(record, position);
-    // Every serial the file holds is taken, a damaged record's too: the record may be
-    // mended, and a trailing part reads as one once the next change completes it with
-    // blanks. A new game never shares a serial with either.
-    scan.highestSerial = std::max<int>(scan.highestSerial, record.serial);
+    // Every serial that can be read is taken, a damaged record's and a trailing part's
+    // too: a record mended by hand, or a part the next change completes with blanks,
+    // must never share its serial with a new game.
+    if (bytes.size() >= 2 && record.serial >= 1) scan.highestSerial = std::max<int>(scan.highestSerial, record.serial);
     if (game && whole) scan.games.append(*game);
     else if (!whole || KindOf(record) != StoredGameKind::Deleted) ++scan.damagedRecords;
 }
@@ -113,7 +113,7 @@ StoredGameSaved AppendStoredGame(const QDir& folder, const StoredGameContent& co
     QFile in(storedGamesPath(folder));
     if (in.exists() && !in.open(QIODevice::ReadOnly)) return {StoredGamesWrite::WriteFailed, 0};
     const StoredGamesScan scan = in.isOpen() ? ScanStoredGames(in) : StoredGamesScan{};
-    // Never a serial the file already holds: the next one after the highest, which in a
+    // Never a serial a game already has: the next one after the highest, which in a
     // file written by the game is the last record's.
     const int serial = scan.highestSerial + 1;
     if (serial > kMaxStoredGameSerial) return {StoredGamesWrite::FileFull, 0};

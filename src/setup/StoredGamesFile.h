@@ -25,8 +25,8 @@ struct StoredGamesScan {
     QList<StoredGame> games;    // the playable games of every size, in file order
     int damagedRecords = 0;     // records that are neither games nor deleted slots
     qint64 recordCount = 0;     // records in the file, a trailing part counted
-    int highestSerial = 0;      // of every record, damaged ones and a trailing part
-                                // (completed with blanks) included; 0 when there is none
+    int highestSerial = 0;      // of every record whose serial field can be read, damaged
+                                // ones and a trailing part included; 0 when there is none
 };
 
 // Reads the records of `device` from where it stands to its end.

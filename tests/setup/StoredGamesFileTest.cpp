@@ -81,12 +81,15 @@ TEST(StoredGamesFile, DamagedRecordsAreSkippedAndCounted) {
     struct Case {
         const char* what;
         QByteArray bytes;
+        int highestSerial;   // a serial that can be read is never given out again
     };
-    const Case cases[] = {{"map digit", withMap(badDigit)},   {"map counts", withMap(badCount)},
-                          {"open corner", withMap(openCorner)}, {"open field", withMap(openField)},
-                          {"size 7", wrongSize},               {"serial 0", serialZero},
-                          {"negative serial", negative},       {"start counts", startCounts},
-                          {"empty start cell", startZero},     {"trailing part", GameRecordBytes(9, 4).left(100)}};
+    const Case cases[] = {{"map digit", withMap(badDigit), 9},   {"map counts", withMap(badCount), 9},
+                          {"open corner", withMap(openCorner), 9}, {"open field", withMap(openField), 9},
+                          {"size 7", wrongSize, 9},               {"serial 0", serialZero, 2},
+                          {"negative serial", negative, 2},       {"start counts", startCounts, 9},
+                          {"empty start cell", startZero, 9},
+                          {"trailing part", GameRecordBytes(9, 4).left(100), 9},
+                          {"serial only", GameRecordBytes(9, 4).left(2), 9}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         StoredGamesFolder f;
@@ -94,8 +97,22 @@ TEST(StoredGamesFile, DamagedRecordsAreSkippedAndCounted) {
         const StoredGamesScan scan = f.scan();
         EXPECT_EQ(scan.damagedRecords, 1);   // the deleted record is no damage
         EXPECT_EQ(serialsOf(scan), (QList<int>{1, 2}));
+        EXPECT_EQ(scan.highestSerial, c.highestSerial);
         EXPECT_EQ(scan.games[1].position, 2);
     }
+}
+
+// A name byte that a result cannot carry (0xFF) is no damage: the game is listed and
+// can be played; its results write that letter as "?".
+TEST(StoredGamesFile, ANameAResultCannotCarryIsStillAGame) {
+    QByteArray record = GameRecordBytes(3, 4);
+    record[5] = char(0xFF);
+    StoredGamesFolder f;
+    f.write(record);
+    const StoredGamesScan scan = f.scan();
+    EXPECT_EQ(scan.damagedRecords, 0);
+    ASSERT_EQ(serialsOf(scan), QList<int>{3});
+    EXPECT_EQ(scan.games[0].name[1], QChar(0x02D9));
 }
 
 // Appending: the first game is 1, each next one the last serial + 1; a serial freed
@@ -180,53 +197,12 @@ TEST(StoredGamesFile, RewritesKeepDamagedBytes) {
     const QByteArray zeros(kStoredGameRecordSize, '\0');
     EXPECT_EQ(f.bytes(), zeros + damaged + GameRecordBytes(2, 5) + tail);
 
+    // The trailing part's serial (7) can be read, so the new game comes after it.
     const StoredGameSaved saved = AppendStoredGame(f.folder(), content(5));
-    EXPECT_EQ(saved.serial, 8);   // past the damaged record's 3 and the trailing part's 7
+    EXPECT_EQ(saved.serial, 8);
     const QByteArray padded = tail + QByteArray(kStoredGameRecordSize - tail.size(), ' ');
     EXPECT_EQ(f.bytes().left(4 * kStoredGameRecordSize), zeros + damaged + GameRecordBytes(2, 5) + padded);
     EXPECT_EQ(serialsOf(f.scan()), (QList<int>{2, 8}));
-}
-
-// A damaged record may be mended, and a trailing part is completed by the next change:
-// a new game's serial passes every serial the file holds, not only the games'.
-TEST(StoredGamesFile, ANewSerialPassesTheSerialOfEveryRecord) {
-    QByteArray wrongSize = GameRecordBytes(7, 4);
-    wrongSize[2] = 9;
-    QByteArray badStart = GameRecordBytes(6, 4, "x", CyclicStart(4));
-    badStart[80] = '0';
-    const struct {
-        const char* what;
-        QByteArray after;   // behind games 1 and 2
-        int next;
-    } cases[] = {
-        {"damaged size", wrongSize, 8},
-        {"damaged start", badStart, 7},
-        {"damaged record before a game", wrongSize + GameRecordBytes(3, 4), 8},
-        {"trailing serial field", le16(9), 10},
-        {"negative serial", le16(-5) + GameRecordBytes(3, 4).mid(2), 3},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        StoredGamesFolder f;
-        f.write(GameRecordBytes(1, 4) + GameRecordBytes(2, 4) + c.after);
-        const StoredGameSaved saved = AppendStoredGame(f.folder(), content(4));
-        EXPECT_EQ(saved.outcome, StoredGamesWrite::Written);
-        EXPECT_EQ(saved.serial, c.next);
-    }
-}
-
-// A name holding a character that a result cannot keep (byte 0xFF) is still a game:
-// listed and found like any other.
-TEST(StoredGamesFile, ANameTheResultsCannotKeepIsStillAGame) {
-    StoredGamesFolder f;
-    QByteArray dotAbove = GameRecordBytes(2, 4, "Kert");
-    dotAbove[8] = char(0xFF);
-    f.write(GameRecordBytes(1, 4) + dotAbove);
-    const StoredGamesScan scan = f.scan();
-    EXPECT_EQ(scan.damagedRecords, 0);
-    ASSERT_EQ(serialsOf(scan), (QList<int>{1, 2}));
-    EXPECT_EQ(scan.games[1].name, QString::fromUtf8("Kert\u02D9     "));
-    EXPECT_EQ(FindStoredGame(scan, 2, 4), &scan.games[1]);
 }
 
 // A trailing part that lacks only blanks becomes a game when a new game completes it:

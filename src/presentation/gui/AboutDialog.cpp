@@ -56,11 +56,11 @@ AboutDialog::AboutDialog(const GameState& s, QWidget* parent) : QDialog(parent) 
     AddLabel(text, this, "Label2", s.texts.messages.value(59));
     text->addSpacing(10);
     AddLabel(text, this, "Label3", s.texts.messages.value(60));
-    SetFont(AddLabel(text, this, "Label4", OwnTextIn(OwnText::FirstCredit, s.texts)), "Times New Roman", 21.75, true);
+    SetFont(AddLabel(text, this, "Label4", OwnTextIn(OwnText::AboutFirstCredit, s.texts)), "Times New Roman", 21.75, true);
     AddLabel(text, this, "Label5", s.texts.messages.value(61));
     text->addSpacing(10);
     AddLabel(text, this, "Label6", s.texts.messages.value(62));
-    SetFont(AddLabel(text, this, "Label7", OwnTextIn(OwnText::SecondCredit, s.texts)), "Times New Roman", 21.75, true);
+    SetFont(AddLabel(text, this, "Label7", OwnTextIn(OwnText::AboutSecondCredit, s.texts)), "Times New Roman", 21.75, true);
     AddLabel(text, this, "Label8", s.texts.messages.value(63));
 
     m_image1 = new QLabel(this);

@@ -340,10 +340,10 @@ TEST(MainWindowWiring, TheAboutBoxSpeaksTheLanguageInUse) {
         EXPECT_TRUE(about.handled());
         return credits;
     };
-    const QStringList hungarian{OwnTextIn(OwnText::FirstCredit, QStringLiteral("Magyar")),
-                                OwnTextIn(OwnText::SecondCredit, QStringLiteral("Magyar"))};
-    const QStringList english{OwnTextIn(OwnText::FirstCredit, QStringLiteral("English")),
-                              OwnTextIn(OwnText::SecondCredit, QStringLiteral("English"))};
+    const QStringList hungarian{OwnTextIn(OwnText::AboutFirstCredit, QStringLiteral("Magyar")),
+                                OwnTextIn(OwnText::AboutSecondCredit, QStringLiteral("Magyar"))};
+    const QStringList english{OwnTextIn(OwnText::AboutFirstCredit, QStringLiteral("English")),
+                              OwnTextIn(OwnText::AboutSecondCredit, QStringLiteral("English"))};
     ASSERT_NE(hungarian, english);
     EXPECT_EQ(creditsShown(), hungarian);
 
