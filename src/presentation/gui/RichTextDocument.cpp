@@ -178,8 +178,9 @@ void AppendFragment(RichParagraph& p, const QTextFragment& fragment) {
 
 void FillTextDocument(QTextDocument& target, const RichDocument& source) {
     target.clear();
-    auto* hidden = new HiddenTextHandler(&target);
-    target.documentLayout()->registerHandler(kHiddenTextObject, hidden);
+    QAbstractTextDocumentLayout* layout = target.documentLayout();
+    if (!layout->handlerForObject(kHiddenTextObject))
+        layout->registerHandler(kHiddenTextObject, new HiddenTextHandler(&target));
     QTextCursor cursor(&target);
     cursor.beginEditBlock();
     for (size_t i = 0; i < source.paragraphs.size(); ++i) {
