@@ -4,6 +4,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QEvent>
 #include <QImageWriter>
 #include <QLineSeries>
 #include <QPainter>
@@ -110,7 +111,8 @@ ProgressChartView::ProgressChartView(QWidget* parent)
     m_records->setBorderColor(QColor(0x7a, 0x10, 0x10));
     for (QXYSeries* series : std::initializer_list<QXYSeries*>{m_games, m_average, m_best, m_records}) {
         m_chart->addSeries(series);
-        connect(series, &QXYSeries::hovered, this, [this](const QPointF& p, bool entered) { hovered(p, entered); });
+        connect(series, &QXYSeries::hovered, this,
+                [this, series](const QPointF& p, bool entered) { hovered(series, p, entered); });
     }
     m_x->setTickType(QValueAxis::TicksDynamic);
     m_x->setTickAnchor(0);
@@ -124,6 +126,8 @@ ProgressChartView::ProgressChartView(QWidget* parent)
     }
     connect(m_chart, &QChart::plotAreaChanged, this, [this] { resample(); });
 
+    m_view->viewport()->installEventFilter(this);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
@@ -131,6 +135,7 @@ ProgressChartView::ProgressChartView(QWidget* parent)
 
 void ProgressChartView::showPlot(ProgressPlot plot) {
     m_plot = std::move(plot);
+    m_hovered.clear();
     m_chart->setTitle(m_plot.title);
     m_games->setName(m_plot.gamesName);
     m_best->setName(m_plot.bestName);
@@ -176,14 +181,33 @@ void ProgressChartView::resample() {
     m_average->replace(PointsAt(m_plot.average, SampleColumns(m_plot.average, axis)));
 }
 
-void ProgressChartView::hovered(const QPointF& point, bool entered) {
-    if (!entered || m_plot.games() == 0 || !m_plot.describe) {
+void ProgressChartView::hovered(QXYSeries* series, const QPointF& point, bool entered) {
+    std::erase_if(m_hovered, [series](const auto& hover) { return hover.first == series; });
+    if (entered && m_plot.games() > 0 && m_plot.describe) {
+        const auto game = static_cast<std::size_t>(
+            std::clamp(std::llround(point.x()) - 1, 0LL, static_cast<long long>(m_plot.games()) - 1));
+        m_hovered.emplace_back(series, game);
+    }
+    showHoveredGame();
+}
+
+void ProgressChartView::showHoveredGame() {
+    if (m_hovered.empty()) {
         QToolTip::hideText();
         return;
     }
-    const auto game = static_cast<std::size_t>(
-        std::clamp(std::llround(point.x()) - 1, 0LL, static_cast<long long>(m_plot.games()) - 1));
+    const std::size_t game = m_hovered.back().second;
     QToolTip::showText(mapToGlobal(positionOfGame(game)), m_plot.describe(game), this);
+}
+
+bool ProgressChartView::eventFilter(QObject* watched, QEvent* event) {
+    // A pointer resting on the chart makes the view ask its items for a tooltip, and
+    // none of them has one: it would hide the game's tooltip. It is the game's.
+    if (watched == m_view->viewport() && event->type() == QEvent::ToolTip && !m_hovered.empty()) {
+        showHoveredGame();
+        return true;
+    }
+    return ProgressChart::eventFilter(watched, event);
 }
 
 QPoint ProgressChartView::positionOfGame(std::size_t game) const {

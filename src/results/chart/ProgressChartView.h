@@ -6,6 +6,8 @@
 // h:mm:ss. Lines are downsampled to the pixel columns of the plot area and sampled
 // again whenever it changes size. Hovering a line or a star shows the game there.
 #include "results/gui/ProgressChart.h"
+#include <utility>
+#include <vector>
 
 class QCategoryAxis;
 class QChart;
@@ -13,6 +15,7 @@ class QChartView;
 class QLineSeries;
 class QScatterSeries;
 class QValueAxis;
+class QXYSeries;
 
 class ProgressChartView final : public ProgressChart {
 public:
@@ -28,7 +31,11 @@ private:
     void placeAxes();
     // Samples the games and the average again for the plot area's width.
     void resample();
-    void hovered(const QPointF& point, bool entered);
+    // The pointer entered (left) a point of `series`.
+    void hovered(QXYSeries* series, const QPointF& point, bool entered);
+    // The tooltip of the game last hovered, or none.
+    void showHoveredGame();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     ProgressPlot m_plot;
     QChartView* m_view;
@@ -40,4 +47,6 @@ private:
     QValueAxis* m_x;
     QCategoryAxis* m_y;
     int m_sampledColumns = -1;
+    // The points under the pointer, by series, in the order entered.
+    std::vector<std::pair<QXYSeries*, std::size_t>> m_hovered;
 };

@@ -9,6 +9,7 @@
 #include "support/QtPrinting.h"
 #include "support/ResultsFixture.h"
 #include "support/gui/ModalHelper.h"
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -18,6 +19,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -128,9 +130,19 @@ TEST(ProgressView, HoveringAGameShowsItsDetails) {
     QTest::mouseMove(under, local + QPoint(6, 6));
     QTest::mouseMove(under, local);
     QTRY_VERIFY(QToolTip::isVisible());
+    // The pointer rests on the game: the tooltip stays past the moment the view asks
+    // its items for a tooltip of their own.
+    QTest::qWait(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay) + 500);
+    EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_TRUE(QToolTip::text().contains("2024.01.04 10:00:00")) << QToolTip::text();
     EXPECT_TRUE(QToolTip::text().contains(QString::fromUtf8("Lépésszám: 75"))) << QToolTip::text();
     EXPECT_TRUE(QToolTip::text().contains(QString::fromUtf8("Egyéni csúcs: Elhasznált idő"))) << QToolTip::text();
+
+    // Away from every line, the tooltip goes, and does not come back while the pointer rests.
+    QTest::mouseMove(under, QPoint(2, 2));
+    QTRY_VERIFY(!QToolTip::isVisible());
+    QTest::qWait(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay) + 500);
+    EXPECT_FALSE(QToolTip::isVisible()) << QToolTip::text();
 }
 
 TEST(ProgressView, SavesThePictureAsPngOrSvgAndPrintsIt) {
