@@ -157,9 +157,14 @@ void ProgressChartView::placeAxes() {
     auto [low, high] = ValueRange(m_plot);
     if (std::isnan(low)) low = high = 0;
     const double step = m_plot.timeAxis ? TimeStep(high - low) : NumberStep(high - low);
-    const double bottom = std::floor(low / step) * step;
+    double bottom = std::floor(low / step) * step;
     double top = std::ceil(high / step) * step;
-    if (top <= bottom) top = bottom + step;
+    // A value on or near the edge of the plot would show half its marker, and the
+    // lowest values are the records: the axis then reaches a step further (not
+    // below zero).
+    constexpr double kMarkerRoom = 0.25;   // of a step
+    if (low - bottom < kMarkerRoom * step && low > 0) bottom = std::max(0.0, bottom - step);
+    if (top - high < kMarkerRoom * step) top += step;
     // Labels at the ticks: h:mm:ss for times. The first category lies below the axis,
     // so that its label marks the axis's lowest value.
     m_y->setTitleText(m_plot.axisY);
