@@ -151,8 +151,17 @@ void ProgressChartView::showPlot(ProgressPlot plot) {
 void ProgressChartView::placeAxes() {
     const double games = double(std::max<std::size_t>(m_plot.games(), 1));
     m_x->setTitleText(m_plot.axisX);
-    m_x->setRange(0, games + 1);
-    m_x->setTickInterval(NumberStep(games));
+    // The axis makes a label for every tick of its range at once: from a few games
+    // to a hundred thousand, the old interval on the new range would make a hundred
+    // thousand labels. So the wider interval goes first, and a narrower one last.
+    const double interval = NumberStep(games);
+    if (interval >= m_x->tickInterval()) {
+        m_x->setTickInterval(interval);
+        m_x->setRange(0, games + 1);
+    } else {
+        m_x->setRange(0, games + 1);
+        m_x->setTickInterval(interval);
+    }
 
     auto [low, high] = ValueRange(m_plot);
     if (std::isnan(low)) low = high = 0;
