@@ -1,5 +1,5 @@
 #include "presentation/DisplayOptionsFile.h"
-#include "results/ScratchFile.h"
+#include "files/ScratchFile.h"
 #include <QFile>
 
 namespace {

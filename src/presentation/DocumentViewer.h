@@ -9,7 +9,7 @@
 //     if (!viewer.docLoaded()) return;       // nothing to show: the dialog closes
 //     ... show viewer.document(), start at viewer.sectionHeading() ...
 #include "presentation/RichText.h"
-#include "results/ScratchFile.h"
+#include "files/ScratchFile.h"
 #include "ui/ControlState.h"
 #include "presentation/GameFolders.h"
 #include <functional>

@@ -1,7 +1,7 @@
 #include "presentation/SettingsFile.h"
 #include "play/GameState.h"
 #include "presentation/TileColours.h"
-#include "results/ScratchFile.h"
+#include "files/ScratchFile.h"
 #include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>

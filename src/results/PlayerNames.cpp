@@ -1,6 +1,6 @@
 #include "results/PlayerNames.h"
 #include "play/GameState.h"
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 #include <QFile>
 
 namespace {

@@ -3,7 +3,7 @@
 // quotes, lines ending CR LF. Its names fill the drop-down list of the name box.
 // A double quote inside a name would split its line, so names never hold one:
 // CleanPlayerName drops it from what is typed and the writers refuse it.
-#include "results/ScratchFile.h"
+#include "files/ScratchFile.h"
 #include <QByteArrayView>
 #include <QDir>
 #include <QStringList>

@@ -1,5 +1,5 @@
 #include "results/ResultsCodec.h"
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 #include "ui/RandomSource.h"
 #include <QIODevice>
 #include <algorithm>

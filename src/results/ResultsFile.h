@@ -2,7 +2,7 @@
 // The results files "eredm.dat" and "eredm_vr.dat": reading them record by record,
 // appending a result, and rewriting them without the records a deletion selects.
 #include "results/ResultsCodec.h"
-#include "results/ScratchFile.h"
+#include "files/ScratchFile.h"
 #include <QDir>
 #include <QString>
 #include <functional>

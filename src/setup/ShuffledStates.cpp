@@ -4,7 +4,7 @@
 #include "play/Messages.h"
 #include "play/OwnTexts.h"
 #include "play/TileGeometry.h"
-#include "results/ScratchFile.h"
+#include "files/ScratchFile.h"
 #include "setup/Arrangement.h"
 #include "ui/Platform.h"
 #include <QFile>

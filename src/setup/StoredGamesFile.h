@@ -9,7 +9,7 @@
 // that are neither games nor deleted slots (damaged ones, and a trailing part of a
 // record) are skipped by every list and look-up and copied byte for byte by every
 // rewrite.
-#include "results/ScratchFile.h"
+#include "files/ScratchFile.h"
 #include "setup/StoredGameRecord.h"
 #include <QDir>
 #include <QList>

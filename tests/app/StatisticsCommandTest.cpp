@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 #include "presentation/SettingsFile.h"
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 #include "support/QtPrinting.h"
 #include "support/ResultsFixture.h"
 #include <QFile>

@@ -1,7 +1,7 @@
 // The results browser window driven by real clicks and keys, offscreen.
 #include "play/GameState.h"
 #include "presentation/LanguageFile.h"
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 #include "results/gui/ListFileDialog.h"
 #include "results/gui/ResultsBrowserWindow.h"
 #include "support/FakePlatform.h"

@@ -1,4 +1,4 @@
-#include "results/ScratchFile.h"
+#include "files/ScratchFile.h"
 #include <QFile>
 #include <algorithm>
 #include <filesystem>
