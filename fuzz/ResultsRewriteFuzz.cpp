@@ -53,7 +53,7 @@ void checkRewrite(const QDir& folder, const QByteArray& bytes, const Contents& b
     const RewriteOutcome outcome = RewriteResults(folder, kFile, request, random);
     bool exists = false;
     const QByteArray after = fuzz::ReadFile(folder, kFile, &exists);
-    fuzz::Check(!QFile::exists(folder.filePath(kResultsScratchFile)), "no scratch file is left");
+    fuzz::Check(!QFile::exists(ScratchPathOf(folder.filePath(kFile))), "no scratch file is left");
     if (before.scan.damaged) {
         fuzz::Check(outcome.status == RewriteStatus::Damaged && after == bytes, "a damaged file is left alone");
         return;

@@ -1,8 +1,8 @@
 #include "presentation/SettingsFile.h"
 #include "play/GameState.h"
 #include "presentation/TileColours.h"
+#include "files/FileLimits.h"
 #include "files/ScratchFile.h"
-#include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QtEndian>
@@ -156,10 +156,10 @@ SettingsRecord DecodeSettingsRecord(const QByteArray& bytes, bool* repaired) {
 
 SettingsReadResult ReadSettingsFile(const QDir& folder) {
     SettingsReadResult result;
-    QFile file(folder.filePath(QLatin1String(kSettingsFileName)));
-    if (!file.open(QIODevice::ReadOnly)) return result;
-    const QByteArray bytes = file.read(kSettingsRecordSize);
-    result.existed = true;
+    FileRead file = ReadRegularFile(folder.filePath(QLatin1String(kSettingsFileName)), FileLimit::Settings);
+    result.access = file.access;
+    if (file.access != FileAccess::Ok) return result;
+    const QByteArray bytes = file.bytes.left(kSettingsRecordSize);
     bool repaired = false;
     result.record = DecodeSettingsRecord(bytes, &repaired);
     result.canonical = !repaired && bytes == EncodeSettingsRecord(result.record);
@@ -168,16 +168,9 @@ SettingsReadResult ReadSettingsFile(const QDir& folder) {
 
 bool WriteSettingsFile(const QDir& folder, const SettingsRecord& record) {
     const QString path = folder.filePath(QLatin1String(kSettingsFileName));
-    QByteArray tail;
-    {
-        QFile old(path);
-        if (old.open(QIODevice::ReadOnly) && old.size() > kSettingsRecordSize) {
-            old.seek(kSettingsRecordSize);
-            tail = old.readAll();
-        }
-    }
-    return ReplaceThroughScratchFile(folder.filePath(QLatin1String(kDataScratchFileName)), path,
-                                     EncodeSettingsRecord(record) + tail);
+    const FileRead old = ReadRegularFile(path, FileLimit::Settings);
+    if (old.access != FileAccess::Ok && old.access != FileAccess::Missing) return false;
+    return ReplaceThroughScratchFile(path, EncodeSettingsRecord(record) + old.bytes.mid(kSettingsRecordSize));
 }
 
 std::array<quint32, 8> ReadStoredColours(const QDir& folder) {
