@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/CheckCommand.h"
 #include "app/ResultsCommand.h"
 #include "app/StatisticsCommand.h"
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ QString UsageText() {
         "  --statistics FILE [--pendoly] [--list LISTFILE]\n"
         "               print the statistics of the results file FILE (of the Pendoly\n"
         "               mode with --pendoly), or write them to the list file LISTFILE\n") +
-           ResultsUsage();
+           ResultsUsage() + CheckUsage();
 }
 
 std::optional<int> TakeDataDirOption(QStringList& arguments, QString& dataDir, QTextStream& err) {
@@ -50,6 +51,10 @@ std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out
         return RunResultsCommand(arguments.mid(1), out, err);
     if (command == QLatin1String("--statistics"))
         return RunStatisticsCommand(arguments.mid(1), out, err);
+    if (command == QLatin1String("--check"))
+        return RunCheckCommand(arguments.mid(1), out, err);
+    if (command == QLatin1String("--repair"))
+        return RunRepairCommand(arguments.mid(1), out, err);
     // Anything else is left to the window system (Qt's own options such as -platform).
     (void)err;
     return std::nullopt;

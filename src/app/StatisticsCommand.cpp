@@ -1,5 +1,7 @@
 #include "app/StatisticsCommand.h"
 #include "app/CommandLine.h"
+#include "files/FileLimits.h"
+#include "files/RegularFile.h"
 #include "play/GameState.h"
 #include "presentation/LanguageFile.h"
 #include "presentation/SettingsFile.h"
@@ -57,8 +59,9 @@ int RunStatisticsCommand(const QStringList& arguments, QTextStream& out, QTextSt
             << UsageText();
         return ExitStatus::BadArguments;
     }
-    QFile file(options->resultsFile);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly)) {
+    // A pipe or a device named as the file is refused at once, never waited on.
+    QFile file;
+    if (OpenRegularFile(file, options->resultsFile, FileLimit::Results) != FileAccess::Ok) {
         err << "zelka-kvadra: cannot read " << options->resultsFile << '\n';
         return ExitStatus::FileProblem;
     }

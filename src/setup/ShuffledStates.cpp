@@ -88,6 +88,8 @@ std::optional<ShuffledStateCells> ParseShuffledCells(const QByteArray& cells, in
     return parsed;
 }
 
+bool IsSoundShuffledState(const ShuffledStateRecord& record) { return isSoundRecord(record); }
+
 QList<ShuffledStateRecord> SplitShuffledStateRecords(const QByteArray& fileBytes) {
     QList<ShuffledStateRecord> records;
     for (qsizetype at = 0; at < fileBytes.size(); at += kShuffledRecordSize)

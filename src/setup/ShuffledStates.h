@@ -57,6 +57,9 @@ struct ShuffledStateEntry {
     QByteArray cells;   // 48 characters
 };
 
+// Whether `record` holds a state the chooser lists: an id of 1 or more, and cells that
+// read for its size.
+bool IsSoundShuffledState(const ShuffledStateRecord& record);
 // Every record of `fileBytes` in file order (a trailing partial record padded).
 QList<ShuffledStateRecord> SplitShuffledStateRecords(const QByteArray& fileBytes);
 // The sound records of size n, in file order.

@@ -61,8 +61,11 @@ void scanRecord(StoredGamesScan& scan, QByteArrayView bytes) {
     // A trailing part is no game, but the next change completes it with blanks, and
     // then it may read as one: its serial is taken, so a new game never shares it.
     if (game) scan.highestSerial = std::max(scan.highestSerial, game->serial);
-    if (game && whole) scan.games.append(*game);
-    else if (!whole || KindOf(record) != StoredGameKind::Deleted) ++scan.damagedRecords;
+    if (game && whole) {
+        scan.games.append(*game);
+    } else if (!whole || KindOf(record) != StoredGameKind::Deleted) {
+        if (scan.damagedRecords++ == 0) scan.firstDamaged = position;
+    }
 }
 
 } // namespace

@@ -24,6 +24,7 @@ inline constexpr char kStoredGamesFileName[] = "minta.dat";
 struct StoredGamesScan {
     QList<StoredGame> games;    // the playable games of every size, in file order
     int damagedRecords = 0;     // records that are neither games nor deleted slots
+    qint64 firstDamaged = -1;   // the position (from 0) of the first of them
     qint64 recordCount = 0;     // records in the file, a trailing part counted
     int highestSerial = 0;      // of the games and of a trailing part that would read as
                                 // one once completed with blanks; 0 when there is none

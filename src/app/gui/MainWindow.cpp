@@ -536,6 +536,17 @@ void MainWindow::exitRequested() {
 
 void MainWindow::kezel_Click() { showHelp(MainWindowHelpTopic(m_state)); }
 
+void MainWindow::bringToFront() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != this) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
 void MainWindow::showHelp(int helpTopic) {
     // Over the dialog that asked for it, so that it stays in front of that one.
     QWidget* over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
