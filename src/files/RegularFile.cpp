@@ -17,7 +17,10 @@ FileAccess OpenPosix(QFile& file, const QString& path, qint64 limit, QIODevice::
     const bool write = mode.testFlag(QIODevice::WriteOnly);
     int flags = (write ? O_RDWR | O_CREAT : O_RDONLY) | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     const int fd = ::open(QFile::encodeName(path).constData(), flags, 0666);
-    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? FileAccess::Missing : FileAccess::Unreadable;
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return FileAccess::Missing;
+        return errno == EISDIR ? FileAccess::NotRegular : FileAccess::Unreadable;
+    }
     struct stat info {};
     FileAccess access = FileAccess::Ok;
     if (::fstat(fd, &info) != 0) access = FileAccess::Unreadable;

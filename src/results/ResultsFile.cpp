@@ -94,7 +94,9 @@ AppendStatus AppendResult(const QDir& folder, const QString& resultsFile, const 
         break;
     }
     QFile file;
-    const FileAccess access = OpenRegularFile(file, path, FileLimit::Results, QIODevice::ReadWrite);
+    // Unbuffered: a write the disk takes only in part is seen at once, and cut back.
+    const FileAccess access =
+        OpenRegularFile(file, path, FileLimit::Results, QIODevice::ReadWrite | QIODevice::Unbuffered);
     if (access == FileAccess::Missing) return CreateResultsFile(path, record, random);   // cut back to nothing
     if (access != FileAccess::Ok) return AppendStatus::Unreadable;
 
