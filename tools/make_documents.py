@@ -30,8 +30,11 @@ SOURCES = ROOT / "tools" / "documents"
 DATA = ROOT / "data"
 DOCUMENTS = ("Leir", "Magyar", "English")
 
+# Each document declares the language it is written in: 1038 Hungarian, 1033 English.
+LANGUAGE_CODES = {"Leir": 1038, "Magyar": 1038, "English": 1033}
+
 HEADER = (
-    "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang1038"
+    "{\\rtf1\\ansi\\ansicpg1250\\deff0\\deflang%d"
     "{\\fonttbl{\\f0\\fswiss\\fcharset238 Arial;}}\r\n"
     "{\\colortbl ;\\red0\\green51\\blue102;\\red128\\green0\\blue0;}\r\n"
     "{\\*\\generator Zelka-Kvadra make_documents.py;}\\viewkind4\\uc1\r\n"
@@ -125,8 +128,8 @@ def blocks(source: str):
     yield from flush()
 
 
-def document(source: str) -> bytes:
-    out = [HEADER]
+def document(source: str, language_code: int) -> bytes:
+    out = [HEADER % language_code]
     for style, text in blocks(source):
         out.append(STYLES[style] + inline(text) + ENDS[style])
     out.append("}\r\n")
@@ -136,7 +139,7 @@ def document(source: str) -> bytes:
 def main() -> int:
     for name in DOCUMENTS:
         source = (SOURCES / (name + ".txt")).read_text(encoding="utf-8")
-        (DATA / (name + ".doc")).write_bytes(document(source))
+        (DATA / (name + ".doc")).write_bytes(document(source, LANGUAGE_CODES[name]))
     return 0
 
 

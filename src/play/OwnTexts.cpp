@@ -93,6 +93,22 @@ Wording wordingOf(OwnText text) {
                 "The game cannot start like this: with only one open cell the tiles can reach "
                 "just half of all orders, and the target is not among them. Exchange two tiles "
                 "(click one, then the other), or open another cell!"};
+    case OwnText::OneGapOddArrangementSecondStage:
+        return {"Az átrendezés így nem kezdhető el: egyetlen nyitott hellyel a golyók az összes "
+                "sorrendnek csak a felét érhetik el, és az új célsorrend nincs köztük. Nyisson meg "
+                "még egy helyet!",
+                "The rearrangement cannot begin like this: with only one open cell the tiles can "
+                "reach just half of all orders, and the new target is not among them. Open one "
+                "more cell!"};
+    case OwnText::StoredGameNameWrittenAs:
+        return {"Az eredmény tárolva. A tárolt játék nevének egy betűjét az eredményállomány "
+                "nem tudja tárolni, ezért ott kérdőjel áll helyette: %1",
+                "The result is stored. The results file cannot hold a letter of the stored "
+                "game's name, so a question mark stands in its place: %1"};
+    case OwnText::AboutFirstCredit:
+        return {"a Zelka-Kvadra fejlesztői", "Zelka-Kvadra developers"};
+    case OwnText::AboutSecondCredit:
+        return {"a Zelka-Kvadra közreműködői", "Zelka-Kvadra contributors"};
     case OwnText::FileUnreadable:
         return {"A(z) %1 nem olvasható.", "%1 cannot be read."};
     case OwnText::FileNotRegular:

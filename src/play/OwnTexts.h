@@ -33,6 +33,10 @@ enum class OwnText {
     StoredGamesNotWritten,
     StoredGameGone,
     OneGapOddArrangement,     // a one-gap number board whose target is an odd permutation away
+    OneGapOddArrangementSecondStage, // the same at the start of a rearrangement game's second stage
+    StoredGameNameWrittenAs,  // %1: the stored game's name as the result holds it
+    AboutFirstCredit,         // the about box's credit under "game idea and design"
+    AboutSecondCredit,        // the about box's credit under "programming"
     FileUnreadable,           // %1: the file
     FileNotRegular,           // %1: the file
     FileTooLarge,             // %1: the file, %2: its limit in megabytes

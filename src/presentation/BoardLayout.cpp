@@ -273,6 +273,9 @@ void RecolourTargetMap(GameState& s) {
             if (!shape || at >= s.targetMapText.size()) continue;
             const int digit = s.targetMapText.at(at).digitValue();
             if (digit >= 1 && digit <= 7) shape->fillColour = s.tileColours[digit];
+            // An opening waits in the hole colour until its game starts; from then on it
+            // is drawn as a wall, and a new wall colour reaches it too.
+            if (digit == 0 && shape->fillColour != s.holeColour) shape->fillColour = s.tileColours[7];
         }
     }
 }

@@ -82,10 +82,7 @@ int ValueBoxNumber(const QString& text) {
 }
 
 bool StoreColours(const QDir& folder, const std::array<quint32, 8>& colours) {
-    SettingsRecord record = ReadSettingsFile(folder).record;
-    for (int i = 1; i <= 7; ++i)
-        record.colours[i] = colours[i];
-    return WriteSettingsFile(folder, record);
+    return WriteSettingsColours(folder, colours);
 }
 
 ColourSettings::ColourSettings(GameState& s, const QDir& folder) : m_s(s), m_folder(folder) {}

@@ -173,6 +173,23 @@ bool WriteSettingsFile(const QDir& folder, const SettingsRecord& record) {
     return ReplaceThroughScratchFile(path, EncodeSettingsRecord(record) + old.bytes.mid(kSettingsRecordSize));
 }
 
+bool WriteSettingsColours(const QDir& folder, const std::array<quint32, 8>& colours) {
+    const QString path = folder.filePath(QLatin1String(kSettingsFileName));
+    QByteArray bytes;
+    QFile old(path);
+    if (old.exists()) {
+        if (!old.open(QIODevice::ReadOnly)) return false;   // never replace what cannot be read
+        bytes = old.readAll();
+        old.close();
+    }
+    if (bytes.size() < kSettingsRecordSize) {
+        const QByteArray whole = EncodeSettingsRecord(DecodeSettingsRecord(bytes));
+        bytes += whole.mid(bytes.size());
+    }
+    for (int i = 1; i <= 7; ++i) putUInt32(bytes, kColoursAt + 4 * (i - 1), colours[i]);
+    return ReplaceThroughScratchFile(folder.filePath(QLatin1String(kDataScratchFileName)), path, bytes);
+}
+
 std::array<quint32, 8> ReadStoredColours(const QDir& folder) {
     return ReadSettingsFile(folder).record.colours;
 }

@@ -75,6 +75,12 @@ SettingsReadResult ReadSettingsFile(const QDir& folder);
 // there but cannot be read is never replaced: false, and it stays as it is.
 bool WriteSettingsFile(const QDir& folder, const SettingsRecord& record);
 
+// Writes colour1..colour7 into param.dat and changes no other byte of it, whatever the
+// rest holds (a language field the game cannot decode included). A missing or short
+// file is completed to a whole record first, from what it holds and the defaults. A
+// file that exists but cannot be read is left alone: false.
+bool WriteSettingsColours(const QDir& folder, const std::array<quint32, 8>& colours);
+
 // colour1..colour7 as stored in param.dat (index 0 unused), for the switch back to
 // the flat look. Defaults when the file cannot be read.
 std::array<quint32, 8> ReadStoredColours(const QDir& folder);

@@ -29,7 +29,7 @@ ResultRecord ResultStore::BuildResultRecord(const QString& name, const ElapsedTi
     r.typeCode = m_state.storing.resultTypeCode;
     r.boardSize = m_state.N();
     r.gapCount = m_state.gapCount;
-    r.storedGameName = m_state.storedGameName.trimmed();
+    r.storedGameName = StorableText(m_state.storedGameName.trimmed());
     r.storedGameNo = m_state.storedGameNo;
     r.shuffleNo = m_state.shuffleNo;
     r.steps = m_state.stepCount;
@@ -88,6 +88,11 @@ StoreOutcome ResultStore::ment_Click(const ElapsedTime& elapsed) {
         ShowProblem(text);
         return StoreOutcome::WriteFailed;
     }
+    if (record.storedGameName != m_state.storedGameName.trimmed()) {
+        MessageRequest request;
+        request.text = OwnTextIn(OwnText::StoredGameNameWrittenAs, m_state.texts).arg(record.storedGameName);
+        request.icon = MsgIcon::Information;
+        m_platform.messageBox.show(request);
     }
     m_state.storing.storedDate = record.date;
     m_state.storing.storedTime = record.timeOfDay;

@@ -134,6 +134,12 @@ qsizetype FirstUnstorableCharacter(const QString& text) {
     return -1;
 }
 
+QString StorableText(QString text) {
+    for (qsizetype i = FirstUnstorableCharacter(text); i >= 0; i = FirstUnstorableCharacter(text))
+        text[i] = QLatin1Char('?');
+    return text;
+}
+
 namespace {
 
 // The code page bytes of a record's texts, prepared once for the checks and the

@@ -84,6 +84,8 @@ bool CanEncode(const ResultRecord& record);
 // Position (0-based) of the first character of `text` that cannot be scrambled at its
 // place with any key, or -1 when every character can.
 qsizetype FirstUnstorableCharacter(const QString& text);
+// `text` with every character a record cannot hold at its place written as "?".
+QString StorableText(QString text);
 
 // Scrambles code page 1250 `text` with `key`: key, length, then the scrambled bytes.
 QByteArray ScrambleWithKey(QByteArrayView text, int key);

@@ -214,6 +214,12 @@ bool StoredGameForm::ReadEditedGame() {
     return true;
 }
 
+void StoredGameForm::reopen() {
+    m_closed = false;
+    m_action = StoredGameAction::Cancelled;
+    m_cancelled = true;
+}
+
 void StoredGameForm::close(StoredGameAction action, bool cancelled) {
     m_action = action;
     m_cancelled = cancelled;

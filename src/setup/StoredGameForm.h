@@ -92,6 +92,9 @@ public:
     void rendben_Click();
     void rendben2_Click();
     void megse_Click() { m_closed = true; }
+    // Opens the closed editor again as it was left (name, map, palette), after its game
+    // could not be saved.
+    void reopen();
 
     // The dialog should close now.
     bool closed() const { return m_closed; }

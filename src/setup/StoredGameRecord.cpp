@@ -53,10 +53,9 @@ std::optional<StoredGame> StoredGameOf(const StoredGameRecord& r, qint64 positio
         start = QString::fromLatin1(r.shuffle.left(n * n));
         if (!IsSoundStartText(start, n)) return std::nullopt;
     }
-    // The name goes with every result of the game: one the results cannot hold would
-    // cost the player the result.
+    // A name character the results cannot hold does not keep the game from being
+    // played: its results carry the name with "?" in that place.
     const QString name = DecodeCp1250(r.name);
-    if (FirstUnstorableCharacter(name) >= 0) return std::nullopt;
     StoredGame game;
     game.serial = r.serial;
     game.size = n;

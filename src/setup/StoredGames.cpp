@@ -160,9 +160,14 @@ void StoredGames::jatek_tor_Click() {
 
 void StoredGames::runEditor(StoredGameForm& form) {
     m_dialog.run(form);
+    // A game that could not be saved is not thrown away: the editor opens again with
+    // it, until it is saved or the player leaves it.
+    while (form.action() == StoredGameAction::SaveWithoutStart && !save(form.edited(), QString())) {
+        form.reopen();
+        m_dialog.run(form);
+    }
     switch (form.action()) {
     case StoredGameAction::SaveWithoutStart:
-        save(form.edited(), QString());
         RestoreSetupControls(m_s);
         return;
     case StoredGameAction::CaptureStart:
@@ -215,6 +220,8 @@ void StoredGames::enterCapture(const EditedStoredGame& game) {
     c.megse.top = kMegseCaptureTop;
     c.megse.visible = true;
     c.Label2.visible = true;
+    // Leaving a "by pattern" set-up would drop the map being captured from under it.
+    c.alapall.visible = false;
     // The demo would set up a board of its own over the start being captured.
     for (ControlState* off : {&c.uj_jatek, &c.jatek_tor, &c.kevall, &c.demo_jatek}) off->enabled = false;
     m_s.phase = GamePhase::CapturingStart;

@@ -58,9 +58,10 @@ void scanRecord(StoredGamesScan& scan, QByteArrayView bytes) {
     const StoredGameRecord record = StoredGameRecord::fromBytes(bytes);
     const bool whole = bytes.size() == kStoredGameRecordSize;
     const std::optional<StoredGame> game = StoredGameOf(record, position);
-    // A trailing part is no game, but the next change completes it with blanks, and
-    // then it may read as one: its serial is taken, so a new game never shares it.
-    if (game) scan.highestSerial = std::max(scan.highestSerial, game->serial);
+    // Every serial that can be read is taken, a damaged record's and a trailing part's
+    // too: a record mended by hand, or a part the next change completes with blanks,
+    // must never share its serial with a new game.
+    if (bytes.size() >= 2 && record.serial >= 1) scan.highestSerial = std::max<int>(scan.highestSerial, record.serial);
     if (game && whole) {
         scan.games.append(*game);
     } else if (!whole || KindOf(record) != StoredGameKind::Deleted) {

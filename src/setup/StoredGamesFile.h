@@ -26,8 +26,8 @@ struct StoredGamesScan {
     int damagedRecords = 0;     // records that are neither games nor deleted slots
     qint64 firstDamaged = -1;   // the position (from 0) of the first of them
     qint64 recordCount = 0;     // records in the file, a trailing part counted
-    int highestSerial = 0;      // of the games and of a trailing part that would read as
-                                // one once completed with blanks; 0 when there is none
+    int highestSerial = 0;      // of every record whose serial field can be read, damaged
+                                // ones and a trailing part included; 0 when there is none
 };
 
 // Reads the records of `device` from where it stands to its end.

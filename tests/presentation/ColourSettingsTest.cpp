@@ -3,6 +3,8 @@
 #include "presentation/ColourValue.h"
 #include "presentation/SettingsFile.h"
 #include "setup/GameTypes.h"
+#include "setup/StoredGames.h"
+#include "support/StoredGamesFixture.h"
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
@@ -192,6 +194,26 @@ TEST(ColourSettings, OkInTheNumberTypeKeepsEveryTileInTheOneColour) {
         EXPECT_EQ(f.s().controls.tiles[k].colourIndex, 3) << "tile " << k;
 }
 
+// A stored game's open ring cells are drawn in the wall colour once its game has
+// started; a new wall colour reaches them as it reaches the other ring cells.
+TEST(ColourSettings, OkRecoloursTheOpenCellsOfAStoredGamesMap) {
+    DialogFixture f(Type::Stored);
+    f.board.flow.chooseStoredGame = [&f] {
+        CopyTargetMap(f.s(), CyclicMap(4, {{0, 1}, {0, 2}}));
+        return GameFlow::StoredChoice::Ready;
+    };
+    f.board.flow.kezd_Click();
+    ASSERT_TRUE(f.s().gameRunning);
+    const quint32 oldWall = f.s().tileColours[7];
+    ASSERT_EQ(f.s().targetMap.shapeAt(0, 1)->fillColour, oldWall);
+    f.logic.Frame1_MouseDown(3300); // the walls, on the sample square
+    f.logic.scroll_Change(3, 99);
+    ASSERT_TRUE(f.logic.rendben_Click());
+    const quint32 wall = f.s().tileColours[7];
+    ASSERT_NE(wall, oldWall);
+    for (int col = 0; col <= 5; ++col) EXPECT_EQ(f.s().targetMap.shapeAt(0, col)->fillColour, wall) << col;
+}
+
 TEST(ColourSettings, OkGivesTheColoursToTheTableTheFileAndTheTargetMap) {
     DialogFixture f;
     vminta_Click(f.s(), f.board.fp.platform);
@@ -233,7 +255,10 @@ TEST(StoreColours, OnlyTheColourBytesOfTheRecordChange) {
     r.sound = 0;
     r.pendoly = 1;
     r.language = QStringLiteral("English");
-    const QByteArray before = EncodeSettingsRecord(r) + QByteArray("tail");
+    QByteArray before = EncodeSettingsRecord(r) + QByteArray("tail");
+    // A language field the game cannot decode (0x81 and 0x98 are no code page 1250
+    // letters) stays as it is: the dialog changes colours, nothing else.
+    before.replace(42, 4, QByteArray("\x81\x98..", 4));
     writeParam(folder, before);
 
     ASSERT_TRUE(StoreColours(folder, newColours()));
@@ -242,6 +267,38 @@ TEST(StoreColours, OnlyTheColourBytesOfTheRecordChange) {
     EXPECT_EQ(after.left(8).toHex(' '), before.left(8).toHex(' '));
     EXPECT_EQ(after.mid(36).toHex(' '), before.mid(36).toHex(' '));
     EXPECT_EQ(ReadStoredColours(folder), newColours());
+}
+
+// Whatever the rest of the record holds, a language field that does not decode or
+// names no language file included, stays byte for byte: only the colours are the dialog's.
+TEST(StoreColours, ARecordTheGameCannotReadStaysAsItIsButItsColours) {
+    const QByteArray sound = EncodeSettingsRecord(SettingsRecord());
+    auto withLanguageField = [&sound](const QByteArray& field) {
+        return sound.left(42) + field.leftJustified(20, ' ');
+    };
+    const struct {
+        const char* what;
+        QByteArray before;
+    } cases[] = {
+        {"undefined code page byte", withLanguageField("Magy\x98r")},
+        {"a path", withLanguageField("../English")},
+        {"zero padding", sound.left(42) + QByteArray("English") + QByteArray(13, '\0')},
+        {"odd numbers", QByteArray::fromHex("ff7f09000200f0ff") + sound.mid(8, 28) +
+                            QByteArray::fromHex("0500ffff0700") + withLanguageField("English").mid(42)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(c.before.size(), kSettingsRecordSize);
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        writeParam(folder, c.before);
+        ASSERT_TRUE(StoreColours(folder, newColours()));
+        const QByteArray after = readParam(folder);
+        ASSERT_EQ(after.size(), kSettingsRecordSize);
+        EXPECT_EQ(after.left(8).toHex(' '), c.before.left(8).toHex(' '));
+        EXPECT_EQ(after.mid(36).toHex(' '), c.before.mid(36).toHex(' '));
+        EXPECT_EQ(ReadStoredColours(folder), newColours());
+    }
 }
 
 TEST(StoreColours, AMissingOrShortFileBecomesAWholeRecord) {

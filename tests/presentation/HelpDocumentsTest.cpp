@@ -61,6 +61,13 @@ TEST_P(HelpDocument, EveryHeadingFirstOccursAsItsOwnSectionsHeadingInOrder) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, HelpDocument, ::testing::Values("Magyar", "English"));
 
+// A document says which language it is written in, so a word processor spells it right.
+TEST(HelpDocuments, DeclareTheirOwnLanguage) {
+    EXPECT_TRUE(ReadDataFile(QStringLiteral("English.doc")).contains("\\deflang1033"));
+    EXPECT_TRUE(ReadDataFile(QStringLiteral("Magyar.doc")).contains("\\deflang1038"));
+    EXPECT_TRUE(ReadDataFile(QStringLiteral("Leir.doc")).contains("\\deflang1038"));
+}
+
 TEST(GameDescription, ReadsWholeAndCoversEveryTypeAndMode) {
     const RichTextRead read = ReadRichText(ReadDataFile(QStringLiteral("Leir.doc")));
     ASSERT_EQ(read.status, RichTextStatus::Read);

@@ -76,6 +76,22 @@ TEST_F(ResultStoreTest, StoringAppendsTheRecordAndANewName) {
     EXPECT_EQ(ReadPlayerNames(folder), QStringList{QStringLiteral("Ödön")});
 }
 
+// A stored game's name with a letter the results file cannot hold does not cost the
+// result: the letter is written as "?", and the player is told how.
+TEST_F(ResultStoreTest, AStoredGameNameIsWrittenAsTheFileCanHoldIt) {
+    state.panel.neve.caption = QStringLiteral("Anna");
+    state.storedGameName = QStringLiteral("Kert\u02D9");
+    state.storedGameNo = 4;
+    state.texts.languageName = QStringLiteral("English");
+    EXPECT_EQ(store.ment_Click(elapsed), StoreOutcome::Stored);
+    const auto records = Stored();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].storedGameName, QStringLiteral("Kert?"));
+    ASSERT_EQ(fp.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fp.messageBox.shown[0].icon, MsgIcon::Information);
+    EXPECT_TRUE(fp.messageBox.shown[0].text.endsWith(QStringLiteral(": Kert?"))) << fp.messageBox.shown[0].text.toStdString();
+}
+
 // The player keeps the name entry and is told why, rather than being told the result
 // is stored when it could never be read again.
 // Message 30 says the window closes; the main window stays, so it is told otherwise.

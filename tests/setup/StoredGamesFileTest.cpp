@@ -78,18 +78,18 @@ TEST(StoredGamesFile, DamagedRecordsAreSkippedAndCounted) {
     startCounts[78] = startCounts[79];          // one colour too often in the start
     QByteArray startZero = GameRecordBytes(9, 4, "x", CyclicStart(4));
     startZero[80] = '0';
-    QByteArray unstorableName = GameRecordBytes(9, 4);
-    unstorableName[5] = char(0xFF);   // a result cannot hold it
     struct Case {
         const char* what;
         QByteArray bytes;
+        int highestSerial;   // a serial that can be read is never given out again
     };
-    const Case cases[] = {{"map digit", withMap(badDigit)},   {"map counts", withMap(badCount)},
-                          {"open corner", withMap(openCorner)}, {"open field", withMap(openField)},
-                          {"size 7", wrongSize},               {"serial 0", serialZero},
-                          {"negative serial", negative},       {"start counts", startCounts},
-                          {"empty start cell", startZero},     {"trailing part", GameRecordBytes(9, 4).left(100)},
-                          {"unstorable name byte", unstorableName}};
+    const Case cases[] = {{"map digit", withMap(badDigit), 9},   {"map counts", withMap(badCount), 9},
+                          {"open corner", withMap(openCorner), 9}, {"open field", withMap(openField), 9},
+                          {"size 7", wrongSize, 9},               {"serial 0", serialZero, 2},
+                          {"negative serial", negative, 2},       {"start counts", startCounts, 9},
+                          {"empty start cell", startZero, 9},
+                          {"trailing part", GameRecordBytes(9, 4).left(100), 9},
+                          {"serial only", GameRecordBytes(9, 4).left(2), 9}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         StoredGamesFolder f;
@@ -97,8 +97,22 @@ TEST(StoredGamesFile, DamagedRecordsAreSkippedAndCounted) {
         const StoredGamesScan scan = f.scan();
         EXPECT_EQ(scan.damagedRecords, 1);   // the deleted record is no damage
         EXPECT_EQ(serialsOf(scan), (QList<int>{1, 2}));
+        EXPECT_EQ(scan.highestSerial, c.highestSerial);
         EXPECT_EQ(scan.games[1].position, 2);
     }
+}
+
+// A name byte that a result cannot carry (0xFF) is no damage: the game is listed and
+// can be played; its results write that letter as "?".
+TEST(StoredGamesFile, ANameAResultCannotCarryIsStillAGame) {
+    QByteArray record = GameRecordBytes(3, 4);
+    record[5] = char(0xFF);
+    StoredGamesFolder f;
+    f.write(record);
+    const StoredGamesScan scan = f.scan();
+    EXPECT_EQ(scan.damagedRecords, 0);
+    ASSERT_EQ(serialsOf(scan), QList<int>{3});
+    EXPECT_EQ(scan.games[0].name[1], QChar(0x02D9));
 }
 
 // Appending: the first game is 1, each next one the last serial + 1; a serial freed
@@ -183,11 +197,12 @@ TEST(StoredGamesFile, RewritesKeepDamagedBytes) {
     const QByteArray zeros(kStoredGameRecordSize, '\0');
     EXPECT_EQ(f.bytes(), zeros + damaged + GameRecordBytes(2, 5) + tail);
 
+    // The trailing part's serial (7) can be read, so the new game comes after it.
     const StoredGameSaved saved = AppendStoredGame(f.folder(), content(5));
-    EXPECT_EQ(saved.serial, 3);
+    EXPECT_EQ(saved.serial, 8);
     const QByteArray padded = tail + QByteArray(kStoredGameRecordSize - tail.size(), ' ');
     EXPECT_EQ(f.bytes().left(4 * kStoredGameRecordSize), zeros + damaged + GameRecordBytes(2, 5) + padded);
-    EXPECT_EQ(serialsOf(f.scan()), (QList<int>{2, 3}));
+    EXPECT_EQ(serialsOf(f.scan()), (QList<int>{2, 8}));
 }
 
 // A trailing part that lacks only blanks becomes a game when a new game completes it:

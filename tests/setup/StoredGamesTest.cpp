@@ -231,6 +231,38 @@ TEST(StoredGames, AFailedSaveKeepsTheCapture) {
     EXPECT_TRUE(f.s.panel.k_tar.visible);
 }
 
+// OK in the editor while the file cannot be written keeps the painted game: the
+// editor opens again as it was left, and a second OK saves it.
+TEST(StoredGames, AFailedSaveReopensTheEditorWithItsWork) {
+    StoredFixture f(4);
+    bool writable = false;
+    f.stored.setRename([&writable](const QString& from, const QString& to) { return writable && RenameOver(from, to); });
+    int runs = 0;
+    QString painted;
+    f.dialog.act = [&](StoredGameForm& form) {
+        if (++runs == 1) {
+            for (int i = 1; i <= 4; ++i)
+                for (int j = 1; j <= 4; ++j) press(form, 4, i, j);
+            form.nev_Change(QStringLiteral("Kert"));
+            painted = form.controls().mapText;
+            form.rendben_Click();
+            return;
+        }
+        EXPECT_EQ(form.controls().mapText, painted);
+        EXPECT_EQ(form.controls().nev.caption, QStringLiteral("Kert"));
+        EXPECT_TRUE(form.controls().rendben.enabled);
+        writable = true;
+        form.rendben_Click();
+    };
+    f.stored.uj_jatek_Click();
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(f.criticalBoxes(), 1);
+    const StoredGamesScan scan = f.files.scan();
+    ASSERT_EQ(scan.games.size(), 1);
+    EXPECT_EQ(scan.games[0].name, QStringLiteral("Kert      "));
+    EXPECT_EQ(scan.games[0].targetMap, painted);
+}
+
 // A changed game is written over itself: same place, same serial, no start.
 TEST(StoredGames, ChangingAGameKeepsItsSerialAndPlace) {
     StoredFixture f(4);

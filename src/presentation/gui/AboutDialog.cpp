@@ -1,5 +1,6 @@
 #include "presentation/gui/AboutDialog.h"
 #include "play/GameState.h"
+#include "play/OwnTexts.h"
 #include "presentation/gui/BallPainter.h"
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,8 +10,6 @@
 
 namespace {
 
-const char* const kFirstCredit = "Zelka-Kvadra developers";
-const char* const kSecondCredit = "Zelka-Kvadra contributors";
 const char* const kVersion = "2006 / V001";
 
 QLabel* AddLabel(QVBoxLayout* layout, QWidget* parent, const char* name, const QString& text) {
@@ -57,11 +56,11 @@ AboutDialog::AboutDialog(const GameState& s, QWidget* parent) : QDialog(parent) 
     AddLabel(text, this, "Label2", s.texts.messages.value(59));
     text->addSpacing(10);
     AddLabel(text, this, "Label3", s.texts.messages.value(60));
-    SetFont(AddLabel(text, this, "Label4", QString::fromUtf8(kFirstCredit)), "Times New Roman", 21.75, true);
+    SetFont(AddLabel(text, this, "Label4", OwnTextIn(OwnText::AboutFirstCredit, s.texts)), "Times New Roman", 21.75, true);
     AddLabel(text, this, "Label5", s.texts.messages.value(61));
     text->addSpacing(10);
     AddLabel(text, this, "Label6", s.texts.messages.value(62));
-    SetFont(AddLabel(text, this, "Label7", QString::fromUtf8(kSecondCredit)), "Times New Roman", 21.75, true);
+    SetFont(AddLabel(text, this, "Label7", OwnTextIn(OwnText::AboutSecondCredit, s.texts)), "Times New Roman", 21.75, true);
     AddLabel(text, this, "Label8", s.texts.messages.value(63));
 
     m_image1 = new QLabel(this);

@@ -102,6 +102,7 @@ namespace {
 constexpr QRect kGridRect{2200, 380, 3080, 1850};
 constexpr QRect kLabel1Rect{110, 20, 1900, 255};
 constexpr QRect kNevRect{2050, 0, 1950, 285};
+constexpr int kCaptionGap = 60;   // twips between a caption's words and its box
 constexpr QRect kRendbenRect{2200, 2350, 1000, 375};
 constexpr QRect kRendben2Rect{3250, 2350, 1000, 375};
 constexpr QRect kMegseRect{4300, 2350, 980, 375};
@@ -141,7 +142,10 @@ StoredGameDialog::StoredGameDialog(const GameState& s, StoredGameForm& form, QWi
     const double scale = owner ? owner->pixelsPerTwip() : 1.3 / 15;
     m_canvas->setMinimumSize(m_canvas->sizeForScale(1.0 / 15));
     resize(m_canvas->sizeForScale(scale) + QSize(0, menuBar->sizeHint().height()));
-    connect(m_canvas, &FormCanvas::scaleChanged, this, [this] { m_palette->update(); });
+    connect(m_canvas, &FormCanvas::scaleChanged, this, [this] {
+        m_palette->update();
+        fitNameCaption();
+    });
     sync();
 }
 
@@ -231,9 +235,25 @@ void StoredGameDialog::run(const std::function<void()>& handler) {
     if (m_form.closed()) accept();
 }
 
+// The caption before the name box takes the room its words need (the English one is
+// longer than the Hungarian); the box, which holds ten letters at most, starts after it
+// and keeps its right edge.
+void StoredGameDialog::fitNameCaption() {
+    auto* label = m_canvas->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* nev = m_canvas->findChild<QLineEdit*>(QStringLiteral("nev"));
+    if (!label || !nev) return;
+    const int textTwips = static_cast<int>(label->fontMetrics().horizontalAdvance(label->text()) /
+                                           m_canvas->pixelsPerTwip());
+    const int labelWidth = std::max(kLabel1Rect.width(), textTwips + kCaptionGap);
+    const int nevLeft = std::max(kNevRect.left(), kLabel1Rect.left() + labelWidth + kCaptionGap);
+    m_canvas->moveTo(label, -1, -1, labelWidth);
+    m_canvas->moveTo(nev, nevLeft, -1, kNevRect.right() + 1 - nevLeft);
+}
+
 void StoredGameDialog::sync() {
     setWindowTitle(m_form.controls().title);
     m_binder.sync();
+    fitNameCaption();
     m_map->showMap(m_form.controls().map, m_s.tileColours, m_symbols);
     m_palette->symbols = m_symbols;
     m_palette->update();

@@ -48,6 +48,7 @@ private:
     // Runs a handler of the form, then shows the result (and closes when it says so).
     void run(const std::function<void()>& handler);
     void sync();
+    void fitNameCaption();
     int twipsOf(int pixels) const;
 
     const GameState& m_s;

@@ -96,11 +96,17 @@ TEST(AboutDialog, ShowsTitleCreditsVersionAndAPicture) {
     GameState s;
     s.panel.nevj.caption = QStringLiteral("Névjegy");
     s.texts.messages[59] = QStringLiteral("subtitle");
+    s.texts.languageName = QStringLiteral("English");
     AboutDialog dialog(s);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Névjegy"));
     EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("Zelka-Kvadra"));
     EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("subtitle"));
     EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label4"))->text(), QStringLiteral("Zelka-Kvadra developers"));
+    // The credits follow the language in use.
+    s.texts.languageName = QStringLiteral("Magyar");
+    AboutDialog hungarian(s);
+    EXPECT_EQ(hungarian.findChild<QLabel*>(QStringLiteral("Label4"))->text(), QString::fromUtf8("a Zelka-Kvadra fejlesztői"));
+    EXPECT_EQ(hungarian.findChild<QLabel*>(QStringLiteral("Label7"))->text(), QString::fromUtf8("a Zelka-Kvadra közreműködői"));
     EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("Label9"))->text(), QStringLiteral("2006 / V001"));
     const QPixmap picture = dialog.picture()->pixmap();
     EXPECT_EQ(picture.size(), QSize(131, 131));

@@ -5,6 +5,7 @@
 #include "support/BoardFixture.h"
 #include "support/StoredGamesFixture.h"
 #include <QGraphicsView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -141,3 +142,26 @@ TEST(StoredGameDialog, TheMapShowsTheSymbolsOfItsColours) {
     const std::multiset<int> expected{1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4};
     EXPECT_EQ(symbolsShown(), expected);
 }
+
+namespace {
+
+// The name's caption is shown whole, in either language, and the name box beside it
+// starts after its last letter.
+TEST(StoredGameDialog, TheNameCaptionIsNotCutOff) {
+    for (const char* caption : {"Tárolt játék neve:", "Name of the stored game:"}) {
+        DialogFixture f;
+        f.s.texts.messages[40] = QString::fromUtf8(caption);
+        StoredGameForm form(f.s, f.fp.platform, StoredGameMode::Create);
+        StoredGameDialog d(f.s, form);
+        f.open(d);
+        auto* label = d.findChild<QLabel*>(QStringLiteral("Label1"));
+        auto* nev = d.findChild<QLineEdit*>(QStringLiteral("nev"));
+        ASSERT_TRUE(label && nev);
+        ASSERT_EQ(label->text(), QString::fromUtf8(caption));
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << caption;
+        EXPECT_LE(label->geometry().right(), nev->geometry().left()) << caption;
+        EXPECT_GE(nev->width(), nev->fontMetrics().horizontalAdvance(QStringLiteral("WWWWWWWWWW")) / 2) << caption;
+    }
+}
+
+} // namespace
