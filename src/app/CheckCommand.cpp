@@ -1,5 +1,6 @@
 #include "app/CheckCommand.h"
-#include "app/CommandLine.h"
+#include "app/ExitStatus.h"
+#include "app/Usage.h"
 #include "app/DataFileCheck.h"
 #include "files/FolderLock.h"
 #include "results/ResultsRepair.h"
@@ -91,10 +92,8 @@ QString CheckUsage() {
 }
 
 int RunCheckCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    if (!AreFiles(arguments)) {
-        err << "zelka-kvadra: --check needs one or more files: --check FILE...\n\n" << UsageText();
-        return ExitStatus::BadArguments;
-    }
+    if (!AreFiles(arguments))
+        return RefuseArguments(err, QStringLiteral("--check needs one or more files: --check FILE..."));
     int status = ExitStatus::Done;
     bool anyKnown = false;
     for (const QString& path : arguments) {
@@ -125,10 +124,8 @@ int RunCheckCommand(const QStringList& arguments, QTextStream& out, QTextStream&
 }
 
 int RunRepairCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    if (!AreFiles(arguments)) {
-        err << "zelka-kvadra: --repair needs one or more results files: --repair FILE...\n\n" << UsageText();
-        return ExitStatus::BadArguments;
-    }
+    if (!AreFiles(arguments))
+        return RefuseArguments(err, QStringLiteral("--repair needs one or more results files: --repair FILE..."));
     int status = ExitStatus::Done;
     for (const QString& path : arguments) status = Worse(status, RepairOne(path, out, err));
     return status;

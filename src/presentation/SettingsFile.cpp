@@ -175,19 +175,15 @@ bool WriteSettingsFile(const QDir& folder, const SettingsRecord& record) {
 
 bool WriteSettingsColours(const QDir& folder, const std::array<quint32, 8>& colours) {
     const QString path = folder.filePath(QLatin1String(kSettingsFileName));
-    QByteArray bytes;
-    QFile old(path);
-    if (old.exists()) {
-        if (!old.open(QIODevice::ReadOnly)) return false;   // never replace what cannot be read
-        bytes = old.readAll();
-        old.close();
-    }
+    const FileRead old = ReadRegularFile(path, FileLimit::Settings);
+    if (old.access != FileAccess::Ok && old.access != FileAccess::Missing) return false;   // never replace what cannot be read
+    QByteArray bytes = old.bytes;
     if (bytes.size() < kSettingsRecordSize) {
         const QByteArray whole = EncodeSettingsRecord(DecodeSettingsRecord(bytes));
         bytes += whole.mid(bytes.size());
     }
     for (int i = 1; i <= 7; ++i) putUInt32(bytes, kColoursAt + 4 * (i - 1), colours[i]);
-    return ReplaceThroughScratchFile(folder.filePath(QLatin1String(kDataScratchFileName)), path, bytes);
+    return ReplaceThroughScratchFile(path, bytes);
 }
 
 std::array<quint32, 8> ReadStoredColours(const QDir& folder) {

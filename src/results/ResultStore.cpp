@@ -88,6 +88,7 @@ StoreOutcome ResultStore::ment_Click(const ElapsedTime& elapsed) {
         ShowProblem(text);
         return StoreOutcome::WriteFailed;
     }
+    }
     if (record.storedGameName != m_state.storedGameName.trimmed()) {
         MessageRequest request;
         request.text = OwnTextIn(OwnText::StoredGameNameWrittenAs, m_state.texts).arg(record.storedGameName);
