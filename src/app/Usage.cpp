@@ -1,4 +1,5 @@
 #include "app/Usage.h"
+#include "app/CheckCommand.h"
 #include "app/ExitStatus.h"
 
 QString UsageText() {
@@ -27,7 +28,8 @@ QString UsageText() {
         "               print the games of the player NAME (exactly as stored) in date\n"
         "               order with the best steps and time so far and the personal\n"
         "               records, as the progress chart shows them (UTF-8); --pendoly\n"
-        "               takes the games with one empty cell, as the Pendoly statistics\n");
+        "               takes the games with one empty cell, as the Pendoly statistics\n") +
+           CheckUsage();
 }
 
 int RefuseArguments(QTextStream& err, const QString& problem) {
