@@ -28,3 +28,32 @@ TEST(CommandLine, HelpAndVersionPrintAndEnd) {
     ASSERT_EQ(version.status, ExitStatus::Done);
     EXPECT_TRUE(version.out.startsWith("zelka-kvadra 1."));
 }
+
+// A mistyped option must not open the window as if nothing had been asked; the
+// window system's own options (one dash) still reach it.
+TEST(CommandLine, OptionsWithTwoDashesThatNameNoCommandAreRefused) {
+    const struct {
+        QStringList arguments;
+        const char* told;   // nullptr: the window opens
+    } cases[] = {
+        {{"--result", "eredm.dat"}, "unknown option '--result'"},
+        {{"--"}, "unknown option '--'"},
+        {{"-platform", "offscreen", "--statistic"}, "unknown option '--statistic'"},
+        {{"-platform", "offscreen", "--help"}, "--help must be the first argument"},
+        {{"-platform", "offscreen"}, nullptr},
+        {{"-style", "fusion", "-reverse"}, nullptr},
+    };
+    for (const auto& c : cases) {
+        const CommandRun r = run(c.arguments);
+        const QString what = c.arguments.join(' ');
+        if (!c.told) {
+            EXPECT_FALSE(r.status.has_value()) << what.toStdString();
+            EXPECT_TRUE(r.err.isEmpty()) << what.toStdString();
+            continue;
+        }
+        EXPECT_EQ(r.status, ExitStatus::BadArguments) << what.toStdString();
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("zelka-kvadra: ") + c.told)) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("Usage: zelka-kvadra")) << what.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+}
