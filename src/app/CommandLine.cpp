@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/ResultsCommand.h"
+#include "app/SolveCommand.h"
 #include "app/StatisticsCommand.h"
 #include "app/Usage.h"
 
@@ -7,7 +8,7 @@ namespace {
 
 // The options that choose what the program does; each must come first.
 const QStringList kCommands = {QStringLiteral("--help"), QStringLiteral("--version"), QStringLiteral("--results"),
-                               QStringLiteral("--statistics")};
+                               QStringLiteral("--statistics"), QStringLiteral("--solve")};
 
 } // namespace
 
@@ -37,6 +38,8 @@ std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out
         return RunResultsCommand(arguments.mid(1), out, err);
     if (command == QLatin1String("--statistics"))
         return RunStatisticsCommand(arguments.mid(1), out, err);
+    if (command == QLatin1String("--solve"))
+        return RunSolveCommand(arguments.mid(1), out, err);
     // The window opens; the arguments with one dash are left to the window system.
     // A mistyped option must not open the window as if nothing had been asked.
     for (const QString& argument : arguments) {

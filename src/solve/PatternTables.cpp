@@ -14,7 +14,7 @@ size_t power(size_t base, size_t exponent) {
 
 // Breadth-first from the group's home, backwards along the slides: a tile now on x came
 // from a place y whose tile may slide into x, when no other tile of the group is on y.
-bool fillTable(const MoveGraph& g, PatternTables::Group& group, const std::atomic<bool>* cancel) {
+bool fillTable(const MoveGraph& g, PatternTables::Group& group, const SearchLimits& limits) {
     const size_t count = static_cast<size_t>(g.placeCount());
     const size_t tiles = group.places.size();
     group.table.assign(power(count, tiles), kUnknown);
@@ -26,7 +26,7 @@ bool fillTable(const MoveGraph& g, PatternTables::Group& group, const std::atomi
     std::vector<uint32_t> queue{static_cast<uint32_t>(home)};
     uint8_t position[8];
     for (size_t head = 0; head < queue.size(); ++head) {
-        if ((head & 0xFFFF) == 0 && cancel && cancel->load(std::memory_order_relaxed)) return false;
+        if ((head & 0xFFFF) == 0 && limits.expired()) return false;
         const size_t index = queue[head];
         const uint8_t next = static_cast<uint8_t>(group.table[index] + 1);
         uint64_t taken = 0;
@@ -60,7 +60,7 @@ std::vector<std::vector<uint8_t>> PatternTables::GroupsFor(int n, int places) {
 
 std::shared_ptr<const PatternTables> PatternTables::Build(const MoveGraph& g,
                                                           const std::vector<std::vector<uint8_t>>& groups,
-                                                          const std::atomic<bool>* cancel) {
+                                                          const SearchLimits& limits) {
     auto tables = std::make_shared<PatternTables>();
     tables->m_placeCount = static_cast<size_t>(g.placeCount());
     for (const std::vector<uint8_t>& places : groups) {
@@ -68,7 +68,7 @@ std::shared_ptr<const PatternTables> PatternTables::Build(const MoveGraph& g,
         if (power(tables->m_placeCount, places.size()) > kMaxTableBytes) return nullptr;
         Group group;
         group.places = places;
-        if (!fillTable(g, group, cancel)) return nullptr;
+        if (!fillTable(g, group, limits)) return nullptr;
         tables->m_groups.push_back(std::move(group));
     }
     return tables;

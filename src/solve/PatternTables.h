@@ -7,7 +7,7 @@
 // (which tile a target wants on a place is looked up at use), so one set serves every
 // number target, and is kept for as long as the geometry is played.
 #include "solve/MoveGraph.h"
-#include <atomic>
+#include "solve/SearchSupport.h"
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -19,10 +19,10 @@ public:
         std::vector<uint8_t> table;    // indexed by Σ position[i] · P^i
     };
 
-    // Tables for `g` over `groups` (field places), or null when cancelled.
+    // Tables for `g` over `groups` (field places), or null when stopped first.
     static std::shared_ptr<const PatternTables> Build(const MoveGraph& g,
                                                       const std::vector<std::vector<uint8_t>>& groups,
-                                                      const std::atomic<bool>* cancel = nullptr);
+                                                      const SearchLimits& limits = {});
     // The groups used for a geometry of size n with `places` places, or none when the
     // tables would be too large for it.
     static std::vector<std::vector<uint8_t>> GroupsFor(int n, int places);

@@ -75,7 +75,7 @@ struct Stopwatch {
 
 } // namespace
 
-std::shared_ptr<const PatternTables> SolverCache::tablesFor(const MoveGraph& g, const std::atomic<bool>* cancel) {
+std::shared_ptr<const PatternTables> SolverCache::tablesFor(const MoveGraph& g, const SearchLimits& limits) {
     {
         const std::lock_guard lock(m_mutex);
         for (Entry& e : m_entries) {
@@ -86,7 +86,7 @@ std::shared_ptr<const PatternTables> SolverCache::tablesFor(const MoveGraph& g, 
     }
     const auto groups = PatternTables::GroupsFor(g.n, g.placeCount());
     if (groups.empty()) return nullptr;
-    std::shared_ptr<const PatternTables> tables = PatternTables::Build(g, groups, cancel);
+    std::shared_ptr<const PatternTables> tables = PatternTables::Build(g, groups, limits);
     if (!tables) return nullptr;
     const std::lock_guard lock(m_mutex);
     if (m_entries.size() >= kMaxEntries) {
@@ -196,7 +196,7 @@ SolveReport Solve(const GameState& s, const SolveOptions& options, SolverCache* 
         SolverCache ownCache;
         std::shared_ptr<const PatternTables> tables;
         if (options.patternTables && usesNumberTables(s, *pz))
-            tables = (cache ? cache : &ownCache)->tablesFor(pz->graph, options.cancel);
+            tables = (cache ? cache : &ownCache)->tablesFor(pz->graph, limits);
         const Heuristic h(*pz, {}, tables);
         report.lowerBound = std::max(report.lowerBound, h.estimate(pz->start));
         const bool smallBoard = pz->graph.n == 4 && !pz->graph.pendoly;

@@ -18,6 +18,7 @@
 
 class MoveGraph;
 class PatternTables;
+struct SearchLimits;
 
 // Why no target can be reached from a position.
 enum class Hopeless {
@@ -59,8 +60,8 @@ struct SolveReport {
 // game, the command one for its run). Safe to share between threads.
 class SolverCache {
 public:
-    // The tables for `g`, built when missing; null when cancelled or when none fit.
-    std::shared_ptr<const PatternTables> tablesFor(const MoveGraph& g, const std::atomic<bool>* cancel);
+    // The tables for `g`, built when missing; null when stopped first or when none fit.
+    std::shared_ptr<const PatternTables> tablesFor(const MoveGraph& g, const SearchLimits& limits);
     size_t bytes() const;
 
 private:
