@@ -37,6 +37,17 @@ enum class OwnText {
     StoredGameNameWrittenAs,  // %1: the stored game's name as the result holds it
     AboutFirstCredit,         // the about box's credit under "game idea and design"
     AboutSecondCredit,        // the about box's credit under "programming"
+    HintCaption,              // menu item: the next move marked on the board (F2)
+    SolveCaption,             // menu item: the rest of the game played by the solver
+    HintQuestion,             // asked before the first hint or solve of a game
+    HintSearching,            // no hint found in the time given
+    HopelessTileBesideGap,    // the position can reach no target: why
+    HopelessOddArrangement,
+    HopelessNoTargetFits,
+    HopelessNoMoves,
+    ShortestSolution,         // %1: the steps of the shortest solution from the start
+    AssistedMark,             // shown during a game a hint or the solver helped
+    AssistedNotStorable,      // in place of the name entry after such a game
     Count
 };
 

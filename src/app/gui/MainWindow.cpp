@@ -38,6 +38,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 
 using P = PanelControls;
@@ -68,6 +69,7 @@ MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* 
     wireHandlers();
     wireStoredGames();
     wireDemo();
+    wireSolver();
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -185,6 +187,9 @@ void MainWindow::buildPanel() {
     // (never while a start is captured); above the map it would cover the map's top row.
     addLabel(&P::Label2, "Label2", {6150, 2520, 2035, 510})->setWordWrap(true);
     addLabel(&P::Label4, "Label4", {120, 5640, 615, 255});
+    // The mark of a helped game, below the board; at the game's end it stands where the
+    // name entry would.
+    addLabel(&P::segitseg, "segitseg", {3120, 5700, 2200, 255});
     m_lang = new QComboBox(m_canvas);
     m_lang->setObjectName(QStringLiteral("lang"));
     m_canvas->place(m_lang, {1560, 5640, 1455, 315});
@@ -236,6 +241,9 @@ void MainWindow::buildMenus() {
     addAction(menu, &P::babilon, "babilon", [this] { ::babilon_Click(m_state); }, true);
     addAction(menu, &P::demo_jatek, "demo_jatek", [this] { demo_jatek_Click(); });
     menu->addSeparator();
+    addAction(menu, &P::sugas, "sugas", [this] { m_solver->hint(); });
+    addAction(menu, &P::megold, "megold", [this] { m_solver->solve(); });
+    menu->addSeparator();
     addAction(menu, &P::m_exit, "m_exit", [this] { exitRequested(); });
 
     QMenu* help = menuBar()->addMenu(QString());
@@ -253,6 +261,7 @@ void MainWindow::run(const std::function<void()>& handler) {
 }
 
 void MainWindow::syncView() {
+    if (m_solver) m_solver->sync();
     m_binder.sync();
     m_colourSymbols->sync(m_state.texts.languageName);
     if (windowTitle() != m_state.controls.windowTitle) setWindowTitle(m_state.controls.windowTitle);
@@ -398,6 +407,15 @@ void MainWindow::stopDemo() {
     syncView();
 }
 
+// ---------------------------------------------------------------- the solver
+
+void MainWindow::wireSolver() {
+    m_solver = std::make_unique<SolverAssist>(m_state, m_platform, m_moves);
+    m_solver->changed = [this] { syncView(); };
+    m_solver->showStatus = [this](const QString& text) { statusBar()->showMessage(text); };
+    m_flow.endNote = [this] { return m_solver->endNote(); };
+}
+
 void MainWindow::boardMouse(const BoardMouseEvent& e, BoardMouse kind) {
     run([this, e, kind] {
         switch (kind) {
@@ -537,6 +555,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     stopDemo();
     if (m_quitting || Form_Unload(m_state, m_platform, m_folder)) {
         m_quitting = true;
+        m_solver->cancelAll();
         event->accept();
         return;
     }
@@ -617,6 +636,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const int code = classicKeyCode(key);
+    if (focus != m_sorsz && !(focus && (focus == m_neve || m_neve->isAncestorOf(focus)))) {
+        if (key->key() == Qt::Key_F2) {
+            run([this] { m_solver->hint(); });
+            return true;
+        }
+        if (m_solver->playbackKey(code)) {
+            syncView();
+            return true;
+        }
+    }
     if (focus == m_sorsz) {
         if (code == KeyCode::Enter) focusNextChild(); // Enter acts as Tab
         return code == KeyCode::Enter;
