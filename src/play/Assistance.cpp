@@ -3,11 +3,6 @@
 
 namespace {
 
-// Where the name entry stands at the end of a game.
-constexpr int kNameEntryLeft = 1440;
-constexpr int kNameEntryTop = 0;
-constexpr int kNameEntryWidth = 3855;
-
 void placeMarker(GameState& s, int index, Cell cell) {
     ShapeControl& marker = s.controls.moveMarkers[static_cast<size_t>(index)];
     marker.left = s.cellSize * cell.col + kMoveMarkerInset;
@@ -21,7 +16,6 @@ void MarkAssisted(GameState& s) {
     s.assisted = true;
     ControlState& mark = s.panel.segitseg;
     mark.caption = OwnTextIn(OwnText::AssistedMark, s.texts);
-    mark.left = mark.top = mark.width = -1;
     mark.visible = true;
 }
 
@@ -35,9 +29,6 @@ void ShowAssistedEnd(GameState& s) {
     PanelControls& c = s.panel;
     for (ControlState* hidden : {&c.Label3, &c.neve, &c.ment}) hidden->visible = false;
     c.segitseg.caption = OwnTextIn(OwnText::AssistedNotStorable, s.texts);
-    c.segitseg.left = kNameEntryLeft;
-    c.segitseg.top = kNameEntryTop;
-    c.segitseg.width = kNameEntryWidth;
     c.segitseg.visible = true;
     c.focusRequest = QStringLiteral("megse");
 }

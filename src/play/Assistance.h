@@ -5,7 +5,7 @@
 #include "play/GameState.h"
 #include "play/Move.h"
 
-// The game is helped from now on; the mark shows below the board.
+// The game is helped from now on; the mark shows above the board.
 void MarkAssisted(GameState& s);
 // A new game starts without help.
 void ClearAssisted(GameState& s);

@@ -133,6 +133,9 @@ void MainWindow::addOptionGroup(
 }
 
 void MainWindow::buildPanel() {
+    // The mark of a helped game, above the board, where the name entry is at the end;
+    // made first, so that the buttons of a rearrangement's pause lie over it.
+    addLabel(&P::segitseg, "segitseg", {120, 30, 5100, 255});
     // Game type frame with its four options.
     addOptionGroup(&P::tipus, "tipus", {6600, 360, 1095, 1215},
                    {{&P::generalt, "generalt"}, {&P::atlos, "atlos"}, {&P::tarolt, "tarolt"},
@@ -187,9 +190,6 @@ void MainWindow::buildPanel() {
     // (never while a start is captured); above the map it would cover the map's top row.
     addLabel(&P::Label2, "Label2", {6150, 2520, 2035, 510})->setWordWrap(true);
     addLabel(&P::Label4, "Label4", {120, 5640, 615, 255});
-    // The mark of a helped game, below the board; at the game's end it stands where the
-    // name entry would.
-    addLabel(&P::segitseg, "segitseg", {3120, 5700, 2200, 255});
     m_lang = new QComboBox(m_canvas);
     m_lang->setObjectName(QStringLiteral("lang"));
     m_canvas->place(m_lang, {1560, 5640, 1455, 315});
