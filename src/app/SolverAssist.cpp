@@ -22,6 +22,16 @@ OwnText hopelessText(Hopeless reason) {
     return OwnText::HopelessNoTargetFits;
 }
 
+// What the board holds, the top ring row's slot included.
+std::vector<int> boardValues(const GameState& s) {
+    std::vector<int> values;
+    const Board& b = s.board;
+    for (int r = 0; r <= b.borderIdx(); ++r)
+        for (int c = 0; c <= b.borderIdx(); ++c) values.push_back(b.value({r, c}));
+    values.push_back(s.slotCol);
+    return values;
+}
+
 } // namespace
 
 SolverAssist::SolverAssist(GameState& state, Platform& platform, MoveRules& rules, QObject* parent)
@@ -71,6 +81,7 @@ void SolverAssist::solve() {
 
 void SolverAssist::startHelp(Purpose purpose) {
     m_purpose = purpose;
+    m_askedOn = boardValues(m_s);
     SolveOptions options;
     options.seconds = purpose == Purpose::Hint ? kHintSeconds : kSolveSeconds;
     options.improve = purpose == Purpose::Solve;
@@ -80,7 +91,11 @@ void SolverAssist::startHelp(Purpose purpose) {
 
 void SolverAssist::helpFound(const SolveReport& report) {
     const Purpose purpose = std::exchange(m_purpose, Purpose::None);
-    if (!canHelp()) return;   // the game ended or was left meanwhile
+    // The game ended or was left meanwhile, or the player moved: the answer is stale.
+    if (!canHelp() || boardValues(m_s) != m_askedOn) {
+        if (changed) changed();
+        return;
+    }
     switch (report.status) {
     case SolveReport::Status::Solved:
         if (report.moves.empty()) break;

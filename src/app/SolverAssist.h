@@ -84,6 +84,7 @@ private:
     SolverRun m_help;       // a hint or a solve
     SolverRun m_shortestRun;
     Purpose m_purpose = Purpose::None;
+    std::vector<int> m_askedOn;     // the board the help was asked on
     std::vector<Move> m_solution;   // the moves still to play, next first
     size_t m_next = 0;
     bool m_paused = false;
