@@ -96,7 +96,7 @@ private:
         const int f = g + parts.h;
         if (f > bound) return f;
         if (parts.h == 0 && m_goal.met(m_pz, m_state)) return kFound;
-        if ((++m_expanded & 0xFFF) == 0 && m_limits.expired()) m_stopped = true;
+        if ((++m_expanded & 0x3FF) == 0 && m_limits.expired()) m_stopped = true;
         if (m_stopped) return kNone;
         if (TranspositionTable::Entry* e = m_table.find(key); e && e->round == m_round && e->depth <= g)
             return kNone;
