@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/CheckCommand.h"
 #include "app/ResultsCommand.h"
 #include "app/SolveCommand.h"
 #include "app/StatisticsCommand.h"
@@ -8,7 +9,8 @@ namespace {
 
 // The options that choose what the program does; each must come first.
 const QStringList kCommands = {QStringLiteral("--help"), QStringLiteral("--version"), QStringLiteral("--results"),
-                               QStringLiteral("--statistics"), QStringLiteral("--solve")};
+                               QStringLiteral("--statistics"), QStringLiteral("--check"),
+                               QStringLiteral("--repair"), QStringLiteral("--solve")};
 
 } // namespace
 
@@ -38,6 +40,10 @@ std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out
         return RunResultsCommand(arguments.mid(1), out, err);
     if (command == QLatin1String("--statistics"))
         return RunStatisticsCommand(arguments.mid(1), out, err);
+    if (command == QLatin1String("--check"))
+        return RunCheckCommand(arguments.mid(1), out, err);
+    if (command == QLatin1String("--repair"))
+        return RunRepairCommand(arguments.mid(1), out, err);
     if (command == QLatin1String("--solve"))
         return RunSolveCommand(arguments.mid(1), out, err);
     // The window opens; the arguments with one dash are left to the window system.

@@ -1,4 +1,5 @@
 #include "app/Usage.h"
+#include "app/CheckCommand.h"
 #include "app/ExitStatus.h"
 
 QString UsageText() {
@@ -21,12 +22,14 @@ QString UsageText() {
         "            [--steps-below N] [--time-below H:MM:SS] [--shuffled yes|no|any]\n"
         "            [--sort name|steps|time|order|date] [--descending] [--format csv|tsv]\n"
         "               print the stored results of FILE, filtered and sorted as the\n"
-        "               results window does, one line per result (UTF-8)\n"
-        "  --solve FILE [--time-limit SECONDS] [--shortest]\n"
-        "               solve the position in the JSON file FILE and print the moves as\n"
-        "               one line of JSON; the best solution found within the time limit\n"
-        "               (10 s), marked \"shortest\" when proven; exit status 4 when the\n"
-        "               time ran out first (with --shortest: before the proof)\n");
+        "               results window does, one line per result (UTF-8)\n") +
+           CheckUsage() +
+           QStringLiteral(
+               "  --solve FILE [--time-limit SECONDS] [--shortest]\n"
+               "               solve the position in the JSON file FILE and print the moves as\n"
+               "               one line of JSON; the best solution found within the time limit\n"
+               "               (10 s), marked \"shortest\" when proven; exit status 4 when the\n"
+               "               time ran out first (with --shortest: before the proof)\n");
 }
 
 int RefuseArguments(QTextStream& err, const QString& problem) {
