@@ -1,10 +1,9 @@
 #include "app/SolveCommand.h"
 #include "app/ExitStatus.h"
-#include "app/ReadableFile.h"
 #include "app/Usage.h"
+#include "files/RegularFile.h"
 #include "solve/PositionFile.h"
 #include "solve/Solver.h"
-#include <QFile>
 
 namespace {
 
@@ -54,17 +53,23 @@ int RunSolveCommand(const QStringList& arguments, QTextStream& out, QTextStream&
     QString problem;
     const std::optional<SolveArguments> a = parse(arguments, &problem);
     if (!a) return RefuseArguments(err, problem);
-    if (!CheckReadableFile(a->file, err)) return ExitStatus::FileProblem;
-    QFile file(a->file);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "zelka-kvadra: cannot read " << a->file << '\n';
-        return ExitStatus::FileProblem;
-    }
-    const QByteArray json = file.read(kLargestFile + 1);
-    if (json.size() > kLargestFile) {
+    // A position is read only from a regular file, so that a pipe or a device in its
+    // place can never hold the command up.
+    const FileRead file = ReadRegularFile(a->file, kLargestFile);
+    switch (file.access) {
+    case FileAccess::Ok: break;
+    case FileAccess::TooLarge:
         err << "zelka-kvadra: " << a->file << ": too large for a position\n";
         return ExitStatus::BadArguments;
+    case FileAccess::Missing:
+        err << "zelka-kvadra: " << a->file << ": no such file\n";
+        return ExitStatus::FileProblem;
+    case FileAccess::NotRegular:
+    case FileAccess::Unreadable:
+        err << "zelka-kvadra: " << a->file << ": not a readable file\n";
+        return ExitStatus::FileProblem;
     }
+    const QByteArray& json = file.bytes;
     const PositionRead read = ReadPosition(json);
     if (!read.state) {
         err << "zelka-kvadra: " << a->file << ": " << read.error << '\n';

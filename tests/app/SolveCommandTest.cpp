@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -188,6 +189,8 @@ TEST_F(SolveCommand, MalformedPositionsNameTheirField) {
 
 TEST_F(SolveCommand, ArgumentsAndFiles) {
     const QString file = write(positionOf(SolvedStart(SolveType::Numbers, 4, {{0, 1}}, false), "numbers"));
+    const QString pipe = m_dir.filePath("pipe.json");   // would hold a reader up for ever
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     const struct {
         QStringList arguments;
         int status;
@@ -200,6 +203,7 @@ TEST_F(SolveCommand, ArgumentsAndFiles) {
         {{"--solve", file, file}, 2},
         {{"--solve", m_dir.filePath("missing.json")}, 1},
         {{"--solve", m_dir.path()}, 1},
+        {{"--solve", pipe}, 1},
         {{"--solve", file, "--time-limit", "0.5"}, 0},
         {{"--time-limit", "3", "--solve", file}, 2},
     };
