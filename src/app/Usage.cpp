@@ -29,7 +29,13 @@ QString UsageText() {
         "               order with the best steps and time so far and the personal\n"
         "               records, as the progress chart shows them (UTF-8); --pendoly\n"
         "               takes the games with one empty cell, as the Pendoly statistics\n") +
-           CheckUsage();
+           CheckUsage() +
+           QStringLiteral(
+               "  --solve FILE [--time-limit SECONDS] [--shortest]\n"
+               "               solve the position in the JSON file FILE and print the moves as\n"
+               "               one line of JSON; the best solution found within the time limit\n"
+               "               (10 s), marked \"shortest\" when proven; exit status 4 when the\n"
+               "               time ran out first (with --shortest: before the proof)\n");
 }
 
 int RefuseArguments(QTextStream& err, const QString& problem) {

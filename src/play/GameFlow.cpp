@@ -1,4 +1,5 @@
 #include "play/GameFlow.h"
+#include "play/Assistance.h"
 #include "play/BoardRing.h"
 #include "play/DiagonalTargets.h"
 #include "play/GameModes.h"
@@ -63,6 +64,7 @@ void GameFlow::kezd_Click() {
     }
 
     s.storing.storedEarly = false;
+    ClearAssisted(s);
     s.candidateCount = 0;
     s.controls.numberLabels[kMaxNumberLabels].visible = false;
     lockSetUp();
@@ -338,8 +340,10 @@ void GameFlow::endGame() {
 
     updateElapsed();
     s.timeText = EndTimeText(s, s.elapsedHours, s.elapsedMinutes, s.elapsedSeconds);
-    ShowMessage(s, m_p, 6, MsgIcon::Information, MsgButtons::Ok,
-                QLatin1Char(' ') + numberText(s.stepCount) + QStringLiteral("\n\n") + s.timeText);
+    QString text = QLatin1Char(' ') + numberText(s.stepCount) + QStringLiteral("\n\n") + s.timeText;
+    if (const QString note = endNote ? endNote() : QString(); !note.isEmpty())
+        text += QStringLiteral("\n\n") + note;
+    ShowMessage(s, m_p, 6, MsgIcon::Information, MsgButtons::Ok, text);
 
     if (loadPlayerNames) loadPlayerNames();
     c.uj.enabled = false;
@@ -353,4 +357,5 @@ void GameFlow::endGame() {
     for (ControlState* hidden : {&c.elt, &c.Lszm, &c.kvall}) hidden->visible = false;
     s.controls.rowPointer.visible = false;
     showRowLabels(s, false);
+    ShowAssistedEnd(s);
 }

@@ -28,6 +28,7 @@ public:
     std::function<StoredChoice()> chooseStoredGame; // loads a stored game (number in sorsz or chooser)
     std::function<void()> prepareSound;             // opens the step sound for the new state
     std::function<void()> loadPlayerNames;          // fills the name box `neve`
+    std::function<QString()> endNote;               // a line added to the end-of-game box
 
     void kezd_Click();
     bool ValidateStart();

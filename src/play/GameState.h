@@ -61,6 +61,7 @@ struct GameState {
     int rearrangePhase = 0;
     MoveHistory moveHistory;                   // the last two counted moves
     int slotCol = 1;                           // Pendoly: open column of the top ring row
+    bool assisted = false;                     // a hint or the solver helped: not stored
 
     // Candidate moves shown for an arrow key (entries 1..candidateCount)
     int candidateCount = 0;

@@ -198,6 +198,41 @@ Wording wordingOf(OwnText text) {
                 "azután indítsa újra a játékot!",
                 "The game already runs with the files of this folder (%1), but it does not answer. "
                 "Close it, then start the game again."};
+    case OwnText::HintCaption:
+        return {"Súgás a következő lépésre (F2)", "Hint for the next move (F2)"};
+    case OwnText::SolveCaption:
+        return {"A játék befejezése gépi megoldással", "Finish the game with the solver"};
+    case OwnText::HintQuestion:
+        return {"Ha segítséget kér, ennek a játéknak az eredménye nem tárolható. Folytatja?",
+                "If you ask for help, the result of this game cannot be stored. Go on?"};
+    case OwnText::HintSearching:
+        return {"A gép nem talált megoldást a rendelkezésre álló időben.",
+                "The solver found no solution in the time it had."};
+    case OwnText::HopelessTileBesideGap:
+        return {"Ebből az állásból a cél nem érhető el: egyetlen nyitott hellyel a mellette álló "
+                "golyó soha nem mozdulhat el végleg, és nem az a golyó áll ott, amelyet a cél kíván.",
+                "No target can be reached from here: with one open cell the tile beside it can "
+                "never leave its place for good, and it is not the tile the target wants there."};
+    case OwnText::HopelessOddArrangement:
+        return {"Ebből az állásból a cél nem érhető el: egyetlen nyitott hellyel a golyók az összes "
+                "sorrendnek csak a felét érhetik el, és a célsorrend nincs köztük.",
+                "No target can be reached from here: with one open cell the tiles can reach just "
+                "half of all orders, and no target order is among them."};
+    case OwnText::HopelessNoTargetFits:
+        return {"Ebből az állásból a cél nem érhető el: a táblán lévő golyókból egyik még nyitott "
+                "cél sem rakható ki.",
+                "No target can be reached from here: the tiles on the board cannot make any "
+                "target still open."};
+    case OwnText::HopelessNoMoves:
+        return {"Ebből az állásból a cél nem érhető el: egyik golyó sem mozdulhat.",
+                "No target can be reached from here: no tile can move."};
+    case OwnText::ShortestSolution:
+        return {"A legrövidebb megoldás: %1 lépés", "Shortest solution: %1 steps"};
+    case OwnText::AssistedMark:
+        return {"Segítséggel játszott játék", "Game played with help"};
+    case OwnText::AssistedNotStorable:
+        return {"Segítséggel játszott játék: az eredmény nem tárolható.",
+                "Game played with help: the result cannot be stored."};
     case OwnText::Count:
         break;
     }

@@ -68,6 +68,17 @@ enum class OwnText {
     ResultsSplitDone,         // %1: the results file, %2: the side file
     ResultsDamagedKept,       // %1: the side file holding the whole damaged file
     AnotherCopyRuns,          // %1: the folder
+    HintCaption,              // menu item: the next move marked on the board (F2)
+    SolveCaption,             // menu item: the rest of the game played by the solver
+    HintQuestion,             // asked before the first hint or solve of a game
+    HintSearching,            // no hint found in the time given
+    HopelessTileBesideGap,    // the position can reach no target: why
+    HopelessOddArrangement,
+    HopelessNoTargetFits,
+    HopelessNoMoves,
+    ShortestSolution,         // %1: the steps of the shortest solution from the start
+    AssistedMark,             // shown during a game a hint or the solver helped
+    AssistedNotStorable,      // in place of the name entry after such a game
     Count
 };
 

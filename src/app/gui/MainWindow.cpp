@@ -41,6 +41,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 
 using P = PanelControls;
@@ -71,6 +72,7 @@ MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* 
     wireHandlers();
     wireStoredGames();
     wireDemo();
+    wireSolver();
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -134,6 +136,9 @@ void MainWindow::addOptionGroup(
 }
 
 void MainWindow::buildPanel() {
+    // The mark of a helped game, above the board, where the name entry is at the end;
+    // made first, so that the buttons of a rearrangement's pause lie over it.
+    addLabel(&P::segitseg, "segitseg", {120, 30, 5100, 255});
     // Game type frame with its four options.
     addOptionGroup(&P::tipus, "tipus", {6600, 360, 1095, 1215},
                    {{&P::generalt, "generalt"}, {&P::atlos, "atlos"}, {&P::tarolt, "tarolt"},
@@ -243,6 +248,9 @@ void MainWindow::buildMenus() {
     addAction(menu, &P::babilon, "babilon", [this] { ::babilon_Click(m_state); }, true);
     addAction(menu, &P::demo_jatek, "demo_jatek", [this] { demo_jatek_Click(); });
     menu->addSeparator();
+    addAction(menu, &P::sugas, "sugas", [this] { m_solver->hint(); });
+    addAction(menu, &P::megold, "megold", [this] { m_solver->solve(); });
+    menu->addSeparator();
     addAction(menu, &P::m_exit, "m_exit", [this] { exitRequested(); });
 
     QMenu* help = menuBar()->addMenu(QString());
@@ -260,6 +268,7 @@ void MainWindow::run(const std::function<void()>& handler) {
 }
 
 void MainWindow::syncView() {
+    if (m_solver) m_solver->sync();
     m_binder.sync();
     m_colourSymbols->sync(m_state.texts.languageName);
     m_progress->setText(OwnTextIn(OwnText::Progress, m_state.texts));
@@ -419,6 +428,15 @@ void MainWindow::stopDemo() {
     syncView();
 }
 
+// ---------------------------------------------------------------- the solver
+
+void MainWindow::wireSolver() {
+    m_solver = std::make_unique<SolverAssist>(m_state, m_platform, m_moves);
+    m_solver->changed = [this] { syncView(); };
+    m_solver->showStatus = [this](const QString& text) { statusBar()->showMessage(text); };
+    m_flow.endNote = [this] { return m_solver->endNote(); };
+}
+
 void MainWindow::boardMouse(const BoardMouseEvent& e, BoardMouse kind) {
     run([this, e, kind] {
         switch (kind) {
@@ -572,6 +590,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     stopDemo();
     if (m_quitting || Form_Unload(m_state, m_platform, m_folder)) {
         m_quitting = true;
+        m_solver->cancelAll();
         event->accept();
         return;
     }
@@ -652,6 +671,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const int code = classicKeyCode(key);
+    if (focus != m_sorsz && !(focus && (focus == m_neve || m_neve->isAncestorOf(focus)))) {
+        if (key->key() == Qt::Key_F2) {
+            run([this] { m_solver->hint(); });
+            return true;
+        }
+        if (m_solver->playbackKey(code)) {
+            syncView();
+            return true;
+        }
+    }
     if (focus == m_sorsz) {
         if (code == KeyCode::Enter) focusNextChild(); // Enter acts as Tab
         return code == KeyCode::Enter;

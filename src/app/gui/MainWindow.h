@@ -2,6 +2,7 @@
 // The game window `Form1`: the board on the left, the panel of set-up and game
 // controls on the right and above, and the menus. It turns events into calls on the
 // game logic and then shows the state: it holds no game state of its own.
+#include "app/SolverAssist.h"
 #include "play/GameFlow.h"
 #include "play/GameState.h"
 #include "play/KeyboardInput.h"
@@ -54,6 +55,7 @@ public:
     GameState& state() { return m_state; }
     const GameState& state() const { return m_state; }
     MoveRules& moves() { return m_moves; }
+    SolverAssist& solver() { return *m_solver; }
     GameFlow& flow() { return m_flow; }
     BoardScene& boardScene() { return *m_scene; }
     // The chooser of stored shuffled states (a dialog); tests put a scripted one here.
@@ -108,6 +110,8 @@ private:
     void demoTimer_Timer();
     // Ends a running demo before the window acts on a request to leave.
     void stopDemo();
+    // Hint, solve and the shortest solution: the menu items, F2, the end-of-game line.
+    void wireSolver();
     // What happened on the board frame, as the view reports it.
     enum class BoardMouse { Down, Move, Up, DoubleClick };
     void boardMouse(const BoardMouseEvent& e, BoardMouse kind);
@@ -149,6 +153,7 @@ private:
     std::unique_ptr<StoredGames> m_storedGames;
     ResultStore m_results;
     DemoGame m_demo;
+    std::unique_ptr<SolverAssist> m_solver;   // hint, solve, the shortest solution
     bool m_quitting = false;        // the program is ending: no more questions
     ButtonTranslator m_buttonWords; // Yes / No / Cancel / OK in the game's language
 
