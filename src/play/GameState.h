@@ -5,6 +5,7 @@
 #include "play/Board.h"
 #include "play/BoardControls.h"
 #include "play/FlowState.h"
+#include "play/GameRecord.h"
 #include "play/LanguageTable.h"
 #include "play/MoveHistory.h"
 #include "play/ResultStoring.h"
@@ -59,6 +60,7 @@ struct GameState {
     int gapCount = 0;
     int rearrangePhase = 0;
     MoveHistory moveHistory;                   // the last two counted moves
+    GameRecord record;                         // the game as a value: its start and steps
     int slotCol = 1;                           // Pendoly: open column of the top ring row
 
     // Candidate moves shown for an arrow key (entries 1..candidateCount)

@@ -1,0 +1,77 @@
+#include "setup/GameKeeper.h"
+#include "play/Messages.h"
+#include "setup/ContinueFile.h"
+#include "setup/GameRestore.h"
+
+void GameKeeper::offerKeptGame() {
+    const ContinueFileRead read = ReadContinueFile(m_folder);
+    if (read.status == ContinueFileStatus::Missing) return;
+    std::optional<SavedGame> game;
+    if (read.status == ContinueFileStatus::Read) game = DecodeSavedGame(read.bytes).game;
+    if (game) {
+        if (ShowOwnMessage(m_s, m_p, OwnText::KeptGameQuestion, MsgIcon::Question, MsgButtons::YesNo) ==
+            MsgAnswer::No) {
+            RemoveContinueFile(m_folder);
+            return;
+        }
+        if (RestoreSavedGame(m_s, m_p, *game)) {
+            m_fileHolds = true;
+            m_writtenRevision = m_s.record.revision;
+            return;
+        }
+    }
+    setAside();
+}
+
+void GameKeeper::setAside() {
+    const QString name = SetContinueFileAside(m_folder);
+    MessageRequest request;
+    request.icon = MsgIcon::Critical;
+    if (name.isEmpty()) {
+        m_frozen = true;
+        request.text = OwnTextIn(OwnText::KeptGameStuck, m_s.texts).arg(QString::fromLatin1(kContinueFileName));
+    } else {
+        request.text = OwnTextIn(OwnText::KeptGameUnreadable, m_s.texts).arg(name);
+    }
+    m_p.messageBox.show(request);
+}
+
+void GameKeeper::write() {
+    if (WriteContinueFile(m_folder, SavedGameOf(m_s, m_p.clock.monotonicMs()))) {
+        m_fileHolds = true;
+        m_writtenRevision = m_s.record.revision;
+        return;
+    }
+    m_writtenRevision = m_s.record.revision;   // told once; the next step tries again
+    if (m_writeFailTold) return;
+    m_writeFailTold = true;
+    MessageRequest request;
+    request.icon = MsgIcon::Critical;
+    request.text = OwnTextIn(OwnText::GameNotKept, m_s.texts).arg(QString::fromLatin1(kContinueFileName));
+    m_p.messageBox.show(request);
+}
+
+void GameKeeper::afterAction() {
+    if (m_frozen) return;
+    if (KeepsAGame(m_s)) {
+        if (m_s.record.revision != m_writtenRevision) write();
+        return;
+    }
+    if (m_fileHolds && RemoveContinueFile(m_folder)) m_fileHolds = false;
+}
+
+LeaveAnswer GameKeeper::confirmLeave() {
+    if (m_frozen || !KeepsAGame(m_s)) return LeaveAnswer::NoGame;
+    const MsgAnswer answer =
+        ShowOwnMessage(m_s, m_p, OwnText::KeepGameQuestion, MsgIcon::Question, MsgButtons::YesNoCancel);
+    if (answer == MsgAnswer::Cancel) {
+        m_s.panel.focusRequest = QStringLiteral("pp");
+        return LeaveAnswer::Stay;
+    }
+    if (answer == MsgAnswer::No)
+        RemoveContinueFile(m_folder);
+    else
+        write();   // the time played up to now
+    m_frozen = true;
+    return LeaveAnswer::Answered;
+}
