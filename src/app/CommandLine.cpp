@@ -16,6 +16,8 @@ QString UsageText() {
         "  --version    print the version and exit\n"
         "  --data-dir DIR\n"
         "               keep the player's files in DIR (created when missing)\n"
+        "  --start CODE open the window with the start that the start code CODE\n"
+        "               describes set up, ready to play\n"
         "  --statistics FILE [--pendoly] [--list LISTFILE]\n"
         "               print the statistics of the results file FILE (of the Pendoly\n"
         "               mode with --pendoly), or write them to the list file LISTFILE\n") +
@@ -30,6 +32,18 @@ std::optional<int> TakeDataDirOption(QStringList& arguments, QString& dataDir, Q
         return ExitStatus::BadArguments;
     }
     dataDir = arguments[at + 1];
+    arguments.remove(at, 2);
+    return std::nullopt;
+}
+
+std::optional<int> TakeStartOption(QStringList& arguments, QString& code, QTextStream& err) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--start"));
+    if (at < 0) return std::nullopt;
+    if (at + 1 >= arguments.size() || arguments[at + 1].trimmed().isEmpty()) {
+        err << "zelka-kvadra: --start needs a start code\n\n" << UsageText();
+        return ExitStatus::BadArguments;
+    }
+    code = arguments[at + 1];
     arguments.remove(at, 2);
     return std::nullopt;
 }

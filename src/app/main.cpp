@@ -23,10 +23,12 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QString dataDir;
+    QString startCode;
     {
         QTextStream out(stdout);
         QTextStream err(stderr);
         if (std::optional<int> status = TakeDataDirOption(arguments, dataDir, err)) return *status;
+        if (std::optional<int> status = TakeStartOption(arguments, startCode, err)) return *status;
         if (std::optional<int> status = RunCommandLine(arguments, out, err))
             return *status;
     }
@@ -64,5 +66,6 @@ int main(int argc, char** argv) {
     events.setBeforeWait([&window] { window.syncView(); });
     window.Form_Load();
     window.show();
+    if (!startCode.isEmpty()) window.enterStartCode(startCode);
     return app.exec();
 }

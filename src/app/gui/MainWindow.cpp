@@ -1,6 +1,7 @@
 #include "app/gui/MainWindow.h"
 #include "app/StartUp.h"
 #include "play/BoardChanged.h"
+#include "play/GameModes.h"
 #include "play/Messages.h"
 #include "presentation/BoardLayout.h"
 #include "presentation/LanguageFile.h"
@@ -20,6 +21,8 @@
 #include "results/gui/ResultsBrowserWindow.h"
 #include "results/gui/StatisticsWindow.h"
 #include "setup/GameTypes.h"
+#include "setup/StartCode.h"
+#include "setup/StartSetUp.h"
 #include "setup/gui/ShuffledStateDialog.h"
 #include "setup/gui/StoredGameDialog.h"
 #include "ui/gui/FormCanvas.h"
@@ -30,6 +33,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -45,7 +49,8 @@ using P = PanelControls;
 MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_folders(folders), m_folder(folders.player),
       m_moves(m_state), m_flow(m_state, platform, m_moves), m_mouse(m_state, platform, m_moves),
-      m_keys(m_state, m_moves), m_results(m_state, platform, folders.player), m_demo(m_state, platform) {
+      m_keys(m_state, m_moves), m_results(m_state, platform, folders.player), m_demo(m_state, platform),
+      m_keeper(m_state, platform, folders.player), m_replay(m_state, platform) {
     setObjectName(QStringLiteral("Form1"));
     SetDesignCaptions(m_state.panel);
     SetDesignVisibility(m_state.panel);
@@ -202,7 +207,11 @@ QAction* MainWindow::addAction(QMenu* menu, ControlState PanelControls::*state, 
     QAction* action = menu->addAction(QString());
     action->setObjectName(QString::fromLatin1(name));
     action->setCheckable(checkable);
-    if (handler) connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+    if (handler)
+        connect(action, &QAction::triggered, this, [this, handler] {
+            stopReplay();
+            run(handler);
+        });
     m_binder.bind(m_state.panel.*state, action);
     return action;
 }
@@ -235,6 +244,7 @@ void MainWindow::buildMenus() {
               [this] { ::hang_kell_Click(m_state, m_platform.sound, m_folders); }, true);
     addAction(menu, &P::babilon, "babilon", [this] { ::babilon_Click(m_state); }, true);
     addAction(menu, &P::demo_jatek, "demo_jatek", [this] { demo_jatek_Click(); });
+    buildRecordMenu(menu);
     menu->addSeparator();
     addAction(menu, &P::m_exit, "m_exit", [this] { exitRequested(); });
 
@@ -249,12 +259,14 @@ void MainWindow::buildMenus() {
 
 void MainWindow::run(const std::function<void()>& handler) {
     handler();
+    m_keeper.afterAction();
     syncView();
 }
 
 void MainWindow::syncView() {
     m_binder.sync();
     m_colourSymbols->sync(m_state.texts.languageName);
+    syncRecordMenu();
     if (windowTitle() != m_state.controls.windowTitle) setWindowTitle(m_state.controls.windowTitle);
     syncNameList();
     m_scene->sync(m_state);
@@ -278,6 +290,9 @@ void MainWindow::Form_Load() {
     m_buttonWords.use(m_state.texts.languageName);
     syncView();
     showLanguageProblem(language);
+    m_keeper.offerKeptGame();
+    if (m_state.gameRunning || pausedAtFirstTarget(m_state)) prepareSound();
+    syncView();
 }
 
 void MainWindow::setShuffledStateChooser(ShuffledStateChooser& chooser) {
@@ -293,6 +308,7 @@ void MainWindow::connectClick(const char* name, std::function<void()> handler) {
     auto* button = m_canvas->findChild<QAbstractButton*>(QString::fromLatin1(name));
     Q_ASSERT(button);
     connect(button, &QAbstractButton::clicked, this, [this, handler] {
+        stopReplay();
         if (sorszRefusesToBeLeft()) return;
         run(handler);
     });
@@ -310,6 +326,7 @@ void MainWindow::wireHandlers() {
     Platform& p = m_platform;
     m_flow.prepareSound = [this] { prepareSound(); };
     m_flow.loadPlayerNames = [this] { LoadPlayerNames(m_state, m_folder); };
+    m_flow.gameEnded = [this] { m_finished.push_back(m_state.record); };
     m_keys.quitNow = [this] { quitNow(); };
     m_keys.openHelp = [this] { kezel_Click(); };
     m_dialogChooser->setHelpHook([this](int topic) { showHelp(topic); });
@@ -382,6 +399,10 @@ void MainWindow::demo_jatek_Click() {
 }
 
 void MainWindow::demoTimer_Timer() {
+    if (m_replay.active()) {
+        if (!QApplication::activeModalWidget() && m_replay.tick(m_platform.clock.monotonicMs())) syncView();
+        return;
+    }
     if (!m_demo.active()) {
         m_demoTimer->stop();
         return;
@@ -399,6 +420,7 @@ void MainWindow::stopDemo() {
 }
 
 void MainWindow::boardMouse(const BoardMouseEvent& e, BoardMouse kind) {
+    if (m_replay.active()) return;   // the board plays itself
     run([this, e, kind] {
         switch (kind) {
         case BoardMouse::Down: m_mouse.MouseDown(e.button, e.shift, e.x, e.y); break;
@@ -515,7 +537,10 @@ void MainWindow::stmegj_Click() {
 
 void MainWindow::exitRequested() {
     stopDemo();
-    if (!kilep_Click(m_state, m_platform, m_folder)) return;
+    stopReplay();
+    const LeaveAnswer answer = m_keeper.confirmLeave();
+    if (answer == LeaveAnswer::Stay) return;
+    if (!kilep_Click(m_state, m_platform, m_folder, answer != LeaveAnswer::Answered)) return;
     quitNow();
 }
 
@@ -535,7 +560,15 @@ void MainWindow::quitNow() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     stopDemo();
-    if (m_quitting || Form_Unload(m_state, m_platform, m_folder)) {
+    stopReplay();
+    LeaveAnswer answer = LeaveAnswer::NoGame;
+    if (!m_quitting && m_state.panel.kilep.enabled) answer = m_keeper.confirmLeave();
+    if (answer == LeaveAnswer::Stay) {
+        event->ignore();
+        syncView();
+        return;
+    }
+    if (m_quitting || Form_Unload(m_state, m_platform, m_folder, answer != LeaveAnswer::Answered)) {
         m_quitting = true;
         event->accept();
         return;
@@ -616,6 +649,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         quitNow();
         return true;
     }
+    if (m_replay.active()) return replayKey(key);
     const int code = classicKeyCode(key);
     if (focus == m_sorsz) {
         if (code == KeyCode::Enter) focusNextChild(); // Enter acts as Tab
@@ -654,4 +688,126 @@ void MainWindow::syncNameList() {
     m_neve->clear();
     m_neve->addItems(m_state.storing.playerNames);
     m_neve->setEditText(text);
+}
+
+// ---------------------------------------------------------------- the game as a value
+
+void MainWindow::buildRecordMenu(QMenu* menu) {
+    const auto add = [this, menu](const char* name, void (MainWindow::*handler)()) {
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, handler] {
+            stopReplay();
+            run([this, handler] { (this->*handler)(); });
+        });
+        return action;
+    };
+    m_replayAction = add("visszajatszas", &MainWindow::replay_Click);
+    m_startCodeAction = add("kezdokod", &MainWindow::startCode_Click);
+    m_enterCodeAction = add("kodbeiras", &MainWindow::enterCode_Click);
+}
+
+// The start the code menu item shows: the game's own once it has begun, the set-up's before.
+static GameStart startOnShow(const GameState& s) {
+    return s.phase == GamePhase::SetUp ? CaptureStart(s) : s.record.start;
+}
+
+void MainWindow::syncRecordMenu() {
+    const LanguageTable& texts = m_state.texts;
+    m_replayAction->setText(OwnTextIn(OwnText::ReplayCaption, texts));
+    m_startCodeAction->setText(OwnTextIn(OwnText::StartCodeCaption, texts));
+    m_enterCodeAction->setText(OwnTextIn(OwnText::EnterCodeCaption, texts));
+    const GamePhase phase = m_state.phase;
+    const bool quiet = !demoRunning(m_state) && !m_replay.active();
+    m_replayAction->setEnabled(m_replay.canStart());
+    const bool gameOnShow = phase == GamePhase::SetUp || phase == GamePhase::Playing ||
+                            phase == GamePhase::Paused || phase == GamePhase::Finished;
+    m_startCodeAction->setEnabled(quiet && gameOnShow && IsSoundStart(startOnShow(m_state)));
+    m_enterCodeAction->setEnabled(quiet && phase == GamePhase::SetUp);
+}
+
+void MainWindow::replay_Click() {
+    if (m_finished.empty()) {
+        ShowOwnMessage(m_state, m_platform, OwnText::ReplayNothing, MsgIcon::Information);
+        return;
+    }
+    startReplay(m_finished.back());
+}
+
+void MainWindow::startReplay(const GameRecord& record) {
+    if (!m_replay.start(record)) return;
+    m_keySink->setFocus();
+    m_demoTimer->start();
+    syncView();
+}
+
+void MainWindow::stopReplay() {
+    if (!m_replay.active()) return;
+    m_replay.stop();
+    syncView();
+}
+
+bool MainWindow::replayKey(const QKeyEvent* key) {
+    if (key->key() == Qt::Key_Plus)
+        m_replay.faster();
+    else if (key->key() == Qt::Key_Minus)
+        m_replay.slower();
+    else if (classicKeyCode(key) == KeyCode::F1)
+        Form_KeyDown(KeyCode::F1, 0);
+    else
+        m_replay.key(classicKeyCode(key));
+    syncView();
+    return true;
+}
+
+void MainWindow::startCode_Click() {
+    const QString code = EncodeStartCode(startOnShow(m_state));
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(code);
+    MessageRequest request;
+    request.text = OwnTextIn(OwnText::StartCodeShown, m_state.texts).arg(code);
+    request.icon = MsgIcon::Information;
+    m_platform.messageBox.show(request);
+}
+
+void MainWindow::enterCode_Click() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString offered = clipboard ? clipboard->text().trimmed() : QString();
+    const QString code = m_platform.inputBox.ask(OwnTextIn(OwnText::EnterCodePrompt, m_state.texts),
+                                                 QString::fromLatin1(kTitle),
+                                                 offered.startsWith(QLatin1String("ZK"), Qt::CaseInsensitive)
+                                                     ? offered.left(2 * kMaxStartCodeLength)
+                                                     : QString());
+    if (!code.trimmed().isEmpty()) enterStartCode(code);
+}
+
+static QString codeProblemText(const DecodedStartCode& d, const LanguageTable& texts) {
+    switch (d.problem) {
+    case StartCodeProblem::None: break;
+    case StartCodeProblem::NotOurs: return OwnTextIn(OwnText::CodeNotOurs, texts);
+    case StartCodeProblem::NewerVersion: return OwnTextIn(OwnText::CodeNewerVersion, texts);
+    case StartCodeProblem::BadCharacter: return OwnTextIn(OwnText::CodeBadCharacter, texts).arg(d.badCharacter);
+    case StartCodeProblem::TooLong: return OwnTextIn(OwnText::CodeTooLong, texts).arg(kMaxStartCodeLength);
+    case StartCodeProblem::TooShort: return OwnTextIn(OwnText::CodeTooShort, texts);
+    case StartCodeProblem::Mistyped: return OwnTextIn(OwnText::CodeMistyped, texts);
+    case StartCodeProblem::BadSize: return OwnTextIn(OwnText::CodeBadSize, texts).arg(d.size);
+    case StartCodeProblem::BadBoard: return OwnTextIn(OwnText::CodeBadBoard, texts);
+    }
+    return {};
+}
+
+void MainWindow::enterStartCode(const QString& code) {
+    // A start is set up only in the set-up: never over a game, a demo or a replay.
+    if (m_state.phase != GamePhase::SetUp || demoRunning(m_state) || m_replay.active()) return;
+    const DecodedStartCode decoded = DecodeStartCode(code);
+    if (!decoded.start) {
+        MessageRequest request;
+        request.text = codeProblemText(decoded, m_state.texts);
+        request.icon = MsgIcon::Critical;
+        m_platform.messageBox.show(request);
+        return;
+    }
+    GameStart start = *decoded.start;
+    const bool asPattern = ResolveCodedStart(start, m_folder);
+    run([this, &start] { PutStartOnWindow(m_state, m_platform, start); });
+    if (asPattern) ShowOwnMessage(m_state, m_platform, OwnText::CodeStoredGamePlayedAsPattern, MsgIcon::Information);
 }

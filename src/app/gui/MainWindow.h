@@ -11,6 +11,8 @@
 #include "presentation/gui/ButtonTranslator.h"
 #include "results/ResultStore.h"
 #include "setup/DemoGame.h"
+#include "setup/GameKeeper.h"
+#include "setup/Replay.h"
 #include "setup/Shuffling.h"
 #include "ui/Platform.h"
 #include "ui/gui/ControlBinder.h"
@@ -31,6 +33,7 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class QKeyEvent;
 class BoardScene;
 class BoardView;
 class ColourSymbolsOption;
@@ -71,6 +74,13 @@ public:
     // Opens the documentation viewer at a help section (`helpTopic`); every
     // dialog's F1 and help menu come here through its help hook.
     void showHelp(int helpTopic);
+
+    // Sets up the start a code describes, or says why the code cannot be used.
+    void enterStartCode(const QString& code);
+    // The replay of games finished during this run; tests drive it directly.
+    Replay& replay() { return m_replay; }
+    // Games finished during this run, the last one last.
+    const std::vector<GameRecord>& finishedGames() const { return m_finished; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,6 +137,16 @@ private:
     void exitRequested();
     void syncNameList();
     void prepareSound();
+    // The game as a value: the replay of the last finished game, the code of the start
+    // on show, a start set up from a code.
+    void buildRecordMenu(QMenu* menu);
+    void syncRecordMenu();
+    void replay_Click();
+    void startCode_Click();
+    void enterCode_Click();
+    void startReplay(const GameRecord& record);
+    void stopReplay();
+    bool replayKey(const QKeyEvent* key);
 
     Platform& m_platform;
     GameFolders m_folders;   // the shipped files (language, documents, sounds) come from here
@@ -143,6 +163,12 @@ private:
     std::unique_ptr<StoredGames> m_storedGames;
     ResultStore m_results;
     DemoGame m_demo;
+    GameKeeper m_keeper;
+    Replay m_replay;
+    std::vector<GameRecord> m_finished;
+    QAction* m_replayAction = nullptr;
+    QAction* m_startCodeAction = nullptr;
+    QAction* m_enterCodeAction = nullptr;
     bool m_quitting = false;        // the program is ending: no more questions
     ButtonTranslator m_buttonWords; // Yes / No / Cancel / OK in the game's language
 
