@@ -187,9 +187,11 @@ DecodedStartCode DecodeStartCode(const QString& code) {
         if (c != u'-' && !c.isSpace()) packed += c;
     if (packed.size() < 3 || packed.left(2).toUpper() != QLatin1String(kPrefix))
         return problem(StartCodeProblem::NotOurs);
-    if (packed[2] != kVersion)
-        return problem(packed[2].isDigit() && packed[2] > kVersion ? StartCodeProblem::NewerVersion
-                                                                   : StartCodeProblem::NotOurs);
+    // The version is read as the body is: a small l or an I is the digit one too.
+    const int version = symbolValue(packed[2]);
+    if (version != kVersion.digitValue())
+        return problem(version > kVersion.digitValue() && version <= 9 ? StartCodeProblem::NewerVersion
+                                                                       : StartCodeProblem::NotOurs);
     const QString rest = packed.mid(3);
     if (code.size() > 2 * kMaxStartCodeLength || rest.size() > kMaxBody + kCheckLength)
         return problem(StartCodeProblem::TooLong);
