@@ -1,4 +1,5 @@
 #include "setup/Replay.h"
+#include "play/BoardRing.h"
 #include "play/GameFlow.h"
 #include "play/GameModes.h"
 #include "play/GameState.h"
@@ -35,7 +36,7 @@ bool Replay::canStart() const {
     return !active() && !demoRunning(m_s) && (m_s.phase == GamePhase::SetUp || m_s.phase == GamePhase::Finished);
 }
 
-bool Replay::start(const GameRecord& record) {
+bool Replay::start(const GameRecord& record, bool reachedItsEnd) {
     if (!canStart() || !IsSoundStart(record.start)) return false;
     auto saved = std::make_unique<GameState>(m_s);
     QuietPlatform quiet(m_p.clock, m_p.random);
@@ -59,6 +60,7 @@ bool Replay::start(const GameRecord& record) {
     m_next = 0;
     m_paused = false;
     m_pace = kStartPace;
+    m_reachedItsEnd = reachedItsEnd;
     showBanner();
     m_startState = std::make_unique<GameState>(m_s);
     m_timer.start(m_p.clock.monotonicMs(), kIntervals[m_pace]);
@@ -88,6 +90,7 @@ void Replay::stepForward(bool sound) {
             openRingCells(m_s, step.openRing);
         break;
     }
+    if (m_next == total() && m_reachedItsEnd) CloseRing(m_s);
 }
 
 void Replay::stepBack() {
@@ -130,13 +133,13 @@ bool Replay::key(int keyCode) {
 
 void Replay::faster() {
     if (m_pace + 1 >= kPaces) return;
-    m_timer.setInterval(kIntervals[++m_pace], m_p.clock.monotonicMs());
+    m_timer.setInterval(kIntervals[++m_pace]);
     showBanner();
 }
 
 void Replay::slower() {
     if (m_pace == 0) return;
-    m_timer.setInterval(kIntervals[--m_pace], m_p.clock.monotonicMs());
+    m_timer.setInterval(kIntervals[--m_pace]);
     showBanner();
 }
 

@@ -26,8 +26,10 @@ public:
 
     // Only from the set-up or a finished game, never over a game under way or a demo.
     bool canStart() const;
-    // Begins the replay of `record`; false (nothing changed) when it cannot begin.
-    bool start(const GameRecord& record);
+    // Begins the replay of `record`; false (nothing changed) when it cannot begin. The
+    // replay of a game that reached its end closes the ring at its end, as the game's
+    // end did.
+    bool start(const GameRecord& record, bool reachedItsEnd = true);
     bool active() const { return m_saved != nullptr; }
     // Plays the next step when it is due; true when the board changed.
     bool tick(qint64 nowMs);
@@ -57,4 +59,5 @@ private:
     int m_pace = kStartPace;
     int m_next = 0;
     bool m_paused = false;
+    bool m_reachedItsEnd = true;
 };
