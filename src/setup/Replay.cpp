@@ -52,6 +52,9 @@ bool Replay::start(const GameRecord& record, bool reachedItsEnd) {
     m_s.gameRunning = false;
     m_s.phase = GamePhase::Replay;
     m_s.panel.uj.enabled = false;
+    // A finished game's name entry waits behind the replay; it comes back with the window.
+    for (ControlState* entry : {&m_s.panel.Label3, &m_s.panel.neve, &m_s.panel.ment, &m_s.panel.megse})
+        entry->visible = false;
     m_s.panel.demo_szov.visible = true;
     m_s.panel.demo_szov.width = kBannerWidth;
     m_record = record;

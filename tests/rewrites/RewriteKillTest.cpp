@@ -7,6 +7,9 @@
 #include "results/PlayerNames.h"
 #include "results/ResultsFile.h"
 #include "rewrites/KillPoints.h"
+#include "setup/ContinueFile.h"
+#include "setup/GameRestore.h"
+#include "support/RecordFixture.h"
 #include "setup/ShuffleFixture.h"
 #include "support/QtPrinting.h"
 #include "support/ResultsFixture.h"
@@ -167,6 +170,27 @@ template <typename Write> bool WithStoredGame(const QDir& folder, int serial, Wr
 
 const QString kOptions = QString::fromLatin1(kDisplayOptionsFileName);
 
+const QString kContinue = QString::fromLatin1(kContinueFileName);
+
+// A 6 x 6 game some thousand steps long, kept before and after its next step.
+struct KeptGames {
+    QByteArray before;
+    SavedGame after;
+};
+const KeptGames& Kept() {
+    static const KeptGames kept = [] {
+        std::mt19937 rng(21);
+        RecordedGame game(RandomStart(6, StartType::Numbers, false, rng));
+        game.playRandomly(3000, 5);
+        KeptGames k;
+        k.before = EncodeSavedGame(SavedGameOf(game.s, 60'000));
+        game.rules.Play(LegalMoves(game.s).front());
+        k.after = SavedGameOf(game.s, 61'000);
+        return k;
+    }();
+    return kept;
+}
+
 const RewriteCase kCases[] = {
     {"ResultsDeleteOne", kResults, [](const QDir& d) { LayResults(d, kResultCount); },
      [](const QDir& d) {
@@ -232,6 +256,8 @@ const RewriteCase kCases[] = {
              return DeleteStoredGame(d, g) == StoredGamesWrite::Written;
          });
      }},
+    {"ContinueFileWrite", kContinue, [](const QDir& d) { Put(d, kContinue, Kept().before); },
+     [](const QDir& d) { return WriteContinueFile(d, Kept().after); }},
     {"StoredGameDeleteTheLast", kStored, LayStoredGames,
      [](const QDir& d) {
          return WithStoredGame(d, 4, [&](const StoredGame& g) {
@@ -255,6 +281,7 @@ protected:
         for (const char* sub : {"clean", "again", "killed"})
             ASSERT_TRUE(QDir(root.path()).mkdir(QString::fromLatin1(sub)));
         Board(); // built before the first fork, so no child builds it
+        Kept();
     }
 
     QDir folder(const char* sub) const {
