@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
           libbenchmark-dev python3 qt6-translations-l10n poppler-utils
-          libfontconfig-dev librsvg2-bin desktop-file-utils appstream man-db)
+          libfontconfig-dev librsvg2-bin desktop-file-utils appstream man-db
+          fonts-dejavu-core fonts-liberation)
 missing=()
 for p in "${packages[@]}"; do
     dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

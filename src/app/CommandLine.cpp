@@ -1,36 +1,21 @@
 #include "app/CommandLine.h"
 #include "app/ResultsCommand.h"
 #include "app/StatisticsCommand.h"
-#include <QCoreApplication>
+#include "app/Usage.h"
 
-QString UsageText() {
-    return QStringLiteral(
-        "Usage: zelka-kvadra [OPTION]\n"
-        "Without options the game window opens. It keeps its files in the current\n"
-        "folder when that holds the game's language files (*.lng); otherwise the\n"
-        "player's files go to the per-user data folder and the files that come with\n"
-        "the game are read from the installation (a copy in the per-user folder\n"
-        "takes precedence).\n"
-        "\n"
-        "  --help       print this text and exit\n"
-        "  --version    print the version and exit\n"
-        "  --data-dir DIR\n"
-        "               keep the player's files in DIR (created when missing)\n"
-        "  --start CODE open the window with the start that the start code CODE\n"
-        "               describes set up, ready to play\n"
-        "  --statistics FILE [--pendoly] [--list LISTFILE]\n"
-        "               print the statistics of the results file FILE (of the Pendoly\n"
-        "               mode with --pendoly), or write them to the list file LISTFILE\n") +
-           ResultsUsage();
-}
+namespace {
+
+// The options that choose what the program does; each must come first.
+const QStringList kCommands = {QStringLiteral("--help"), QStringLiteral("--version"), QStringLiteral("--results"),
+                               QStringLiteral("--statistics")};
+
+} // namespace
 
 std::optional<int> TakeDataDirOption(QStringList& arguments, QString& dataDir, QTextStream& err) {
     const qsizetype at = arguments.indexOf(QStringLiteral("--data-dir"));
     if (at < 0) return std::nullopt;
-    if (at + 1 >= arguments.size() || arguments[at + 1].isEmpty()) {
-        err << "zelka-kvadra: --data-dir needs a folder\n\n" << UsageText();
-        return ExitStatus::BadArguments;
-    }
+    if (at + 1 >= arguments.size() || arguments[at + 1].isEmpty())
+        return RefuseArguments(err, QStringLiteral("--data-dir needs a folder"));
     dataDir = arguments[at + 1];
     arguments.remove(at, 2);
     return std::nullopt;
@@ -39,10 +24,8 @@ std::optional<int> TakeDataDirOption(QStringList& arguments, QString& dataDir, Q
 std::optional<int> TakeStartOption(QStringList& arguments, QString& code, QTextStream& err) {
     const qsizetype at = arguments.indexOf(QStringLiteral("--start"));
     if (at < 0) return std::nullopt;
-    if (at + 1 >= arguments.size() || arguments[at + 1].trimmed().isEmpty()) {
-        err << "zelka-kvadra: --start needs a start code\n\n" << UsageText();
-        return ExitStatus::BadArguments;
-    }
+    if (at + 1 >= arguments.size() || arguments[at + 1].trimmed().isEmpty())
+        return RefuseArguments(err, QStringLiteral("--start needs a start code"));
     code = arguments[at + 1];
     arguments.remove(at, 2);
     return std::nullopt;
@@ -64,7 +47,13 @@ std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out
         return RunResultsCommand(arguments.mid(1), out, err);
     if (command == QLatin1String("--statistics"))
         return RunStatisticsCommand(arguments.mid(1), out, err);
-    // Anything else is left to the window system (Qt's own options such as -platform).
-    (void)err;
+    // The window opens; the arguments with one dash are left to the window system.
+    // A mistyped option must not open the window as if nothing had been asked.
+    for (const QString& argument : arguments) {
+        if (!argument.startsWith(QLatin1String("--"))) continue;
+        return RefuseArguments(err, kCommands.contains(argument)
+                                        ? QStringLiteral("%1 must be the first argument").arg(argument)
+                                        : QStringLiteral("unknown option '%1'").arg(argument));
+    }
     return std::nullopt;
 }

@@ -1,9 +1,9 @@
 #include "app/ResultsCommand.h"
-#include "app/CommandLine.h"
+#include "app/ExitStatus.h"
+#include "app/ReadableFile.h"
+#include "app/Usage.h"
 #include "results/ResultsFilter.h"
 #include "results/ResultsSort.h"
-#include <QFile>
-#include <QFileInfo>
 #include <optional>
 
 namespace {
@@ -23,11 +23,21 @@ struct ArgumentError {
     QString text;
 };
 
+// A whole number without a sign.
 std::optional<int> PositiveNumber(const QString& text) {
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok || value < 0 || text.startsWith(u'+')) return std::nullopt;
     return value;
+}
+
+// A count to compare with: a damaged file may hold counts below zero, and the rows
+// show them so, so a filter takes them too.
+std::optional<int> CountNumber(const QString& text) {
+    if (!text.startsWith(u'-')) return PositiveNumber(text);
+    const std::optional<int> magnitude = PositiveNumber(text.mid(1));
+    if (!magnitude) return std::nullopt;
+    return -*magnitude;
 }
 
 // H:MM:SS, hours of one or two digits.
@@ -60,11 +70,11 @@ std::optional<ArgumentError> ApplyOption(Options& o, const QString& name, const 
             o.filter.types[static_cast<std::size_t>(index)] = true;
         }
     } else if (name == QLatin1String("--gaps")) {
-        const std::optional<int> n = PositiveNumber(value);
+        const std::optional<int> n = CountNumber(value);
         if (!n) return bad();
         o.filter.gaps = n;
     } else if (name == QLatin1String("--steps-below")) {
-        const std::optional<int> n = PositiveNumber(value);
+        const std::optional<int> n = CountNumber(value);
         if (!n) return bad();
         o.filter.stepsBelow = n;
     } else if (name == QLatin1String("--time-below")) {
@@ -165,29 +175,11 @@ void PrintRows(const ResultsTable& table, const std::vector<std::uint32_t>& rows
 
 } // namespace
 
-QString ResultsUsage() {
-    return QStringLiteral(
-        "  --results FILE [--size 4|5|6|all] [--types V,VR,A,AR,M,T,S,SR] [--gaps N]\n"
-        "            [--steps-below N] [--time-below H:MM:SS] [--shuffled yes|no|any]\n"
-        "            [--sort name|steps|time|order|date] [--descending] [--format csv|tsv]\n"
-        "               print the stored results of FILE, filtered and sorted as the\n"
-        "               results window does, one line per result (UTF-8)\n");
-}
-
 int RunResultsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     Options o;
-    if (const std::optional<ArgumentError> error = ParseArguments(arguments, o)) {
-        err << "zelka-kvadra: " << error->text << '\n' << UsageText();
-        return ExitStatus::BadArguments;
-    }
-    const QFileInfo info(o.file);
-    QFile probe(o.file);
-    if (!info.exists() || !info.isFile() || !probe.open(QIODevice::ReadOnly)) {
-        err << "zelka-kvadra: cannot read " << o.file << ": "
-            << (info.exists() ? QStringLiteral("not a readable file") : QStringLiteral("no such file")) << '\n';
-        return ExitStatus::FileProblem;
-    }
-    probe.close();
+    if (const std::optional<ArgumentError> error = ParseArguments(arguments, o))
+        return RefuseArguments(err, error->text);
+    if (!CheckReadableFile(o.file, err)) return ExitStatus::FileProblem;
 
     ResultsTable table;
     const ResultsLoad load = table.Load(o.file);

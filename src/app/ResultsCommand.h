@@ -4,8 +4,5 @@
 #include <QStringList>
 #include <QTextStream>
 
-// `arguments` are those after "--results". Returns the exit status (see ExitStatus).
+// `arguments` are those after "--results". Returns the exit status (ExitStatus.h).
 int RunResultsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
-
-// The lines of the usage text that describe --results.
-QString ResultsUsage();

@@ -68,7 +68,11 @@ void GameFlow::kezd_Click() {
     lockSetUp();
 
     if (c.szamsor.checked) {
-        c.okev.visible = s.pendolyMode ? s.board.gridSpan() > 6 : s.gapCount < 2;
+        // The exchange of two numbers during play is left to the Pendoly mode's larger
+        // boards. Outside it a one-gap game starts only when its order can be reached, and
+        // an exchange flips the order's parity: on 4 x 4 and 5 x 5 no target is left in
+        // reach, on 6 x 6 at best the other form.
+        c.okev.visible = s.pendolyMode && s.board.gridSpan() > 6;
         for (int k = 1; k <= s.board.cellCount() && k < kMaxNumberLabels; ++k)
             s.controls.numberLabels[k].visible = true;
     }
@@ -167,7 +171,11 @@ bool GameFlow::ValidateStart() {
         ShowMessage(s, m_p, 12, MsgIcon::Information);
         return false;
     case OneGapRefusal::OddArrangement:
-        ShowOwnMessage(s, m_p, OwnText::OneGapOddArrangement, MsgIcon::Information);
+        // Between the stages no tile may be exchanged: only another open cell helps.
+        ShowOwnMessage(s, m_p,
+                       s.rearrangePhase == 0 ? OwnText::OneGapOddArrangement
+                                             : OwnText::OneGapOddArrangementSecondStage,
+                       MsgIcon::Information);
         return false;
     }
     if (s.rearrangePhase == 0) {

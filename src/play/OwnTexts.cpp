@@ -93,6 +93,13 @@ Wording wordingOf(OwnText text) {
                 "The game cannot start like this: with only one open cell the tiles can reach "
                 "just half of all orders, and the target is not among them. Exchange two tiles "
                 "(click one, then the other), or open another cell!"};
+    case OwnText::OneGapOddArrangementSecondStage:
+        return {"Az átrendezés így nem kezdhető el: egyetlen nyitott hellyel a golyók az összes "
+                "sorrendnek csak a felét érhetik el, és az új célsorrend nincs köztük. Nyisson meg "
+                "még egy helyet!",
+                "The rearrangement cannot begin like this: with only one open cell the tiles can "
+                "reach just half of all orders, and the new target is not among them. Open one "
+                "more cell!"};
     case OwnText::StoredGameNameWrittenAs:
         return {"Az eredmény tárolva. A tárolt játék nevének egy betűjét az eredményállomány "
                 "nem tudja tárolni, ezért ott kérdőjel áll helyette: %1",

@@ -32,7 +32,8 @@ enum class OwnText {
     StoredGamesFull,          // %1: the most games minta.dat holds
     StoredGamesNotWritten,
     StoredGameGone,
-    OneGapOddArrangement,
+    OneGapOddArrangement,     // a one-gap number board whose target is an odd permutation away
+    OneGapOddArrangementSecondStage, // the same at the start of a rearrangement game's second stage
     StoredGameNameWrittenAs,  // %1: the stored game's name as the result holds it
     AboutFirstCredit,         // the about box's credit under "game idea and design"
     AboutSecondCredit,        // the about box's credit under "programming"

@@ -8,6 +8,10 @@
 
 struct ListDocument {
     QList<QStringList> pages;   // each page's lines, without line ends
+    // The most lines a page of this list can hold: the printer sets the list so small
+    // that so many fit one sheet, and every list of its kind looks the same whatever
+    // its length. 0 when the list has no pages of its own and runs on from sheet to sheet.
+    int linesPerPage = 0;
 
     bool isEmpty() const { return pages.isEmpty(); }
 };

@@ -46,6 +46,8 @@ public:
         if (m_pageNo == 0) WriteListPageHeader();
         EmitBlankLine();
         EmitLine(message(kListEnd));
+        // A full page: the header, every row a page takes, and the two closing lines.
+        m_document.linesPerPage = m_headerLines + kResultsListRowsPerPage + 2;
         return std::move(m_document);
     }
 
@@ -84,6 +86,7 @@ private:
         EmitLine(message(kHeads1));
         EmitLine(message(kHeads2));
         EmitLine(QString(kResultsListLineWidth, QLatin1Char('-')));
+        m_headerLines = static_cast<int>(m_document.pages.last().size());
         m_lineCounter = 0;
     }
 
@@ -104,6 +107,7 @@ private:
     ListDocument m_document;
     int m_pageNo = 0;
     int m_lineCounter = 99;   // the first row starts a page
+    int m_headerLines = 0;
 };
 
 } // namespace

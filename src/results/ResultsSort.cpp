@@ -11,18 +11,22 @@ constexpr std::uint64_t Clip(std::uint32_t value, int bits) {
     return std::min<std::uint64_t>(value, top);   // kOddText sorts after every real value
 }
 
+// A count (16 signed bits, below zero in a damaged file) as 16 unsigned bits of the
+// same order.
+constexpr std::uint64_t CountKey(std::int16_t count) { return static_cast<std::uint64_t>(count + 32768); }
+
 std::uint64_t SortKey(const ResultRow& row, int column,
                       const std::vector<std::uint32_t>& textRanks, const std::array<std::uint32_t, 9>& typeRanks) {
     switch (column) {
     case ResultColumn::Name: return textRanks[row.name];
     case ResultColumn::Type: return typeRanks[row.typeIndex];
     case ResultColumn::Size: return row.boardSize;
-    case ResultColumn::Gaps: return row.gapCount;
+    case ResultColumn::Gaps: return CountKey(row.gapCount);
     case ResultColumn::GameName: return textRanks[row.gameName];
-    case ResultColumn::GameNo: return row.storedGameNo;
-    case ResultColumn::ShuffleNo: return row.shuffleNo;
-    case ResultColumn::Steps: return std::uint64_t{row.steps} << 32 | Clip(ElapsedSeconds(row.elapsed), 32);
-    case ResultColumn::Elapsed: return Clip(ElapsedSeconds(row.elapsed), 32) << 16 | row.steps;
+    case ResultColumn::GameNo: return CountKey(row.storedGameNo);
+    case ResultColumn::ShuffleNo: return CountKey(row.shuffleNo);
+    case ResultColumn::Steps: return CountKey(row.steps) << 32 | Clip(ElapsedSeconds(row.elapsed), 32);
+    case ResultColumn::Elapsed: return Clip(ElapsedSeconds(row.elapsed), 32) << 16 | CountKey(row.steps);
     case ResultColumn::Date: return Clip(row.date, 27) << 20 | Clip(row.timeOfDay, 20);
     case ResultColumn::TimeOfDay: {
         const std::uint32_t hourMinute = row.timeOfDay == kOddText ? kOddText : row.timeOfDay / 100;

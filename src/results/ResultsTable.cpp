@@ -102,12 +102,12 @@ void ResultsTable::Append(const ResultRecord& r) {
     row.elapsed = PackTime(r.elapsed);
     row.date = PackDate(r.date);
     row.timeOfDay = PackTime(r.timeOfDay);
-    row.steps = static_cast<std::uint16_t>(r.steps);
-    row.shuffleNo = static_cast<std::uint16_t>(r.shuffleNo);
-    row.storedGameNo = static_cast<std::uint16_t>(r.storedGameNo);
+    row.steps = static_cast<std::int16_t>(r.steps);
+    row.shuffleNo = static_cast<std::int16_t>(r.shuffleNo);
+    row.storedGameNo = static_cast<std::int16_t>(r.storedGameNo);
+    row.gapCount = static_cast<std::int16_t>(r.gapCount);
     row.typeIndex = static_cast<std::uint8_t>(TypeIndexOfCode(r.typeCode));
     row.boardSize = static_cast<std::uint8_t>(r.boardSize);
-    row.gapCount = static_cast<std::uint8_t>(std::min(r.gapCount, 255));
     if (row.elapsed == kOddText || row.date == kOddText || row.timeOfDay == kOddText)
         m_odd.insert(static_cast<std::uint32_t>(m_rows.size()), {r.elapsed, r.date, r.timeOfDay});
     m_rows.push_back(row);

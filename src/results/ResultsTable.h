@@ -22,19 +22,23 @@ const TypeNames& StoredTypeCodes();
 // times and the date hold their digits as a number (hh:mm:ss as hhmmss, yyyy.mm.dd as
 // yyyymmdd), so their order is the order of the texts; a text that is not in its
 // digit form (another program may write anything) is kOddText and kept aside.
+// The counts are signed: altered bytes can read as a count below zero, and what the
+// grid shows, filters, sorts and deletes must be that one value. Every count the
+// reader gives fits 16 signed bits (steps -655..32367, gaps -255..255).
 struct ResultRow {
     std::uint32_t name = 0;
     std::uint32_t gameName = 0;
     std::uint32_t elapsed = 0;
     std::uint32_t date = 0;
     std::uint32_t timeOfDay = 0;
-    std::uint16_t steps = 0;
-    std::uint16_t shuffleNo = 0;
-    std::uint16_t storedGameNo = 0;
+    std::int16_t steps = 0;
+    std::int16_t shuffleNo = 0;
+    std::int16_t storedGameNo = 0;
+    std::int16_t gapCount = 0;
     std::uint8_t typeIndex = 0;   // 1..8
     std::uint8_t boardSize = 0;
-    std::uint8_t gapCount = 0;
 };
+static_assert(sizeof(ResultRow) == 32, "a row stays small: the browser holds one per record");
 constexpr std::uint32_t kOddText = 0xFFFFFFFF;
 
 // The elapsed time in seconds (hhmmss digits may hold minutes above 59, as typed
@@ -59,7 +63,7 @@ public:
     // Reads the results file at `path`: every record before any damage.
     ResultsLoad Load(const QString& path);
     void Clear();
-    // Adds one decoded record as the next row.
+    // Adds one decoded record as the next row; its counts are as the reader gives them.
     void Append(const ResultRecord& record);
 
     std::size_t size() const { return m_rows.size(); }

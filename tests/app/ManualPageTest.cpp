@@ -3,7 +3,7 @@
 
 // The manual pages and --help name the same options, so that an option added to one
 // and forgotten in the other is caught here.
-#include "app/CommandLine.h"
+#include "app/Usage.h"
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>

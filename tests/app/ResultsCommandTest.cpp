@@ -1,6 +1,7 @@
 // `zelka-kvadra --results FILE ...` on a file written by another program.
 #include "app/CommandLine.h"
 #include "support/IndependentResultsFile.h"
+#include "support/ResultsFixture.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -93,7 +94,7 @@ TEST_F(ResultsCommandTest, TabSeparatedOutputNeedsNoQuotes) {
 }
 
 TEST_F(ResultsCommandTest, BadArgumentsAreRefusedWithTheUsage) {
-    const QStringList bad[] = {{"--size", "7"},     {"--types", "V,X"},       {"--gaps", "-1"},
+    const QStringList bad[] = {{"--size", "7"},     {"--types", "V,X"},       {"--gaps", "-"},
                                {"--steps-below"},   {"--time-below", "1:2"},  {"--time-below", "0:61:00"},
                                {"--shuffled", "maybe"}, {"--sort", "colour"}, {"--format", "xml"},
                                {"--colour", "red"}, {"second.dat"}};
@@ -125,6 +126,31 @@ TEST_F(ResultsCommandTest, ADamagedFilePrintsTheRowsBeforeTheDamageAndWarns) {
     EXPECT_EQ(r.status, ExitStatus::DamagedFile);
     EXPECT_EQ(r.out, Rows({&kRow1, &kRow2, &kRow3}));
     EXPECT_TRUE(r.err.contains(QStringLiteral("damaged")));
+}
+
+// Counts below zero, as altered bytes read: printed, filtered and sorted as they read,
+// as the results window does.
+TEST_F(ResultsCommandTest, CountsBelowZeroArePrintedFilteredAndSortedAsTheyRead) {
+    ASSERT_TRUE(WriteRecordsAsRead(path, {Result("Anna", "V", 4, 1, 0, 40, "00:03:00", "2024.01.05", "10:00:00"),
+                                          Result("Zoli", "V", 4, -4, -7, -130, "00:02:00", "2024.01.06", "11:00:00")}));
+    const QString anna = QStringLiteral("Anna,V,4,1,,,,40,00:03:00,2024.01.05,10:00:00,1\n");
+    const QString zoli = QStringLiteral("Zoli,V,4,-4,,,-7,-130,00:02:00,2024.01.06,11:00:00,2\n");
+    const struct {
+        QStringList options;
+        QString expected;
+    } cases[] = {
+        {{}, Rows({&anna, &zoli})},
+        {{"--sort", "steps"}, Rows({&zoli, &anna})},
+        {{"--steps-below", "50"}, Rows({&anna, &zoli})},
+        {{"--steps-below", "-100"}, Rows({&zoli})},
+        {{"--gaps", "-4"}, Rows({&zoli})},
+        {{"--gaps=-4", "--shuffled", "yes"}, Rows({&zoli})},
+    };
+    for (const auto& c : cases) {
+        const CommandRun r = results(c.options);
+        EXPECT_EQ(r.status, ExitStatus::Done) << c.options.join(u' ').toStdString() << r.err.toStdString();
+        EXPECT_EQ(r.out, c.expected) << c.options.join(u' ').toStdString();
+    }
 }
 
 TEST_F(ResultsCommandTest, AnEmptyFileOrAHeaderAlonePrintsTheHeaderLine) {

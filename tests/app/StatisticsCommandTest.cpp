@@ -1,4 +1,6 @@
 #include "app/CommandLine.h"
+#include "play/GameState.h"
+#include "presentation/LanguageFile.h"
 #include "presentation/SettingsFile.h"
 #include "results/CodePage1250.h"
 #include "support/QtPrinting.h"
@@ -76,15 +78,36 @@ TEST_F(StatisticsCommand, ExitStatuses) {
     }
 }
 
+TEST_F(StatisticsCommand, AFileThatCannotBeReadIsToldWithTheReason) {
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder.dat"));
+    const struct {
+        const char* file;
+        const char* reason;
+    } cases[] = {{"missing.dat", "no such file"}, {"folder.dat", "not a readable file"}};
+    for (const auto& c : cases) {
+        const CommandRun r = run({"--statistics", c.file});
+        EXPECT_EQ(r.status, ExitStatus::FileProblem) << c.file;
+        EXPECT_EQ(r.err, QStringLiteral("zelka-kvadra: cannot read %1: %2\n").arg(c.file, c.reason));
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+}
+
 TEST_F(StatisticsCommand, PrintsTheTableInThePlayersLanguage) {
     chooseLanguage("English");
     ASSERT_TRUE(WriteResultsFixture("eredm.dat", kResults));
     const CommandRun r = run({"--statistics", "eredm.dat"});
     const QStringList lines = r.out.split('\n');
-    ASSERT_GE(lines.size(), 5);
-    EXPECT_EQ(lines[0], "");
-    EXPECT_EQ(lines[1], "Games with one gap, ranked by steps. Results: 1");
-    EXPECT_EQ(lines[3], QString::fromUtf8("4  R     1  Anna                   57  0:03:41 2024.05.06   "
+    ASSERT_GE(lines.size(), 7);
+    // The heading and the column heads label the best and the worst half of each line.
+    GameState english;
+    english.texts.languageName = QStringLiteral("English");
+    ApplyLanguage(english, QDir(m_dir.path()));
+    EXPECT_EQ(lines[0], english.texts.messages.value(151));
+    EXPECT_EQ(lines[1], english.texts.messages.value(152));
+    EXPECT_TRUE(lines[1].startsWith("S. T.  Cnt")) << lines[1];
+    EXPECT_EQ(lines[2], "");
+    EXPECT_EQ(lines[3], "Games with one gap, ranked by steps. Results: 1");
+    EXPECT_EQ(lines[5], QString::fromUtf8("4  R     1  Anna                   57  0:03:41 2024.05.06   "
                                           "Anna                   57  0:03:41 2024.05.06"));
     EXPECT_EQ(lines.filter("Games with").size(), 4);
     EXPECT_TRUE(lines.contains(QString::fromUtf8("6  N     1  Béla                  120  0:10:00 2024.05.07   "

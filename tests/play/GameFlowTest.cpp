@@ -272,9 +272,9 @@ TEST(Clock, TextsOfTheClockLabel) {
         int h, m, s;
         const char* text;
     };
-    for (const Case& c : {Case{0, 0, 0, "0:00"}, Case{0, 0, 59, "0:59"}, Case{0, 1, 0, "1:00"},
-                          Case{0, 5, 7, "5:07"}, Case{0, 59, 59, "59:59"}, Case{1, 0, 0, "1:0:00"},
-                          Case{1, 5, 7, "1:5:07"}, Case{12, 30, 45, "12:30:45"}})
+    for (const Case& c : {Case{0, 0, 0, "0:00"}, Case{0, 0, 10, "0:10"}, Case{0, 0, 59, "0:59"},
+                          Case{0, 1, 0, "1:00"}, Case{0, 5, 7, "5:07"}, Case{0, 59, 59, "59:59"},
+                          Case{1, 0, 0, "1:0:00"}, Case{1, 5, 7, "1:5:07"}, Case{12, 30, 45, "12:30:45"}})
         EXPECT_EQ(GameFlow::ClockText(c.h, c.m, c.s), QString::fromLatin1(c.text));
 }
 

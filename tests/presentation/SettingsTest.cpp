@@ -83,6 +83,24 @@ TEST(LoadSettings, StoredTypeAndSizeSelectTheOptions) {
     }
 }
 
+// Colour indexes 0..6 are the tiles' colours; anything else takes the default.
+TEST(LoadSettings, TheNumberTileColourLoadsUpToTheLastColourIndex) {
+    const struct {
+        qint16 stored;
+        int loaded;
+    } cases[] = {{6, 6}, {7, 1}};
+    for (const auto& c : cases) {
+        QTemporaryDir tmp;
+        const QDir dir(tmp.path());
+        SettingsRecord r;
+        r.numberTileColour = c.stored;
+        ASSERT_TRUE(WriteSettingsFile(dir, r));
+        GameState s;
+        LoadSettings(s, dir);
+        EXPECT_EQ(s.numberTileColour, c.loaded) << c.stored;
+    }
+}
+
 TEST(LoadSettings, FlatLookUsesStoredColoursAnd3DLookTheBuiltInOnes) {
     QTemporaryDir tmp;
     const QDir dir(tmp.path());

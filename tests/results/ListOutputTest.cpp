@@ -59,6 +59,8 @@ TEST(ResultsList, PagesHold62RowsUnderARepeatedHeader) {
             EXPECT_EQ(page.size(), 8 + c.rowsPerPage[p] + (last ? 2 : 0)) << c.rows << " page " << p + 1;
         }
         EXPECT_EQ(list.pages.last().last(), "m116");
+        // The printer fits a full page to a sheet, whatever this list's length.
+        EXPECT_EQ(list.linesPerPage, 8 + 62 + 2) << c.rows;
     }
 
     // In the file every later page starts with a form feed.
@@ -111,6 +113,7 @@ TEST(ResultsList, HeaderShowsSortAndFilters) {
     EXPECT_EQ(page[4], "Type: Random, Numbers R");
     EXPECT_EQ(page[5], "m115: m107 < 100, m108 < 00:05:00, m106 = 12, m114 = 2");
     EXPECT_EQ(page[6], "m129");
+    EXPECT_EQ(PrintResultsTable(input, messages, kToday).linesPerPage, 9 + 62 + 2);   // with the filter line
 
     f = ResultsListFilter{};
     f.pick.column = 1;

@@ -2,6 +2,7 @@
 #include "results/ResultsBrowser.h"
 #include "play/GameState.h"
 #include "results/ResultsFile.h"
+#include "results/Statistics.h"
 #include "support/FakePlatform.h"
 #include "support/IndependentResultsFile.h"
 #include "support/ResultsFixture.h"
@@ -409,6 +410,35 @@ TEST_F(ResultsBrowserTest, AFileFromAnotherWriterShowsItsCellsExactly) {
     // Twelve hours sort after two and a half, under equal steps.
     b.rend_Click(1);
     EXPECT_EQ(Column(ResultColumn::RecordNo), List({"2", "4", "1", "3"}));
+}
+
+// A record whose counts read below zero is one value everywhere: the grid shows it,
+// the filter and the sort use it, the statistics rank it, and a deletion of the rows
+// shown takes exactly the rows the grid showed.
+TEST_F(ResultsBrowserTest, ACountBelowZeroIsShownFilteredRankedAndDeletedAsItReads) {
+    ASSERT_TRUE(WriteRecordsAsRead(path, {Result("Anna", "VR", 5, 2, 0, 40, "00:03:00", "2024.01.05", "10:00:00"),
+                                          Result("Zoli", "VR", 5, -4, -7, -130, "00:02:00", "2024.01.06", "11:00:00"),
+                                          Result("Béla", "VR", 5, 2, 0, 60, "00:01:00", "2024.01.07", "12:00:00")}));
+    ResultsBrowser& b = Open();
+    ASSERT_EQ(Names(), List({"Anna", "Béla", "Zoli"}));
+    EXPECT_EQ(b.cellText(2, ResultColumn::Gaps), "-4");
+    EXPECT_EQ(b.cellText(2, ResultColumn::ShuffleNo), "-7");
+    EXPECT_EQ(b.cellText(2, ResultColumn::Steps), "-130");
+    b.rend_Click(1);
+    EXPECT_EQ(Names(), List({"Zoli", "Anna", "Béla"}));
+
+    // The statistics rank the steps by their text, as their table always has: " -130"
+    // comes after "   60". The value is the same.
+    const StatisticsScan scan = ScanStatistics(path);
+    const int vrOn5x5 = 8 + 1;
+    EXPECT_EQ(scan.stats.worst(2, vrOn5x5).name, "Zoli");
+    EXPECT_EQ(scan.stats.worst(2, vrOn5x5).steps5, " -130");
+
+    b.lpsz_Validate(QStringLiteral("50"));
+    EXPECT_EQ(Names(), List({"Zoli", "Anna"}));
+    b.sortor_Click();
+    EXPECT_EQ(fp.messageBox.shown.back().text, "delete 2 rows?");
+    EXPECT_EQ(NamesInFile(), List({"Béla"}));
 }
 
 TEST_F(ResultsBrowserTest, EmptyFilesOpenWithoutRowsOrComplaint) {

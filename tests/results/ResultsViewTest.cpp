@@ -44,6 +44,21 @@ ResultsFilter AllShown() {
     return f;
 }
 
+// Every type and size shown, then `change` applied.
+template <typename Change> ResultsFilter AllShownBut(Change change) {
+    ResultsFilter f = AllShown();
+    change(f);
+    return f;
+}
+
+// The record numbers that pass `filter` tested record by record, as a deletion tests them.
+std::vector<int> RecordsPassing(const ResultsFilter& filter, const std::vector<ResultRecord>& records) {
+    std::vector<int> numbers;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (RecordPassesFilter(filter, records[i])) numbers.push_back(static_cast<int>(i) + 1);
+    return numbers;
+}
+
 } // namespace
 
 TEST(ResultsTable, AFileFromAnotherWriterReadsBackExactly) {
@@ -90,6 +105,7 @@ TEST(ResultsTable, EmptyShortAndDamagedFilesGiveWhatCanBeRead) {
         {"zero length", QByteArray(), 0, false},
         {"header only", whole.left(headerLength), 0, false},
         {"cut header", whole.left(7), 0, true},
+        {"header length byte below 13", whole.left(12) + char(12), 0, true},
         {"cut in the last record", whole.left(whole.size() - 20), 3, true},
         {"damage in the second record", damagedSecond, 1, true},
     };
@@ -123,11 +139,7 @@ TEST(ResultsTable, TextsOutsideTheirDigitFormAreKeptAsTheyAre) {
 TEST(ResultsFilter, TableRowsAndRecordsPassTheSameTests) {
     const std::vector<ResultRecord> records = Records();
     const ResultsTable table = TableOf(records);
-    const auto with = [](auto change) {
-        ResultsFilter f = AllShown();
-        change(f);
-        return f;
-    };
+    const auto with = [](auto change) { return AllShownBut(change); };
     const auto pick = [&](int column, const char* text, int number = 0) {
         return with([=](ResultsFilter& f) { f.pick = {column, QString::fromUtf8(text), number}; });
     };
@@ -169,10 +181,7 @@ TEST(ResultsFilter, TableRowsAndRecordsPassTheSameTests) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(RecordNumbers(FilterResultRows(table, c.filter)), c.shown) << c.what;
-        std::vector<int> byRecord;
-        for (std::size_t i = 0; i < records.size(); ++i)
-            if (RecordPassesFilter(c.filter, records[i])) byRecord.push_back(static_cast<int>(i) + 1);
-        EXPECT_EQ(byRecord, c.shown) << c.what << " (records)";
+        EXPECT_EQ(RecordsPassing(c.filter, records), c.shown) << c.what << " (records)";
     }
 }
 
@@ -210,6 +219,61 @@ TEST(ResultsSort, ColumnsSortOnTheirKeysAndTiesKeepFileOrder) {
             sorter.Sort(table, rows, c.column, c.descending, StoredTypeCodes());
             EXPECT_EQ(RecordNumbers(rows), c.order) << "column " << c.column << (c.descending ? " descending" : "");
         }
+    }
+}
+
+// Altered bytes can read as counts below zero. The table holds them as they read, so
+// the rows shown and the records a deletion tests pass the same filters, and they sort
+// before every count of zero and more.
+TEST(ResultsTable, CountsBelowZeroAreFilteredAndSortedAsTheyRead) {
+    const std::vector<ResultRecord> records = {
+        Result("Anna", "V", 4, 1, 0, 40, "00:01:00", "2024.01.05", "10:00:00"),
+        Result("Zoli", "V", 4, -4, -7, -130, "00:01:00", "2024.01.05", "11:00:00"),
+        Result("Béla", "V", 4, 2, 3, 60, "00:01:00", "2024.01.05", "12:00:00"),
+    };
+    const ResultsTable table = TableOf(records);
+    EXPECT_EQ(table.record(1), records[1]);
+
+    const auto with = [](auto change) { return AllShownBut(change); };
+    const struct {
+        const char* what;
+        ResultsFilter filter;
+        std::vector<int> shown;
+    } filters[] = {
+        {"step limit 50", with([](ResultsFilter& f) { f.stepsBelow = 50; }), {1, 2}},
+        {"step limit -100", with([](ResultsFilter& f) { f.stepsBelow = -100; }), {2}},
+        {"gap count -4", with([](ResultsFilter& f) { f.gaps = -4; }), {2}},
+        {"shuffled", with([](ResultsFilter& f) { f.shuffled = ShuffleFilter::Shuffled; }), {2, 3}},
+        {"picked steps", with([](ResultsFilter& f) { f.pick = {ResultColumn::Steps, QString(), -130}; }), {2}},
+        {"picked shuffle number", with([](ResultsFilter& f) { f.pick = {ResultColumn::ShuffleNo, QString(), -7}; }),
+         {2}},
+        {"picked gap count", with([](ResultsFilter& f) { f.pick = {ResultColumn::Gaps, QString(), -4}; }), {2}},
+    };
+    for (const auto& c : filters) {
+        EXPECT_EQ(RecordNumbers(FilterResultRows(table, c.filter)), c.shown) << c.what;
+        EXPECT_EQ(RecordsPassing(c.filter, records), c.shown) << c.what << " (records)";
+    }
+    EXPECT_EQ(PickFromCell(table, 1, ResultColumn::Steps, QStringLiteral("-130")).number, -130);
+
+    for (const int column : {ResultColumn::Steps, ResultColumn::Gaps, ResultColumn::ShuffleNo}) {
+        std::vector<std::uint32_t> rows = {0, 1, 2};
+        SortResultRows(table, rows, column, false, StoredTypeCodes());
+        EXPECT_EQ(RecordNumbers(rows), (std::vector<int>{2, 1, 3})) << "column " << column;
+    }
+    // Equal times go by the steps, the one below zero first.
+    std::vector<std::uint32_t> rows = {0, 1, 2};
+    SortResultRows(table, rows, ResultColumn::Elapsed, true, StoredTypeCodes());
+    EXPECT_EQ(RecordNumbers(rows), (std::vector<int>{3, 1, 2}));
+}
+
+TEST(ResultsSort, EqualTimesGoByTheirSteps) {
+    const ResultsTable table = TableOf({Result("Anna", "V", 4, 1, 0, 30, "00:02:00", "2024.01.05", "10:00:00"),
+                                        Result("Béla", "V", 4, 1, 0, 10, "00:02:00", "2024.01.05", "11:00:00"),
+                                        Result("Cecil", "V", 4, 1, 0, 20, "00:02:00", "2024.01.05", "12:00:00")});
+    for (const bool descending : {false, true}) {
+        std::vector<std::uint32_t> rows = {0, 1, 2};
+        SortResultRows(table, rows, ResultColumn::Elapsed, descending, StoredTypeCodes());
+        EXPECT_EQ(RecordNumbers(rows), descending ? (std::vector<int>{1, 3, 2}) : (std::vector<int>{2, 3, 1}));
     }
 }
 

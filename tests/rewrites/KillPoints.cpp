@@ -192,6 +192,42 @@ bool RunSystemCallKills(const KillPointsCase& killCase, KillPointsRun& run) {
 
 } // namespace
 
+std::optional<std::vector<SystemCall>> TraceSystemCalls(const std::function<bool()>& action) {
+    const pid_t pid = ForkStoppedChild(action, true);
+    if (pid < 0) return std::nullopt;
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid || !WIFSTOPPED(status)) {
+        KillAndReap(pid, ChildEnd::Broken);
+        return std::nullopt;
+    }
+    const long options = PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL;
+    if (ptrace(PTRACE_SETOPTIONS, pid, nullptr, reinterpret_cast<void*>(options)) != 0) {
+        KillAndReap(pid, ChildEnd::CannotTrace);
+        return std::nullopt;
+    }
+    std::vector<SystemCall> calls;
+    long pendingSignal = 0; // as in RunTracedChild
+    for (int stops = 0; stops < kMaxStops; ++stops) {
+        if (ptrace(PTRACE_SYSCALL, pid, nullptr, reinterpret_cast<void*>(pendingSignal)) != 0) break;
+        pendingSignal = 0;
+        if (waitpid(pid, &status, 0) != pid) break;
+        if (!WIFSTOPPED(status)) {
+            if (EndOf(status).end != ChildEnd::Finished) return std::nullopt;
+            return calls;
+        }
+        if (WSTOPSIG(status) != (SIGTRAP | 0x80)) {
+            pendingSignal = WSTOPSIG(status);
+            continue;
+        }
+        __ptrace_syscall_info info{};
+        if (ptrace(PTRACE_GET_SYSCALL_INFO, pid, reinterpret_cast<void*>(sizeof info), &info) <= 0) break;
+        if (info.op == PTRACE_SYSCALL_INFO_ENTRY)
+            calls.push_back({static_cast<long>(info.entry.nr), info.entry.args[0]});
+    }
+    KillAndReap(pid, ChildEnd::Broken);
+    return std::nullopt;
+}
+
 const char* KillMechanismName(KillMechanism mechanism) {
     return mechanism == KillMechanism::SystemCallStops ? "a kill at every system call"
                                                        : "timed kills";

@@ -7,7 +7,9 @@
 // cover every state the files can be in. Where tracing is refused, children are
 // killed after delays spread over the action's measured duration instead.
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 enum class KillMechanism {
     SystemCallStops,
@@ -37,3 +39,13 @@ struct KillPointsRun {
 KillPointsRun RunKillPoints(const KillPointsCase& killCase,
                             KillMechanism wanted = KillMechanism::SystemCallStops,
                             int timedKills = 100);
+
+// One system call as a traced child entered it.
+struct SystemCall {
+    long number = 0;                  // SYS_write, SYS_fsync, ...
+    unsigned long long argument = 0;  // its first argument: the file descriptor of those
+};
+
+// Runs `action` to its end in a traced child and gives the system calls it made, in
+// order. Nothing when the system refuses the tracing or the action fails.
+std::optional<std::vector<SystemCall>> TraceSystemCalls(const std::function<bool()>& action);

@@ -47,3 +47,13 @@ ResultRecord Result(const char* name, const char* type, int size, int gaps, int 
     r.timeOfDay = QString::fromLatin1(time);
     return r;
 }
+
+bool WriteRecordsAsRead(const QString& path, const QList<ResultRecord>& records) {
+    FakeRandom random;
+    ResultsCodec codec(random);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !codec.WriteResultsHeader(file)) return false;
+    for (const ResultRecord& record : records)
+        if (!codec.WriteResultRecord(file, record)) return false;
+    return true;
+}

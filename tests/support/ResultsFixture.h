@@ -24,3 +24,8 @@ ResultRecord Result(const char* name, const char* type, int size, int gaps, int 
 // Writes a results file holding `records`; with `damagedTail` a record follows that
 // fails its check. False when the file cannot be written.
 bool WriteResultsFixture(const QString& path, const QList<FixtureResult>& records, bool damagedTail = false);
+
+// Writes a results file holding `records` exactly as given, even those the game
+// never stores (counts below zero, as altered bytes read): what another writer or a
+// changed byte leaves in a file. False when the codec cannot carry one.
+bool WriteRecordsAsRead(const QString& path, const QList<ResultRecord>& records);

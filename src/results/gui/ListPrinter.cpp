@@ -7,15 +7,20 @@
 
 namespace {
 
-constexpr int kListPointSize = 10;
-// A list page that is slightly too long for the sheet is set a little tighter rather
-// than spilling a few lines onto a sheet of their own.
-constexpr double kTightestLineStep = 0.85;
+constexpr double kListPointSize = 10;
+// Below this a list would be unreadable: on a sheet that small it runs on to more sheets.
+constexpr double kSmallestPointSize = 4;
 
-qsizetype LongestPage(const ListDocument& document) {
-    qsizetype longest = 0;
-    for (const QStringList& page : document.pages) longest = std::max(longest, page.size());
-    return longest;
+double WidestLine(const ListDocument& document, const QFontMetricsF& metrics) {
+    double widest = 0;
+    for (const QStringList& page : document.pages)
+        for (const QString& line : page) widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// n lines take the height of one line and n - 1 line steps.
+double PageHeight(int lines, const QFontMetricsF& metrics) {
+    return lines > 0 ? metrics.height() + (lines - 1) * metrics.lineSpacing() : 0;
 }
 
 } // namespace
@@ -23,34 +28,38 @@ qsizetype LongestPage(const ListDocument& document) {
 QFont ListFont() {
     const QString courier = QStringLiteral("Courier New");
     QFont font = QFontDatabase::hasFamily(courier) ? QFont(courier) : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(kListPointSize);
+    font.setPointSizeF(kListPointSize);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;
 }
 
-bool PrintListDocument(QPrinter& printer, const ListDocument& document) {
+QFont FittedListFont(QFont font, const ListDocument& document, const QSizeF& sheet, const QPaintDevice* device) {
+    font.setPointSizeF(kListPointSize);
+    if (sheet.isEmpty()) return font;
+    // Every measure of a font grows with its size, nearly in proportion: shrink by the
+    // tighter of the two ratios, and again while the rounding of a size still overflows.
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QFontMetricsF metrics(font, device);
+        const double width = WidestLine(document, metrics);
+        const double height = PageHeight(document.linesPerPage, metrics);
+        double ratio = 1;
+        if (width > sheet.width()) ratio = std::min(ratio, sheet.width() / width);
+        if (height > sheet.height()) ratio = std::min(ratio, sheet.height() / height);
+        if (ratio >= 1) break;
+        const double size = std::max(kSmallestPointSize, font.pointSizeF() * ratio * 0.998);
+        if (size >= font.pointSizeF()) break;
+        font.setPointSizeF(size);
+    }
+    return font;
+}
+
+bool PrintListDocument(QPrinter& printer, const ListDocument& document, const QFont& font) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    const QFont font = ListFont();
-    painter.setFont(font);
+    const QSizeF sheet = printer.pageRect(QPrinter::DevicePixel).size();
+    painter.setFont(FittedListFont(font, document, sheet, &printer));
     const QFontMetricsF metrics(painter.font(), painter.device());
-    const QRectF sheet = printer.pageRect(QPrinter::DevicePixel);
-    const double height = sheet.height();
-
-    // n lines take the height of one line and n - 1 steps.
-    double step = metrics.lineSpacing();
-    const qsizetype longest = LongestPage(document);
-    if (longest > 1 && metrics.height() + (longest - 1) * step > height) {
-        const double fitted = (height - metrics.height()) / double(longest - 1);
-        if (fitted >= kTightestLineStep * step) step = fitted;
-    }
-
-    // Lines wider than the sheet are set narrower, never cut.
-    double widest = 0;
-    for (const QStringList& page : document.pages)
-        for (const QString& line : page) widest = std::max(widest, metrics.horizontalAdvance(line));
-    if (widest > sheet.width()) painter.scale(sheet.width() / widest, 1.0);
 
     bool firstSheet = true;
     const auto newSheet = [&] {
@@ -62,12 +71,13 @@ bool PrintListDocument(QPrinter& printer, const ListDocument& document) {
         if (!newSheet()) return false;
         double baseline = metrics.ascent();
         for (const QString& line : page) {
-            if (baseline + metrics.descent() > height + 0.01) {
+            // A list without pages of its own runs on to the next sheet.
+            if (baseline + metrics.descent() > sheet.height() + 0.01) {
                 if (!newSheet()) return false;
                 baseline = metrics.ascent();
             }
             painter.drawText(QPointF(0, baseline), line);
-            baseline += step;
+            baseline += metrics.lineSpacing();
         }
     }
     return painter.end();

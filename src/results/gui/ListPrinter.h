@@ -1,14 +1,23 @@
 #pragma once
 // Printing a list: one line of the fixed-width list font per list line, a new sheet
-// at every page of the list, and another whenever a sheet is full.
+// at every page of the list, and another whenever a sheet is full. The font's size is
+// chosen from the sheet and the font's own measures, so that a full page of the list
+// fits one sheet and every line its width, whichever fixed-width font the machine has.
 #include "results/ListDocument.h"
 #include <QFont>
+#include <QSizeF>
 
+class QPaintDevice;
 class QPrinter;
 
-// Courier New 10 pt where it is installed, the system's fixed-width font otherwise.
+// Courier New where it is installed, the system's fixed-width font otherwise; 10 pt.
 QFont ListFont();
 
-// Prints `document` on `printer`, which is set up already (orientation, margins).
-// False when the printer fails.
-bool PrintListDocument(QPrinter& printer, const ListDocument& document);
+// `font` at the largest size up to 10 pt at which the widest line of `document` fits
+// the width of `sheet`, and document.linesPerPage lines its height, measured on
+// `device` (sizes in its pixels).
+QFont FittedListFont(QFont font, const ListDocument& document, const QSizeF& sheet, const QPaintDevice* device);
+
+// Prints `document` on `printer`, which is set up already (orientation, margins), in
+// `font` fitted to the printer's sheet. False when the printer fails.
+bool PrintListDocument(QPrinter& printer, const ListDocument& document, const QFont& font = ListFont());

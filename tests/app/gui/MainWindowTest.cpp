@@ -2,6 +2,9 @@
 #include "support/gui/WindowFixture.h"
 #include "app/gui/MainWindow.h"
 #include "play/BoardRing.h"
+#include "play/OwnTexts.h"
+#include "play/TileGeometry.h"
+#include "setup/Arrangement.h"
 #include "presentation/gui/BoardScene.h"
 #include "results/ResultsFile.h"
 #include <QAbstractItemView>
@@ -23,6 +26,9 @@
 #include <QTableView>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -158,17 +164,6 @@ TEST(MainWindowWiring, OpenedCellsStayOpenThroughAReshuffleAndATypeChange) {
     EXPECT_EQ(s.stepCount, 1);
 }
 
-TEST(MainWindowWiring, LeavingDuringAGameAsksAndNoKeepsPlaying) {
-    WindowFixture f;
-    clickCell(f.window, {0, 1});
-    clickCell(f.window, {1, 0});
-    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
-    f.fp.messageBox.answers = {MsgAnswer::No};
-    EXPECT_FALSE(f.window.close());
-    EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 25);
-    EXPECT_TRUE(f.window.state().gameRunning);
-    EXPECT_TRUE(f.window.isVisible());
-}
 
 } // namespace
 
@@ -327,29 +322,130 @@ TEST(MainWindowWiring, MessageBoxButtonsFollowTheLanguage) {
 
 namespace {
 
-// A 4 x 4 number game one step from ascending rows, with one open cell: tile 1 waits
-// in the ring cell above its place.
-void numbersOneStepFromTheEnd(WindowFixture& f) {
+// Number tiles on the field: `values` row by row, tile control k in field cell k, each
+// drawn where it stands.
+void showNumbers(MainWindow& window, const std::vector<int>& values) {
+    GameState& s = window.state();
+    for (int k = 1; k <= static_cast<int>(values.size()); ++k) {
+        const Cell cell = s.board.fieldCell(k);
+        const int v = values[static_cast<size_t>(k - 1)];
+        s.board.set(cell, v, k);
+        PlaceTileControls(s, k, v, cell);
+        DrawTileLook(s, k, v);
+    }
+    window.syncView();
+}
+
+std::vector<int> ascending(int count) {
+    std::vector<int> values(static_cast<size_t>(count));
+    std::iota(values.begin(), values.end(), 1);
+    return values;
+}
+
+// What the player read last, and one of the program's own texts, as plain strings.
+std::string lastMessage(const WindowFixture& f) { return f.fp.messageBox.shown.back().text.toStdString(); }
+std::string ownText(const WindowFixture& f, OwnText text) {
+    return OwnTextIn(text, f.window.state().texts).toStdString();
+}
+
+// With one open cell a number board is refused, with its reason, until the tile beside
+// the cell holds its target's value and the order can be reached; two tiles exchanged by
+// set-up clicks put it right, and the game that starts is won.
+TEST(MainWindowWiring, AOneGapNumberBoardStartsOnlyWhenItCanBeWon) {
+    WindowFixture f;
+    const GameState& s = f.window.state();
     QTest::mouseClick(f.child<QRadioButton>("Option1"), Qt::LeftButton);
     QTest::mouseClick(f.child<QRadioButton>("szamsor"), Qt::LeftButton);
+    std::vector<int> values = ascending(16);
+    std::swap(values[1], values[2]);              // 3 stands where 2 belongs, and 2 where 3
+    showNumbers(f.window, values);
+    auto* kezd = f.child<QPushButton>("kezd");
+
+    clickCell(f.window, {0, 2});                  // beside it tile 3, which no target wants there
+    QTest::mouseClick(kezd, Qt::LeftButton);
+    ASSERT_FALSE(s.gameRunning);
+    EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 12);
+
+    clickCell(f.window, {0, 2});
+    clickCell(f.window, {0, 1});                  // beside it tile 1, in place: but the order is odd
+    QTest::mouseClick(kezd, Qt::LeftButton);
+    ASSERT_FALSE(s.gameRunning);
+    EXPECT_EQ(lastMessage(f), ownText(f, OwnText::OneGapOddArrangement));
+
+    clickCell(f.window, {1, 2});                  // the exchange the message suggests
+    clickCell(f.window, {1, 3});
+    ASSERT_EQ(s.board.value({1, 2}), 2);
+    QTest::mouseClick(kezd, Qt::LeftButton);
+    ASSERT_TRUE(s.gameRunning);
+    EXPECT_FALSE(f.child<QPushButton>("okev")->isVisible());   // an exchange now could only spoil it
+    QTest::keyClick(f.focused(), Qt::Key_Up);     // tile 1 steps out and back: solved
+    QTest::keyClick(f.focused(), Qt::Key_Down);
+    EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 6);
+    EXPECT_TRUE(f.child<QComboBox>("neve")->isVisible());
+}
+
+// Number tiles on 6 x 6 one step from the row-wise target, with one open cell: tile 1
+// waits in the ring cell above its place.
+void sixBySixOneStepFromRows(WindowFixture& f) {
+    QTest::mouseClick(f.child<QRadioButton>("Option3"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QRadioButton>("szamsor"), Qt::LeftButton);
+    showNumbers(f.window, ascending(36));
     GameState& s = f.window.state();
-    for (int p = 1; p <= 16; ++p) s.board.setValue(s.board.fieldCell(p), p);
     s.board.set({0, 1}, 1, s.board.ctl({1, 1}));
     s.board.set({1, 1}, kEmpty, 0);
-    s.controls.walls[2].visible = false;
+    PlaceTiles(s);
+    s.controls.walls[WallMarkerOf(s.board, {0, 1})].visible = false;
     f.window.syncView();
+}
+
+// On 6 x 6 the column-wise order is an odd permutation of the row-wise one, so the
+// second stage cannot be won with one open cell: "Átrendezés kezdése" says so and keeps
+// the pause; with one more cell open the stage begins.
+TEST(MainWindowWiring, TheSecondStageOnSixBySixNeedsASecondOpenCell) {
+    WindowFixture f;
+    const GameState& s = f.window.state();
+    sixBySixOneStepFromRows(f);
+    QTest::mouseClick(f.child<QCheckBox>("atrend"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    ASSERT_TRUE(s.gameRunning);
+    QTest::keyClick(f.focused(), Qt::Key_Down);
+    ASSERT_EQ(s.phase, GamePhase::Paused);
+
+    auto* folytat = f.child<QPushButton>("folytat");
+    clickCell(f.window, {0, 1});
+    QTest::mouseClick(folytat, Qt::LeftButton);
+    EXPECT_EQ(s.phase, GamePhase::Paused);
+    EXPECT_EQ(lastMessage(f), ownText(f, OwnText::OneGapOddArrangementSecondStage));
+    EXPECT_TRUE(folytat->isVisible());
+
+    clickCell(f.window, {0, 2});
+    f.fp.messageBox.answers = {MsgAnswer::Yes};   // a gap count other than the first stage's
+    QTest::mouseClick(folytat, Qt::LeftButton);
+    EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 13);
+    EXPECT_EQ(s.phase, GamePhase::Playing);
+    EXPECT_EQ(s.gapCount, 2);
+}
+
+// A Pendoly number game on 5 x 5 one rotation from ascending rows: row 1 reads 5 1 2 3 4.
+void pendolyNumbersOneRotationFromTheEnd(WindowFixture& f) {
+    f.child<QAction>("babilon")->trigger();
+    QTest::mouseClick(f.child<QRadioButton>("Option2"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QRadioButton>("szamsor"), Qt::LeftButton);
+    std::vector<int> values = ascending(25);
+    std::rotate(values.begin(), values.begin() + 4, values.begin() + 5);
+    showNumbers(f.window, values);
 }
 
 // While a rearrangement game waits between its stages no tile moves: the exchange
 // button does nothing, and the game neither ends nor stores.
 TEST(MainWindowWiring, NoExchangeWhileARearrangementGameIsPaused) {
     WindowFixture f;
-    numbersOneStepFromTheEnd(f);
+    pendolyNumbersOneRotationFromTheEnd(f);
     QTest::mouseClick(f.child<QCheckBox>("atrend"), Qt::LeftButton);
     QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
     auto* okev = f.child<QPushButton>("okev");
     ASSERT_TRUE(okev->isVisible());
-    QTest::keyClick(f.focused(), Qt::Key_Down);
+    clickCell(f.window, {1, 0});                  // row 1 turns left
     const GameState& s = f.window.state();
     ASSERT_EQ(s.phase, GamePhase::Paused);
 
@@ -360,9 +456,7 @@ TEST(MainWindowWiring, NoExchangeWhileARearrangementGameIsPaused) {
     EXPECT_EQ(s.phase, GamePhase::Paused);
     EXPECT_TRUE(f.child<QPushButton>("tarol")->isVisible());
 
-    // The second stage offers the exchange again. Its one open cell lies above tile 1,
-    // which the column-wise form wants where it stands.
-    clickCell(f.window, {0, 1});
+    // The second stage offers the exchange again.
     QTest::mouseClick(f.child<QPushButton>("folytat"), Qt::LeftButton);
     ASSERT_EQ(s.phase, GamePhase::Playing);
     EXPECT_TRUE(okev->isVisible() && okev->isEnabled());
@@ -427,3 +521,28 @@ TEST(MainWindowWiring, StoredGameMenusStayOffInTheNumberType) {
 
 } // namespace
 
+namespace {
+
+// Leaving during a game asks whether to keep it for later: Cancel goes on playing,
+// No leaves without keeping it, and neither asks the old leaving question too.
+TEST(MainWindowWiring, LeavingDuringAGameAsksToKeepItAndCancelKeepsPlaying) {
+    WindowFixture f;
+    clickCell(f.window, {0, 1});
+    clickCell(f.window, {1, 0});
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    const QString kept = QDir(f.dir.path()).filePath(QStringLiteral("folytat.dat"));
+    f.fp.messageBox.answers = {MsgAnswer::Cancel};
+    EXPECT_FALSE(f.window.close());
+    ASSERT_EQ(f.fp.messageBox.shown.size(), 1u);
+    EXPECT_EQ(f.fp.messageBox.shown.back().buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(lastMessage(f), ownText(f, OwnText::KeepGameQuestion));
+    EXPECT_TRUE(f.window.state().gameRunning);
+    EXPECT_TRUE(f.window.isVisible());
+
+    f.fp.messageBox.answers = {MsgAnswer::No};
+    EXPECT_TRUE(f.window.close());
+    EXPECT_EQ(f.fp.messageBox.shown.size(), 2u);
+    EXPECT_FALSE(QFile::exists(kept));
+}
+
+} // namespace

@@ -6,6 +6,7 @@
 #include "results/gui/ResultsBrowserWindow.h"
 #include "support/FakePlatform.h"
 #include "support/IndependentResultsFile.h"
+#include "support/ResultsFixture.h"
 #include "support/gui/ModalHelper.h"
 #include <QAction>
 #include <QApplication>
@@ -152,6 +153,30 @@ TEST_F(ResultsBrowserWindowTest, TheTimeLimitBoxKeepsTheFocusUntilItsTextIsMende
     QApplication::processEvents();
     EXPECT_FALSE(elhid->hasFocus());
     EXPECT_EQ(ShownNames(), List({"Béla"}));
+}
+
+// A record whose counts read below zero: the grid shows them as they read, and a step
+// limit typed into the box shows it, as a deletion of the rows shown would take it;
+// sorted by steps it comes first.
+TEST_F(ResultsBrowserWindowTest, ACountBelowZeroIsShownSortedAndFilteredAsItReads) {
+    ASSERT_TRUE(WriteRecordsAsRead(folder.filePath(state.resultsFile),
+                                   {Result("Anna", "T", 5, 2, 0, 60, "00:03:00", "2024.01.05", "10:00:00"),
+                                    Result("Zoli", "T", 5, -4, -7, -130, "00:02:00", "2024.01.06", "11:00:00")}));
+    Open();
+    ASSERT_EQ(ShownNames(), List({"Anna", "Zoli"}));
+    const QAbstractItemModel* model = grid()->model();
+    EXPECT_EQ(model->index(1, 4).data().toString(), "-4");
+    EXPECT_EQ(model->index(1, 7).data().toString(), "-7");
+    EXPECT_EQ(model->index(1, 8).data().toString(), "-130");
+    ClickHeader(8);
+    EXPECT_EQ(ShownNames(), List({"Zoli", "Anna"}));
+
+    auto* lpsz = child<QLineEdit>("lpsz");
+    lpsz->setFocus();
+    QTest::keyClicks(lpsz, "50");
+    QTest::keyClick(lpsz, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(ShownNames(), List({"Zoli"}));
 }
 
 TEST_F(ResultsBrowserWindowTest, DeletingTheCurrentRowFromTheMenuRewritesTheFile) {

@@ -1,0 +1,9 @@
+#pragma once
+// The exit statuses of the program's command line. Without arguments the game window
+// opens; the headless views end the program with one of these.
+namespace ExitStatus {
+constexpr int Done = 0;
+constexpr int FileProblem = 1;    // a file that is missing or cannot be read or written
+constexpr int BadArguments = 2;   // told on standard error, followed by the usage
+constexpr int DamagedFile = 3;    // what was read before the damage is printed, with a warning
+} // namespace ExitStatus
