@@ -2,7 +2,8 @@
 
 QString RichParagraph::text() const {
     QString all;
-    for (const RichRun& run : runs) all += run.text;
+    for (const RichRun& run : runs)
+        if (!run.format.hidden) all += run.text;
     return all;
 }
 

@@ -17,6 +17,10 @@ constexpr int kDefaultSizeHalfPoints = 24;
 constexpr int kMinSizeHalfPoints = 2;
 constexpr int kMaxSizeHalfPoints = 2000;
 constexpr int kMaxIndentTwips = 20000;
+constexpr int kMaxTabTwips = 31680;   // 22 inches, the widest page a word processor offers
+// A word processor sets at most 64 tab stops per paragraph; a hostile file cannot
+// make the list (copied with every group) grow without bound.
+constexpr size_t kMaxTabStops = 64;
 // Deeper groups share the state of the deepest one kept: no document needs more,
 // and a hostile one cannot make the reader's memory grow with its nesting.
 constexpr size_t kMaxDepth = 200;
@@ -72,6 +76,14 @@ struct GroupState {
     int firstIndent = 0;
     int spaceBefore = 0;
     int spaceAfter = 0;
+    bool strike = false;
+    RichScript script = RichScript::Normal;
+    int highlight = 0;     // index into the colour table; 0 none
+    bool hidden = false;
+    int lineSpacing = 0;
+    bool lineSpacingMultiple = false;
+    std::vector<RichTabStop> tabs;
+    RichTabStop nextTab;   // the kind and leader words come before the stop's \tx
     int unicodeSkip = 1;   // \uc: fallback characters after each \u
     Destination destination = Destination::Text;
 };
@@ -123,6 +135,22 @@ QChar UnicodeChar(int param) {
 int SizeOf(const RichTextToken& fs) {
     if (fs.param <= 0) return kDefaultSizeHalfPoints;
     return std::clamp(fs.param, kMinSizeHalfPoints, kMaxSizeHalfPoints);
+}
+
+std::optional<RichTabKind> TabKindOf(QByteArrayView word) {
+    if (word == "tqc") return RichTabKind::Centre;
+    if (word == "tqr") return RichTabKind::Right;
+    if (word == "tqdec") return RichTabKind::Decimal;
+    return std::nullopt;
+}
+
+std::optional<RichTabLeader> TabLeaderOf(QByteArrayView word) {
+    if (word == "tldot") return RichTabLeader::Dots;
+    if (word == "tlhyph") return RichTabLeader::Hyphens;
+    if (word == "tlul") return RichTabLeader::Underline;
+    if (word == "tlth") return RichTabLeader::ThickLine;
+    if (word == "tleq") return RichTabLeader::Equals;
+    return std::nullopt;
 }
 
 bool IsUnderlineWord(QByteArrayView word) {
@@ -287,14 +315,34 @@ void Reader::word(const RichTextToken& token) {
     else if (w == "fs") g.sizeHalfPoints = SizeOf(token);
     else if (w == "f" && token.hasParam) g.font = token.param;
     else if (w == "cf") g.colour = std::max(0, token.param);
+    else if (w == "strike" || w == "striked") g.strike = on;
+    else if (w == "super") g.script = RichScript::Super;
+    else if (w == "sub") g.script = RichScript::Sub;
+    else if (w == "nosupersub") g.script = RichScript::Normal;
+    else if (w == "highlight" || w == "cb") g.highlight = std::max(0, token.param);
+    else if (w == "v") g.hidden = on;
     else if (w == "plain") {
-        g.bold = g.italic = g.underline = false;
+        g.bold = g.italic = g.underline = g.strike = g.hidden = false;
         g.sizeHalfPoints = kDefaultSizeHalfPoints;
         g.font = -1;
-        g.colour = 0;
+        g.colour = g.highlight = 0;
+        g.script = RichScript::Normal;
     } else if (w == "pard") {
         g.align = RichAlign::Left;
         g.leftIndent = g.firstIndent = g.spaceBefore = g.spaceAfter = 0;
+        g.lineSpacing = 0;
+        g.lineSpacingMultiple = false;
+        g.tabs.clear();
+        g.nextTab = {};
+    } else if (w == "sl") g.lineSpacing = std::clamp(token.param, -kMaxIndentTwips, kMaxIndentTwips);
+    else if (w == "slmult") g.lineSpacingMultiple = on;
+    else if (const auto kind = TabKindOf(w)) g.nextTab.kind = *kind;
+    else if (const auto leader = TabLeaderOf(w)) g.nextTab.leader = *leader;
+    else if (w == "tx" || w == "tb") {
+        g.nextTab.positionTwips = std::clamp(token.param, 0, kMaxTabTwips);
+        if (w == "tb") g.nextTab.kind = RichTabKind::Bar;
+        if (g.tabs.size() < kMaxTabStops) g.tabs.push_back(g.nextTab);
+        g.nextTab = {};
     } else if (w == "ql") g.align = RichAlign::Left;
     else if (w == "qc") g.align = RichAlign::Centre;
     else if (w == "qr") g.align = RichAlign::Right;
@@ -381,6 +429,9 @@ void Reader::takeParagraphFormat() {
     m_paragraph.firstIndentTwips = g.firstIndent;
     m_paragraph.spaceBeforeTwips = g.spaceBefore;
     m_paragraph.spaceAfterTwips = g.spaceAfter;
+    m_paragraph.lineSpacing = g.lineSpacing;
+    m_paragraph.lineSpacingMultiple = g.lineSpacing != 0 && g.lineSpacingMultiple;
+    m_paragraph.tabs = g.tabs;
 }
 
 void Reader::appendText(const QString& text) {
@@ -443,6 +494,10 @@ RichCharFormat Reader::currentFormat() {
     const auto font = m_fonts.find(g.font < 0 ? m_defaultFont : g.font);
     if (font != m_fonts.end()) format.fontName = font->second.name;
     if (static_cast<size_t>(g.colour) < m_colours.size()) format.colour = m_colours[g.colour];
+    format.strike = g.strike;
+    format.script = g.script;
+    if (static_cast<size_t>(g.highlight) < m_colours.size()) format.highlight = m_colours[g.highlight];
+    format.hidden = g.hidden;
     return format;
 }
 

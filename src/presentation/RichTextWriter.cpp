@@ -77,6 +77,27 @@ QByteArray ColourTable(const std::vector<RichColour>& colours) {
     return out + "}";
 }
 
+QByteArray TabStop(const RichTabStop& tab) {
+    QByteArray out;
+    switch (tab.kind) {
+    case RichTabKind::Left:
+    case RichTabKind::Bar: break;
+    case RichTabKind::Centre: out += "\\tqc"; break;
+    case RichTabKind::Right: out += "\\tqr"; break;
+    case RichTabKind::Decimal: out += "\\tqdec"; break;
+    }
+    switch (tab.leader) {
+    case RichTabLeader::None: break;
+    case RichTabLeader::Dots: out += "\\tldot"; break;
+    case RichTabLeader::Hyphens: out += "\\tlhyph"; break;
+    case RichTabLeader::Underline: out += "\\tlul"; break;
+    case RichTabLeader::ThickLine: out += "\\tlth"; break;
+    case RichTabLeader::Equals: out += "\\tleq"; break;
+    }
+    AppendNumber(out, tab.kind == RichTabKind::Bar ? "\\tb" : "\\tx", tab.positionTwips);
+    return out;
+}
+
 QByteArray ParagraphStart(const RichParagraph& p) {
     QByteArray out = "\\pard";
     switch (p.align) {
@@ -89,6 +110,11 @@ QByteArray ParagraphStart(const RichParagraph& p) {
     if (p.firstIndentTwips != 0) AppendNumber(out, "\\fi", p.firstIndentTwips);
     if (p.spaceBeforeTwips != 0) AppendNumber(out, "\\sb", p.spaceBeforeTwips);
     if (p.spaceAfterTwips != 0) AppendNumber(out, "\\sa", p.spaceAfterTwips);
+    if (p.lineSpacing != 0) {
+        AppendNumber(out, "\\sl", p.lineSpacing);
+        AppendNumber(out, "\\slmult", p.lineSpacingMultiple ? 1 : 0);
+    }
+    for (const RichTabStop& tab : p.tabs) out += TabStop(tab);
     return out;
 }
 
@@ -108,6 +134,11 @@ QByteArray WriteRichText(const RichDocument& document) {
             if (f.italic) body += "\\i";
             if (f.underline) body += "\\ul";
             if (f.colour) AppendNumber(body, "\\cf", colours.indexOf(*f.colour) + 1);
+            if (f.strike) body += "\\strike";
+            if (f.script == RichScript::Super) body += "\\super";
+            if (f.script == RichScript::Sub) body += "\\sub";
+            if (f.highlight) AppendNumber(body, "\\highlight", colours.indexOf(*f.highlight) + 1);
+            if (f.hidden) body += "\\v";
             body += ' ';
             AppendText(body, run.text);
             body += '}';

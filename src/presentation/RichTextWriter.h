@@ -1,7 +1,8 @@
 #pragma once
 // Writes a document as rich text in code page 1250, in the subset the reader reads:
-// a font table and a colour table, then one \pard ... \par per paragraph with each
-// run in its own group carrying its whole character format. Characters outside the
+// a font table and a colour table (of text and highlight colours), then one
+// \pard ... \par per paragraph with its whole paragraph format, each run in its own
+// group carrying its whole character format. Characters outside the
 // code page are written as \uN with "?" for readers that do not know them.
 // ReadRichText(WriteRichText(d)).document == d for every document d.
 #include "presentation/RichText.h"

@@ -45,8 +45,8 @@ struct StoredGame {
 };
 
 // The game a sound record holds; nothing for a deleted or damaged one: a serial below
-// 1, a size outside 4..6, a map or start that cannot be played (see TargetMapText.h),
-// or a name holding a character a result cannot keep.
+// 1, a size outside 4..6, or a map or start that cannot be played (see TargetMapText.h).
+// Any name is sound.
 std::optional<StoredGame> StoredGameOf(const StoredGameRecord& record, qint64 position);
 
 // The record for a game: the name cut to 10 characters; an empty start text gives a

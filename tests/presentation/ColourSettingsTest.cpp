@@ -269,6 +269,38 @@ TEST(StoreColours, OnlyTheColourBytesOfTheRecordChange) {
     EXPECT_EQ(ReadStoredColours(folder), newColours());
 }
 
+// Whatever the rest of the record holds, a language field that does not decode or
+// names no language file included, stays byte for byte: only the colours are the dialog's.
+TEST(StoreColours, ARecordTheGameCannotReadStaysAsItIsButItsColours) {
+    const QByteArray sound = EncodeSettingsRecord(SettingsRecord());
+    auto withLanguageField = [&sound](const QByteArray& field) {
+        return sound.left(42) + field.leftJustified(20, ' ');
+    };
+    const struct {
+        const char* what;
+        QByteArray before;
+    } cases[] = {
+        {"undefined code page byte", withLanguageField("Magy\x98r")},
+        {"a path", withLanguageField("../English")},
+        {"zero padding", sound.left(42) + QByteArray("English") + QByteArray(13, '\0')},
+        {"odd numbers", QByteArray::fromHex("ff7f09000200f0ff") + sound.mid(8, 28) +
+                            QByteArray::fromHex("0500ffff0700") + withLanguageField("English").mid(42)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(c.before.size(), kSettingsRecordSize);
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        writeParam(folder, c.before);
+        ASSERT_TRUE(StoreColours(folder, newColours()));
+        const QByteArray after = readParam(folder);
+        ASSERT_EQ(after.size(), kSettingsRecordSize);
+        EXPECT_EQ(after.left(8).toHex(' '), c.before.left(8).toHex(' '));
+        EXPECT_EQ(after.mid(36).toHex(' '), c.before.mid(36).toHex(' '));
+        EXPECT_EQ(ReadStoredColours(folder), newColours());
+    }
+}
+
 TEST(StoreColours, AMissingOrShortFileBecomesAWholeRecord) {
     for (const int length : {-1, 0, 10, 40}) {
         QTemporaryDir dir;

@@ -171,7 +171,9 @@ TEST_F(DocumentViewerTest, SavingReplacesTheDocumentWholeThroughTheScratchFile) 
     viewer.Form_Load();
     viewer.Form_KeyPress(23);
     RichDocument edited = viewer.document().document;
-    edited.paragraphs[0].append(QStringLiteral(" és új"), {true, false, false, 24, {}, {}});
+    RichCharFormat bold;
+    bold.bold = true;
+    edited.paragraphs[0].append(QStringLiteral(" és új"), bold);
     EXPECT_TRUE(viewer.rendben_Click(true, [&] { return edited; }));
     const RichTextRead saved = ReadRichText(Contents("Magyar.doc"));
     EXPECT_EQ(saved.status, RichTextStatus::Read);

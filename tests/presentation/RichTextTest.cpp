@@ -3,11 +3,27 @@
 // whatever the writer stores must read back unchanged.
 #include "presentation/RichTextReader.h"
 #include "presentation/RichTextWriter.h"
+#include "support/WordProcessorSample.h"
 #include <QStringList>
 #include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
+
+QString ColourTag(const RichColour& c) {
+    return QStringLiteral("#%1%2%3").arg(c.red, 2, 16, QLatin1Char('0')).arg(c.green, 2, 16, QLatin1Char('0'))
+        .arg(c.blue, 2, 16, QLatin1Char('0'));
+}
+
+// A tab stop as its position, then c/r/d/| for its kind and . - _ = ~ for its leader.
+QString TabTag(const RichTabStop& t) {
+    static const char kinds[] = {'\0', 'c', 'r', 'd', '|'};
+    static const char leaders[] = {'\0', '.', '-', '_', '~', '='};
+    QString tag = QString::number(t.positionTwips);
+    if (const char k = kinds[static_cast<int>(t.kind)]) tag += QLatin1Char(k);
+    if (const char l = leaders[static_cast<int>(t.leader)]) tag += QLatin1Char(l);
+    return tag;
+}
 
 // A document as one line: paragraphs joined by " | ", a paragraph's own format in
 // [..] before it, a run's format in <..> before its text; tabs show as "→", line
@@ -23,6 +39,14 @@ std::string Describe(const RichDocument& d) {
         if (p.firstIndentTwips) props << QStringLiteral("fi%1").arg(p.firstIndentTwips);
         if (p.spaceBeforeTwips) props << QStringLiteral("sb%1").arg(p.spaceBeforeTwips);
         if (p.spaceAfterTwips) props << QStringLiteral("sa%1").arg(p.spaceAfterTwips);
+        if (p.lineSpacing)
+            props << QStringLiteral("sl%1%2").arg(p.lineSpacing).arg(p.lineSpacingMultiple ? "m" : "");
+        if (p.lineSpacingMultiple && !p.lineSpacing) props << QStringLiteral("slmult without sl");
+        if (!p.tabs.empty()) {
+            QStringList tabs;
+            for (const RichTabStop& t : p.tabs) tabs << TabTag(t);
+            props << QStringLiteral("tabs ") + tabs.join(QLatin1Char(','));
+        }
         QString line = props.isEmpty() ? QString() : QLatin1Char('[') + props.join(QLatin1Char(' ')) + QLatin1Char(']');
         for (const RichRun& run : p.runs) {
             const RichCharFormat& f = run.format;
@@ -32,10 +56,12 @@ std::string Describe(const RichDocument& d) {
             if (f.underline) tags << QStringLiteral("u");
             if (f.sizeHalfPoints != 24) tags << QStringLiteral("fs%1").arg(f.sizeHalfPoints);
             if (!f.fontName.isEmpty()) tags << f.fontName;
-            if (f.colour)
-                tags << QStringLiteral("#%1%2%3").arg(f.colour->red, 2, 16, QLatin1Char('0'))
-                            .arg(f.colour->green, 2, 16, QLatin1Char('0'))
-                            .arg(f.colour->blue, 2, 16, QLatin1Char('0'));
+            if (f.colour) tags << ColourTag(*f.colour);
+            if (f.strike) tags << QStringLiteral("s");
+            if (f.script == RichScript::Super) tags << QStringLiteral("sup");
+            if (f.script == RichScript::Sub) tags << QStringLiteral("sub");
+            if (f.highlight) tags << QStringLiteral("hl") + ColourTag(*f.highlight);
+            if (f.hidden) tags << QStringLiteral("v");
             QString text = run.text;
             text.replace(QLatin1Char('\t'), QChar(0x2192)).replace(QChar(0x2028), QChar(0x21B5));
             line += tags.isEmpty() ? text : QLatin1Char('<') + tags.join(QLatin1Char(',')) + QLatin1Char('>') + text + QStringLiteral("</>");
@@ -44,14 +70,6 @@ std::string Describe(const RichDocument& d) {
     }
     return paragraphs.join(QStringLiteral(" | ")).toStdString();
 }
-
-// What a word processor writes for a short document in code page 1250.
-const QByteArray kWordProcessorSample =
-    "{\\rtf1\\ansi\\ansicpg1250\\deff0\\nouicompat\\deflang1038{\\fonttbl{\\f0\\fnil\\fcharset238 "
-    "Calibri;}}\r\n{\\colortbl ;\\red0\\green77\\blue187;}\r\n{\\*\\generator Riched20 "
-    "10.0.19041}\\viewkind4\\uc1 \r\n\\pard\\sa200\\sl276\\slmult1\\qc\\cf1\\b\\f0\\fs28\\lang14 "
-    "J\\'e1t\\'e9kszab\\'e1lyok\\cf0\\b0\\fs22\\par\r\n\\pard\\sa200\\sl276\\slmult1 "
-    "Egy \\i d\\'f5lt\\i0  sz\\'f3.\\par\r\n}\r\n";
 
 struct ReadCase {
     const char* name;
@@ -102,7 +120,17 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"unknown_control_words_are_ignored", R"({\rtf1 \foo12 a\bar-3 b\par})", "ab"},
         ReadCase{"word_processor_output",
                  kWordProcessorSample,
-                 "[c sa200]<b,fs28,Calibri,#004dbb>Játékszabályok</> | [sa200]<fs22,Calibri>Egy </><i,fs22,Calibri>dőlt</><fs22,Calibri> szó.</>"}));
+                 "[c sa200 sl276m]<b,fs28,Calibri,#004dbb>Játékszabályok</> | [sa200 sl276m]<fs22,Calibri>Egy </>"
+                 "<i,fs22,Calibri>dőlt</><fs22,Calibri> szó.</> | [sl-300 tabs 4320r.,6480]<fs22,Calibri>Pont→12→x</> | "
+                 "<fs22,Calibri,s>régi</><fs22,Calibri> H</><fs22,Calibri,sub>2</><fs22,Calibri>O m</>"
+                 "<fs22,Calibri,sup>2</><fs22,Calibri> </><fs22,Calibri,hl#ffff00>fontos</>"
+                 "<fs22,Calibri,v>rejtett megjegyzés</><fs22,Calibri>látható</>"},
+        ReadCase{"formats_a_word_processor_adds",
+                 R"({\rtf1{\colortbl;\red255\green0\blue0;}\striked1 S\strike0\super P\sub B\plain\cb1 C\highlight0 N{\v H}\par})",
+                 "<s>S</><sup>P</><sub>B</><hl#ff0000>C</>N<v>H</>"},
+        ReadCase{"tab_stops_and_line_spacing_until_pard",
+                 R"({\rtf1\tqc\tx100\tqdec\tlhyph\tx200\tlth\tb300\tleq\tx400\tlul\tx500\sl360\slmult1 A\par B\par\pard\sl0\slmult1 C\par})",
+                 "[sl360m tabs 100c,200d-,300|~,400=,500_]A | [sl360m tabs 100c,200d-,300|~,400=,500_]B | C"}));
 
 struct DamageCase {
     const char* name;
@@ -144,14 +172,45 @@ RichDocument Doc(std::initializer_list<RichParagraph> paragraphs) { return {para
 
 RichParagraph Para(std::initializer_list<RichRun> runs, RichAlign align = RichAlign::Left, int li = 0,
                    int fi = 0, int sb = 0, int sa = 0) {
-    return {align, li, fi, sb, sa, runs};
+    RichParagraph p;
+    p.align = align;
+    p.leftIndentTwips = li;
+    p.firstIndentTwips = fi;
+    p.spaceBeforeTwips = sb;
+    p.spaceAfterTwips = sa;
+    p.runs = runs;
+    return p;
+}
+
+RichParagraph Spaced(RichParagraph p, int lineSpacing, bool multiple, std::vector<RichTabStop> tabs = {}) {
+    p.lineSpacing = lineSpacing;
+    p.lineSpacingMultiple = multiple;
+    p.tabs = std::move(tabs);
+    return p;
 }
 
 RichRun Run(const char* utf8, RichCharFormat f = {}) { return {QString::fromUtf8(utf8), f}; }
 
 RichCharFormat Format(bool b, bool i, bool u, int size = 24, const char* font = "",
                       std::optional<RichColour> colour = {}) {
-    return {b, i, u, size, QString::fromUtf8(font), colour};
+    RichCharFormat f;
+    f.bold = b;
+    f.italic = i;
+    f.underline = u;
+    f.sizeHalfPoints = size;
+    f.fontName = QString::fromUtf8(font);
+    f.colour = colour;
+    return f;
+}
+
+// The formats a word processor adds, on top of `f`.
+RichCharFormat Added(RichCharFormat f, bool strike, RichScript script, std::optional<RichColour> highlight,
+                     bool hidden) {
+    f.strike = strike;
+    f.script = script;
+    f.highlight = highlight;
+    f.hidden = hidden;
+    return f;
 }
 
 struct RoundTripCase {
@@ -193,7 +252,32 @@ INSTANTIATE_TEST_SUITE_P(
                       Doc({Para({Run("title")}, RichAlign::Centre, 0, 0, 240, 120), Para({}),
                            Para({Run("item")}, RichAlign::Left, 360, -240),
                            Para({Run("r")}, RichAlign::Right), Para({Run("j")}, RichAlign::Justify), Para({})})},
+        RoundTripCase{"formats_a_word_processor_adds",
+                      Doc({Para({Run("s", Added({}, true, RichScript::Normal, {}, false)),
+                                 Run("sup", Added({}, false, RichScript::Super, {}, false)),
+                                 Run("sub", Added(Format(true, false, false), true, RichScript::Sub, {}, false)),
+                                 Run("hl", Added({}, false, RichScript::Normal, RichColour{255, 255, 0}, false)),
+                                 Run("hl as text", Format(false, false, false, 24, "", RichColour{255, 255, 0})),
+                                 Run("hidden {x}", Added({}, false, RichScript::Normal, {}, true)),
+                                 Run("shown")})})},
+        RoundTripCase{"line_spacing_and_tab_stops",
+                      Doc({Spaced(Para({Run("a\tb")}), 276, true,
+                                  {{720, RichTabKind::Left, RichTabLeader::None},
+                                   {4320, RichTabKind::Right, RichTabLeader::Dots},
+                                   {5000, RichTabKind::Centre, RichTabLeader::Hyphens},
+                                   {6000, RichTabKind::Decimal, RichTabLeader::Underline},
+                                   {7000, RichTabKind::Bar, RichTabLeader::ThickLine},
+                                   {8000, RichTabKind::Left, RichTabLeader::Equals}}),
+                           Spaced(Para({Run("exact")}), -300, false), Spaced(Para({Run("at least")}), 300, false)})},
         RoundTripCase{"empty_document", Doc({})}));
+
+// What is shown leaves hidden text out; the document keeps it.
+TEST(RichText, HiddenTextIsKeptButNotShown) {
+    const RichDocument d = ReadRichText(R"({\rtf1 a{\v secret}b\par{\v only hidden}\par})").document;
+    EXPECT_EQ(d.plainText(), QStringLiteral("ab\n"));
+    ASSERT_EQ(d.paragraphs.size(), 2u);
+    EXPECT_EQ(d.paragraphs[0].runs.size(), 3u);
+}
 
 TEST(RichTextRoundTrip, AWordProcessorsDocumentWritesBackUnchanged) {
     const RichDocument first = ReadRichText(kWordProcessorSample).document;

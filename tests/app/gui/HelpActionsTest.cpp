@@ -12,6 +12,8 @@
 #include "support/StoredGamesFixture.h"
 #include "support/gui/ModalProbe.h"
 #include <QAction>
+#include <QComboBox>
+#include <QMenu>
 #include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
@@ -177,6 +179,39 @@ TEST(HelpActions, TheDialogsF1OpensTheirSections) {
     auto* kezd = f.window.findChild<QPushButton*>(QStringLiteral("kezd"));
     EXPECT_EQ(ViewerOpenedFrom<StoredGameDialog>([&] { QTest::mouseClick(kezd, Qt::LeftButton); }),
               (Shown{"Magyar.doc", f.message(160)}));
+}
+
+// The help of each language describes every item of the main window's menus by its
+// caption in that language, the items of the submenus included.
+TEST(HelpActions, TheHelpDescribesEveryItemOfTheMenuInItsLanguage) {
+    HelpFixture f;
+    for (const char* language : {"Magyar", "English"}) {
+        SCOPED_TRACE(language);
+        if (f.window.state().texts.languageName != QLatin1String(language)) {
+            f.window.findChild<QAction*>(QStringLiteral("nyelv"))->trigger();
+            QTest::keyClick(f.window.findChild<QComboBox*>(QStringLiteral("lang")), Qt::Key_Up);   // to English
+        }
+        ASSERT_EQ(f.window.state().texts.languageName, QLatin1String(language));
+        QString help;
+        ModalProbe<DocumentViewerDialog> probe([&help](DocumentViewerDialog* d) {
+            help = d->textBox()->toPlainText();
+            d->reject();
+        });
+        f.window.findChild<QAction*>(QStringLiteral("kezel"))->trigger();
+        ASSERT_TRUE(probe.handled());
+
+        std::vector<const QMenu*> menus{f.window.findChild<QMenu*>(QStringLiteral("menu")),
+                                        f.window.findChild<QMenu*>(QStringLiteral("help"))};
+        ASSERT_TRUE(menus[0] && menus[1]);
+        for (size_t i = 0; i < menus.size(); ++i) {
+            for (const QAction* item : menus[i]->actions()) {
+                if (item->isSeparator()) continue;
+                if (item->menu()) menus.push_back(item->menu());
+                const QString caption = QString(item->text()).remove(QLatin1Char('&'));
+                EXPECT_TRUE(help.contains(caption, Qt::CaseInsensitive)) << caption.toStdString();
+            }
+        }
+    }
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 #include "FakePlatform.h"
+#include "support/gui/ModalProbe.h"
 #include "support/gui/WindowFixture.h"
 #include "app/gui/MainWindow.h"
 #include "play/BoardRing.h"
 #include "play/OwnTexts.h"
 #include "play/TileGeometry.h"
 #include "setup/Arrangement.h"
+#include "presentation/gui/AboutDialog.h"
 #include "presentation/gui/BoardScene.h"
 #include "results/ResultsFile.h"
 #include <QAbstractItemView>
@@ -316,6 +318,33 @@ TEST(MainWindowWiring, MessageBoxButtonsFollowTheLanguage) {
     QTest::keyClick(lang, Qt::Key_Up);   // from Magyar to English
     ASSERT_EQ(f.window.state().texts.languageName, "English");
     EXPECT_EQ(yesButtonText(), "&Yes");
+}
+
+// The about box's credit lines are in the language in use, as its other lines are.
+TEST(MainWindowWiring, TheAboutBoxSpeaksTheLanguageInUse) {
+    WindowFixture f;
+    const auto creditsShown = [&f] {
+        QStringList credits;
+        ModalProbe<AboutDialog> about([&credits](AboutDialog* d) {
+            for (const char* name : {"Label4", "Label7"})
+                credits << d->findChild<QLabel*>(QString::fromLatin1(name))->text();
+            QTest::mouseClick(d->okButton(), Qt::LeftButton);
+        });
+        f.child<QAction>("nevj")->trigger();
+        EXPECT_TRUE(about.handled());
+        return credits;
+    };
+    const QStringList hungarian{OwnTextIn(OwnText::AboutFirstCredit, QStringLiteral("Magyar")),
+                                OwnTextIn(OwnText::AboutSecondCredit, QStringLiteral("Magyar"))};
+    const QStringList english{OwnTextIn(OwnText::AboutFirstCredit, QStringLiteral("English")),
+                              OwnTextIn(OwnText::AboutSecondCredit, QStringLiteral("English"))};
+    ASSERT_NE(hungarian, english);
+    EXPECT_EQ(creditsShown(), hungarian);
+
+    f.child<QAction>("nyelv")->trigger();
+    QTest::keyClick(f.child<QComboBox>("lang"), Qt::Key_Up);   // from Magyar to English
+    ASSERT_EQ(f.window.state().texts.languageName, "English");
+    EXPECT_EQ(creditsShown(), english);
 }
 
 } // namespace

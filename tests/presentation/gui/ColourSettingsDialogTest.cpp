@@ -1,5 +1,6 @@
 #include "presentation/gui/ColourSettingsDialog.h"
 #include "FakePlatform.h"
+#include "StoredGamesFixture.h"
 #include "app/gui/MainWindow.h"
 #include "presentation/ColourValue.h"
 #include "presentation/SettingsFile.h"
@@ -129,6 +130,45 @@ TEST(ColourSettingsDialog, PickedColoursReachTheBoardAndTheFile) {
         if (t.colourIndex != 1) continue;
         EXPECT_EQ(f.boardPixel(t.left + t.width / 2.0, t.top + t.height / 2.0), QColor(Qt::black));
         break;
+    }
+}
+
+// A stored game's map shows its ring openings in the wall colour once the board has
+// opened them; a new wall colour reaches them as it reaches every other ring cell.
+TEST(ColourSettingsDialog, AStoredGamesMapTakesTheNewWallColourOnItsOpeningsToo) {
+    FlatWindow f;
+    QFile minta(f.dir.filePath("minta.dat"));
+    ASSERT_TRUE(minta.open(QIODevice::WriteOnly));
+    minta.write(GameRecordBytes(1, 5, QStringLiteral("Kert"), CyclicStart(5)));
+    minta.close();
+    QTest::mouseClick(child<QRadioButton>(f.window, "tarolt"), Qt::LeftButton);
+    auto* sorsz = child<QLineEdit>(f.window, "sorsz");
+    sorsz->setFocus();
+    QTest::keyClicks(sorsz, "1");
+    QTest::keyClick(sorsz, Qt::Key_Return);
+    QTest::qWait(100);
+    const GameState& s = f.window.state();
+    ASSERT_TRUE(s.gameRunning);
+    ASSERT_EQ(s.targetMapText.mid(1, 2), QStringLiteral("00"));   // openings above columns 1 and 2
+
+    whenDialogOpens([](ColourSettingsDialog& d) {
+        QRadioButton* wall = child<QRadioButton>(d, "szr6");
+        QTest::mouseClick(wall, Qt::LeftButton, {}, QPoint(4, wall->height() / 2));
+        QTest::mouseClick(child<QPushButton>(d, "paletta"), Qt::LeftButton);
+        QWidget* frame2 = child<QWidget>(d, "Frame2");
+        QTest::mouseClick(frame2, Qt::LeftButton, {}, pixelOf(d, frame2, {4800 + 50, 120 + 50}));
+        QTest::mouseClick(child<QPushButton>(d, "rendben"), Qt::LeftButton);
+    });
+    child<QAction>(f.window, "color")->trigger();
+    ASSERT_EQ(s.tileColours[7], Rgb(255, 255, 255));
+
+    const TargetMap& map = s.targetMap;
+    for (int i = 0; i < map.span; ++i) {
+        for (int j = 0; j < map.span; ++j) {
+            const bool ring = i == 0 || j == 0 || i == map.span - 1 || j == map.span - 1;
+            const int digit = s.targetMapText.at(i * map.span + j).digitValue();
+            EXPECT_EQ(map.shapeAt(i, j)->fillColour, s.tileColours[ring ? 7 : digit]) << i << "," << j;
+        }
     }
 }
 

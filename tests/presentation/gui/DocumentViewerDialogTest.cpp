@@ -4,8 +4,10 @@
 #include "play/GameState.h"
 #include "presentation/LanguageFile.h"
 #include "presentation/RichTextReader.h"
+#include "presentation/RichTextWriter.h"
 #include "presentation/gui/DocumentViewerDialog.h"
 #include "presentation/gui/RichTextDocument.h"
+#include "support/WordProcessorSample.h"
 #include "support/gui/ModalProbe.h"
 #include <QFile>
 #include <QLineEdit>
@@ -184,15 +186,103 @@ TEST(RichTextDocument, FillingTheTextBoxAndReadingItBackKeepsEverything) {
     p.align = RichAlign::Right;
     p.leftIndentTwips = 720;
     p.firstIndentTwips = -360;
-    p.append(QStringLiteral("dőlt\t"), {false, true, true, 17, QStringLiteral("Serif"), RichColour{10, 20, 30}});
-    p.append(QStringLiteral("sor\u2028vége"), {true, false, false, 48, {}, {}});
-    formats.paragraphs = {p, RichParagraph{RichAlign::Justify, 0, 0, 0, 0, {}}};
+    RichCharFormat italic;
+    italic.italic = italic.underline = true;
+    italic.sizeHalfPoints = 17;
+    italic.fontName = QStringLiteral("Serif");
+    italic.colour = RichColour{10, 20, 30};
+    p.append(QStringLiteral("dőlt\t"), italic);
+    RichCharFormat big;
+    big.bold = true;
+    big.sizeHalfPoints = 48;
+    p.append(QStringLiteral("sor\u2028vége"), big);
+    RichParagraph justified;
+    justified.align = RichAlign::Justify;
+    formats.paragraphs = {p, justified};
     for (const RichDocument& source : {ReadRichText(help.readAll()).document, formats}) {
         QTextDocument document;
         FillTextDocument(document, source);
         EXPECT_FALSE(document.isModified());
         EXPECT_EQ(RichDocumentOf(document), source);
     }
+}
+
+// The run group `{...}` the writer put `text` in; empty when there is none.
+QByteArray RunHolding(const QByteArray& rtf, const QByteArray& text) {
+    const qsizetype at = rtf.indexOf(text);
+    if (at < 0) return {};
+    const qsizetype open = rtf.lastIndexOf('{', at);
+    const qsizetype close = rtf.indexOf('}', at);
+    return open < 0 || close < 0 ? QByteArray() : rtf.mid(open, close - open + 1);
+}
+
+// The written line (one paragraph) holding `text`.
+QByteArray ParagraphHolding(const QByteArray& rtf, const QByteArray& text) {
+    const qsizetype at = rtf.indexOf(text);
+    if (at < 0) return {};
+    const qsizetype start = rtf.lastIndexOf('\n', at) + 1;
+    return rtf.mid(start, rtf.indexOf('\n', at) - start);
+}
+
+// A word processor's document through the text box and a save: what the text box
+// cannot show stays hidden or is carried through, and the written bytes hold every
+// format word the document had, in the paragraph and run it belongs to.
+TEST(RichTextDocument, AWordProcessorsDocumentKeepsItsLookThroughTheTextBoxAndASave) {
+    const RichDocument source = ReadRichText(kWordProcessorSample).document;
+    QTextDocument box;
+    FillTextDocument(box, source);
+    EXPECT_FALSE(box.toPlainText().contains(QStringLiteral("rejtett")));
+    EXPECT_TRUE(box.toPlainText().contains(QString::fromUtf8("fontos\uFFFClátható")));
+    const QByteArray written = WriteRichText(RichDocumentOf(box));
+
+    EXPECT_EQ(ReadRichText(written).document, source);
+    const struct {
+        const char* where;
+        QByteArray inWritten;   // a paragraph's or a run's control words
+        const char* words;
+    } expected[] = {
+        {"title", ParagraphHolding(written, "J\\'e1t"), "\\sl276\\slmult1"},
+        {"tab stops", ParagraphHolding(written, "Pont"), "\\sl-300\\slmult0\\tqr\\tldot\\tx4320\\tx6480"},
+        {"strike-through", RunHolding(written, "r\\'e9gi"), "\\strike "},
+        {"subscript", ParagraphHolding(written, "O m"), "\\sub 2}"},
+        {"superscript", ParagraphHolding(written, "O m"), "\\super 2}"},
+        {"highlight", RunHolding(written, "fontos"), "\\highlight2 "},
+        {"hidden", RunHolding(written, "rejtett"), "\\v rejtett"},
+        {"highlight colour", written, "\\red255\\green255\\blue0;"},
+    };
+    for (const auto& e : expected)
+        EXPECT_TRUE(e.inWritten.contains(e.words)) << e.where << ": " << e.inWritten.toStdString();
+}
+
+// The viewer never shows or finds hidden text, and an edit saves the document with
+// its hidden text and the formats the text box cannot show.
+TEST_F(DocumentViewerDialogTest, AnEditedWordProcessorDocumentKeepsHiddenTextAndFormats) {
+    QFile leir(folder.filePath(QStringLiteral("Leir.doc")));
+    ASSERT_TRUE(leir.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    leir.write(kWordProcessorSample);
+    leir.close();
+    DocumentViewerDialog d(s, fp.platform, folder, HelpTopic::GameDescription);
+    Open(d);
+    EXPECT_FALSE(d.textBox()->toPlainText().contains(QStringLiteral("rejtett")));
+    QTest::keyClicks(d.searchBox(), "rejtett");
+    QTest::keyClick(d.textBox(), Qt::Key_F7);
+    ASSERT_EQ(fp.messageBox.shown.size(), 1u);
+    EXPECT_EQ(fp.messageBox.shown[0].text, QStringLiteral("A keresett szöveg nem található!"));
+
+    QTest::keyClick(d.textBox(), Qt::Key_W, Qt::ControlModifier);
+    QTest::keyClick(d.textBox(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClicks(d.textBox(), " Vege.");
+    QTest::keyClick(d.textBox(), Qt::Key_Escape);
+    ASSERT_FALSE(d.isVisible());
+
+    RichDocument expected = ReadRichText(kWordProcessorSample).document;
+    RichParagraph& last = expected.paragraphs.back();
+    last.append(QStringLiteral(" Vege."), last.runs.back().format);
+    const QByteArray saved = Contents("Leir.doc");
+    EXPECT_EQ(ReadRichText(saved).document, expected);
+    for (const char* word : {"\\sl276\\slmult1", "\\tqr\\tldot\\tx4320", "\\strike ", "\\sub ", "\\super ",
+                             "\\highlight", "\\v rejtett"})
+        EXPECT_TRUE(saved.contains(word)) << word;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // Stored games through the main window, as a player uses them.
+#include "play/OwnTexts.h"
 #include "results/ResultsFile.h"
 #include "setup/TargetMapText.h"
 #include "setup/gui/StoredGameDialog.h"
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -187,6 +189,67 @@ TEST(StoredGamesWindow, ASerialLeftWithEnterLoadsOnce) {
     EXPECT_EQ(std::count_if(f.fp.messageBox.shown.begin(), f.fp.messageBox.shown.end(),
                             [](const MessageRequest& r) { return r.messageNo == 21; }),
               1);
+}
+
+// OK in the editor when minta.dat cannot be written: the failure is told and the
+// editor opens again with the painted game and its name, to be saved once it can be.
+TEST(StoredGamesWindow, AFailedSaveOpensTheEditorAgainWithThePaintedGame) {
+    WindowFixture f;
+    GameState& s = f.window.state();
+    ASSERT_TRUE(QDir(f.dir.path()).mkdir(kStoredGamesScratchFileName));   // no scratch file can be made
+    QString painted;
+    std::optional<ModalProbe<StoredGameDialog>> reopened;
+    ModalProbe<StoredGameDialog> editor([&](StoredGameDialog* d) {
+        paintLikeTheBoard(d, s);
+        QTest::keyClicks(in<QLineEdit>(d, "nev"), "Kert");
+        painted = d->form().controls().mapText;
+        reopened.emplace([&](StoredGameDialog* again) {
+            ASSERT_FALSE(f.fp.messageBox.shown.empty());
+            EXPECT_EQ(f.fp.messageBox.shown.back().text, OwnTextIn(OwnText::StoredGamesNotWritten, s.texts));
+            EXPECT_EQ(again->form().controls().mapText, painted);
+            EXPECT_EQ(in<QLineEdit>(again, "nev")->text(), QStringLiteral("Kert"));
+            auto* ok = in<QPushButton>(again, "rendben");
+            EXPECT_TRUE(ok->isEnabled());
+            EXPECT_TRUE(QDir(f.dir.path()).rmdir(kStoredGamesScratchFileName));
+            QTest::mouseClick(ok, Qt::LeftButton);
+        });
+        QTest::mouseClick(in<QPushButton>(d, "rendben"), Qt::LeftButton);
+    });
+    f.child<QAction>("uj_jatek")->trigger();
+    ASSERT_TRUE(editor.handled());
+    ASSERT_TRUE(reopened && reopened->handled());
+    const StoredGamesScan scan = scanOf(f);
+    ASSERT_EQ(scan.games.size(), 1);
+    EXPECT_EQ(scan.games[0].targetMap, painted);
+    EXPECT_EQ(scan.games[0].name.trimmed(), QStringLiteral("Kert"));
+}
+
+// A stored game whose name holds a character the results file cannot keep is played
+// like any other through the window; its result keeps the name with "?" for that
+// character, and the player is told how the name was written.
+TEST(StoredGamesWindow, AResultKeepsANameTheResultsCannotHoldAsWrittenAndSaysSo) {
+    WindowFixture f;
+    QByteArray record = MakeStoredGameRecord(1, 5, QStringLiteral("Kert"), CyclicMap(5, {{0, 1}, {0, 2}}),
+                                             CyclicStart(5, 0))->toBytes();
+    record[8] = char(0xFF);   // "Kert˙"
+    writeStoredGames(f, record);
+    playBySerial(f, "1");
+    GameState& s = f.window.state();
+    ASSERT_TRUE(s.gameRunning);
+    clickCell(f.window, {1, 1});
+    clickCell(f.window, {0, 1});
+    ASSERT_FALSE(s.gameRunning);
+    typeNameAndEnter(f, "Anna");
+
+    QList<ResultRecord> results;
+    ReadResultsFile(f.dir.filePath("eredm.dat"), [&](const ResultRecord& r) { results << r; });
+    ASSERT_EQ(results.size(), 1);
+    EXPECT_EQ(results[0].storedGameName, QStringLiteral("Kert?"));
+    const auto told = std::find_if(f.fp.messageBox.shown.begin(), f.fp.messageBox.shown.end(),
+                                   [](const MessageRequest& r) { return r.text.contains(QStringLiteral("Kert?")); });
+    ASSERT_NE(told, f.fp.messageBox.shown.end());
+    EXPECT_EQ(told->text, OwnTextIn(OwnText::StoredGameNameWrittenAs, s.texts).arg(QStringLiteral("Kert?")));
+    EXPECT_EQ(told->icon, MsgIcon::Information);
 }
 
 namespace {
