@@ -471,23 +471,39 @@ void MainWindow::ment_Click() {
     if (m_results.ment_Click(elapsedOf(m_state)) == StoreOutcome::Stored) afterStoring();
 }
 
-// The stored result is shown in the browser, marked; then a new game begins.
+// The stored result is shown in the browser, marked; then a new game begins, or the
+// replay of a game chosen in the browser.
 void MainWindow::afterStoring() {
-    showResultsBrowser();
+    if (!m_finished.empty())
+        m_storedFinished.push_back({{m_state.storing.storedDate, m_state.storing.storedTime}, m_finished.size() - 1});
+    const std::optional<GameRecord> replay = showResultsBrowser();
     newGameAfterStoring();
+    if (replay) startReplay(*replay);
 }
 
 void MainWindow::er_megj_Click() {
-    if (::er_megj_Click(m_state, m_platform, m_folder)) showResultsBrowser();
+    if (!::er_megj_Click(m_state, m_platform, m_folder)) return;
+    if (const std::optional<GameRecord> replay = showResultsBrowser()) startReplay(*replay);
 }
 
-void MainWindow::showResultsBrowser() {
-    if (!ResultsFileReady(m_state, m_platform, m_folder)) return;
+std::optional<GameRecord> MainWindow::showResultsBrowser() {
+    if (!ResultsFileReady(m_state, m_platform, m_folder)) return std::nullopt;
     syncView();
     ResultsBrowserWindow browser(m_state, m_platform, m_folder, this);
     browser.setHelpHook([this](int t) { showHelp(t); });
     browser.listOutput().setStartFolder(m_folder.absolutePath());
+    // The browser shows the results of the mode in use: a game of the other mode never
+    // matches a row, even one stored in the same second.
+    const auto gameOf = [this](const ResultStamp& stamp) -> const GameRecord* {
+        for (const auto& [stored, index] : m_storedFinished)
+            if (stored == stamp && m_finished[index].start.pendoly == m_state.pendolyMode) return &m_finished[index];
+        return nullptr;
+    };
+    if (m_replay.canStart()) browser.offerReplay([gameOf](const ResultStamp& stamp) { return gameOf(stamp) != nullptr; });
     browser.exec();
+    if (!browser.replayChosen()) return std::nullopt;
+    const GameRecord* game = gameOf(*browser.replayChosen());
+    return game ? std::optional<GameRecord>(*game) : std::nullopt;
 }
 
 void MainWindow::megse_Click() {

@@ -10,6 +10,7 @@
 #include "presentation/GameFolders.h"
 #include "presentation/gui/ButtonTranslator.h"
 #include "results/ResultStore.h"
+#include "results/ResultsBrowser.h"
 #include "setup/DemoGame.h"
 #include "setup/GameKeeper.h"
 #include "setup/Replay.h"
@@ -20,6 +21,8 @@
 #include <QDir>
 #include <QMainWindow>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -127,7 +130,8 @@ private:
     void newGameAfterStoring();
     void afterStoring();
     void er_megj_Click();
-    void showResultsBrowser();
+    // The browser; the finished game whose replay was chosen in it, if one was.
+    std::optional<GameRecord> showResultsBrowser();
     void ntoregy_Click();
     void nevj_Click();
     void color_Click();
@@ -166,6 +170,8 @@ private:
     GameKeeper m_keeper;
     Replay m_replay;
     std::vector<GameRecord> m_finished;
+    // The results stored during this run, each with the index of its game in m_finished.
+    std::vector<std::pair<ResultStamp, std::size_t>> m_storedFinished;
     QAction* m_replayAction = nullptr;
     QAction* m_startCodeAction = nullptr;
     QAction* m_enterCodeAction = nullptr;

@@ -8,6 +8,8 @@
 #include "setup/ContinueFile.h"
 #include "setup/StartCode.h"
 #include <QAction>
+#include <QFile>
+#include <QTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -150,6 +152,56 @@ TEST(GameRecordWindow, AFinishedGameReplaysStepByStepAndTheWindowComesBack) {
     EXPECT_EQ(s.phase, GamePhase::Finished);
     EXPECT_TRUE(f.child<QLabel>("Label3")->isVisible());
     EXPECT_FALSE(banner->isVisible());
+}
+
+// The browser offers the replay of a result stored during this run, and only of one:
+// chosen there, the browser closes and the game plays again from its start.
+TEST(GameRecordWindow, TheResultsBrowserReplaysAGameFinishedDuringThisRun) {
+    WindowFixture f;
+    const GameState& s = f.window.state();
+    EnterCode(f, OrderedCode());
+    Click(f, "kezd");
+    Key(f, Qt::Key_Down);
+    Key(f, Qt::Key_Up);
+    ASSERT_EQ(s.phase, GamePhase::Finished);
+    const std::vector<int> finalField = FieldOf(s);
+
+    bool offered = false;
+    typeNameAndEnter(f, "Kata", [&](ResultsBrowserWindow& browser) {
+        QAction* replay = browser.findChild<QAction*>("visszajatszas");
+        offered = replay && replay->isVisible() && replay->isEnabled() && replay->text() == "Visszajátszás";
+        if (offered) replay->trigger();
+    });
+    ASSERT_TRUE(offered);
+    ASSERT_TRUE(f.window.replay().active()) << "the replay runs over the new game's set-up";
+    EXPECT_EQ(s.stepCount, 0);
+    EXPECT_EQ(FieldOf(s), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+    for (int i = 0; i < 2; ++i) {
+        Key(f, Qt::Key_Space);
+        Key(f, Qt::Key_Right);
+        Key(f, Qt::Key_Space);
+    }
+    EXPECT_EQ(s.stepCount, 2);
+    EXPECT_EQ(FieldOf(s), finalField);
+    Key(f, Qt::Key_Escape);
+    EXPECT_FALSE(f.window.replay().active());
+    EXPECT_EQ(s.phase, GamePhase::SetUp);
+
+    // In the Pendoly mode's results the row of the same second is another game's.
+    f.child<QAction>("babilon")->trigger();
+    ASSERT_TRUE(s.pendolyMode);
+    QFile::copy(f.dir.filePath("eredm.dat"), f.dir.filePath("eredm_vr.dat"));
+    bool offeredThere = true;
+    QTimer::singleShot(0, [&] {
+        auto* browser = qobject_cast<ResultsBrowserWindow*>(QApplication::activeModalWidget());
+        if (!browser) return;
+        QAction* replay = browser->findChild<QAction*>("visszajatszas");
+        offeredThere = replay->isVisible() && replay->isEnabled();
+        QTest::keyClick(browser->grid(), Qt::Key_Escape);
+    });
+    f.child<QAction>("er_megj")->trigger();
+    EXPECT_FALSE(offeredThere);
+    EXPECT_FALSE(f.window.replay().active());
 }
 
 TEST(GameRecordWindow, ACodeSetsItsStartUpAndABadOneChangesNothing) {
