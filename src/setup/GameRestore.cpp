@@ -15,17 +15,6 @@ std::vector<int> boardValues(const Board& b) {
     return values;
 }
 
-// Opens exactly the ring cells of `mask`: the pause closed the ring, the player opened these.
-void openRingCells(GameState& s, quint32 mask) {
-    const std::vector<Cell> cells = OpenableRingCells(s.N());
-    for (size_t i = 0; i < cells.size(); ++i) {
-        if (!(mask & (quint32{1} << i)) || s.board.value(cells[i]) != kWall) continue;
-        s.board.setValue(cells[i], kEmpty);
-        const int m = s.board.ctl(cells[i]);
-        if (m >= 1 && m <= s.controls.wallCount()) s.controls.walls[m].visible = false;
-    }
-}
-
 // One step as the player took it. The pause at the first target is no step of the
 // player's: the move before it caused it, and here it must have happened just so.
 bool replayStep(GameState& s, MoveRules& rules, GameFlow& flow, const RecordStep& step) {
@@ -38,7 +27,7 @@ bool replayStep(GameState& s, MoveRules& rules, GameFlow& flow, const RecordStep
         return pausedAtFirstTarget(s) && !s.record.steps.empty() && s.record.steps.back() == step;
     case StepKind::SecondStage:
         if (!pausedAtFirstTarget(s)) return false;
-        if (!s.pendolyMode) openRingCells(s, step.openRing);
+        if (!s.pendolyMode) OpenRingCells(s, step.openRing);
         s.gapCount = step.gapCount;
         flow.ResumeSecondStage();
         return true;

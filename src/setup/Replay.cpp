@@ -16,16 +16,6 @@ namespace {
 constexpr int kPaces = static_cast<int>(std::size(Replay::kIntervals));
 constexpr int kBannerWidth = 2600;
 
-void openRingCells(GameState& s, quint32 mask) {
-    const std::vector<Cell> cells = OpenableRingCells(s.N());
-    for (size_t i = 0; i < cells.size(); ++i) {
-        if (!(mask & (quint32{1} << i)) || s.board.value(cells[i]) != kWall) continue;
-        s.board.setValue(cells[i], kEmpty);
-        const int m = s.board.ctl(cells[i]);
-        if (m >= 1 && m <= s.controls.wallCount()) s.controls.walls[m].visible = false;
-    }
-}
-
 } // namespace
 
 Replay::Replay(GameState& state, Platform& platform) : m_s(state), m_p(platform) {}
@@ -90,7 +80,7 @@ void Replay::stepForward(bool sound) {
         if (m_s.pendolyMode)
             OpenPendolySlot(m_s);
         else
-            openRingCells(m_s, step.openRing);
+            OpenRingCells(m_s, step.openRing);
         break;
     }
     if (m_next == total() && m_reachedItsEnd) CloseRing(m_s);

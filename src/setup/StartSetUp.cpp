@@ -69,13 +69,7 @@ void putField(GameState& s, const GameStart& start) {
 void putRing(GameState& s, const GameStart& start) {
     CloseRing(s);
     if (start.pendoly) return;
-    const std::vector<Cell> cells = OpenableRingCells(start.n);
-    for (size_t i = 0; i < cells.size(); ++i) {
-        if (!(start.openRing & (quint32{1} << i))) continue;
-        s.board.setValue(cells[i], kEmpty);
-        const int m = WallMarkerOf(s.board, cells[i]);
-        if (m >= 1 && m <= s.controls.wallCount()) s.controls.walls[m].visible = false;
-    }
+    OpenRingCells(s, start.openRing);
 }
 
 void putMarkers(GameState& s, const GameStart& start) {
@@ -183,4 +177,14 @@ bool ResolveCodedStart(GameStart& start, const QDir& folder) {
     start.storedGameNo = 0;
     start.storedGameName.clear();
     return true;
+}
+
+void OpenRingCells(GameState& s, quint32 mask) {
+    const std::vector<Cell> cells = OpenableRingCells(s.N());
+    for (size_t i = 0; i < cells.size(); ++i) {
+        if (!(mask & (quint32{1} << i)) || s.board.value(cells[i]) != kWall) continue;
+        s.board.setValue(cells[i], kEmpty);
+        const int m = WallMarkerOf(s.board, cells[i]);
+        if (m >= 1 && m <= s.controls.wallCount()) s.controls.walls[m].visible = false;
+    }
 }

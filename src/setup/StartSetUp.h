@@ -20,6 +20,10 @@ bool IsSoundStart(const GameStart& start);
 // Puts `start` on the window in its set-up state. `start` must be sound.
 void PutStartOnWindow(GameState& s, Platform& p, const GameStart& start);
 
+// Opens the walled ring cells of `mask` (over OpenableRingCells) and hides their markers:
+// the start's open cells, and those a player opened for a second stage.
+void OpenRingCells(GameState& s, quint32 mask);
+
 // A start from a code, in the terms of this player's files. A stored game is this
 // player's stored game of that size whose map has the same field (its serial, name and
 // map with its openings) when there is one; otherwise the start becomes a pattern game,
