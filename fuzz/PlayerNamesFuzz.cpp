@@ -35,7 +35,7 @@ void checkDelete(const QDir& folder, const QByteArray& bytes, const QString& nam
     const NameFileStatus status = DeletePlayerName(folder, name);
     bool exists = false;
     const QByteArray after = fuzz::ReadFile(folder, kPlayerNamesFile, &exists);
-    fuzz::Check(!QFile::exists(folder.filePath(kPlayerNamesScratchFile)), "no scratch file is left");
+    fuzz::Check(!QFile::exists(ScratchPathOf(folder.filePath(kPlayerNamesFile))), "no scratch file is left");
     if (wanted.size() == before.size()) {
         fuzz::Check(status == NameFileStatus::NotFound && after == bytes, "an unlisted name changes nothing");
         return;

@@ -1,9 +1,12 @@
 // libFuzzer target for the changes to a results file: a deletion keeps exactly the
 // records it was told to keep, in their order, or changes nothing at all; a new result
-// goes after the last record without touching one byte before it. A damaged file is
-// never changed, since the records behind the damage would be lost.
+// goes after the last record without touching one byte before it, a cut-off end moved
+// into a side file first. A damaged file is never changed, since the records behind
+// the damage would be lost.
 #include "FuzzSupport.h"
 #include "results/ResultsFile.h"
+#include "results/ResultsRepair.h"
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -53,9 +56,10 @@ void checkRewrite(const QDir& folder, const QByteArray& bytes, const Contents& b
     const RewriteOutcome outcome = RewriteResults(folder, kFile, request, random);
     bool exists = false;
     const QByteArray after = fuzz::ReadFile(folder, kFile, &exists);
-    fuzz::Check(!QFile::exists(folder.filePath(kResultsScratchFile)), "no scratch file is left");
-    if (before.scan.damaged) {
-        fuzz::Check(outcome.status == RewriteStatus::Damaged && after == bytes, "a damaged file is left alone");
+    fuzz::Check(!QFile::exists(ScratchPathOf(folder.filePath(kFile))), "no scratch file is left");
+    if (before.scan.damaged || before.scan.tailCut) {
+        fuzz::Check(outcome.status == RewriteStatus::Damaged && after == bytes,
+                    "a damaged or cut-off file is left alone");
         return;
     }
     if (outcome.status == RewriteStatus::WriteFailed) {
@@ -87,17 +91,23 @@ void checkAppend(const QDir& folder, const QByteArray& bytes, const Contents& be
     record.date = QStringLiteral("2024.05.17");
     record.timeOfDay = QStringLiteral("10:20:30");
     fuzz::SteadyRandom random;
-    const AppendStatus status = AppendResult(folder, kFile, record, random);
+    RepairOutcome repaired;
+    const AppendStatus status = AppendResult(folder, kFile, record, random, &repaired);
     const QByteArray after = fuzz::ReadFile(folder, kFile);
-    if (before.scan.damaged) {
+    if (before.scan.damaged && !before.scan.tailCut) {
         fuzz::Check(status == AppendStatus::Damaged && after == bytes, "a damaged file is left alone");
         return;
     }
     const Contents now = readContents(folder);
-    fuzz::Check(status == AppendStatus::Appended && !now.scan.damaged && now.records == before.records + QList{record},
+    fuzz::Check(status == AppendStatus::Appended && now.scan.whole() && now.records == before.records + QList{record},
                 "the new result follows the old ones");
-    fuzz::Check(after.left(before.scan.recordsEnd) == bytes.left(before.scan.recordsEnd),
-                "no byte of the old records changes");
+    const QByteArray side = repaired.sideFile.isEmpty() ? QByteArray() : fuzz::ReadFile(folder, QFileInfo(repaired.sideFile).fileName());
+    if (before.records.isEmpty() && !side.isEmpty()) {
+        fuzz::Check(side == bytes, "a file without a whole record is kept whole aside");
+        return;
+    }
+    fuzz::Check(bytes.startsWith(after.left(bytes.size() - side.size())) && bytes.endsWith(side),
+                "no byte of the old records changes, and the cut-off end is kept aside");
 }
 
 } // namespace

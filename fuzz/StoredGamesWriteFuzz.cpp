@@ -103,6 +103,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     case 1: checkOverwrite(folder, bytes, game, control); break;
     default: checkDelete(folder, bytes, scan, game); break;
     }
-    fuzz::Check(!QFile::exists(folder.filePath(QLatin1String(kStoredGamesScratchFileName))), "no scratch file is left");
+    fuzz::Check(!QFile::exists(ScratchPathOf(folder.filePath(QLatin1String(kStoredGamesFileName)))), "no scratch file is left");
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/CheckCommand.h"
 #include "app/ResultsCommand.h"
 #include "app/StatisticsCommand.h"
 #include "app/Usage.h"
@@ -7,7 +8,8 @@ namespace {
 
 // The options that choose what the program does; each must come first.
 const QStringList kCommands = {QStringLiteral("--help"), QStringLiteral("--version"), QStringLiteral("--results"),
-                               QStringLiteral("--statistics")};
+                               QStringLiteral("--statistics"), QStringLiteral("--check"),
+                               QStringLiteral("--repair")};
 
 } // namespace
 
@@ -47,6 +49,10 @@ std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out
         return RunResultsCommand(arguments.mid(1), out, err);
     if (command == QLatin1String("--statistics"))
         return RunStatisticsCommand(arguments.mid(1), out, err);
+    if (command == QLatin1String("--check"))
+        return RunCheckCommand(arguments.mid(1), out, err);
+    if (command == QLatin1String("--repair"))
+        return RunRepairCommand(arguments.mid(1), out, err);
     // The window opens; the arguments with one dash are left to the window system.
     // A mistyped option must not open the window as if nothing had been asked.
     for (const QString& argument : arguments) {

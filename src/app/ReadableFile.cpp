@@ -1,12 +1,18 @@
 #include "app/ReadableFile.h"
+#include "files/FileLimits.h"
+#include "files/RegularFile.h"
 #include <QFile>
-#include <QFileInfo>
 
 bool CheckReadableFile(const QString& path, QTextStream& err) {
-    const QFileInfo info(path);
-    QFile probe(path);
-    if (info.exists() && info.isFile() && probe.open(QIODevice::ReadOnly)) return true;
-    err << "zelka-kvadra: cannot read " << path << ": "
-        << (info.exists() ? QStringLiteral("not a readable file") : QStringLiteral("no such file")) << '\n';
+    QFile probe;
+    const FileAccess access = OpenRegularFile(probe, path, FileLimit::Results);
+    if (access == FileAccess::Ok) return true;
+    err << "zelka-kvadra: cannot read " << path << ": ";
+    switch (access) {
+    case FileAccess::Missing: err << "no such file"; break;
+    case FileAccess::TooLarge: err << "larger than any results file (" << FileLimit::Results / FileLimit::kMiB << " MiB)"; break;
+    default: err << "not a readable file"; break;
+    }
+    err << '\n';
     return false;
 }

@@ -2,6 +2,8 @@
 #include "play/GameState.h"
 #include "presentation/Settings.h"
 #include "presentation/Sound.h"
+#include "results/ResultsFile.h"
+#include "results/ResultsRepair.h"
 #include "setup/GameTypes.h"
 #include "setup/StoredGamesFile.h"
 #include "ui/Platform.h"
@@ -24,7 +26,7 @@ void resetState(GameState& s) {
 
 // The settings choose the size, then the type, then the rearrangement box, each as
 // if the user had clicked it.
-void selectStartupOptions(GameState& s, Platform& p, const QDir& folder) {
+StartupSelection selectStartupOptions(GameState& s, Platform& p, const QDir& folder) {
     const StartupSelection sel = LoadSettings(s, folder);
     switch (sel.gridSpan) {
     case 6: Option1_Click(s, p); break;
@@ -38,17 +40,33 @@ void selectStartupOptions(GameState& s, Platform& p, const QDir& folder) {
     default: szamsor_Click(s, p); break;
     }
     s.panel.atrend.checked = sel.rearrange;
+    return sel;
+}
+
+// A store cut off by a kill or a full disk leaves part of a record at the end of a
+// results file; its bytes go into a side file, and the file reads whole again.
+void repairResultsFiles(GameState& s, Platform& p, const QDir& folder, QStringList& notices) {
+    for (const QString& file : {kResultsFile, kPendolyResultsFile}) {
+        const RepairOutcome repaired = RepairResultsTail(folder.filePath(file), p.clock.now(), p.random);
+        const QString told = TailKeptText(repaired, file, s.texts);
+        if (!told.isEmpty()) notices << told;
+    }
 }
 
 } // namespace
 
-LanguageResult StartUp(GameState& s, Platform& p, const GameFolders& folders) {
+StartUpReport StartUp(GameState& s, Platform& p, const GameFolders& folders) {
     resetState(s);
-    selectStartupOptions(s, p, folders.player);
+    const StartupSelection selection = selectStartupOptions(s, p, folders.player);
     CreateStoredGamesFile(folders.player);
-    const LanguageResult language = ApplyLanguage(s, folders);
+    StartUpReport report;
+    report.language = ApplyLanguage(s, folders);
+    // Told in the language now in use.
+    if (const QString settings = SettingsStartupProblem(s, selection); !settings.isEmpty())
+        report.notices << settings;
+    repairResultsFiles(s, p, folders.player, report.notices);
     PrepareSound(s, p.sound, folders);
     s.storing.storedDate.clear();
     s.storing.storedTime.clear();
-    return language;
+    return report;
 }

@@ -1,4 +1,5 @@
 #include "app/Usage.h"
+#include "app/CheckCommand.h"
 #include "app/ExitStatus.h"
 
 QString UsageText() {
@@ -23,7 +24,8 @@ QString UsageText() {
         "            [--steps-below N] [--time-below H:MM:SS] [--shuffled yes|no|any]\n"
         "            [--sort name|steps|time|order|date] [--descending] [--format csv|tsv]\n"
         "               print the stored results of FILE, filtered and sorted as the\n"
-        "               results window does, one line per result (UTF-8)\n");
+        "               results window does, one line per result (UTF-8)\n") +
+           CheckUsage();
 }
 
 int RefuseArguments(QTextStream& err, const QString& problem) {

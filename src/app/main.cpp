@@ -1,13 +1,17 @@
 // Zelka-Kvadra: creates the application, the platform services and the game window.
 #include "app/CommandLine.h"
 #include "app/DataFolders.h"
+#include "app/gui/FolderGuard.h"
 #include "app/gui/MainWindow.h"
+#include "play/OwnTexts.h"
+#include "presentation/SettingsFile.h"
 #include "ui/SystemClock.h"
 #include "ui/SystemRandom.h"
 #include "ui/gui/FontWarmUp.h"
 #include "ui/gui/QtDialogs.h"
 #include "ui/gui/LazySoundDevice.h"
 #include <QApplication>
+#include <QMessageBox>
 #include <QStandardPaths>
 
 // The sound module lies beside the program in a build, in the library folder once installed.
@@ -52,6 +56,29 @@ int main(int argc, char** argv) {
         return ExitStatus::FileProblem;
     }
 
+    // One copy of the game on a folder: a later one brings the first to the front and
+    // ends, before it reads or writes any file there.
+    FolderGuard guard(folders->player);
+    switch (guard.claim()) {
+    case FolderGuard::Claim::Held:
+        break;
+    case FolderGuard::Claim::FirstBroughtToFront:
+        QTextStream(stderr) << "zelka-kvadra: the game already runs with the files of "
+                            << QDir::toNativeSeparators(folders->player.absolutePath())
+                            << "; its window was brought to the front\n";
+        return ExitStatus::Done;
+    case FolderGuard::Claim::FirstDoesNotAnswer: {
+        const QString folder = QDir::toNativeSeparators(folders->player.absolutePath());
+        QTextStream(stderr) << "zelka-kvadra: the game already runs with the files of " << folder
+                            << ", but it does not answer\n";
+        // In the player's language: param.dat is only read, as any reader may.
+        const QString language = ReadSettingsFile(folders->player).record.language;
+        QMessageBox::critical(nullptr, QStringLiteral("Zelka-Kvadra"),
+                              OwnTextIn(OwnText::AnotherCopyRuns, language).arg(folder));
+        return ExitStatus::FileProblem;
+    }
+    }
+
     QtMessageBox messageBox;
     QtInputBox inputBox;
     SystemClock clock;
@@ -64,8 +91,10 @@ int main(int argc, char** argv) {
     messageBox.setParent(&window);
     inputBox.setParent(&window);
     events.setBeforeWait([&window] { window.syncView(); });
+    guard.serve([&window] { window.bringToFront(); });
     window.Form_Load();
     window.show();
+    window.offerKeptGame();
     if (!startCode.isEmpty()) window.enterStartCode(startCode);
     return app.exec();
 }

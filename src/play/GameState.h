@@ -4,6 +4,7 @@
 // passed by reference to the logic that reads or changes it.
 #include "play/Board.h"
 #include "play/BoardControls.h"
+#include "play/FileProblems.h"
 #include "play/FlowState.h"
 #include "play/GameRecord.h"
 #include "play/LanguageTable.h"
@@ -95,6 +96,8 @@ struct GameState {
 
     // The texts of the language in use
     LanguageTable texts;
+    // Problems with the data files the player has been told of in this run
+    FileNotices fileNotices;
 
     // Game flow: phase, clock, targets still open, the first stage's gap count
     GamePhase phase = GamePhase::SetUp;

@@ -109,6 +109,53 @@ Wording wordingOf(OwnText text) {
         return {"a Zelka-Kvadra fejlesztői", "Zelka-Kvadra developers"};
     case OwnText::AboutSecondCredit:
         return {"a Zelka-Kvadra közreműködői", "Zelka-Kvadra contributors"};
+    case OwnText::FileUnreadable:
+        return {"A(z) %1 nem olvasható.", "%1 cannot be read."};
+    case OwnText::FileNotRegular:
+        return {"A(z) %1 nem közönséges fájl (mappa, eszköz vagy csővezeték áll a helyén), ezért a "
+                "játék nem olvassa.",
+                "%1 is not an ordinary file (a folder, a device or a pipe stands in its place), so the "
+                "game does not read it."};
+    case OwnText::FileTooLarge:
+        return {"A(z) %1 nagyobb %2 MB-nál, ezért a játék nem olvassa.",
+                "%1 is larger than %2 MB, so the game does not read it."};
+    case OwnText::SettingsLeftAlone:
+        return {"A játék az alapbeállításokkal indul, a fájlt pedig változatlanul hagyja.",
+                "The game starts with the default settings and leaves the file as it is."};
+    case OwnText::SettingsNotWritten:
+        return {"A(z) %1 beállításfájl nem írható: a mostani beállítások nem maradnak meg.",
+                "The settings file %1 cannot be written: the settings of this run are not kept."};
+    case OwnText::DisplayOptionNotSaved:
+        return {"A(z) %1 nem írható: a beállítás nem marad meg.",
+                "%1 cannot be written: the option is not kept."};
+    case OwnText::ResultsTailKept:
+        return {"A(z) %1 eredményfájl vége egy eredmény tárolása közben félbemaradt. Ezt a %2 bájtot "
+                "a(z) %3 fájl őrzi; az előtte tárolt eredmények mind megvannak.",
+                "The end of the results file %1 was cut off while a result was being stored. Its %2 "
+                "bytes are kept in %3; the results stored before it are all there."};
+    case OwnText::ResultsDamagedNotStored:
+        return {"A(z) %1 eredményfájl sérült: csak az első %2 eredménye olvasható, ezért az eredmény "
+                "nincs tárolva. Az eredmények ablaka felajánlja az olvasható eredmények megtartását.",
+                "The results file %1 is damaged: only its first %2 results can be read, so the result "
+                "is not stored. The results window offers to keep the readable results."};
+    case OwnText::ResultsSplitQuestion:
+        return {"A(z) %1 eredményfájl sérült: csak az első %2 eredménye olvasható. Megtartja ezeket, "
+                "a fájl többi részét (%3 bájt) pedig áthelyezi a(z) %4 fájlba? Nem: a fájl "
+                "változatlan marad, az ablak bezárul.",
+                "The results file %1 is damaged: only its first %2 results can be read. Keep these and "
+                "move the rest of the file (%3 bytes) into %4? No: the file stays as it is, and the "
+                "window closes."};
+    case OwnText::ResultsSplitDone:
+        return {"A(z) %1 az olvasható eredményeket tartja meg; a fájl többi részét a(z) %2 őrzi.",
+                "%1 keeps the readable results; the rest of the file is kept in %2."};
+    case OwnText::ResultsDamagedKept:
+        return {"A sérült eredményfájl teljes tartalmát a(z) %1 fájl őrzi.",
+                "The whole damaged results file is kept in %1."};
+    case OwnText::AnotherCopyRuns:
+        return {"A játék már fut ennek a mappának a fájljaival (%1), de nem válaszol. Zárja be, "
+                "azután indítsa újra a játékot!",
+                "The game already runs with the files of this folder (%1), but it does not answer. "
+                "Close it, then start the game again."};
     case OwnText::KeptGameQuestion:
         return {"Egy befejezetlen játék vár a folytatásra. Folytatja?\n"
                 "(Nem: a játék elvész, és új játék kezdődik.)",

@@ -17,7 +17,7 @@ enum class OwnText {
     LanguageFileIncomplete,   // %1: the language file, %2: entries read, %3: entries expected
     ResultNotWritten,         // %1: the results file
     NameNotListed,            // %1: the player-name file
-    NamesNotDeleted,          // %1: the player-name file
+    NamesNotDeleted,          // %1: the file that could not be deleted
     NameTooLong,              // %1: the longest name
     ShuffleNoTooLarge,        // %1: the shuffled state's number
     StepsTooMany,             // %1: the steps, %2: the most that can be stored
@@ -37,6 +37,18 @@ enum class OwnText {
     StoredGameNameWrittenAs,  // %1: the stored game's name as the result holds it
     AboutFirstCredit,         // the about box's credit under "game idea and design"
     AboutSecondCredit,        // the about box's credit under "programming"
+    FileUnreadable,           // %1: the file
+    FileNotRegular,           // %1: the file
+    FileTooLarge,             // %1: the file, %2: its limit in megabytes
+    SettingsLeftAlone,        // follows a read problem of param.dat
+    SettingsNotWritten,       // %1: the settings file
+    DisplayOptionNotSaved,    // %1: the display options file
+    ResultsTailKept,          // %1: the results file, %2: bytes kept, %3: the side file
+    ResultsDamagedNotStored,  // %1: the results file, %2: the results that can be read
+    ResultsSplitQuestion,     // %1: the results file, %2: readable results, %3: bytes after them, %4: the side file
+    ResultsSplitDone,         // %1: the results file, %2: the side file
+    ResultsDamagedKept,       // %1: the side file holding the whole damaged file
+    AnotherCopyRuns,          // %1: the folder
     KeptGameQuestion,         // at start-up: continue the unfinished game?
     KeptGameUnreadable,       // %1: the name the unreadable file was set aside under
     KeptGameStuck,            // %1: the unreadable file, which could not be set aside

@@ -1,20 +1,21 @@
 #include "presentation/DisplayOptionsFile.h"
-#include "results/ScratchFile.h"
-#include <QFile>
+#include "files/FileLimits.h"
+#include "files/ScratchFile.h"
 
 namespace {
 
 constexpr char kColourSymbols[] = "ColourSymbols";
-constexpr qint64 kMaxFileBytes = 64 * 1024;   // far more than any options file holds
 
 QString fileOf(const QDir& folder) {
     return folder.filePath(QLatin1String(kDisplayOptionsFileName));
 }
 
-QList<QByteArray> readLines(const QDir& folder) {
-    QFile file(fileOf(folder));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QList<QByteArray> lines = file.read(kMaxFileBytes).split('\n');
+// The lines of the file, whatever their length; nothing when it cannot be read.
+std::optional<QList<QByteArray>> readLines(const QDir& folder, FileAccess* access = nullptr) {
+    const FileRead file = ReadRegularFile(fileOf(folder), FileLimit::DisplayOptions);
+    if (access) *access = file.access;
+    if (file.access != FileAccess::Ok && file.access != FileAccess::Missing) return std::nullopt;
+    QList<QByteArray> lines = file.bytes.split('\n');
     for (QByteArray& line : lines)
         if (line.endsWith('\r')) line.chop(1);
     while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
@@ -27,18 +28,20 @@ bool isOption(const QByteArray& line, const char* name) {
 
 } // namespace
 
-DisplayOptions ReadDisplayOptions(const QDir& folder) {
+DisplayOptions ReadDisplayOptions(const QDir& folder, FileAccess* access) {
     DisplayOptions options;
-    for (const QByteArray& line : readLines(folder))
+    for (const QByteArray& line : readLines(folder, access).value_or(QList<QByteArray>{}))
         if (isOption(line, kColourSymbols))
             options.colourSymbols = line.mid(qstrlen(kColourSymbols) + 1).trimmed() == "1";
     return options;
 }
 
 bool WriteDisplayOptions(const QDir& folder, const DisplayOptions& options) {
-    QList<QByteArray> lines = readLines(folder);
+    // A file that cannot be read is not replaced: the lines it holds would be lost.
+    std::optional<QList<QByteArray>> read = readLines(folder);
+    if (!read) return false;
+    QList<QByteArray>& lines = *read;
     lines.removeIf([](const QByteArray& line) { return isOption(line, kColourSymbols); });
     lines.append(QByteArray(kColourSymbols) + '=' + (options.colourSymbols ? '1' : '0'));
-    return ReplaceThroughScratchFile(folder.filePath(QLatin1String(kTextScratchFileName)), fileOf(folder),
-                                     lines.join("\r\n") + "\r\n");
+    return ReplaceThroughScratchFile(fileOf(folder), lines.join("\r\n") + "\r\n");
 }

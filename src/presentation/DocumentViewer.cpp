@@ -1,12 +1,13 @@
 #include "presentation/DocumentViewer.h"
 #include "play/GameModes.h"
+#include "files/FileLimits.h"
+#include "files/RegularFile.h"
+#include "play/FileProblems.h"
 #include "play/GameState.h"
 #include "play/OwnTexts.h"
 #include "presentation/RichTextReader.h"
 #include "presentation/RichTextWriter.h"
 #include "ui/Platform.h"
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -75,15 +76,23 @@ void DocumentViewer::Form_Load() {
     const bool description = m_helpTopic == HelpTopic::GameDescription;
     m_fileName = description ? QString::fromLatin1(kGameDescriptionFile)
                              : s.texts.languageName + QString::fromLatin1(kDocumentSuffix);
-    QFile file(m_folders.shippedFile(m_fileName));
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a regular file of sane size is read: a pipe or a device in the document's
+    // place would hold the window, an endless one fill the memory.
+    const FileRead file = ReadRegularFile(m_folders.shippedFile(m_fileName), FileLimit::Document);
+    m_docLoaded = file.access == FileAccess::Ok;
+    if (file.access == FileAccess::Missing) {
         Inform(m_platform, description ? QStringLiteral("Nincs meg a 'Leir.doc' állomány!")
                                        : s.texts.messages.value(27) + QLatin1Char(' ') + m_fileName);
-        m_docLoaded = false;
         return;
     }
-    m_read = ReadRichText(file.readAll());
-    m_docLoaded = true;
+    if (!m_docLoaded) {
+        MessageRequest request;
+        request.text = FileNotReadText(file.access, m_fileName, FileLimit::Document, s.texts);
+        request.icon = MsgIcon::Critical;
+        m_platform.messageBox.show(request);
+        return;
+    }
+    m_read = ReadRichText(file.bytes);
 }
 
 QString DocumentViewer::sectionHeading() const { return SectionHeading(m_state, m_helpTopic); }
@@ -133,6 +142,5 @@ bool DocumentViewer::rendben_Click(bool edited, const std::function<RichDocument
 }
 
 bool SaveDocumentFile(const QString& path, const QByteArray& bytes, const RenameFile& rename) {
-    return ReplaceThroughScratchFile(QFileInfo(path).dir().filePath(QString::fromLatin1(kDocumentScratchFile)),
-                                     path, bytes, rename);
+    return ReplaceThroughScratchFile(path, bytes, rename);
 }

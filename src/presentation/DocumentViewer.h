@@ -9,7 +9,7 @@
 //     if (!viewer.docLoaded()) return;       // nothing to show: the dialog closes
 //     ... show viewer.document(), start at viewer.sectionHeading() ...
 #include "presentation/RichText.h"
-#include "results/ScratchFile.h"
+#include "files/ScratchFile.h"
 #include "ui/ControlState.h"
 #include "presentation/GameFolders.h"
 #include <functional>
@@ -38,7 +38,6 @@ constexpr int GameDescription = 99;
 
 inline constexpr char kGameDescriptionFile[] = "Leir.doc";
 inline constexpr char kDocumentSuffix[] = ".doc";          // after the language's name
-inline constexpr char kDocumentScratchFile[] = "munka.doc";
 
 // Message n + 153 is the heading of help section n; 166 that of the demo game.
 constexpr int kFirstSectionHeading = 154;

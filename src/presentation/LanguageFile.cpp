@@ -2,6 +2,8 @@
 #include "play/GameState.h"
 #include "play/OwnTexts.h"
 #include "play/PanelControls.h"
+#include "files/FileLimits.h"
+#include "files/RegularFile.h"
 #include "presentation/SettingsFile.h"
 #include <QFile>
 #include <QFileInfo>
@@ -52,22 +54,17 @@ const std::array<QString, 4> kDefaultEndTexts{"", QString::fromUtf8("óra"),
                                               QString::fromUtf8("másodperc")};
 const QString kDefaultDemoCaption = QString::fromUtf8("Demó játék");
 
-// Keeps the first 44 + 171 entries; a longer file's surplus is never read.
-constexpr int kMaxFileBytes = 4 * 1024 * 1024;
-
 QString filePathOf(const GameFolders& folders, const QString& language) {
     return folders.shippedFile(language + QLatin1String(kLanguageSuffix));
 }
 
 // Reads the entries of a language file, or fails when the name is not a plain
-// name in the folder or the file cannot be read.
+// name in the folder or the file cannot be read (over its limit included).
 bool readLanguage(const GameFolders& folders, const QString& language, QStringList& entries) {
     if (!IsValidLanguageName(language)) return false;
-    const QString path = filePathOf(folders, language);
-    if (!QFileInfo(path).isFile()) return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    entries = LanguageEntries(file.read(kMaxFileBytes));
+    const FileRead file = ReadRegularFile(filePathOf(folders, language), FileLimit::Language);
+    if (file.access != FileAccess::Ok) return false;
+    entries = LanguageEntries(file.bytes);
     return true;
 }
 

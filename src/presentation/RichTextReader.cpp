@@ -1,6 +1,6 @@
 #include "presentation/RichTextReader.h"
 #include "presentation/RichTextTokenizer.h"
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 #include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>

@@ -1,5 +1,5 @@
 #include "presentation/RichTextWriter.h"
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 #include <algorithm>
 
 namespace {

@@ -2,6 +2,8 @@
 #include "play/GameModes.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
+#include "files/FileLimits.h"
+#include "play/FileProblems.h"
 #include "presentation/SettingsFile.h"
 #include "presentation/TileColours.h"
 
@@ -49,11 +51,20 @@ bool gameInProgress(const GameState& s) {
     return capturingStoredStart(s) || pausedAtFirstTarget(s) || s.gameRunning;
 }
 
+const QString kSettingsFile = QString::fromLatin1(kSettingsFileName);
+
+bool readFailed(FileAccess access) { return access != FileAccess::Ok && access != FileAccess::Missing; }
+
 } // namespace
 
 StartupSelection LoadSettings(GameState& s, const QDir& folder) {
-    SettingsReadResult read = ReadSettingsFile(folder);
-    if (!read.existed) WriteSettingsFile(folder, read.record);
+    const SettingsReadResult read = ReadSettingsFile(folder);
+    StartupSelection selection;
+    selection.settingsAccess = read.access;
+    // Only a file that is not there is made with the defaults: one that cannot be read
+    // holds the player's settings all the same.
+    s.fileNotices.settingsLeftAlone = readFailed(read.access);
+    if (read.access == FileAccess::Missing) selection.settingsNotWritten = !WriteSettingsFile(folder, read.record);
     const SettingsRecord& r = read.record;
 
     s.look3D = flagOn(r.look3D);
@@ -77,7 +88,6 @@ StartupSelection LoadSettings(GameState& s, const QDir& folder) {
     }
     s.texts.languageName = r.language;
 
-    StartupSelection selection;
     selection.gridSpan = GridSpanFromSettings(r.boardSize);
     selection.gameType = GameTypeFromSettings(r.gameType);
     selection.rearrange = flagOn(r.rearrange);
@@ -93,12 +103,31 @@ bool SaveSettingsOnExit(GameState& s, Platform& p, const QDir& folder, bool askA
             return false;
         }
     }
+    if (s.fileNotices.settingsLeftAlone) return true;
     const SettingsReadResult read = ReadSettingsFile(folder);
+    const auto tell = [&](const QString& text) { TellFileProblemOnce(s, p, kSettingsFile, text); };
+    if (readFailed(read.access)) {
+        tell(FileNotReadText(read.access, kSettingsFile, FileLimit::Settings, s.texts) + QLatin1Char(' ') +
+             OwnTextIn(OwnText::SettingsNotWritten, s.texts).arg(kSettingsFile));
+        return true;
+    }
     const SettingsRecord wanted = recordFromState(s, read.record);
     // A missing or damaged file is rewritten even when no setting changed, so the
     // next start reads a whole, correct record.
-    if (!read.canonical || !(wanted == read.record)) WriteSettingsFile(folder, wanted);
+    if ((!read.canonical || !(wanted == read.record)) && !WriteSettingsFile(folder, wanted))
+        tell(OwnTextIn(OwnText::SettingsNotWritten, s.texts).arg(kSettingsFile));
     return true;
+}
+
+QString SettingsStartupProblem(GameState& s, const StartupSelection& selection) {
+    QString text;
+    if (readFailed(selection.settingsAccess))
+        text = FileNotReadText(selection.settingsAccess, kSettingsFile, FileLimit::Settings, s.texts) +
+               QLatin1Char(' ') + OwnTextIn(OwnText::SettingsLeftAlone, s.texts);
+    else if (selection.settingsNotWritten)
+        text = OwnTextIn(OwnText::SettingsNotWritten, s.texts).arg(kSettingsFile);
+    if (!text.isEmpty()) s.fileNotices.told.insert(kSettingsFile);
+    return text;
 }
 
 bool kilep_Click(GameState& s, Platform& p, const QDir& folder, bool askAboutGame) {

@@ -1,6 +1,7 @@
 #pragma once
 // Start-up and shut-down: the settings of param.dat put into the window's state, and
 // written back when the program ends.
+#include "files/RegularFile.h"
 #include <QDir>
 
 struct GameState;
@@ -14,18 +15,28 @@ struct StartupSelection {
     int gameType = 1;        // GameType:: value: RandomColours -> generalt, Diagonal ->
                              // atlos, Stored -> tarolt, NumberSequence -> szamsor
     bool rearrange = false;  // atrend
+    // How reading param.dat went, and whether a missing one could not be made; the
+    // window tells the player once the language is known.
+    FileAccess settingsAccess = FileAccess::Ok;
+    bool settingsNotWritten = false;
 };
 
 // Reads param.dat from `folder` (creating it with the defaults when missing) and sets
 // look3D, soundOn, pendolyMode with their menu check marks (hdim, hang_kell, babilon),
 // the colour menu, numberTileColour, tileColours 1..7, resultsFile and languageName.
-// Values that cannot be read take their defaults.
+// Values that cannot be read take their defaults. A param.dat that is there but cannot
+// be read is left as it is for the whole run (fileNotices.settingsLeftAlone).
 StartupSelection LoadSettings(GameState& s, const QDir& folder);
+
+// The start-up's problems with param.dat as the player is told them, in the language
+// in use; empty when there were none. Marks them told.
+QString SettingsStartupProblem(GameState& s, const StartupSelection& selection);
 
 // Asks message 25 when a game is running, paused at its first target (folytat shown)
 // or a stored game's start is being captured (k_tar shown). On No the focus goes
 // back to `pp` and nothing is written: returns false. Otherwise writes the settings
 // that changed (the colours stay as stored) and returns true: the program may end.
+// A write that fails is told, once in a run; a param.dat left alone is not written.
 // `askAboutGame` false: the player has already said what becomes of the game under way
 // (kept for the next start, or discarded), so message 25 is not asked.
 bool SaveSettingsOnExit(GameState& s, Platform& p, const QDir& folder, bool askAboutGame = true);

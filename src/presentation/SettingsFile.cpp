@@ -1,8 +1,8 @@
 #include "presentation/SettingsFile.h"
 #include "play/GameState.h"
 #include "presentation/TileColours.h"
-#include "results/ScratchFile.h"
-#include <QFile>
+#include "files/FileLimits.h"
+#include "files/ScratchFile.h"
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QtEndian>
@@ -156,10 +156,10 @@ SettingsRecord DecodeSettingsRecord(const QByteArray& bytes, bool* repaired) {
 
 SettingsReadResult ReadSettingsFile(const QDir& folder) {
     SettingsReadResult result;
-    QFile file(folder.filePath(QLatin1String(kSettingsFileName)));
-    if (!file.open(QIODevice::ReadOnly)) return result;
-    const QByteArray bytes = file.read(kSettingsRecordSize);
-    result.existed = true;
+    FileRead file = ReadRegularFile(folder.filePath(QLatin1String(kSettingsFileName)), FileLimit::Settings);
+    result.access = file.access;
+    if (file.access != FileAccess::Ok) return result;
+    const QByteArray bytes = file.bytes.left(kSettingsRecordSize);
     bool repaired = false;
     result.record = DecodeSettingsRecord(bytes, &repaired);
     result.canonical = !repaired && bytes == EncodeSettingsRecord(result.record);
@@ -168,33 +168,22 @@ SettingsReadResult ReadSettingsFile(const QDir& folder) {
 
 bool WriteSettingsFile(const QDir& folder, const SettingsRecord& record) {
     const QString path = folder.filePath(QLatin1String(kSettingsFileName));
-    QByteArray tail;
-    {
-        QFile old(path);
-        if (old.open(QIODevice::ReadOnly) && old.size() > kSettingsRecordSize) {
-            old.seek(kSettingsRecordSize);
-            tail = old.readAll();
-        }
-    }
-    return ReplaceThroughScratchFile(folder.filePath(QLatin1String(kDataScratchFileName)), path,
-                                     EncodeSettingsRecord(record) + tail);
+    const FileRead old = ReadRegularFile(path, FileLimit::Settings);
+    if (old.access != FileAccess::Ok && old.access != FileAccess::Missing) return false;
+    return ReplaceThroughScratchFile(path, EncodeSettingsRecord(record) + old.bytes.mid(kSettingsRecordSize));
 }
 
 bool WriteSettingsColours(const QDir& folder, const std::array<quint32, 8>& colours) {
     const QString path = folder.filePath(QLatin1String(kSettingsFileName));
-    QByteArray bytes;
-    QFile old(path);
-    if (old.exists()) {
-        if (!old.open(QIODevice::ReadOnly)) return false;   // never replace what cannot be read
-        bytes = old.readAll();
-        old.close();
-    }
+    const FileRead old = ReadRegularFile(path, FileLimit::Settings);
+    if (old.access != FileAccess::Ok && old.access != FileAccess::Missing) return false;   // never replace what cannot be read
+    QByteArray bytes = old.bytes;
     if (bytes.size() < kSettingsRecordSize) {
         const QByteArray whole = EncodeSettingsRecord(DecodeSettingsRecord(bytes));
         bytes += whole.mid(bytes.size());
     }
     for (int i = 1; i <= 7; ++i) putUInt32(bytes, kColoursAt + 4 * (i - 1), colours[i]);
-    return ReplaceThroughScratchFile(folder.filePath(QLatin1String(kDataScratchFileName)), path, bytes);
+    return ReplaceThroughScratchFile(path, bytes);
 }
 
 std::array<quint32, 8> ReadStoredColours(const QDir& folder) {

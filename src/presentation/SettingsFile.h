@@ -2,6 +2,7 @@
 // param.dat: one 62-byte record (record 1) holding the settings that survive between
 // runs. Integers are little-endian; the language name is code page 1250, left-aligned
 // and padded with blanks to 20 bytes.
+#include "files/RegularFile.h"
 #include <QByteArray>
 #include <QDir>
 #include <QString>
@@ -61,7 +62,7 @@ SettingsRecord DecodeSettingsRecord(const QByteArray& bytes, bool* repaired = nu
 
 struct SettingsReadResult {
     SettingsRecord record;
-    bool existed = false;    // the file was there and could be read
+    FileAccess access = FileAccess::Missing;   // Ok: the file was there and was read
     bool canonical = false;  // its first 62 bytes are exactly the encoding of `record`
 };
 
@@ -70,7 +71,8 @@ struct SettingsReadResult {
 SettingsReadResult ReadSettingsFile(const QDir& folder);
 
 // Writes `record` as record 1 of param.dat atomically (scratch file, flush, rename).
-// Bytes after the first record, if the file has any, are kept.
+// Bytes after the first record, if the file has any, are kept. A param.dat that is
+// there but cannot be read is never replaced: false, and it stays as it is.
 bool WriteSettingsFile(const QDir& folder, const SettingsRecord& record);
 
 // Writes colour1..colour7 into param.dat and changes no other byte of it, whatever the

@@ -1,5 +1,5 @@
 #include "results/ListDocument.h"
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 
 QByteArray ListFileBytes(const ListDocument& document) {
     QByteArray bytes;

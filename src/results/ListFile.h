@@ -3,7 +3,7 @@
 // once the new list is complete: the list goes into a scratch file beside it, which
 // is flushed and then renamed over it.
 #include "results/ListDocument.h"
-#include "results/ScratchFile.h"
+#include "files/ScratchFile.h"
 #include <QString>
 
 struct GameState;

@@ -1,6 +1,7 @@
 #include "results/PlayerNames.h"
 #include "play/GameState.h"
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
+#include "files/FileLimits.h"
 #include <QFile>
 
 namespace {
@@ -61,16 +62,18 @@ QStringList ParsePlayerNames(QByteArrayView content) {
 
 bool PlayerNamesFileExists(const QDir& folder) { return QFile::exists(folder.filePath(kPlayerNamesFile)); }
 
-QStringList ReadPlayerNames(const QDir& folder) {
-    QFile file(folder.filePath(kPlayerNamesFile));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return ParsePlayerNames(file.readAll());
+QStringList ReadPlayerNames(const QDir& folder, FileAccess* access) {
+    const FileRead file = ReadRegularFile(folder.filePath(kPlayerNamesFile), FileLimit::PlayerNames);
+    if (access) *access = file.access;
+    return ParsePlayerNames(file.bytes);
 }
 
-void LoadPlayerNames(GameState& state, const QDir& folder) {
+FileAccess LoadPlayerNames(GameState& state, const QDir& folder) {
     // The box starts empty, so a name typed now is not appended to the last one.
     state.panel.neve.caption.clear();
-    state.storing.playerNames = ReadPlayerNames(folder);
+    FileAccess access = FileAccess::Ok;
+    state.storing.playerNames = ReadPlayerNames(folder, &access);
+    return access;
 }
 
 QString CleanPlayerName(const QString& typed) {
@@ -80,46 +83,39 @@ QString CleanPlayerName(const QString& typed) {
     return name.left(kMaxPlayerNameLength);
 }
 
-NameFileStatus AddPlayerName(const QDir& folder, const QString& name) {
+NameFileStatus AddPlayerName(const QDir& folder, const QString& name, const RenameFile& rename) {
     if (!NameIsWritable(name)) return NameFileStatus::Invalid;
-    if (ReadPlayerNames(folder).contains(name)) return NameFileStatus::AlreadyListed;
+    const QString path = folder.filePath(kPlayerNamesFile);
+    FileRead file = ReadRegularFile(path, FileLimit::PlayerNames);
+    if (file.access != FileAccess::Ok && file.access != FileAccess::Missing) return NameFileStatus::Unreadable;
+    if (ParsePlayerNames(file.bytes).contains(name)) return NameFileStatus::AlreadyListed;
 
-    QFile file(folder.filePath(kPlayerNamesFile));
-    if (!file.open(QIODevice::ReadWrite)) return NameFileStatus::WriteFailed;
-    QByteArray line = QuotedLine(*EncodeCp1250(name));
+    QByteArray& content = file.bytes;
     // A file edited by hand may lack its last line end; the new name gets its own line.
-    if (file.size() > 0) {
-        file.seek(file.size() - 1);
-        const QByteArray last = file.read(1);
-        if (!last.isEmpty() && !IsLineEnd(last[0])) line.prepend("\r\n");
-    }
-    if (!file.seek(file.size()) || file.write(line) != line.size() || !FlushToDisk(file))
-        return NameFileStatus::WriteFailed;
-    return NameFileStatus::Added;
+    if (!content.isEmpty() && !IsLineEnd(content.back())) content += "\r\n";
+    content += QuotedLine(*EncodeCp1250(name));
+    return ReplaceThroughScratchFile(path, content, rename) ? NameFileStatus::Added : NameFileStatus::WriteFailed;
 }
 
 NameFileStatus DeletePlayerName(const QDir& folder, const QString& name, const RenameFile& rename) {
     const QString path = folder.filePath(kPlayerNamesFile);
-    if (!QFile::exists(path)) return NameFileStatus::Missing;
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly)) return NameFileStatus::WriteFailed;
-    const QList<QByteArray> fields = PlayerNameFields(source.readAll());
-    source.close();
+    const FileRead file = ReadRegularFile(path, FileLimit::PlayerNames);
+    if (file.access == FileAccess::Missing) return NameFileStatus::Missing;
+    if (file.access != FileAccess::Ok) return NameFileStatus::Unreadable;
+    const QList<QByteArray> fields = PlayerNameFields(file.bytes);
     // The other names are written back byte for byte, so each reads as it did.
     QList<QByteArray> kept;
     for (const QByteArray& field : fields)
         if (DecodeCp1250(field) != name) kept.append(field);
     if (kept.size() == fields.size()) return NameFileStatus::NotFound;
 
-    const QString scratch = folder.filePath(kPlayerNamesScratchFile);
     if (kept.isEmpty()) {
-        QFile::remove(scratch);
+        QFile::remove(ScratchPathOf(path));
         return QFile::remove(path) ? NameFileStatus::FileRemoved : NameFileStatus::WriteFailed;
     }
     QByteArray content;
     for (const QByteArray& field : kept) content += QuotedLine(field);
-    return ReplaceThroughScratchFile(scratch, path, content, rename) ? NameFileStatus::Deleted
-                                                                     : NameFileStatus::WriteFailed;
+    return ReplaceThroughScratchFile(path, content, rename) ? NameFileStatus::Deleted : NameFileStatus::WriteFailed;
 }
 
 NameFileStatus DeleteAllPlayerNames(const QDir& folder) {

@@ -3,7 +3,8 @@
 // quotes, lines ending CR LF. Its names fill the drop-down list of the name box.
 // A double quote inside a name would split its line, so names never hold one:
 // CleanPlayerName drops it from what is typed and the writers refuse it.
-#include "results/ScratchFile.h"
+#include "files/RegularFile.h"
+#include "files/ScratchFile.h"
 #include <QByteArrayView>
 #include <QDir>
 #include <QStringList>
@@ -11,7 +12,6 @@
 struct GameState;
 
 inline const QString kPlayerNamesFile = QStringLiteral("nevek.txt");
-inline const QString kPlayerNamesScratchFile = QString::fromLatin1(kTextScratchFileName);
 constexpr int kMaxPlayerNameLength = 30;
 
 // The names of the file's content, in file order, as code page 1250 bytes. A field is
@@ -21,11 +21,12 @@ constexpr int kMaxPlayerNameLength = 30;
 QList<QByteArray> PlayerNameFields(QByteArrayView content);
 // The same names as text.
 QStringList ParsePlayerNames(QByteArrayView content);
-// The names in `folder`'s name file; none when it is missing.
-QStringList ReadPlayerNames(const QDir& folder);
+// The names in `folder`'s name file; none when it is missing or cannot be read.
+QStringList ReadPlayerNames(const QDir& folder, FileAccess* access = nullptr);
 bool PlayerNamesFileExists(const QDir& folder);
 // Empties the name box and fills its list, state.storing.playerNames, from the file.
-void LoadPlayerNames(GameState& state, const QDir& folder);
+// Returns how reading it went.
+FileAccess LoadPlayerNames(GameState& state, const QDir& folder);
 
 // `typed` as a name can hold it: without double quotes and control characters,
 // cut to its first 30 characters.
@@ -39,12 +40,15 @@ enum class NameFileStatus {
     NotFound,      // no entry equal to it: nothing written
     Missing,       // there is no name file
     Invalid,       // empty, or holds a quote, a control or a non code page 1250 character
+    Unreadable,    // the file is there but cannot be read (or is over its limit): untouched
     WriteFailed,   // nothing changed
 };
 
 // Appends `name` as a new line unless the file lists it already; creates the file.
-NameFileStatus AddPlayerName(const QDir& folder, const QString& name);
-// Removes every entry equal to `name`, rewriting the file through "munka.txt".
+// The file is replaced through its scratch file, so it never holds part of a line.
+NameFileStatus AddPlayerName(const QDir& folder, const QString& name,
+                             const RenameFile& rename = RenameOver);
+// Removes every entry equal to `name`, rewriting the file through its scratch file.
 NameFileStatus DeletePlayerName(const QDir& folder, const QString& name,
                                 const RenameFile& rename = RenameOver);
 // Removes the name file.

@@ -1,10 +1,13 @@
 #include "results/ResultStore.h"
+#include "files/FileLimits.h"
+#include "play/FileProblems.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
 #include "play/OwnTexts.h"
 #include "results/PlayerNames.h"
 #include "results/ResultType.h"
 #include "results/ResultsFile.h"
+#include "results/ResultsRepair.h"
 
 namespace {
 
@@ -59,15 +62,32 @@ StoreOutcome ResultStore::ment_Click(const ElapsedTime& elapsed) {
         ShowProblem(RefusalText(problem, record, m_state.texts));
         return StoreOutcome::Refused;
     }
-    const AppendStatus appended = AppendResult(m_folder, m_state.resultsFile, record, m_platform.random);
-    if (appended == AppendStatus::Damaged) {
-        // The name entry stays open: the player may repair or move the file and store again.
-        ShowMessage(m_state, m_platform, 30, MsgIcon::Critical);
+    RepairOutcome repaired;
+    const AppendStatus appended =
+        AppendResult(m_folder, m_state.resultsFile, record, m_platform.random, &repaired, m_platform.clock.now());
+    // A cut-off end moved aside before the record went on is told, whatever came next.
+    const QString tailKept = TailKeptText(repaired, m_state.resultsFile, m_state.texts);
+    if (!tailKept.isEmpty()) ShowProblem(tailKept);
+    switch (appended) {
+    case AppendStatus::Appended:
+        break;
+    case AppendStatus::Damaged:
+        // The name entry stays open: the player may let the results window keep the
+        // readable results, or move the file, and store again.
+        ShowProblem(OwnTextIn(OwnText::ResultsDamagedNotStored, m_state.texts)
+                        .arg(m_state.resultsFile, QString::number(repaired.records)));
         return StoreOutcome::Refused;
-    }
-    if (appended != AppendStatus::Appended) {
-        ShowProblem(OwnTextIn(OwnText::ResultNotWritten, m_state.texts).arg(m_state.resultsFile));
+    case AppendStatus::Unreadable:
+    case AppendStatus::Unstorable:
+    case AppendStatus::WriteFailed: {
+        // Why the file was not read, when that is why nothing was written.
+        QString text = OwnTextIn(OwnText::ResultNotWritten, m_state.texts).arg(m_state.resultsFile);
+        if (repaired.access != FileAccess::Ok)
+            text.prepend(FileNotReadText(repaired.access, m_state.resultsFile, FileLimit::Results, m_state.texts) +
+                         QLatin1Char('\n'));
+        ShowProblem(text);
         return StoreOutcome::WriteFailed;
+    }
     }
     if (record.storedGameName != m_state.storedGameName.trimmed()) {
         MessageRequest request;
@@ -80,7 +100,8 @@ StoreOutcome ResultStore::ment_Click(const ElapsedTime& elapsed) {
     m_state.storing.playerName = name;
 
     // The result is safe; a name file that cannot be written only costs the list entry.
-    if (AddPlayerName(m_folder, name) == NameFileStatus::WriteFailed)
+    const NameFileStatus listed = AddPlayerName(m_folder, name);
+    if (listed == NameFileStatus::WriteFailed || listed == NameFileStatus::Unreadable)
         ShowProblem(OwnTextIn(OwnText::NameNotListed, m_state.texts).arg(kPlayerNamesFile));
 
     for (ControlState* c : {&m_state.panel.Label3, &m_state.panel.neve, &m_state.panel.ment,
@@ -117,8 +138,11 @@ void ResultStore::tarol_Click() {
 }
 
 bool ResultStore::ntoregy_Click() {
-    if (PlayerNamesFileExists(m_folder)) return true;
-    ShowMessage(m_state, m_platform, 17, MsgIcon::Information);
+    FileAccess access = FileAccess::Ok;
+    ReadPlayerNames(m_folder, &access);
+    if (access == FileAccess::Ok) return true;
+    if (access == FileAccess::Missing) ShowMessage(m_state, m_platform, 17, MsgIcon::Information);
+    else ShowProblem(FileNotReadText(access, kPlayerNamesFile, FileLimit::PlayerNames, m_state.texts));
     return false;
 }
 

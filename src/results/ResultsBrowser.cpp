@@ -1,8 +1,12 @@
 #include "results/ResultsBrowser.h"
+#include "files/FileLimits.h"
+#include "files/SideFile.h"
+#include "play/FileProblems.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
 #include "play/OwnTexts.h"
 #include "results/ResultType.h"
+#include "results/ResultsRepair.h"
 #include <QDate>
 #include <QFileInfo>
 
@@ -192,7 +196,9 @@ void ResultsBrowser::ReadFileIfChanged() {
     const QFileInfo info(m_folder.filePath(m_s.resultsFile));
     const Stamp now{info.exists(), info.size(), info.lastModified()};
     if (m_readStamp && *m_readStamp == now) return;
-    m_damaged = m_table.Load(info.filePath()).damaged;
+    m_read = m_table.Load(info.filePath());
+    // A cut-off end is a fault too: the records are all there, but nothing may follow it.
+    m_damaged = m_read.damaged || m_read.tailCut;
     m_readStamp = now;
 }
 
@@ -406,9 +412,8 @@ int ResultsBrowser::RowOfRecord(int recordNo) const {
 void ResultsBrowser::mflex_GotFocus() {
     if (m_closeRequested) return;
     if (m_damaged) {
-        ShowMessage(m_s, m_platform, kMsgDamaged, MsgIcon::Critical);
-        Close();
-        return;
+        OfferToKeepReadableRecords();
+        if (m_closeRequested || m_damaged) return;
     }
     m_gridActivated = true;
     if (m_currentRecordNo > 0) {
@@ -433,11 +438,56 @@ void ResultsBrowser::aktsor_Click() {
     m_currentColumn = ResultColumn::Name;
 }
 
+void ResultsBrowser::Tell(const QString& text, MsgIcon icon) {
+    MessageRequest request;
+    request.text = text;
+    request.icon = icon;
+    m_platform.messageBox.show(request);
+}
+
+// Damage is never mended unasked. The player may keep the records before it and have
+// the rest of the file moved into a side file; otherwise the window closes and the file
+// stays as it is.
+void ResultsBrowser::OfferToKeepReadableRecords() {
+    const QString path = m_folder.filePath(m_s.resultsFile);
+    if (m_read.access != FileAccess::Ok) {
+        Tell(FileNotReadText(m_read.access, m_s.resultsFile, FileLimit::Results, m_s.texts), MsgIcon::Critical);
+        Close();
+        return;
+    }
+    const QDateTime now = m_platform.clock.now();
+    MessageRequest ask;
+    ask.text = OwnTextIn(OwnText::ResultsSplitQuestion, m_s.texts)
+                   .arg(m_s.resultsFile, QString::number(m_read.records),
+                        QString::number(m_read.fileSize - m_read.recordsEnd),
+                        QDir::toNativeSeparators(SideFileName(path, now)));
+    ask.icon = MsgIcon::Critical;
+    ask.buttons = MsgButtons::YesNo;
+    if (m_platform.messageBox.show(ask) != MsgAnswer::Yes) {
+        Close();
+        return;
+    }
+    const RepairOutcome split = SplitDamagedResults(path, now);
+    m_readStamp.reset();
+    if (split.status != RepairStatus::Repaired) {
+        Tell(OwnTextIn(OwnText::ResultsNotRewritten, m_s.texts).arg(m_s.resultsFile), MsgIcon::Critical);
+        Close();
+        return;
+    }
+    Tell(OwnTextIn(OwnText::ResultsSplitDone, m_s.texts)
+             .arg(m_s.resultsFile, QDir::toNativeSeparators(split.sideFile)),
+         MsgIcon::Information);
+    AfterDeletion();
+}
+
 // A file read up to damage is never rewritten: the records behind the damage would
 // be lost with the rest.
 bool ResultsBrowser::RefusedAsDamaged() {
     if (!m_damaged) return false;
-    ShowMessage(m_s, m_platform, kMsgDamaged, MsgIcon::Critical);
+    if (m_read.access != FileAccess::Ok)
+        Tell(FileNotReadText(m_read.access, m_s.resultsFile, FileLimit::Results, m_s.texts), MsgIcon::Critical);
+    else
+        ShowMessage(m_s, m_platform, kMsgDamaged, MsgIcon::Critical);
     return true;
 }
 
@@ -456,6 +506,10 @@ bool ResultsBrowser::Rewrite(const RewriteRequest& request) {
         return false;
     case RewriteStatus::Damaged:
         ShowMessage(m_s, m_platform, kMsgDamaged, MsgIcon::Critical);
+        return false;
+    case RewriteStatus::Unreadable:
+        Tell(FileNotReadText(FileAccess::Unreadable, m_s.resultsFile, FileLimit::Results, m_s.texts),
+             MsgIcon::Critical);
         return false;
     case RewriteStatus::WriteFailed: {
         MessageRequest failed;
@@ -528,7 +582,10 @@ void ResultsBrowser::dattor_Click() {
 }
 
 void ResultsBrowser::ossztor_Click() {
-    if (RefusedAsDamaged()) return;
+    if (m_damaged && m_read.access != FileAccess::Ok) {
+        RefusedAsDamaged();
+        return;
+    }
     MessageRequest warn;
     warn.messageNo = kMsgDeleteAllWarning;
     warn.text = m_s.texts.messages.value(kMsgDeleteAllWarning);
@@ -536,6 +593,19 @@ void ResultsBrowser::ossztor_Click() {
     warn.title = kDeleteAllTitle;
     m_platform.messageBox.show(warn);
     if (!Confirmed(ShowMessage(m_s, m_platform, kMsgDeleteAll, MsgIcon::Question, MsgButtons::YesNo))) return;
+    if (m_damaged && m_read.access == FileAccess::Ok) {
+        // The damaged file goes as a whole into a side file: no byte of it is lost.
+        const QString kept = MoveResultsAside(m_folder.filePath(m_s.resultsFile), m_platform.clock.now());
+        m_readStamp.reset();
+        if (kept.isEmpty()) {
+            Tell(OwnTextIn(OwnText::ResultsNotRewritten, m_s.texts).arg(m_s.resultsFile), MsgIcon::Critical);
+            return;
+        }
+        Tell(OwnTextIn(OwnText::ResultsDamagedKept, m_s.texts).arg(QDir::toNativeSeparators(kept)),
+             MsgIcon::Information);
+        Close();
+        return;
+    }
     // Through the rewrite, so that a damaged file is refused like every other deletion.
     RewriteRequest request;
     request.mode = RewriteMode::DeleteFiltered;

@@ -14,6 +14,7 @@
 #include "results/ResultsList.h"
 #include "results/ResultsSort.h"
 #include "results/ResultsTable.h"
+#include "ui/MessageBox.h"
 #include <QDateTime>
 #include <QDir>
 #include <functional>
@@ -133,6 +134,8 @@ private:
     // when the file changed.
     bool Rewrite(const RewriteRequest& request);
     bool RefusedAsDamaged();
+    void OfferToKeepReadableRecords();
+    void Tell(const QString& text, MsgIcon icon);
     void AfterDeletion();
     QString Caption(int no) const;
 
@@ -146,7 +149,8 @@ private:
 
     // The file as last read.
     ResultsTable m_table;
-    bool m_damaged = false;
+    ResultsScan m_read;      // how the last reading went
+    bool m_damaged = false;  // damaged, cut off at its end, or not readable at all
     struct Stamp {
         bool exists = false;
         qint64 size = -1;

@@ -1,5 +1,5 @@
 #include "results/ResultsCodec.h"
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 #include "ui/RandomSource.h"
 #include <QIODevice>
 #include <algorithm>
@@ -12,6 +12,7 @@ namespace {
 constexpr int kTextBlockLength = 26;   // elapsed 8 + date 10 + time of day 8
 constexpr int kLowestKey = 30;         // keys are drawn from 30..149 (150 when repeating)
 constexpr int kMaxRecordLength = 256;  // its length - 1 is kept in one byte
+constexpr int kLongestHeader = 29;
 constexpr int kMax16 = 32767;
 
 int HighByte(int value) { return (value >> 8) & 0xFF; }
@@ -488,19 +489,29 @@ qsizetype ResultsReader::Ensure(qsizetype count) {
 
 bool ResultsReader::ReadResultsHeader() {
     m_damaged = false;
+    m_tailCut = false;
+    m_missingFiller = 0;
     m_atEnd = true;
+    m_recordsEnd = 0;
     const qsizetype got = Ensure(13);
     if (got == 0) return true;   // an empty file holds no records
-    if (got != 13) return Fail();
+    // A file cut inside its header holds no records, as a reader that stops at the end
+    // of the file finds.
+    m_tailCut = got < 13;
+    if (m_tailCut) return true;
     const int n = static_cast<unsigned char>(m_buffer[m_pos + 12]);
     if (n < 13) return Fail();
     // The rest of the header, then the first three bytes of the first record.
     const qint64 headerStart = m_bufferOffset + m_pos;
     const qsizetype available = Ensure(n + 3);
     m_pos += std::min<qsizetype>(available, n + 3);
-    if (available < n) return Fail();
+    // Only a header the game writes (15..29 bytes) can have been cut short; the end of
+    // a file that claims a longer one is damage.
+    if (available < n && n > kLongestHeader) return Fail();
+    m_tailCut = available != n && available < n + 3;
+    if (available < n) return true;
     m_recordsEnd = headerStart + n;
-    if (available < n + 3) return true;   // a header without records (stray bytes ignored)
+    if (available < n + 3) return true;   // a header without records
     m_nextRecordLength = static_cast<unsigned char>(m_buffer[m_pos - 1]) + 1;
     m_atEnd = false;
     return true;
@@ -511,21 +522,30 @@ bool ResultsReader::ReadResultRecord(ResultRecord& record) {
     // The record from its 4th byte on, then the first three bytes of the next one
     // (which carry its length); the last record of the file has no next one.
     const qsizetype wanted = m_nextRecordLength;
-    if (wanted <= 3) return Fail();
+    if (wanted <= 3) {
+        m_tailCut = Ensure(1) == 0;   // three bytes that end the file start no record
+        return Fail();
+    }
     const qint64 bodyStart = m_bufferOffset + m_pos;
     const qsizetype got = Ensure(wanted);
     const qsizetype bodyLength = wanted - 3;
-    const QByteArrayView body(m_buffer.constData() + m_pos, bodyLength);
     if (got == wanted) {
         m_nextRecordLength = static_cast<unsigned char>(m_buffer.constData()[m_pos + wanted - 1]) + 1;
-    } else if (got >= bodyLength) {
-        // The last record. One or two bytes after it are too few to start another.
-        m_atEnd = true;
     } else {
-        return Fail();
+        // The last record. One or two bytes after it are too few to start another;
+        // the device ending before its end leaves as much of it as there is.
+        m_atEnd = true;
+        m_tailCut = got != bodyLength;
     }
+    const qsizetype present = std::min(got, bodyLength);
+    const QByteArrayView body(m_buffer.constData() + m_pos, present);
     m_pos += got;
     if (!DecodeResultRecord(body, record)) return Fail();
-    m_recordsEnd = bodyStart + bodyLength;
+    // Only filler can be missing from a record that decodes.
+    if (present < bodyLength) {
+        m_tailCut = false;
+        m_missingFiller = static_cast<int>(bodyLength - present);
+    }
+    m_recordsEnd = bodyStart + present;
     return true;
 }

@@ -137,23 +137,33 @@ bool DecodeResultRecord(QByteArrayView body, ResultRecord& record);
 //   if (reader.ReadResultsHeader())
 //       while (!reader.atEnd() && reader.ReadResultRecord(record)) use(record);
 //   if (reader.resultsFileDamaged()) ...
+//
+// A file that ends early reads as far as its bytes carry: one cut inside its header
+// holds no records, and a last record cut inside its trailing filler is read whole,
+// since no field lies there. Such an end, and one or two bytes after the last record,
+// are what a store cut off leaves; tailCut() tells them apart from damage.
 class ResultsReader {
 public:
     explicit ResultsReader(QIODevice& file);
 
     // Reads past the header from the device's current position (the start of the file);
-    // false when the header is short or invalid.
+    // false when the header is invalid.
     bool ReadResultsHeader();
     // True after the last record has been read (or when the file holds none).
     bool atEnd() const { return m_atEnd; }
     // Reads the next record; false, with resultsFileDamaged() set, when it is damaged
-    // or cut short. After a failure atEnd() is true: nothing behind it can be trusted.
-    // One or two bytes after the last record are no record and are passed over.
+    // or cut short before its check bytes. After a failure atEnd() is true: nothing
+    // behind it can be trusted.
     bool ReadResultRecord(ResultRecord& record);
     bool resultsFileDamaged() const { return m_damaged; }
     // Where the header or the last record read ends, counted from the start of the
-    // device: a new record belongs there.
+    // device: a new record belongs there. 0 while no whole header has been read.
     qint64 recordsEnd() const { return m_recordsEnd; }
+    // The device ends inside the header or a record (of which recordsEnd() is the
+    // start), or one or two bytes after the last record.
+    bool tailCut() const { return m_tailCut; }
+    // Filler bytes the last record read lacks, its device having ended inside them.
+    int missingFiller() const { return m_missingFiller; }
 
 private:
     bool Fail();
@@ -171,4 +181,6 @@ private:
     int m_nextRecordLength = 0;
     bool m_atEnd = true;
     bool m_damaged = false;
+    bool m_tailCut = false;
+    int m_missingFiller = 0;
 };

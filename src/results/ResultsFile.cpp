@@ -1,4 +1,6 @@
 #include "results/ResultsFile.h"
+#include "files/FileLimits.h"
+#include "results/ResultsRepair.h"
 #include <QFile>
 
 namespace {
@@ -17,24 +19,34 @@ bool KeepRecord(const RewriteRequest& request, qint64 runningNo, const ResultRec
 }
 
 RewriteOutcome Abandon(QFile& scratch, RewriteStatus status) {
-    scratch.close();
-    scratch.remove();
+    AbandonScratchFile(scratch);
     return {status, 0, 0};
+}
+
+// A new results file: its header and first record, made whole through its scratch
+// file, so no part of it is ever left behind.
+AppendStatus CreateResultsFile(const QString& path, const ResultRecord& record, RandomSource& random) {
+    ResultsCodec codec(random);
+    QByteArray bytes = codec.EncodeResultsHeader();
+    if (!codec.AppendResultRecord(record, bytes)) return AppendStatus::Unstorable;
+    return ReplaceThroughScratchFile(path, bytes) ? AppendStatus::Appended : AppendStatus::WriteFailed;
+}
+
+// Writes `bytes` at the end of `file`; on failure the file is cut back to where it
+// ended, so it holds no part of them.
+bool AppendWhole(QFile& file, const QByteArray& bytes) {
+    const qint64 oldSize = file.size();
+    if (file.seek(oldSize) && file.write(bytes) == bytes.size() && FlushToDisk(file)) return true;
+    file.resize(oldSize);
+    FlushToDisk(file);
+    return false;
 }
 
 } // namespace
 
-ResultsScan ReadResultsFile(const QString& path, const std::function<void(const ResultRecord&)>& visit) {
+ResultsScan ScanResults(QFile& file, const std::function<void(const ResultRecord&)>& visit) {
     ResultsScan scan;
-    QFile file(path);
-    if (!file.exists()) {
-        scan.missing = true;
-        return scan;
-    }
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        scan.damaged = true;
-        return scan;
-    }
+    scan.fileSize = file.size();
     ResultsReader reader(file);
     ResultRecord record;
     if (reader.ReadResultsHeader()) {
@@ -45,39 +57,67 @@ ResultsScan ReadResultsFile(const QString& path, const std::function<void(const 
     }
     scan.damaged = reader.resultsFileDamaged();
     scan.recordsEnd = reader.recordsEnd();
+    scan.tailCut = reader.tailCut();
+    scan.missingFiller = reader.missingFiller();
+    return scan;
+}
+
+ResultsScan ReadResultsFile(const QString& path, const std::function<void(const ResultRecord&)>& visit) {
+    QFile file;
+    const FileAccess access = OpenRegularFile(file, path, FileLimit::Results, QIODevice::ReadOnly | QIODevice::Unbuffered);
+    if (access == FileAccess::Ok) return ScanResults(file, visit);
+    ResultsScan scan;
+    scan.access = access;
+    scan.missing = access == FileAccess::Missing;
+    scan.damaged = !scan.missing;
     return scan;
 }
 
 AppendStatus AppendResult(const QDir& folder, const QString& resultsFile, const ResultRecord& record,
-                          RandomSource& random) {
+                          RandomSource& random, RepairOutcome* repaired, const QDateTime& now) {
     if (CheckStorable(record) != RecordProblem::None) return AppendStatus::Unstorable;
     const QString path = folder.filePath(resultsFile);
-    const ResultsScan scan = ReadResultsFile(path, [](const ResultRecord&) {});
-    if (scan.damaged) return AppendStatus::Damaged;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) return AppendStatus::WriteFailed;
+    // The end of the file first: a record after a cut one could never be read.
+    const RepairOutcome repair = RepairResultsTail(path, now, random);
+    if (repaired) *repaired = repair;
+    switch (repair.status) {
+    case RepairStatus::Missing:
+        return CreateResultsFile(path, record, random);
+    case RepairStatus::NotRepairable:
+        return AppendStatus::Damaged;
+    case RepairStatus::Unreadable:
+        return AppendStatus::Unreadable;
+    case RepairStatus::WriteFailed:
+        return AppendStatus::WriteFailed;
+    case RepairStatus::Whole:
+    case RepairStatus::Repaired:
+        break;
+    }
+    QFile file;
+    // Unbuffered: a write the disk takes only in part is seen at once, and cut back.
+    const FileAccess access =
+        OpenRegularFile(file, path, FileLimit::Results, QIODevice::ReadWrite | QIODevice::Unbuffered);
+    if (access == FileAccess::Missing) return CreateResultsFile(path, record, random);   // cut back to nothing
+    if (access != FileAccess::Ok) return AppendStatus::Unreadable;
 
     ResultsCodec codec(random);
     QByteArray bytes;
-    if (scan.recordsEnd == 0) bytes = codec.EncodeResultsHeader();
-    bytes += *codec.EncodeResultRecord(record);
-    // Stray bytes after the last record are overwritten; a record is always longer.
-    if (!file.seek(scan.recordsEnd) || file.write(bytes) != bytes.size() || !FlushToDisk(file))
-        return AppendStatus::WriteFailed;
-    return AppendStatus::Appended;
+    if (file.size() == 0) bytes = codec.EncodeResultsHeader();
+    codec.AppendResultRecord(record, bytes);
+    return AppendWhole(file, bytes) ? AppendStatus::Appended : AppendStatus::WriteFailed;
 }
 
 RewriteOutcome RewriteResults(const QDir& folder, const QString& resultsFile,
                               const RewriteRequest& request, RandomSource& random,
                               const RenameFile& rename) {
     const QString path = folder.filePath(resultsFile);
-    QFile source(path);
-    if (!source.exists()) return {RewriteStatus::Missing, 0, 0};
-    if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return {RewriteStatus::WriteFailed, 0, 0};
+    QFile source;
+    const FileAccess access = OpenRegularFile(source, path, FileLimit::Results, QIODevice::ReadOnly | QIODevice::Unbuffered);
+    if (access == FileAccess::Missing) return {RewriteStatus::Missing, 0, 0};
+    if (access != FileAccess::Ok) return {RewriteStatus::Unreadable, 0, 0};
 
-    QFile scratch(folder.filePath(kResultsScratchFile));
-    if (scratch.exists()) scratch.remove();
-    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {RewriteStatus::WriteFailed, 0, 0};
+    QFile scratch;
+    if (!OpenScratchFile(scratch, path)) return {RewriteStatus::WriteFailed, 0, 0};
 
     ResultsCodec codec(random);
     if (!codec.WriteResultsHeader(scratch)) return Abandon(scratch, RewriteStatus::WriteFailed);
@@ -114,7 +154,9 @@ RewriteOutcome RewriteResults(const QDir& folder, const QString& resultsFile,
             ++outcome.kept;
         }
     }
-    if (reader.resultsFileDamaged()) return Abandon(scratch, RewriteStatus::Damaged);
+    // Bytes after the last record are no record, but they are the player's: a cut-off
+    // end is moved aside by its repair, never dropped by a deletion.
+    if (reader.resultsFileDamaged() || reader.tailCut()) return Abandon(scratch, RewriteStatus::Damaged);
     if (unwritable) return Abandon(scratch, RewriteStatus::WriteFailed);
     if (!writePending()) return Abandon(scratch, RewriteStatus::WriteFailed);
     source.close();

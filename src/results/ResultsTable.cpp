@@ -1,4 +1,5 @@
 #include "results/ResultsTable.h"
+#include "files/FileLimits.h"
 #include "results/ResultsFile.h"
 #include <QFileInfo>
 #include <algorithm>
@@ -83,9 +84,9 @@ ResultsLoad ResultsTable::Load(const QString& path) {
     // The rows keep their storage from the last load: a reload of the same file
     // neither allocates nor copies a growing table.
     Clear();
-    m_rows.reserve(static_cast<std::size_t>(QFileInfo(path).size() / kSmallestRecordBytes + 1));
-    const ResultsScan scan = ReadResultsFile(path, [this](const ResultRecord& r) { Append(r); });
-    return {scan.missing, scan.damaged};
+    m_rows.reserve(static_cast<std::size_t>(std::min(QFileInfo(path).size(), FileLimit::Results) /
+                                            kSmallestRecordBytes + 1));
+    return ReadResultsFile(path, [this](const ResultRecord& r) { Append(r); });
 }
 
 void ResultsTable::Clear() {

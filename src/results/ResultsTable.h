@@ -4,6 +4,7 @@
 // packed into numbers. The browser reads the file into it once per reload and then
 // filters, sorts and formats from it without touching the file again.
 #include "results/ResultsCodec.h"
+#include "results/ResultsFile.h"
 #include "results/TextPool.h"
 #include <QHash>
 #include <QString>
@@ -53,10 +54,9 @@ std::uint32_t PackDate(QStringView text);
 // by case. Negative, zero or positive.
 int CompareCellTexts(const QString& a, const QString& b);
 
-struct ResultsLoad {
-    bool missing = false;   // no such file
-    bool damaged = false;   // reading stopped at a damaged record (or the file would not open)
-};
+// How the reading went: missing, damaged (reading stopped at a damaged record, or the
+// file could not be read at all), and where the whole records end.
+using ResultsLoad = ResultsScan;
 
 class ResultsTable {
 public:

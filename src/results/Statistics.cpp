@@ -133,6 +133,7 @@ StatisticsScan ScanStatistics(const QString& path) {
     const ResultsScan read = ReadResultsFile(path, [&scan](const ResultRecord& r) { scan.stats.Add(r); });
     scan.missing = read.missing;
     scan.damaged = read.damaged;
+    scan.access = read.access;
     return scan;
 }
 

@@ -4,6 +4,7 @@
 // elapsed time, for games with exactly one empty cell (class 0) and for all others
 // (class 1). Built in one pass over the file in constant memory, then shown as a
 // fixed-width text table of 105-character lines.
+#include "files/RegularFile.h"
 #include "results/ResultsCodec.h"
 #include <QString>
 #include <QStringList>
@@ -78,6 +79,7 @@ struct StatisticsScan {
     Statistics stats;
     bool missing = false;   // no results file
     bool damaged = false;   // reading stopped at a damaged record; `stats` covers those before it
+    FileAccess access = FileAccess::Ok;   // not Ok: the file was not read at all
 };
 // Reads the results file at `path` once and gathers its statistics.
 StatisticsScan ScanStatistics(const QString& path);

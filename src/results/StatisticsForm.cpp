@@ -1,6 +1,9 @@
 #include "results/StatisticsForm.h"
 #include "play/GameState.h"
+#include "files/FileLimits.h"
+#include "play/FileProblems.h"
 #include "play/Messages.h"
+#include <QFileInfo>
 
 namespace {
 
@@ -40,7 +43,15 @@ void StatisticsForm::Form_Load() {
 bool StatisticsForm::szov_GotFocus(Platform& platform) {
     if (!m_scan.damaged || m_damageTold) return false;
     m_damageTold = true;
-    ShowMessage(m_state, platform, kDamagedFile, MsgIcon::Critical);
+    if (m_scan.access == FileAccess::Ok) {
+        ShowMessage(m_state, platform, kDamagedFile, MsgIcon::Critical);
+        return true;
+    }
+    // Not read at all: why, rather than damage.
+    MessageRequest request;
+    request.text = FileNotReadText(m_scan.access, QFileInfo(m_path).fileName(), FileLimit::Results, m_state.texts);
+    request.icon = MsgIcon::Critical;
+    platform.messageBox.show(request);
     return true;
 }
 

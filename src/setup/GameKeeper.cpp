@@ -1,14 +1,22 @@
 #include "setup/GameKeeper.h"
+#include "files/FileLimits.h"
+#include "play/FileProblems.h"
 #include "play/Messages.h"
 #include "setup/ContinueFile.h"
 #include "setup/GameRestore.h"
 
 void GameKeeper::offerKeptGame() {
-    const ContinueFileRead read = ReadContinueFile(m_folder);
-    if (read.status == ContinueFileStatus::Missing) return;
-    std::optional<SavedGame> game;
-    if (read.status == ContinueFileStatus::Read) game = DecodeSavedGame(read.bytes).game;
-    if (game) {
+    const FileRead read = ReadContinueFile(m_folder);
+    if (read.access == FileAccess::Missing) return;
+    if (read.access != FileAccess::Ok) {
+        // Not the game's own file, or one it cannot open: told, left as it is, and
+        // never written over during this run.
+        const QString name = QString::fromLatin1(kContinueFileName);
+        TellFileProblemOnce(m_s, m_p, name, FileNotReadText(read.access, name, FileLimit::ContinueFile, m_s.texts));
+        m_frozen = true;
+        return;
+    }
+    if (const std::optional<SavedGame> game = DecodeSavedGame(read.bytes).game) {
         if (ShowOwnMessage(m_s, m_p, OwnText::KeptGameQuestion, MsgIcon::Question, MsgButtons::YesNo) ==
             MsgAnswer::No) {
             RemoveContinueFile(m_folder);
@@ -24,14 +32,14 @@ void GameKeeper::offerKeptGame() {
 }
 
 void GameKeeper::setAside() {
-    const QString name = SetContinueFileAside(m_folder);
+    const std::optional<QString> name = SetContinueFileAside(m_folder, m_p.clock.now());
     MessageRequest request;
     request.icon = MsgIcon::Critical;
-    if (name.isEmpty()) {
+    if (!name) {
         m_frozen = true;
         request.text = OwnTextIn(OwnText::KeptGameStuck, m_s.texts).arg(QString::fromLatin1(kContinueFileName));
     } else {
-        request.text = OwnTextIn(OwnText::KeptGameUnreadable, m_s.texts).arg(name);
+        request.text = OwnTextIn(OwnText::KeptGameUnreadable, m_s.texts).arg(*name);
     }
     m_p.messageBox.show(request);
 }

@@ -5,9 +5,10 @@
 // game that ended or was given up takes its file with it.
 //
 // At start-up the player is asked whether to continue; No discards the game. A file
-// that cannot be read, or whose steps do not lead where it says, is set aside under a
-// name of its own and the player is told; it is never deleted. When it cannot even be
-// set aside, no game is kept during the run, so that it is never written over.
+// that cannot be decoded, or whose steps do not lead where it says, is moved to a side
+// file and the player is told; it is never deleted. When it cannot even be moved, or
+// something other than a regular file stands in its place, the player is told and no
+// game is kept during the run, so that it is never written over.
 #include <QDir>
 
 struct GameState;

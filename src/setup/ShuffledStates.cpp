@@ -4,7 +4,9 @@
 #include "play/Messages.h"
 #include "play/OwnTexts.h"
 #include "play/TileGeometry.h"
-#include "results/ScratchFile.h"
+#include "files/FileLimits.h"
+#include "files/ScratchFile.h"
+#include "play/FileProblems.h"
 #include "setup/Arrangement.h"
 #include "ui/Platform.h"
 #include <QFile>
@@ -36,10 +38,6 @@ std::optional<std::vector<int>> readMarkerDigits(const QByteArray& cells, int fr
 
 bool isSoundRecord(const ShuffledStateRecord& r) {
     return r.id >= 1 && ParseShuffledCells(r.cells, r.size).has_value();
-}
-
-QByteArray readUpTo(QFile& file, qint64 limit) {
-    return file.read(std::min(file.size(), limit));
 }
 
 QChar markerDigit(const std::vector<int>& colours, int i) {
@@ -90,6 +88,8 @@ std::optional<ShuffledStateCells> ParseShuffledCells(const QByteArray& cells, in
     return parsed;
 }
 
+bool IsSoundShuffledState(const ShuffledStateRecord& record) { return isSoundRecord(record); }
+
 QList<ShuffledStateRecord> SplitShuffledStateRecords(const QByteArray& fileBytes) {
     QList<ShuffledStateRecord> records;
     for (qsizetype at = 0; at < fileBytes.size(); at += kShuffledRecordSize)
@@ -105,19 +105,20 @@ QList<ShuffledStateEntry> ShuffledStatesOfSize(const QByteArray& fileBytes, int 
     return entries;
 }
 
-std::optional<QByteArray> ReadShuffledStateFile(const QDir& folder) {
-    QFile file(shuffledStatesPath(folder));
-    if (!file.exists()) return std::nullopt;
-    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-    // No record past the last possible id can be a stored state worth reading.
-    return readUpTo(file, qint64{kMaxShuffledStateId} * kShuffledRecordSize);
+std::optional<QByteArray> ReadShuffledStateFile(const QDir& folder, FileAccess* access) {
+    FileRead file = ReadRegularFile(shuffledStatesPath(folder), FileLimit::ShuffledStates);
+    if (access) *access = file.access;
+    if (file.access != FileAccess::Ok) return std::nullopt;
+    return std::move(file.bytes);
 }
 
 std::optional<QList<ShuffledStateEntry>> FillShuffledStateList(GameState& s, Platform& p,
                                                                const QDir& folder) {
-    const std::optional<QByteArray> bytes = ReadShuffledStateFile(folder);
+    FileAccess access = FileAccess::Ok;
+    const std::optional<QByteArray> bytes = ReadShuffledStateFile(folder, &access);
     if (!bytes) {
-        ShowMessage(s, p, 8, MsgIcon::Information);
+        if (access == FileAccess::Missing) ShowMessage(s, p, 8, MsgIcon::Information);
+        else TellShuffledStatesUnread(s, p, access);
         return std::nullopt;
     }
     QList<ShuffledStateEntry> entries = ShuffledStatesOfSize(*bytes, s.N());
@@ -157,13 +158,14 @@ ShuffledStateRecord MakeShuffledStateRecord(const GameState& s, RandomSource& rn
 
 SaveResult WriteShuffledState(const GameState& s, RandomSource& rnd, const QDir& folder, int id) {
     const QString path = shuffledStatesPath(folder);
-    QFile in(path);
-    const bool exists = in.exists();
-    if (exists && !in.open(QIODevice::ReadOnly)) return {SaveOutcome::WriteFailed, 0};
+    QFile in;
+    const FileAccess access = OpenRegularFile(in, path, FileLimit::ShuffledStates);
+    // A file that cannot be read is never replaced.
+    if (access != FileAccess::Ok && access != FileAccess::Missing) return {SaveOutcome::Unreadable, 0, access};
+    const bool exists = access == FileAccess::Ok;
     const qint64 fileSize = exists ? in.size() : 0;
     const qint64 recordCount = (fileSize + kShuffledRecordSize - 1) / kShuffledRecordSize;
-    const QList<ShuffledStateRecord> records = SplitShuffledStateRecords(
-        exists ? readUpTo(in, qint64{kMaxShuffledStateId} * kShuffledRecordSize) : QByteArray());
+    const QList<ShuffledStateRecord> records = SplitShuffledStateRecords(exists ? in.readAll() : QByteArray());
 
     qint64 position = -1;   // record index (from 0) written
     int newId = id;
@@ -185,8 +187,8 @@ SaveResult WriteShuffledState(const GameState& s, RandomSource& rnd, const QDir&
     }
 
     const QByteArray record = MakeShuffledStateRecord(s, rnd, newId).toBytes();
-    QFile out(folder.filePath(QLatin1String(kDataScratchFileName)));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) return {SaveOutcome::WriteFailed, 0};
+    QFile out;
+    if (!OpenScratchFile(out, path)) return {SaveOutcome::WriteFailed, 0};
     if (exists) in.seek(0);
     const qint64 before = std::min(fileSize, position * kShuffledRecordSize);
     bool ok = !exists || CopyFileBytes(in, out, before);
@@ -198,12 +200,16 @@ SaveResult WriteShuffledState(const GameState& s, RandomSource& rnd, const QDir&
     if (ok && after > 0) ok = in.seek((position + 1) * kShuffledRecordSize) && CopyFileBytes(in, out, after);
     in.close();
     if (!ok) {
-        out.close();
-        out.remove();
+        AbandonScratchFile(out);
         return {SaveOutcome::WriteFailed, 0};
     }
-    if (!CommitScratchFile(out, path, RenameOver)) return {SaveOutcome::WriteFailed, 0};
+    if (!CommitScratchFile(out, path)) return {SaveOutcome::WriteFailed, 0};
     return {SaveOutcome::Saved, newId};
+}
+
+void TellShuffledStatesUnread(GameState& s, Platform& p, FileAccess access) {
+    const QString file = QString::fromLatin1(kShuffledStatesFileName);
+    TellFileProblemOnce(s, p, file, FileNotReadText(access, file, FileLimit::ShuffledStates, s.texts));
 }
 
 bool SaveShuffledState(GameState& s, Platform& p, const QDir& folder, int id) {
@@ -214,6 +220,9 @@ bool SaveShuffledState(GameState& s, Platform& p, const QDir& folder, int id) {
             ShowMessage(s, p, 49, MsgIcon::Information, MsgButtons::Ok,
                         QLatin1Char(' ') + QString::number(result.id));
         return true;
+    case SaveOutcome::Unreadable:
+        TellShuffledStatesUnread(s, p, result.access);
+        return false;
     case SaveOutcome::NotFound:
         // The file changed under the chooser: the state to overwrite is gone.
         ShowMessage(s, p, QFile::exists(shuffledStatesPath(folder)) ? 26 : 8, MsgIcon::Information);

@@ -10,6 +10,7 @@
 // number of records ends in a partial record: it is read as if padded with blanks,
 // and the next save writes those blanks, so the user's bytes stay and new records
 // line up again.
+#include "files/RegularFile.h"
 #include <QByteArray>
 #include <QDir>
 #include <QList>
@@ -56,13 +57,19 @@ struct ShuffledStateEntry {
     QByteArray cells;   // 48 characters
 };
 
+// Whether `record` holds a state the chooser lists: an id of 1 or more, and cells that
+// read for its size.
+bool IsSoundShuffledState(const ShuffledStateRecord& record);
 // Every record of `fileBytes` in file order (a trailing partial record padded).
 QList<ShuffledStateRecord> SplitShuffledStateRecords(const QByteArray& fileBytes);
 // The sound records of size n, in file order.
 QList<ShuffledStateEntry> ShuffledStatesOfSize(const QByteArray& fileBytes, int n);
 
-// Reads kever.dat in `folder`; nullopt when the file does not exist.
-std::optional<QByteArray> ReadShuffledStateFile(const QDir& folder);
+// Reads kever.dat in `folder`; nullopt when the file does not exist or cannot be read
+// (`access`, optional, tells which).
+std::optional<QByteArray> ReadShuffledStateFile(const QDir& folder, FileAccess* access = nullptr);
+// Tells once in a run why kever.dat was not read.
+void TellShuffledStatesUnread(GameState& s, Platform& p, FileAccess access);
 
 // The states of the current board size for the chooser. Shows message 8 when the
 // file is missing and message 26 when it holds no state of this size; nullopt then.
@@ -73,17 +80,18 @@ std::optional<QList<ShuffledStateEntry>> FillShuffledStateList(GameState& s, Pla
 // order), then the row and the column marker digits.
 ShuffledStateRecord MakeShuffledStateRecord(const GameState& s, RandomSource& rnd, int id);
 
-enum class SaveOutcome { Saved, FileFull, NotFound, WriteFailed };
+enum class SaveOutcome { Saved, FileFull, NotFound, Unreadable, WriteFailed };
 
 struct SaveResult {
     SaveOutcome outcome = SaveOutcome::WriteFailed;
     int id = 0;   // the id written
+    FileAccess access = FileAccess::Ok;   // why an existing file was not read (Unreadable)
 };
 
 // Writes the board into kever.dat: id 0 appends a new state (id = last id + 1), any
 // other id overwrites the state of the board's size with that id and keeps its id.
-// The file is rewritten through the scratch file munka.dat, so a failed write leaves
-// the old file as it was.
+// The file is rewritten through its scratch file, so a failed write leaves the old
+// file as it was; one that cannot be read is not written at all.
 SaveResult WriteShuffledState(const GameState& s, RandomSource& rnd, const QDir& folder, int id);
 
 // WriteShuffledState with its messages: message 49 and the id for a new state, a

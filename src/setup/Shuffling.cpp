@@ -98,8 +98,12 @@ void Shuffling::kevtor_Click() {
     }
     ShowMessage(m_s, m_p, 9, MsgIcon::Critical);
     // Every stored state goes at once: only an explicit Yes deletes.
-    if (ShowMessage(m_s, m_p, 10, MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes)
-        QFile::remove(path);
+    if (ShowMessage(m_s, m_p, 10, MsgIcon::Question, MsgButtons::YesNo) == MsgAnswer::Yes && !QFile::remove(path)) {
+        MessageRequest failed;
+        failed.text = OwnTextIn(OwnText::NamesNotDeleted, m_s.texts).arg(QString::fromLatin1(kShuffledStatesFileName));
+        failed.icon = MsgIcon::Critical;
+        m_p.messageBox.show(failed);
+    }
 }
 
 void Shuffling::loadStoredState() {

@@ -1,5 +1,5 @@
 #include "setup/StoredGameRecord.h"
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 #include "results/ResultsCodec.h"
 #include "setup/TargetMapText.h"
 #include <QtEndian>

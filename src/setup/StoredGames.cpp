@@ -1,4 +1,6 @@
 #include "setup/StoredGames.h"
+#include "files/FileLimits.h"
+#include "play/FileProblems.h"
 #include "play/GameState.h"
 #include "play/Messages.h"
 #include "play/OwnTexts.h"
@@ -6,6 +8,7 @@
 #include "setup/Arrangement.h"
 #include "setup/GameTypes.h"
 #include "setup/TargetMapText.h"
+#include <QFileInfo>
 
 namespace {
 
@@ -43,7 +46,12 @@ void StoredGames::showProblem(const QString& text) {
 }
 
 std::optional<StoredGamesScan> StoredGames::readFile() {
-    std::optional<StoredGamesScan> scan = ReadStoredGames(m_folder);
+    FileAccess access = FileAccess::Ok;
+    std::optional<StoredGamesScan> scan = ReadStoredGames(m_folder, &access);
+    if (access != FileAccess::Ok && access != FileAccess::Missing) {
+        const QString file = QString::fromLatin1(kStoredGamesFileName);
+        TellFileProblemOnce(m_s, m_p, file, FileNotReadText(access, file, FileLimit::StoredGames, m_s.texts));
+    }
     if (scan && scan->damagedRecords > 0 && !m_damageTold) {
         m_damageTold = true;
         showProblem(StoredGamesDamagedText(scan->damagedRecords, m_s.texts));
@@ -54,7 +62,9 @@ std::optional<StoredGamesScan> StoredGames::readFile() {
 std::optional<QList<StoredGame>> StoredGames::FillStoredGameList() {
     const std::optional<StoredGamesScan> scan = readFile();
     if (!scan) {
-        ShowMessage(m_s, m_p, kNoStoredGames, MsgIcon::Information);
+        // A file that cannot be read has been told of already.
+        if (!QFileInfo::exists(m_folder.filePath(QString::fromLatin1(kStoredGamesFileName))))
+            ShowMessage(m_s, m_p, kNoStoredGames, MsgIcon::Information);
         return std::nullopt;
     }
     QList<StoredGame> games = StoredGamesOfSize(*scan, m_s.N());

@@ -6,7 +6,7 @@
 //
 // A damaged record in minta.dat is skipped everywhere and told once per run.
 #include "play/GameFlow.h"
-#include "results/ScratchFile.h"
+#include "files/ScratchFile.h"
 #include "setup/StoredGameForm.h"
 #include "setup/StoredGamesFile.h"
 #include <QDir>

@@ -1,5 +1,7 @@
 #include "setup/StoredGamesFile.h"
+#include "files/FileLimits.h"
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace {
@@ -25,8 +27,8 @@ bool rewriteWith(const QDir& folder, QFile& in, qint64 position, const QByteArra
                  const RenameFile& rename) {
     const qint64 fileSize = in.isOpen() ? in.size() : 0;
     const qint64 start = position * kStoredGameRecordSize;
-    QFile scratch(folder.filePath(QString::fromLatin1(kStoredGamesScratchFileName)));
-    if (!scratch.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    QFile scratch;
+    if (!OpenScratchFile(scratch, storedGamesPath(folder))) return false;
     bool ok = !in.isOpen() || in.seek(0);
     const qint64 before = std::min(fileSize, start);
     ok = ok && CopyFileBytes(in, scratch, before);
@@ -36,8 +38,7 @@ bool rewriteWith(const QDir& folder, QFile& in, qint64 position, const QByteArra
     if (ok && fileSize > end) ok = in.seek(end) && CopyFileBytes(in, scratch, fileSize - end);
     in.close();
     if (!ok) {
-        scratch.close();
-        scratch.remove();
+        AbandonScratchFile(scratch);
         return false;
     }
     return CommitScratchFile(scratch, storedGamesPath(folder), rename);
@@ -61,8 +62,11 @@ void scanRecord(StoredGamesScan& scan, QByteArrayView bytes) {
     // too: a record mended by hand, or a part the next change completes with blanks,
     // must never share its serial with a new game.
     if (bytes.size() >= 2 && record.serial >= 1) scan.highestSerial = std::max<int>(scan.highestSerial, record.serial);
-    if (game && whole) scan.games.append(*game);
-    else if (!whole || KindOf(record) != StoredGameKind::Deleted) ++scan.damagedRecords;
+    if (game && whole) {
+        scan.games.append(*game);
+    } else if (!whole || KindOf(record) != StoredGameKind::Deleted) {
+        if (scan.damagedRecords++ == 0) scan.firstDamaged = position;
+    }
 }
 
 } // namespace
@@ -83,16 +87,19 @@ StoredGamesScan ScanStoredGames(QIODevice& device) {
     return scan;
 }
 
-std::optional<StoredGamesScan> ReadStoredGames(const QDir& folder) {
-    QFile file(storedGamesPath(folder));
-    if (!file.exists() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
+std::optional<StoredGamesScan> ReadStoredGames(const QDir& folder, FileAccess* access) {
+    QFile file;
+    const FileAccess opened = OpenRegularFile(file, storedGamesPath(folder), FileLimit::StoredGames);
+    if (access) *access = opened;
+    if (opened != FileAccess::Ok) return std::nullopt;
     return ScanStoredGames(file);
 }
 
 bool CreateStoredGamesFile(const QDir& folder) {
+    // Whatever stands there already, it is not replaced.
+    if (QFileInfo::exists(storedGamesPath(folder)) || QFileInfo(storedGamesPath(folder)).isSymLink()) return true;
     QFile file(storedGamesPath(folder));
-    if (file.exists()) return true;
-    return file.open(QIODevice::WriteOnly);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
 
 const StoredGame* FindStoredGame(const StoredGamesScan& scan, int serial, int size) {
@@ -110,8 +117,9 @@ QList<StoredGame> StoredGamesOfSize(const StoredGamesScan& scan, int size) {
 
 StoredGameSaved AppendStoredGame(const QDir& folder, const StoredGameContent& content,
                                  const RenameFile& rename) {
-    QFile in(storedGamesPath(folder));
-    if (in.exists() && !in.open(QIODevice::ReadOnly)) return {StoredGamesWrite::WriteFailed, 0};
+    QFile in;
+    const FileAccess access = OpenRegularFile(in, storedGamesPath(folder), FileLimit::StoredGames);
+    if (access != FileAccess::Ok && access != FileAccess::Missing) return {StoredGamesWrite::WriteFailed, 0};
     const StoredGamesScan scan = in.isOpen() ? ScanStoredGames(in) : StoredGamesScan{};
     // Never a serial a game already has: the next one after the highest, which in a
     // file written by the game is the last record's.
@@ -125,8 +133,9 @@ StoredGameSaved AppendStoredGame(const QDir& folder, const StoredGameContent& co
 
 StoredGameSaved OverwriteStoredGame(const QDir& folder, const StoredGame& game,
                                     const StoredGameContent& content, const RenameFile& rename) {
-    QFile in(storedGamesPath(folder));
-    if (!in.open(QIODevice::ReadOnly) || !holdsGame(in, game)) return {StoredGamesWrite::NotFound, 0};
+    QFile in;
+    if (OpenRegularFile(in, storedGamesPath(folder), FileLimit::StoredGames) != FileAccess::Ok || !holdsGame(in, game))
+        return {StoredGamesWrite::NotFound, 0};
     const std::optional<StoredGameRecord> record = playableRecord(game.serial, content);
     if (!record || !rewriteWith(folder, in, game.position, record->toBytes(), rename))
         return {StoredGamesWrite::WriteFailed, 0};
@@ -134,8 +143,9 @@ StoredGameSaved OverwriteStoredGame(const QDir& folder, const StoredGame& game,
 }
 
 StoredGamesWrite DeleteStoredGame(const QDir& folder, const StoredGame& game, const RenameFile& rename) {
-    QFile in(storedGamesPath(folder));
-    if (!in.open(QIODevice::ReadOnly) || !holdsGame(in, game)) return StoredGamesWrite::NotFound;
+    QFile in;
+    if (OpenRegularFile(in, storedGamesPath(folder), FileLimit::StoredGames) != FileAccess::Ok || !holdsGame(in, game))
+        return StoredGamesWrite::NotFound;
     const bool last = (game.position + 1) * kStoredGameRecordSize >= in.size();
     const QByteArray replacement = last ? QByteArray() : QByteArray(kStoredGameRecordSize, '\0');
     return rewriteWith(folder, in, game.position, replacement, rename) ? StoredGamesWrite::Written

@@ -4,12 +4,13 @@
 // record; a deleted game leaves a record of zero bytes in its place, or shortens the
 // file when it was the last record.
 //
-// Every change is written completely to the scratch file "munka.dat", flushed and then
-// renamed over minta.dat, so a failure at any point leaves the old file whole. Records
+// Every change is written completely to the scratch file of minta.dat, flushed and then
+// renamed over it, so a failure at any point leaves the old file whole. Records
 // that are neither games nor deleted slots (damaged ones, and a trailing part of a
 // record) are skipped by every list and look-up and copied byte for byte by every
 // rewrite.
-#include "results/ScratchFile.h"
+#include "files/RegularFile.h"
+#include "files/ScratchFile.h"
 #include "setup/StoredGameRecord.h"
 #include <QDir>
 #include <QList>
@@ -18,12 +19,12 @@
 class QIODevice;
 
 inline constexpr char kStoredGamesFileName[] = "minta.dat";
-inline constexpr const char* kStoredGamesScratchFileName = kDataScratchFileName;
 
 // What one reading of the file found.
 struct StoredGamesScan {
     QList<StoredGame> games;    // the playable games of every size, in file order
     int damagedRecords = 0;     // records that are neither games nor deleted slots
+    qint64 firstDamaged = -1;   // the position (from 0) of the first of them
     qint64 recordCount = 0;     // records in the file, a trailing part counted
     int highestSerial = 0;      // of every record whose serial field can be read, damaged
                                 // ones and a trailing part included; 0 when there is none
@@ -31,8 +32,9 @@ struct StoredGamesScan {
 
 // Reads the records of `device` from where it stands to its end.
 StoredGamesScan ScanStoredGames(QIODevice& device);
-// Reads minta.dat in `folder`; nothing when it does not exist (or cannot be opened).
-std::optional<StoredGamesScan> ReadStoredGames(const QDir& folder);
+// Reads minta.dat in `folder`; nothing when it does not exist or cannot be read (a
+// special file, one over its limit); `access` (optional) tells which.
+std::optional<StoredGamesScan> ReadStoredGames(const QDir& folder, FileAccess* access = nullptr);
 // Creates an empty minta.dat when there is none; false when that fails.
 bool CreateStoredGamesFile(const QDir& folder);
 
@@ -56,7 +58,7 @@ struct StoredGameSaved {
 };
 
 // Appends `content` as a new game with the highest serial + 1; FileFull when that
-// would pass 32767.
+// would pass 32767. A minta.dat that cannot be read is never written.
 StoredGameSaved AppendStoredGame(const QDir& folder, const StoredGameContent& content,
                                  const RenameFile& rename = RenameOver);
 // Writes `content` over `game` in its own record, keeping its serial. NotFound when

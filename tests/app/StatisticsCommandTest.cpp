@@ -2,7 +2,7 @@
 #include "play/GameState.h"
 #include "presentation/LanguageFile.h"
 #include "presentation/SettingsFile.h"
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 #include "support/QtPrinting.h"
 #include "support/ResultsFixture.h"
 #include <QFile>

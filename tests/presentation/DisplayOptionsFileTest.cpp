@@ -54,6 +54,27 @@ TEST(DisplayOptionsFile, WritingKeepsTheLinesItDoesNotKnow) {
     EXPECT_EQ(f.dir.entryList(QDir::Files), QStringList{kDisplayOptionsFileName});
 }
 
+// Whatever their length: a line of 100 000 characters after 64 KiB of others is kept as
+// it was, to its last byte.
+TEST(DisplayOptionsFile, LinesItDoesNotKnowAreKeptWhateverTheirLength) {
+    OptionsFolder f;
+    const QByteArray others = QByteArray(70 * 1024, 'a') + "\r\n" + "Long=" + QByteArray(100000, 'b') + "\r\n";
+    f.write(others + "ColourSymbols=0\r\n");
+    ASSERT_TRUE(WriteDisplayOptions(f.dir, {true}));
+    EXPECT_EQ(f.contents(), others + "ColourSymbols=1\r\n");
+}
+
+// A file that cannot be read is never replaced: what it holds would be lost.
+TEST(DisplayOptionsFile, AFileThatCannotBeReadIsNotWritten) {
+    OptionsFolder f;
+    f.write(QByteArray(2 * 1024 * 1024, 'x'));   // over its limit
+    EXPECT_FALSE(WriteDisplayOptions(f.dir, {true}));
+    EXPECT_EQ(f.contents().size(), 2 * 1024 * 1024);
+    FileAccess access = FileAccess::Ok;
+    EXPECT_FALSE(ReadDisplayOptions(f.dir, &access).colourSymbols);
+    EXPECT_EQ(access, FileAccess::TooLarge);
+}
+
 TEST(ColourSymbols, EachColourHasItsOwnAndNothingElseHasOne) {
     std::set<ColourSymbol> seen;
     for (int colour = 1; colour <= 6; ++colour) {

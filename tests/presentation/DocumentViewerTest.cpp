@@ -178,7 +178,7 @@ TEST_F(DocumentViewerTest, SavingReplacesTheDocumentWholeThroughTheScratchFile) 
     const RichTextRead saved = ReadRichText(Contents("Magyar.doc"));
     EXPECT_EQ(saved.status, RichTextStatus::Read);
     EXPECT_EQ(saved.document, edited);
-    EXPECT_FALSE(QFile::exists(folder.filePath(kDocumentScratchFile)));
+    EXPECT_FALSE(QFile::exists(ScratchPathOf(folder.filePath(QStringLiteral("Magyar.doc")))));
 }
 
 TEST_F(DocumentViewerTest, AFailedSaveKeepsTheOldDocumentAndTheViewerOpen) {
@@ -190,7 +190,7 @@ TEST_F(DocumentViewerTest, AFailedSaveKeepsTheOldDocumentAndTheViewerOpen) {
     viewer.Form_KeyPress(23);
     EXPECT_FALSE(viewer.rendben_Click(true, [] { return RichDocument{}; }));
     EXPECT_EQ(Contents("Magyar.doc"), before);
-    EXPECT_FALSE(QFile::exists(folder.filePath(kDocumentScratchFile)));
+    EXPECT_FALSE(QFile::exists(ScratchPathOf(folder.filePath(QStringLiteral("Magyar.doc")))));
     ASSERT_EQ(fp.messageBox.shown.size(), 1u);
     EXPECT_EQ(fp.messageBox.shown[0].icon, MsgIcon::Critical);
     EXPECT_TRUE(fp.messageBox.shown[0].text.contains(QStringLiteral("Magyar.doc")));

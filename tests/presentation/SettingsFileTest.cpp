@@ -164,13 +164,13 @@ TEST(SettingsFile, ReadsCanonicalFileAndRepairsNothing) {
     const QDir dir(tmp.path());
     writeFile(dir, defaultRecordBytes());
     const SettingsReadResult read = ReadSettingsFile(dir);
-    EXPECT_TRUE(read.existed);
+    EXPECT_EQ(read.access, FileAccess::Ok);
     EXPECT_TRUE(read.canonical);
     EXPECT_EQ(read.record, SettingsRecord());
 
     writeFile(dir, defaultRecordBytes().left(40));
     EXPECT_FALSE(ReadSettingsFile(dir).canonical);
-    EXPECT_FALSE(ReadSettingsFile(QDir(tmp.filePath("missing"))).existed);
+    EXPECT_EQ(ReadSettingsFile(QDir(tmp.filePath("missing"))).access, FileAccess::Missing);
 }
 
 TEST(SettingsFile, WriteReplacesTheRecordAndKeepsWhatFollowsIt) {

@@ -111,7 +111,7 @@ TEST_F(PlayerNamesTest, DeletingANameRemovesEveryOccurrence) {
     Write("\"Anna\"\r\n\"Bela\"\r\n\"anna\"\r\n\"Anna\"\r\n");
     EXPECT_EQ(DeletePlayerName(folder, QStringLiteral("Anna")), NameFileStatus::Deleted);
     EXPECT_EQ(Contents(), QByteArray("\"Bela\"\r\n\"anna\"\r\n"));
-    EXPECT_FALSE(QFile::exists(folder.filePath(kPlayerNamesScratchFile)));
+    EXPECT_FALSE(QFile::exists(ScratchPathOf(folder.filePath(kPlayerNamesFile))));
     EXPECT_EQ(DeletePlayerName(folder, QStringLiteral("Cili")), NameFileStatus::NotFound);
     EXPECT_EQ(Contents(), QByteArray("\"Bela\"\r\n\"anna\"\r\n"));
 }
@@ -120,7 +120,7 @@ TEST_F(PlayerNamesTest, DeletingTheOnlyNameLeavesNoFile) {
     Write("\"Anna\"\r\n\"Anna\"\r\n");
     EXPECT_EQ(DeletePlayerName(folder, QStringLiteral("Anna")), NameFileStatus::FileRemoved);
     EXPECT_FALSE(QFile::exists(path));
-    EXPECT_FALSE(QFile::exists(folder.filePath(kPlayerNamesScratchFile)));
+    EXPECT_FALSE(QFile::exists(ScratchPathOf(folder.filePath(kPlayerNamesFile))));
     EXPECT_EQ(DeletePlayerName(folder, QStringLiteral("Anna")), NameFileStatus::Missing);
 }
 
@@ -130,7 +130,7 @@ TEST_F(PlayerNamesTest, AFailedRenameLeavesTheNameFileWhole) {
     const RenameFile failing = [](const QString&, const QString&) { return false; };
     EXPECT_EQ(DeletePlayerName(folder, QStringLiteral("Anna"), failing), NameFileStatus::WriteFailed);
     EXPECT_EQ(Contents(), before);
-    EXPECT_FALSE(QFile::exists(folder.filePath(kPlayerNamesScratchFile)));
+    EXPECT_FALSE(QFile::exists(ScratchPathOf(folder.filePath(kPlayerNamesFile))));
 }
 
 TEST_F(PlayerNamesTest, DeletingAllNamesRemovesTheFile) {

@@ -1,5 +1,6 @@
 #include "results/ResultStore.h"
 #include "play/GameState.h"
+#include "play/OwnTexts.h"
 #include "results/PlayerNames.h"
 #include "results/ResultType.h"
 #include "results/ResultsFile.h"
@@ -93,7 +94,8 @@ TEST_F(ResultStoreTest, AStoredGameNameIsWrittenAsTheFileCanHoldIt) {
 
 // The player keeps the name entry and is told why, rather than being told the result
 // is stored when it could never be read again.
-TEST_F(ResultStoreTest, ADamagedResultsFileIsRefusedWithMessage30) {
+// Message 30 says the window closes; the main window stays, so it is told otherwise.
+TEST_F(ResultStoreTest, ADamagedResultsFileIsRefusedAndLeftAsItIs) {
     QFile file(folder.filePath(state.resultsFile));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(40, '\x7F'));
@@ -101,8 +103,12 @@ TEST_F(ResultStoreTest, ADamagedResultsFileIsRefusedWithMessage30) {
     state.panel.neve.caption = QStringLiteral("Anna");
     EXPECT_EQ(store.ment_Click(elapsed), StoreOutcome::Refused);
     ASSERT_EQ(fp.messageBox.shown.size(), 1u);
-    EXPECT_EQ(fp.messageBox.shown[0].messageNo, 30);
+    EXPECT_EQ(fp.messageBox.shown[0].text,
+              OwnTextIn(OwnText::ResultsDamagedNotStored, state.texts).arg(state.resultsFile, QStringLiteral("0")));
     EXPECT_EQ(fp.messageBox.shown[0].icon, MsgIcon::Critical);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray(40, '\x7F'));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 1);
     EXPECT_TRUE(NameEntryShown());
     EXPECT_FALSE(PlayerNamesFileExists(folder));
     EXPECT_TRUE(state.storing.storedTime.isEmpty());

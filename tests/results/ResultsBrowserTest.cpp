@@ -296,7 +296,7 @@ TEST_F(ResultsBrowserTest, DeletingTheCurrentRowAsksWithItsName) {
     EXPECT_EQ(NamesInFile(), List({"Anna", "Cecil", "Bori", "Dani", "bence"}));
     EXPECT_EQ(Names(), List({"Anna", "bence", "Cecil"}));
     EXPECT_FALSE(b.closeRequested());
-    EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile)));
+    EXPECT_FALSE(QFile::exists(ScratchPathOf(path)));
 }
 
 TEST_F(ResultsBrowserTest, DeletingTheLastRowShownClosesTheBrowser) {
@@ -317,7 +317,7 @@ TEST_F(ResultsBrowserTest, DeletingTheRowsShownWhenAllAreShownRemovesTheFile) {
     b.sortor_Click();
     EXPECT_EQ(fp.messageBox.shown.back().text, "delete 6 rows?");
     EXPECT_FALSE(QFile::exists(path));
-    EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile)));
+    EXPECT_FALSE(QFile::exists(ScratchPathOf(path)));
     EXPECT_TRUE(b.closeRequested());
 }
 
@@ -375,19 +375,63 @@ TEST_F(ResultsBrowserTest, ADamagedFileShowsTheRowsBeforeTheDamageAndIsNeverRewr
     b.tip_Click(8, true);
     EXPECT_EQ(Names(), List({"anna", "Kovács, Béla", "Ödön \"ÖK\""}));
 
-    // No deletion touches it: the records behind the damage would be lost.
+    // No deletion of records touches it: the records behind the damage would be lost.
     const std::function<void()> deletions[] = {
-        [&] { b.akttor_Click(); }, [&] { b.sortor_Click(); }, [&] { b.dattor_Click(); }, [&] { b.ossztor_Click(); }};
+        [&] { b.akttor_Click(); }, [&] { b.sortor_Click(); }, [&] { b.dattor_Click(); }};
     fp.inputBox.answers = {QStringLiteral("2030.01.01")};
     for (const auto& deletion : deletions) deletion();
-    EXPECT_EQ(MessagesShown(), (std::vector<int>{30, 30, 30, 30}));
+    EXPECT_EQ(MessagesShown(), (std::vector<int>{30, 30, 30}));
     EXPECT_EQ(FileBytes(), bytes);
 
-    // When the grid gets the focus, the damage is told and the browser closes.
+    // When the grid gets the focus, the player is asked; No closes the browser and
+    // leaves the file as it is.
+    fp.messageBox.answers = {MsgAnswer::No};
     b.mflex_GotFocus();
-    EXPECT_EQ(fp.messageBox.shown.back().messageNo, 30);
+    EXPECT_EQ(fp.messageBox.shown.back().buttons, MsgButtons::YesNo);
     EXPECT_EQ(fp.messageBox.shown.back().icon, MsgIcon::Critical);
     EXPECT_TRUE(b.closeRequested());
+    EXPECT_EQ(FileBytes(), bytes);
+    EXPECT_EQ(folder.entryList(QDir::Files), List({"eredm.dat"}));
+}
+
+// Yes keeps the readable records in the file and moves every byte after them into a
+// side file: the two together hold the old file, and the browser goes on with it.
+TEST_F(ResultsBrowserTest, KeepingTheReadableRecordsMovesTheRestIntoASideFile) {
+    QByteArray bytes = IndependentResultsFile();
+    bytes.chop(20);
+    ASSERT_TRUE(WriteIndependentResultsFile(path, bytes));
+    state.storing.resultTypeIndex = 6;
+    ResultsBrowser& b = Open();
+    b.szur_Click(3);
+    for (int t = 1; t <= 8; ++t) b.tip_Click(t, true);
+    b.mflex_GotFocus();   // Yes
+    ASSERT_FALSE(b.closeRequested());
+    EXPECT_FALSE(b.fileDamaged());
+    EXPECT_EQ(NamesInFile(), List({"Kovács, Béla", "anna", "Ödön \"ÖK\""}));
+    EXPECT_EQ(b.rowCount(), 3);
+    const char* side = "eredm.dat.damaged-20260307-090503";
+    ASSERT_EQ(folder.entryList(QDir::Files), List({"eredm.dat", side}));
+    QFile kept(folder.filePath(QLatin1String(side)));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(FileBytes() + kept.readAll(), bytes);
+    EXPECT_TRUE(fp.messageBox.shown.back().text.contains(QLatin1String(side)));
+}
+
+// "Delete all" works on a damaged file too: the whole file is kept as a side file.
+TEST_F(ResultsBrowserTest, DeletingAllOfADamagedFileKeepsItWholeAsASideFile) {
+    QByteArray bytes = IndependentResultsFile();
+    bytes.chop(20);
+    ASSERT_TRUE(WriteIndependentResultsFile(path, bytes));
+    ResultsBrowser& b = Open();
+    b.ossztor_Click();
+    EXPECT_TRUE(b.closeRequested());
+    EXPECT_FALSE(QFile::exists(path));
+    const char* side = "eredm.dat.damaged-20260307-090503";
+    ASSERT_EQ(folder.entryList(QDir::Files), List({side}));
+    QFile kept(folder.filePath(QLatin1String(side)));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), bytes);
+    EXPECT_TRUE(fp.messageBox.shown.back().text.contains(QLatin1String(side)));
 }
 
 TEST_F(ResultsBrowserTest, AFileFromAnotherWriterShowsItsCellsExactly) {

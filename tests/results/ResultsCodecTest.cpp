@@ -33,6 +33,9 @@ QByteArray EncodeFile(ResultsCodec& codec, const std::vector<ResultRecord>& reco
 struct ReadBack {
     std::vector<ResultRecord> records;
     bool damaged = false;
+    bool tailCut = false;
+    int missingFiller = 0;
+    qint64 recordsEnd = 0;
 };
 
 ReadBack ReadAll(QByteArray bytes) {
@@ -44,6 +47,9 @@ ReadBack ReadAll(QByteArray bytes) {
     if (reader.ReadResultsHeader())
         while (!reader.atEnd() && reader.ReadResultRecord(r)) result.records.push_back(r);
     result.damaged = reader.resultsFileDamaged();
+    result.tailCut = reader.tailCut();
+    result.missingFiller = reader.missingFiller();
+    result.recordsEnd = reader.recordsEnd();
     return result;
 }
 
@@ -259,28 +265,59 @@ TEST(ResultsCodec, ARecordReadIntoTheSameStringsKeepsNothingOfTheOneBefore) {
     EXPECT_FALSE(reader.resultsFileDamaged());
 }
 
-TEST(ResultsCodec, ACutOrEmptyTailIsReportedAndTheWholeRecordsBeforeItAreKept) {
+// A file cut at any length reads as a reader that stops at the end of the file reads
+// it: nothing of a header cut short; a record whose check bytes are all there, though
+// its trailing filler is not; damage from a record cut before its check bytes. Every
+// cut that does not end on a record's end is a cut-off tail, for the repair to move.
+TEST(ResultsCodec, AFileCutAtAnyLengthReadsAsFarAsItsBytesCarry) {
     FakeRandom random;
     ResultsCodec codec(random);
-    const QByteArray file = EncodeFile(codec, {SampleRecord(), SampleRecord(), SampleRecord()});
-
-    const ReadBack whole = ReadAll(file);
-    EXPECT_FALSE(whole.damaged);
-    EXPECT_EQ(whole.records.size(), 3u);
-
-    for (int cut : {1, 3, 4, 20}) {
-        const ReadBack back = ReadAll(file.left(file.size() - cut));
-        EXPECT_TRUE(back.damaged) << cut;
-        EXPECT_EQ(back.records.size(), 2u) << cut;
+    const QByteArray header = codec.EncodeResultsHeader();
+    struct Span {
+        qsizetype start, checked, end;   // where a record starts, its check bytes end, it ends
+    };
+    std::vector<Span> spans;
+    QByteArray file = header;
+    for (const char* gameName : {"", "Kert", ""}) {
+        ResultRecord r = SampleRecord();
+        r.storedGameName = QString::fromLatin1(gameName);
+        r.storedGameNo = r.storedGameName.isEmpty() ? 0 : 3;
+        const QByteArray bytes = *codec.EncodeResultRecord(r);
+        // Filler, then the key and name, the 5 guarded bytes, the stored-game part, the
+        // gap count and the 5 check bytes; only filler follows.
+        const qsizetype storedPart = r.storedGameName.isEmpty() ? 1 : r.storedGameName.size() + 4;
+        const qsizetype checked = 32 + r.name.size() + 5 + storedPart + 1 + 5;
+        ASSERT_LT(checked, bytes.size());
+        spans.push_back({file.size(), file.size() + checked, file.size() + bytes.size()});
+        file += bytes;
     }
-    // A record's first three bytes alone at the end are a cut record too.
-    const ReadBack tail = ReadAll(file + QByteArray("\x20\x20\x40", 3));
-    EXPECT_TRUE(tail.damaged);
-    EXPECT_EQ(tail.records.size(), 3u);
+    for (qsizetype cut = 0; cut <= file.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        const ReadBack back = ReadAll(file.left(cut));
+        std::size_t records = 0;
+        bool damaged = false;
+        int missingFiller = 0;
+        bool onAnEnd = cut == 0 || cut == header.size();
+        for (const Span& span : spans) {
+            if (cut >= span.checked) ++records;
+            // The first three bytes of a record come with the one before it.
+            if (cut >= span.start + 3 && cut < span.checked) damaged = true;
+            if (cut >= span.checked && cut < span.end) missingFiller = int(span.end - cut);
+            onAnEnd = onAnEnd || cut == span.end;
+        }
+        EXPECT_EQ(back.records.size(), records);
+        EXPECT_EQ(back.damaged, damaged);
+        EXPECT_EQ(back.missingFiller, missingFiller);
+        EXPECT_EQ(back.tailCut, !onAnEnd && missingFiller == 0);
+        if (records > 0) {
+            EXPECT_EQ(back.recordsEnd, std::min(cut, spans[records - 1].end));
+        }
+    }
 }
 
 // The last record ends where its own length says; one or two bytes after it hold no
-// record and hide nothing. Three or more start a record that is cut short.
+// record and hide nothing, though they are a tail for the repair to move aside. Three
+// or more start a record that is cut short.
 TEST(ResultsCodec, OneOrTwoStrayBytesAfterTheLastRecordAreIgnored) {
     FakeRandom random;
     ResultsCodec codec(random);
@@ -290,6 +327,7 @@ TEST(ResultsCodec, OneOrTwoStrayBytesAfterTheLastRecordAreIgnored) {
         const ReadBack back = ReadAll(file + stray);
         EXPECT_FALSE(back.damaged) << stray.size();
         EXPECT_EQ(back.records.size(), 3u) << stray.size();
+        EXPECT_TRUE(back.tailCut) << stray.size();
         const ReadBack empty = ReadAll(header + stray);
         EXPECT_FALSE(empty.damaged) << stray.size();
         EXPECT_TRUE(empty.records.empty()) << stray.size();
@@ -340,7 +378,9 @@ TEST(ResultsCodec, HostileBytesNeverCrashTheReader) {
             EXPECT_LE(back.records.size(), 2u);
         }
     }
-    EXPECT_TRUE(ReadAll(QByteArray(5, 'x')).damaged);
+    // Five bytes are a header cut short: no records, and no damage either.
+    EXPECT_FALSE(ReadAll(QByteArray(5, 'x')).damaged);
+    EXPECT_TRUE(ReadAll(QByteArray(5, 'x')).tailCut);
     EXPECT_FALSE(ReadAll(QByteArray()).damaged);
 }
 

@@ -1,4 +1,5 @@
 #include "results/ResultsFile.h"
+#include "results/ResultsRepair.h"
 #include "support/FakePlatform.h"
 #include <QFile>
 #include <QTemporaryDir>
@@ -98,7 +99,7 @@ TEST_F(ResultsFileTest, EachRewriteModeKeepsTheOtherRecordsInOrder) {
         bool damaged = true;
         EXPECT_EQ(Names(path, &damaged), c.left) << c.what;
         EXPECT_FALSE(damaged) << c.what;
-        EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile))) << c.what;
+        EXPECT_FALSE(QFile::exists(ScratchPathOf(folder.filePath(kFile)))) << c.what;
     }
 }
 
@@ -125,7 +126,7 @@ TEST_F(ResultsFileTest, KeepingNoRecordRemovesTheFileAndTheScratchFile) {
     EXPECT_EQ(outcome.status, RewriteStatus::NoRecordKept);
     EXPECT_EQ(outcome.removed, 5);
     EXPECT_FALSE(QFile::exists(path));
-    EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile)));
+    EXPECT_FALSE(QFile::exists(ScratchPathOf(folder.filePath(kFile))));
 }
 
 TEST_F(ResultsFileTest, AFailedRenameLeavesTheOldFileWhole) {
@@ -139,7 +140,7 @@ TEST_F(ResultsFileTest, AFailedRenameLeavesTheOldFileWhole) {
     const RewriteOutcome outcome = RewriteResults(folder, kFile, {RewriteMode::DeleteOne, 2, {}, {}}, random, failing);
     EXPECT_EQ(outcome.status, RewriteStatus::WriteFailed);
     EXPECT_EQ(Contents(path), before);
-    EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile)));
+    EXPECT_FALSE(QFile::exists(ScratchPathOf(folder.filePath(kFile))));
     QTemporaryDir other;
     QFile::copy(path, other.filePath(kFile));
     QFile scratchCopy(other.filePath(QStringLiteral("scratch.dat")));
@@ -168,7 +169,7 @@ TEST_F(ResultsFileTest, ADamagedFileIsNeverRewritten) {
     const RewriteOutcome outcome = RewriteResults(folder, kFile, {RewriteMode::DeleteOne, 1, {}, {}}, random);
     EXPECT_EQ(outcome.status, RewriteStatus::Damaged);
     EXPECT_EQ(Contents(path), bytes);
-    EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile)));
+    EXPECT_FALSE(QFile::exists(ScratchPathOf(folder.filePath(kFile))));
 }
 
 // The second record reads but cannot be written again (its texts need keys no byte can
@@ -194,11 +195,11 @@ TEST_F(ResultsFileTest, DamageBehindAnUnwritableRecordIsReportedAsDamage) {
     EXPECT_EQ(RewriteResults(folder, kFile, {RewriteMode::DeleteOne, 1, {}, {}}, random).status,
               RewriteStatus::Damaged);
     EXPECT_EQ(Contents(path), bytes);
-    EXPECT_FALSE(QFile::exists(folder.filePath(kResultsScratchFile)));
+    EXPECT_FALSE(QFile::exists(ScratchPathOf(folder.filePath(kFile))));
 }
 
-// One or two stray bytes after the last record: every record reads, the file can be
-// pruned, and a new result goes where the stray bytes were.
+// One or two stray bytes after the last record: every record reads, and a new result
+// goes after the last record, the stray bytes into a side file.
 TEST_F(ResultsFileTest, StrayBytesAtTheEndCostNoRecord) {
     Fill();
     {
@@ -210,9 +211,11 @@ TEST_F(ResultsFileTest, StrayBytesAtTheEndCostNoRecord) {
     EXPECT_EQ(Names(path, &damaged).size(), 5);
     EXPECT_FALSE(damaged);
 
-    ASSERT_EQ(AppendResult(folder, kFile, Result("Dóra", "2024.06.30"), random), AppendStatus::Appended);
+    RepairOutcome repaired;
+    ASSERT_EQ(AppendResult(folder, kFile, Result("Dóra", "2024.06.30"), random, &repaired), AppendStatus::Appended);
     EXPECT_EQ(Names(path, &damaged).size(), 6);
     EXPECT_FALSE(damaged);
+    EXPECT_EQ(Contents(repaired.sideFile), QByteArray("\x01\x02", 2));
 
     const RewriteOutcome outcome = RewriteResults(folder, kFile, {RewriteMode::DeleteOne, 2, {}, {}}, random);
     EXPECT_EQ(outcome.status, RewriteStatus::Rewritten);
@@ -223,22 +226,93 @@ TEST_F(ResultsFileTest, StrayBytesAtTheEndCostNoRecord) {
 // stays as it was.
 TEST_F(ResultsFileTest, NothingIsAppendedToADamagedFile) {
     Fill();
-    QByteArray bytes = Contents(path);
-    bytes.chop(4);   // the last record cut short
+    // A whole record after them whose type byte (after its 32 bytes and the name) fails its check.
+    ResultsCodec codec(random);
+    QByteArray damaged = *codec.EncodeResultRecord(Result("Emil", "2024.06.01"));
+    damaged[32 + 4] = char(damaged[32 + 4] ^ 0x01);
+    const QByteArray bytes = Contents(path) + damaged;
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);
     }
-    EXPECT_EQ(AppendResult(folder, kFile, Result("Dóra", "2024.06.30"), random), AppendStatus::Damaged);
+    RepairOutcome repaired;
+    EXPECT_EQ(AppendResult(folder, kFile, Result("Dóra", "2024.06.30"), random, &repaired), AppendStatus::Damaged);
+    EXPECT_EQ(repaired.records, 5);
     EXPECT_EQ(Contents(path), bytes);
+    EXPECT_EQ(folder.entryList(QDir::Files), QStringList{kFile});
+}
+
+// A store cut off by a kill or a full disk leaves part of a record, or of a new file's
+// header, at the end. The next store moves those bytes into a side file and goes on:
+// every record is read, the new one too, and no byte of the old file is lost.
+TEST_F(ResultsFileTest, AStoreAfterACutOffEndMovesItAsideFirst) {
+    Fill();
+    const QByteArray whole = Contents(path);
+    FakeRandom other(99);
+    ResultsCodec codec(other);
+    const QByteArray next = *codec.EncodeResultRecord(Result("Emil", "2024.06.01"));
+    const QByteArray header = codec.EncodeResultsHeader();
+    struct Case {
+        const char* what;
+        QByteArray old;
+        qsizetype kept;   // bytes the side file must hold
+        int records;      // records read afterwards, the new one included
+    } cases[] = {
+        {"three bytes of a record", whole + next.left(3), 3, 6},
+        {"a record without its check bytes", whole + next.left(next.size() - 16), next.size() - 16, 6},
+        {"a header cut short", header.left(9), 9, 1},
+        {"a header and one byte", header + next.left(1), header.size() + 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& file : folder.entryList(QDir::Files)) folder.remove(file);
+        {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.old);
+        }
+        RepairOutcome repaired;
+        ASSERT_EQ(AppendResult(folder, kFile, Result("Dóra", "2024.06.30"), random, &repaired),
+                  AppendStatus::Appended);
+        EXPECT_EQ(repaired.status, RepairStatus::Repaired);
+        const QByteArray kept = Contents(repaired.sideFile);
+        EXPECT_EQ(kept.size(), c.kept);
+        EXPECT_TRUE(c.old.endsWith(kept));
+        bool damaged = true;
+        const QStringList names = Names(path, &damaged);
+        EXPECT_FALSE(damaged);
+        ASSERT_EQ(names.size(), c.records);
+        EXPECT_EQ(names.last(), QString::fromUtf8("Dóra"));
+        // What stayed of the old file is its start, up to the bytes kept aside.
+        if (c.records > 1) {
+            EXPECT_TRUE(Contents(path).startsWith(c.old.chopped(kept.size())));
+        }
+    }
+}
+
+// A last record cut inside its trailing filler reads whole; its filler is completed
+// before the next record, which would otherwise be read from the wrong place.
+TEST_F(ResultsFileTest, AStoreAfterARecordCutInsideItsFillerCompletesIt) {
+    Fill();
+    const QByteArray whole = Contents(path);
+    ResultsCodec codec(random);
+    const QByteArray last = *codec.EncodeResultRecord(Result("Emil", "2024.06.01", 7));
+    const int filler = 1;   // the least a record has; the check bytes come before it
+    const QByteArray cut = whole + last.chopped(filler);
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("short", 5);   // not even a whole header
+        f.write(cut);
     }
-    EXPECT_EQ(AppendResult(folder, kFile, Result("Dóra", "2024.06.30"), random), AppendStatus::Damaged);
-    EXPECT_EQ(Contents(path), QByteArray("short"));
+    EXPECT_EQ(Names(path).size(), 6);
+    RepairOutcome repaired;
+    ASSERT_EQ(AppendResult(folder, kFile, Result("Dóra", "2024.06.30"), random, &repaired), AppendStatus::Appended);
+    EXPECT_EQ(repaired.fillerAdded, filler);
+    EXPECT_TRUE(repaired.sideFile.isEmpty());
+    EXPECT_TRUE(Contents(path).startsWith(cut));
+    EXPECT_EQ(Names(path).size(), 7);
+    EXPECT_EQ(folder.entryList(QDir::Files), QStringList{kFile});
 }
 
 TEST_F(ResultsFileTest, AMissingFileIsReported) {

@@ -1,7 +1,7 @@
 // A rewrite puts the new content on the disk before it renames the scratch file over
 // the old file: a kill cannot show a missing flush, a power cut after the rename can
 // (the new name then points at data still in memory). The system calls tell.
-#include "results/ScratchFile.h"
+#include "files/ScratchFile.h"
 #include "rewrites/KillPoints.h"
 #include <QFile>
 #include <QTemporaryDir>
@@ -31,7 +31,6 @@ const Numbers kRenames = {
 TEST(ScratchFile, TheNewContentIsOnTheDiskBeforeTheRename) {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("eredm.dat"));
-    const QString scratch = dir.filePath(QString::fromLatin1(kDataScratchFileName));
     {
         QFile old(target);
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
@@ -39,7 +38,7 @@ TEST(ScratchFile, TheNewContentIsOnTheDiskBeforeTheRename) {
     }
     const QByteArray content(100000, 'n');
     const std::optional<std::vector<SystemCall>> calls =
-        TraceSystemCalls([&] { return ReplaceThroughScratchFile(scratch, target, content); });
+        TraceSystemCalls([&] { return ReplaceThroughScratchFile(target, content); });
     if (!calls) GTEST_SKIP() << "the system refuses to trace a child here";
 
     // The last sync before the rename syncs a file that was written, and nothing is

@@ -2,11 +2,14 @@
 // rearrangement game in its second stage and at its pause, the clock, and every kind
 // of file that must not be continued.
 #include "RecordFixture.h"
+#include "files/FileLimits.h"
 #include "play/GameModes.h"
 #include "setup/ContinueFile.h"
 #include "setup/GameKeeper.h"
 #include "setup/GameRestore.h"
+#include "support/SpecialFiles.h"
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -250,6 +253,10 @@ struct KeeperFixture {
         QFile f(folder.filePath(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // The side files that hold set-aside continue files, oldest first.
+    QStringList sideFiles() const {
+        return folder.entryList({QStringLiteral("folytat.dat.damaged-*")}, QDir::Files, QDir::Name);
+    }
     void put(const QByteArray& bytes) const {
         QFile f(path());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -301,7 +308,7 @@ TEST(GameKeeper, OffersTheKeptGameAndNoDiscardsIt) {
 }
 
 // A file that cannot be continued: the game starts as ever, the player is told, and
-// the file is kept aside byte for byte under a name of its own.
+// the file is kept aside byte for byte in a side file of its own.
 TEST(GameKeeper, SetsAnUnreadableFileAsideAndSaysSo) {
     std::mt19937 rng(4);
     RecordedGame game(RandomStart(4, StartType::Numbers, false, rng));
@@ -317,10 +324,12 @@ TEST(GameKeeper, SetsAnUnreadableFileAsideAndSaysSo) {
         BoardFixture f(BoardFixture::Type::Numbers, 4);
         GameKeeper(f.s, f.fp.platform, k.folder).offerKeptGame();
         EXPECT_EQ(f.s.phase, GamePhase::SetUp);
+        const QStringList sides = k.sideFiles();
+        ASSERT_EQ(sides.size(), 1);
         ASSERT_FALSE(f.fp.messageBox.shown.empty());
-        EXPECT_TRUE(f.fp.messageBox.shown.back().text.contains(QStringLiteral("folytat.dat.hibas")));
+        EXPECT_TRUE(f.fp.messageBox.shown.back().text.contains(sides[0]));
         EXPECT_FALSE(QFile::exists(k.path()));
-        EXPECT_EQ(k.bytesOf(QStringLiteral("folytat.dat.hibas")), bytes);
+        EXPECT_EQ(k.bytesOf(sides[0]), bytes);
     }
     // A second bad file does not take the first one's place.
     KeeperFixture k;
@@ -329,8 +338,38 @@ TEST(GameKeeper, SetsAnUnreadableFileAsideAndSaysSo) {
     GameKeeper(f.s, f.fp.platform, k.folder).offerKeptGame();
     k.put("second");
     GameKeeper(f.s, f.fp.platform, k.folder).offerKeptGame();
-    EXPECT_EQ(k.bytesOf(QStringLiteral("folytat.dat.hibas")), QByteArray("first"));
-    EXPECT_EQ(k.bytesOf(QStringLiteral("folytat.dat.hibas2")), QByteArray("second"));
+    const QStringList sides = k.sideFiles();
+    ASSERT_EQ(sides.size(), 2);
+    EXPECT_EQ(k.bytesOf(sides[0]), QByteArray("first"));
+    EXPECT_EQ(k.bytesOf(sides[1]), QByteArray("second"));
+}
+
+// What is no continue file of the game's (a FIFO, a file larger than any game) is told,
+// left where it is, and not written over by the games of this run.
+TEST(GameKeeper, LeavesWhatIsNoContinueFileAlone) {
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "a FIFO" : "a file over the limit");
+        KeeperFixture k;
+        if (fifo) {
+            ASSERT_TRUE(PutSpecialFile(k.path(), SpecialFile::Fifo));
+        } else {
+            QFile big(k.path());
+            ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(FileLimit::ContinueFile + 1));
+        }
+        std::mt19937 rng(8);
+        RecordedGame game(RandomStart(4, StartType::Numbers, false, rng));
+        GameKeeper keeper(game.s, game.fp.platform, k.folder);
+        keeper.offerKeptGame();
+        ASSERT_EQ(game.fp.messageBox.shown.size(), 1u);
+        EXPECT_TRUE(game.fp.messageBox.shown[0].text.contains(QString::fromLatin1(kContinueFileName)));
+        game.playRandomly(3, 8);
+        keeper.afterAction();
+        EXPECT_EQ(game.fp.messageBox.shown.size(), 1u);
+        EXPECT_EQ(FileTypeAt(k.path()), fifo ? S_IFIFO : S_IFREG);
+        if (!fifo) { EXPECT_EQ(QFileInfo(k.path()).size(), FileLimit::ContinueFile + 1); }
+        EXPECT_EQ(k.folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                  QStringList{QString::fromLatin1(kContinueFileName)});
+    }
 }
 
 TEST(GameKeeper, LeavingKeepsDiscardsOrStays) {

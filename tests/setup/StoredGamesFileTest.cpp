@@ -246,7 +246,7 @@ TEST(StoredGamesFile, AnUnplayableGameIsRefusedAndChangesNothing) {
         EXPECT_EQ(AppendStoredGame(f.folder(), c).outcome, StoredGamesWrite::WriteFailed);
         EXPECT_EQ(OverwriteStoredGame(f.folder(), f.scan().games[1], c).outcome, StoredGamesWrite::WriteFailed);
         EXPECT_EQ(f.bytes(), before);
-        EXPECT_FALSE(QFile::exists(f.folder().filePath(kStoredGamesScratchFileName)));
+        EXPECT_FALSE(QFile::exists(ScratchPathOf(f.folder().filePath(QString::fromLatin1(kStoredGamesFileName)))));
     }
 }
 
@@ -261,7 +261,7 @@ TEST(StoredGamesFile, AFailedRenameChangesNothing) {
     EXPECT_EQ(OverwriteStoredGame(f.folder(), f.scan().games[1], content(4), failing).outcome,
               StoredGamesWrite::WriteFailed);
     EXPECT_EQ(f.bytes(), before);
-    EXPECT_FALSE(QFile::exists(f.folder().filePath(kStoredGamesScratchFileName)));
+    EXPECT_FALSE(QFile::exists(ScratchPathOf(f.folder().filePath(QString::fromLatin1(kStoredGamesFileName)))));
 }
 
 TEST(StoredGamesFile, LookUpsBySerialAndBySize) {

@@ -1,6 +1,8 @@
 #include "app/gui/MainWindow.h"
 #include "app/StartUp.h"
+#include "files/FileLimits.h"
 #include "play/BoardChanged.h"
+#include "play/FileProblems.h"
 #include "play/GameModes.h"
 #include "play/Messages.h"
 #include "presentation/BoardLayout.h"
@@ -223,7 +225,7 @@ void MainWindow::buildMenus() {
     addAction(menu, &P::er_megj, "er_megj", [this] { er_megj_Click(); });
     addAction(menu, &P::color, "color", [this] { color_Click(); });
     addAction(menu, &P::hdim, "hdim", [this] { hdim_Click(); }, true);
-    m_colourSymbols = new ColourSymbolsOption(menu, *m_scene, m_folder, [this] { syncView(); });
+    m_colourSymbols = new ColourSymbolsOption(menu, *m_scene, m_platform, m_folder, [this] { syncView(); });
     menu->addSeparator();
     addAction(menu, &P::uj_jatek, "uj_jatek", [this] { m_storedGames->uj_jatek_Click(); });
     addAction(menu, &P::jatek_tor, "jatek_tor", [this] { m_storedGames->jatek_tor_Click(); });
@@ -285,11 +287,22 @@ void MainWindow::Form_Load() {
         const QRect avail = screen->availableGeometry();
         move(avail.center() - rect().center());
     }
-    m_colourSymbols->load();
-    const LanguageResult language = StartUp(m_state, m_platform, m_folders);
+    const StartUpReport report = StartUp(m_state, m_platform, m_folders);
+    QStringList notices = report.notices;
+    if (const QString options = m_colourSymbols->load(m_state.texts.languageName); !options.isEmpty())
+        notices << options;
     m_buttonWords.use(m_state.texts.languageName);
     syncView();
-    showLanguageProblem(language);
+    showLanguageProblem(report.language);
+    for (const QString& notice : notices) {
+        MessageRequest request;
+        request.text = notice;
+        request.icon = MsgIcon::Critical;
+        m_platform.messageBox.show(request);
+    }
+}
+
+void MainWindow::offerKeptGame() {
     m_keeper.offerKeptGame();
     if (m_state.gameRunning || pausedAtFirstTarget(m_state)) prepareSound();
     syncView();
@@ -325,7 +338,12 @@ void MainWindow::wireHandlers() {
     GameState& s = m_state;
     Platform& p = m_platform;
     m_flow.prepareSound = [this] { prepareSound(); };
-    m_flow.loadPlayerNames = [this] { LoadPlayerNames(m_state, m_folder); };
+    m_flow.loadPlayerNames = [this] {
+        const FileAccess access = LoadPlayerNames(m_state, m_folder);
+        if (access != FileAccess::Ok && access != FileAccess::Missing)
+            TellFileProblemOnce(m_state, m_platform, kPlayerNamesFile,
+                                FileNotReadText(access, kPlayerNamesFile, FileLimit::PlayerNames, m_state.texts));
+    };
     m_flow.gameEnded = [this] { m_finished.push_back(m_state.record); };
     m_keys.quitNow = [this] { quitNow(); };
     m_keys.openHelp = [this] { kezel_Click(); };
@@ -561,6 +579,17 @@ void MainWindow::exitRequested() {
 }
 
 void MainWindow::kezel_Click() { showHelp(MainWindowHelpTopic(m_state)); }
+
+void MainWindow::bringToFront() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+    if (QWidget* dialog = QApplication::activeModalWidget(); dialog && dialog != this) {
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
 
 void MainWindow::showHelp(int helpTopic) {
     // Over the dialog that asked for it, so that it stays in front of that one.

@@ -70,9 +70,16 @@ public:
 
     // Start-up of the window: defaults, settings, language, sound, board.
     void Form_Load();
+    // Once the window is shown: offers the game kept at the last run, so that the
+    // question stands over the window and not over an empty screen.
+    void offerKeptGame();
 
     // A key as the game's handlers see it (classic key codes); also what tests send.
     void Form_KeyDown(int keyCode, int shift);
+
+    // Shows the window in front of the others, with the dialog open in it, if any: what
+    // a second copy of the game on the same folder asks for.
+    void bringToFront();
 
     // Opens the documentation viewer at a help section (`helpTopic`); every
     // dialog's F1 and help menu come here through its help hook.

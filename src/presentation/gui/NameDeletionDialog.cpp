@@ -72,7 +72,8 @@ void NameDeletionDialog::torol_Click() {
         ShowMessage(m_state, m_platform, 50, MsgIcon::Information, MsgButtons::Ok, QStringLiteral("!"));
         return;
     }
-    if (DeletePlayerName(m_folder, m_neve->currentText()) == NameFileStatus::WriteFailed) {
+    const NameFileStatus deleted = DeletePlayerName(m_folder, m_neve->currentText());
+    if (deleted == NameFileStatus::WriteFailed || deleted == NameFileStatus::Unreadable) {
         MessageRequest request;
         request.text = OwnTextIn(OwnText::NameNotDeleted, m_state.texts).arg(kPlayerNamesFile);
         request.icon = MsgIcon::Critical;

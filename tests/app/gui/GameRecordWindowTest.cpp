@@ -48,13 +48,16 @@ std::vector<int> FieldOf(const GameState& s) {
 // A window over the folder of another, as the next start of the program in that folder.
 struct NextStart {
     explicit NextStart(const QString& folder) : window(fp.platform, QDir(folder)) {
+        fp.messageBox.whileShown = [this](const MessageRequest&) { shownOverWindow.push_back(window.isVisible()); };
         window.Form_Load();
         window.show();
+        window.offerKeptGame();
         window.activateWindow();
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }
     FakePlatform fp;
     MainWindow window;
+    std::vector<bool> shownOverWindow;   // for each box: whether the window was up
 };
 
 TEST(GameRecordWindow, AGameGoesOnAfterTheWindowWentAwayAndIsKeptOnLeaving) {
@@ -89,6 +92,7 @@ TEST(GameRecordWindow, AGameGoesOnAfterTheWindowWentAwayAndIsKeptOnLeaving) {
     NextStart next(folder);
     const GameState& s = next.window.state();
     ASSERT_EQ(next.fp.messageBox.shown.size(), 1u) << "the question to continue";
+    EXPECT_EQ(next.shownOverWindow, std::vector<bool>{true}) << "the question stands over the window";
     EXPECT_EQ(next.fp.messageBox.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(s.phase, GamePhase::Playing);
     EXPECT_EQ(FieldOf(s), field);

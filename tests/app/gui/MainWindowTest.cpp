@@ -9,6 +9,7 @@
 #include "presentation/gui/AboutDialog.h"
 #include "presentation/gui/BoardScene.h"
 #include "results/ResultsFile.h"
+#include "support/IndependentResultsFile.h"
 #include <QAbstractItemView>
 #include "results/gui/ResultsBrowserWindow.h"
 #include <QAction>
@@ -223,6 +224,30 @@ TEST(MainWindowWiring, FinishStoreAndStartANewGame) {
     EXPECT_FALSE(f.child<QComboBox>("neve")->isVisible());
     EXPECT_TRUE(f.child<QPushButton>("kezd")->isEnabled());
     EXPECT_EQ(s.stepCount, 1);
+}
+
+// A store the last run's end cut off left part of a record in the results file: the
+// next store keeps those bytes in a side file, says where, and stores the result after
+// the whole records.
+TEST(MainWindowWiring, AStoreAfterACutOffEndKeepsItAsideAndTellsWhere) {
+    WindowFixture f;
+    QByteArray old = IndependentResultsFile();
+    const QByteArray cut = old.right(30);
+    old.chop(30);
+    ASSERT_TRUE(WriteIndependentResultsFile(f.dir.filePath("eredm.dat"), old));
+    oneStepFromTheEnd(f.window);
+    finishByKey(f);
+    typeNameAndEnter(f, "Kata");
+    const QStringList sides = QDir(f.dir.path()).entryList({QStringLiteral("eredm.dat.damaged-*")}, QDir::Files);
+    ASSERT_EQ(sides.size(), 1);
+    EXPECT_TRUE(old.endsWith(fileContents(f.dir.filePath(sides[0]))));
+    bool told = false;
+    for (const MessageRequest& m : f.fp.messageBox.shown) told = told || m.text.contains(sides[0]);
+    EXPECT_TRUE(told);
+    QStringList stored;
+    EXPECT_TRUE(ReadResultsFile(f.dir.filePath("eredm.dat"), [&](const ResultRecord& r) { stored << r.name; }).whole());
+    EXPECT_EQ(stored.size(), 4);
+    EXPECT_EQ(stored.last(), QStringLiteral("Kata"));
 }
 
 // The name entry of the next game opens empty with the stored names in its list, so

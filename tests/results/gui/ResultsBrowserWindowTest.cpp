@@ -1,7 +1,7 @@
 // The results browser window driven by real clicks and keys, offscreen.
 #include "play/GameState.h"
 #include "presentation/LanguageFile.h"
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 #include "results/gui/ListFileDialog.h"
 #include "results/gui/ResultsBrowserWindow.h"
 #include "support/FakePlatform.h"
@@ -224,14 +224,34 @@ TEST_F(ResultsBrowserWindowTest, TheListFileHoldsTheRowsShown) {
     EXPECT_EQ(w.focusWidget(), grid());
 }
 
-TEST_F(ResultsBrowserWindowTest, ADamagedFileIsToldOnceTheGridHasTheFocusAndTheWindowCloses) {
+// Once the grid has the focus the player is asked about the damage: No closes the
+// window and leaves the file; Yes keeps the readable records, moves the rest into a
+// side file, and the window goes on with them.
+TEST_F(ResultsBrowserWindowTest, ADamagedFileIsOfferedToKeepItsReadableRecordsOnceTheGridHasTheFocus) {
     QByteArray bytes = IndependentResultsFile();
     bytes.chop(20);
-    ASSERT_TRUE(WriteIndependentResultsFile(folder.filePath(state.resultsFile), bytes));
-    window = std::make_unique<ResultsBrowserWindow>(state, fp.platform, folder);
-    EXPECT_EQ(ShownNames(), List({"Kovács, Béla"}));
-    window->show();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 2000));
-    ASSERT_FALSE(fp.messageBox.shown.empty());
-    EXPECT_EQ(fp.messageBox.shown.back().messageNo, 30);
+    const QString path = folder.filePath(state.resultsFile);
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+        SCOPED_TRACE(answer == MsgAnswer::Yes ? "Yes" : "No");
+        for (const QString& file : folder.entryList({QStringLiteral("eredm*")}, QDir::Files)) folder.remove(file);
+        ASSERT_TRUE(WriteIndependentResultsFile(path, bytes));
+        fp.messageBox.shown.clear();
+        fp.messageBox.answers = {answer};
+        window = std::make_unique<ResultsBrowserWindow>(state, fp.platform, folder);
+        EXPECT_EQ(ShownNames(), List({"Kovács, Béla"}));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !fp.messageBox.shown.empty(); }, 2000));
+        EXPECT_EQ(fp.messageBox.shown.front().buttons, MsgButtons::YesNo);
+        if (answer == MsgAnswer::No) {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 2000));
+            EXPECT_EQ(folder.entryList({QStringLiteral("eredm*")}, QDir::Files), List({"eredm.dat"}));
+            continue;
+        }
+        QTest::qWait(50);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(ShownNames(), List({"Kovács, Béla"}));
+        EXPECT_EQ(folder.entryList({QStringLiteral("eredm*")}, QDir::Files),
+                  List({"eredm.dat", "eredm.dat.damaged-20260307-090503"}));
+        window->close();
+    }
 }

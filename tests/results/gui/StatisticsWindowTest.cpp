@@ -1,6 +1,6 @@
 #include "play/GameState.h"
 #include "presentation/LanguageFile.h"
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 #include "results/ResultsList.h"
 #include "results/gui/ListFileDialog.h"
 #include "results/gui/ListOutput.h"

@@ -1,4 +1,5 @@
 // Stored games through the main window, as a player uses them.
+#include "files/ScratchFile.h"
 #include "play/OwnTexts.h"
 #include "results/ResultsFile.h"
 #include "setup/TargetMapText.h"
@@ -196,7 +197,8 @@ TEST(StoredGamesWindow, ASerialLeftWithEnterLoadsOnce) {
 TEST(StoredGamesWindow, AFailedSaveOpensTheEditorAgainWithThePaintedGame) {
     WindowFixture f;
     GameState& s = f.window.state();
-    ASSERT_TRUE(QDir(f.dir.path()).mkdir(kStoredGamesScratchFileName));   // no scratch file can be made
+    const QString scratch = ScratchPathOf(QDir(f.dir.path()).filePath(kStoredGamesFileName));
+    ASSERT_TRUE(QDir().mkdir(scratch));   // no scratch file can be made
     QString painted;
     std::optional<ModalProbe<StoredGameDialog>> reopened;
     ModalProbe<StoredGameDialog> editor([&](StoredGameDialog* d) {
@@ -210,7 +212,7 @@ TEST(StoredGamesWindow, AFailedSaveOpensTheEditorAgainWithThePaintedGame) {
             EXPECT_EQ(in<QLineEdit>(again, "nev")->text(), QStringLiteral("Kert"));
             auto* ok = in<QPushButton>(again, "rendben");
             EXPECT_TRUE(ok->isEnabled());
-            EXPECT_TRUE(QDir(f.dir.path()).rmdir(kStoredGamesScratchFileName));
+            EXPECT_TRUE(QDir().rmdir(scratch));
             QTest::mouseClick(ok, Qt::LeftButton);
         });
         QTest::mouseClick(in<QPushButton>(d, "rendben"), Qt::LeftButton);

@@ -1,4 +1,4 @@
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 #include <gtest/gtest.h>
 
 TEST(CodePage1250, EveryAssignedByteEncodesBackToItself) {

@@ -1,4 +1,4 @@
-#include "results/CodePage1250.h"
+#include "files/CodePage1250.h"
 #include <QStringDecoder>
 #include <array>
 #include <cstdint>
