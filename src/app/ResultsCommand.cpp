@@ -1,7 +1,9 @@
 #include "app/ResultsCommand.h"
+#include "app/DelimitedText.h"
 #include "app/ExitStatus.h"
 #include "app/ReadableFile.h"
 #include "app/Usage.h"
+#include "app/ViewOptions.h"
 #include "results/ResultsFilter.h"
 #include "results/ResultsSort.h"
 #include <optional>
@@ -58,17 +60,13 @@ std::optional<int> TimeValue(const QString& text) {
 std::optional<ArgumentError> ApplyOption(Options& o, const QString& name, const QString& value) {
     const auto bad = [&] { return ArgumentError{QStringLiteral("bad value for %1: '%2'").arg(name, value)}; };
     if (name == QLatin1String("--size")) {
-        if (value == QLatin1String("all")) o.filter.boardSize = 0;
-        else if (value == QLatin1String("4") || value == QLatin1String("5") || value == QLatin1String("6"))
-            o.filter.boardSize = value.toInt();
-        else return bad();
+        const std::optional<int> size = BoardSizeValue(value);
+        if (!size) return bad();
+        o.filter.boardSize = *size;
     } else if (name == QLatin1String("--types")) {
-        o.filter.types.fill(false);
-        for (const QString& code : value.split(u',')) {
-            const int index = TypeIndexOfCode(code.trimmed().toUpper());
-            if (index == 0) return bad();
-            o.filter.types[static_cast<std::size_t>(index)] = true;
-        }
+        const std::optional<std::array<bool, 9>> types = TypeCodesValue(value);
+        if (!types) return bad();
+        o.filter.types = *types;
     } else if (name == QLatin1String("--gaps")) {
         const std::optional<int> n = CountNumber(value);
         if (!n) return bad();
@@ -94,9 +92,9 @@ std::optional<ArgumentError> ApplyOption(Options& o, const QString& name, const 
         if (!columns.contains(value)) return bad();
         o.sortColumn = columns.value(value);
     } else if (name == QLatin1String("--format")) {
-        if (value == QLatin1String("csv")) o.separator = u',';
-        else if (value == QLatin1String("tsv")) o.separator = u'\t';
-        else return bad();
+        const std::optional<QChar> separator = FormatValue(value);
+        if (!separator) return bad();
+        o.separator = *separator;
     } else {
         return ArgumentError{QStringLiteral("unknown option '%1'").arg(name)};
     }
@@ -106,7 +104,7 @@ std::optional<ArgumentError> ApplyOption(Options& o, const QString& name, const 
 std::optional<ArgumentError> ParseArguments(const QStringList& arguments, Options& o) {
     o.filter.allowAllTypes();
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString name = arguments[i];
+        const QString& name = arguments[i];
         if (!name.startsWith(QLatin1String("--"))) {
             if (!o.file.isEmpty()) return ArgumentError{QStringLiteral("more than one file: '%1'").arg(name)};
             o.file = name;
@@ -116,32 +114,12 @@ std::optional<ArgumentError> ParseArguments(const QStringList& arguments, Option
             o.descending = true;
             continue;
         }
-        QString value;
-        if (const qsizetype eq = name.indexOf(u'='); eq > 0) {
-            value = name.mid(eq + 1);
-            name.truncate(eq);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
-            return ArgumentError{QStringLiteral("%1 needs a value").arg(name)};
-        }
-        if (auto error = ApplyOption(o, name, value)) return error;
+        const std::optional<OptionArgument> option = TakeOptionValue(arguments, i);
+        if (!option) return ArgumentError{QStringLiteral("%1 needs a value").arg(name)};
+        if (auto error = ApplyOption(o, option->name, option->value)) return error;
     }
     if (o.file.isEmpty()) return ArgumentError{QStringLiteral("--results needs a file")};
     return std::nullopt;
-}
-
-// One field: CSV quotes a field with a separator, quote or line break and doubles
-// its quotes; TSV has no quoting, so tabs and line breaks become blanks.
-QString Field(const QString& text, QChar separator) {
-    if (separator == u'\t') {
-        QString plain = text;
-        for (QChar& c : plain)
-            if (c == u'\t' || c == u'\n' || c == u'\r') c = u' ';
-        return plain;
-    }
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r')) return text;
-    return u'"' + QString(text).replace(u'"', QLatin1String("\"\"")) + u'"';
 }
 
 QString NumberOrEmpty(int n) { return n == 0 ? QString() : QString::number(n); }
@@ -165,11 +143,7 @@ void PrintRows(const ResultsTable& table, const std::vector<std::uint32_t>& rows
                                     table.dateText(i),
                                     table.timeText(i),
                                     QString::number(i + 1)};
-        for (qsizetype f = 0; f < fields.size(); ++f) {
-            if (f > 0) out << separator;
-            out << Field(fields[f], separator);
-        }
-        out << '\n';
+        WriteDelimitedRow(out, fields, separator);
     }
 }
 
