@@ -25,6 +25,16 @@ std::optional<int> TakeDataDirOption(QStringList& arguments, QString& dataDir, Q
     return std::nullopt;
 }
 
+std::optional<int> TakeStartOption(QStringList& arguments, QString& code, QTextStream& err) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--start"));
+    if (at < 0) return std::nullopt;
+    if (at + 1 >= arguments.size() || arguments[at + 1].trimmed().isEmpty())
+        return RefuseArguments(err, QStringLiteral("--start needs a start code"));
+    code = arguments[at + 1];
+    arguments.remove(at, 2);
+    return std::nullopt;
+}
+
 std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     if (arguments.isEmpty())
         return std::nullopt;

@@ -15,6 +15,8 @@ QString UsageText() {
         "  --version    print the version and exit\n"
         "  --data-dir DIR\n"
         "               keep the player's files in DIR (created when missing)\n"
+        "  --start CODE open the window with the start that the start code CODE\n"
+        "               describes set up, ready to play\n"
         "  --statistics FILE [--pendoly] [--list LISTFILE]\n"
         "               print the statistics of the results file FILE (of the Pendoly\n"
         "               mode with --pendoly), or write them to the list file LISTFILE\n"

@@ -100,6 +100,10 @@ void GameFlow::kezd_Click() {
     s.stepCount = 0;
     c.Lszm.caption.clear();
     c.Lszm.visible = true;
+
+    // From here on every step is written down; a demo plays nobody's game.
+    const quint64 revision = s.record.revision + 1;
+    s.record = GameRecord{CaptureStart(s), {}, !demoRunning(s), revision};
 }
 
 // A stored game's map marks its open ring cells in the hole colour.
@@ -127,9 +131,9 @@ void GameFlow::applyStoredGameHoles() {
     }
 }
 
-// Pendoly: the top ring row has one open cell, above column 1.
-void GameFlow::openPendolySlot() {
-    GameState& s = m_s;
+void GameFlow::openPendolySlot() { OpenPendolySlot(m_s); }
+
+void OpenPendolySlot(GameState& s) {
     Board& b = s.board;
     for (int q = 2; q <= s.N(); ++q) {
         b.setValue({0, q}, kWall);
@@ -298,6 +302,16 @@ void GameFlow::FirstTargetReached() {
     // The pause starts now, and the clock shows the time up to now: the time an
     // intermediate result keeps.
     showClock();
+    CloseRingAtFirstTarget(s);
+    RecordStep step;
+    step.kind = StepKind::FirstTarget;
+    step.rearrangePhase = s.rearrangePhase;
+    step.ascendingOpen = s.ascendingOpen;
+    step.descendingOpen = s.descendingOpen;
+    s.record.append(step);
+}
+
+void CloseRingAtFirstTarget(GameState& s) {
     s.moveHistory = {};                  // the stage is over: nothing to take back
     Board& b = s.board;
     int m = 0;
@@ -314,12 +328,18 @@ void GameFlow::FirstTargetReached() {
 }
 
 void GameFlow::folytat_Click() {
+    if (!m_s.pendolyMode && !ValidateStart()) return;
+    ResumeSecondStage();
+}
+
+void GameFlow::ResumeSecondStage() {
     GameState& s = m_s;
-    if (!s.pendolyMode) {
-        if (!ValidateStart()) return;
-    } else {
-        openPendolySlot();
-    }
+    if (s.pendolyMode) openPendolySlot();
+    RecordStep step;
+    step.kind = StepKind::SecondStage;
+    step.openRing = s.pendolyMode ? 0 : OpenRingMask(s.board);
+    step.gapCount = s.gapCount;
+    s.record.append(step);
     s.gameRunning = true;
     s.phase = demoRunning(s) ? GamePhase::Demo : GamePhase::Playing;
     s.panel.focusRequest = QStringLiteral("pp");
@@ -334,6 +354,8 @@ void GameFlow::endGame() {
     PanelControls& c = s.panel;
     s.gameRunning = false;
     s.phase = GamePhase::Finished;
+    s.record.recording = false;
+    if (gameEnded) gameEnded();
     if (prepareSound) prepareSound();
     CloseRing(s);
     s.moveHistory = {};   // the result stands as reached

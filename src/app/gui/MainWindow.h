@@ -11,7 +11,10 @@
 #include "presentation/GameFolders.h"
 #include "presentation/gui/ButtonTranslator.h"
 #include "results/ResultStore.h"
+#include "results/ResultsBrowser.h"
 #include "setup/DemoGame.h"
+#include "setup/GameKeeper.h"
+#include "setup/Replay.h"
 #include "setup/Shuffling.h"
 #include "ui/Platform.h"
 #include "ui/gui/ControlBinder.h"
@@ -19,6 +22,8 @@
 #include <QDir>
 #include <QMainWindow>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -32,6 +37,7 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class QKeyEvent;
 class BoardScene;
 class BoardView;
 class ColourSymbolsOption;
@@ -66,6 +72,9 @@ public:
 
     // Start-up of the window: defaults, settings, language, sound, board.
     void Form_Load();
+    // Once the window is shown: offers the game kept at the last run, so that the
+    // question stands over the window and not over an empty screen.
+    void offerKeptGame();
 
     // A key as the game's handlers see it (classic key codes); also what tests send.
     void Form_KeyDown(int keyCode, int shift);
@@ -77,6 +86,13 @@ public:
     // Opens the documentation viewer at a help section (`helpTopic`); every
     // dialog's F1 and help menu come here through its help hook.
     void showHelp(int helpTopic);
+
+    // Sets up the start a code describes, or says why the code cannot be used.
+    void enterStartCode(const QString& code);
+    // The replay of games finished during this run; tests drive it directly.
+    Replay& replay() { return m_replay; }
+    // Games finished during this run, the last one last.
+    const std::vector<GameRecord>& finishedGames() const { return m_finished; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -125,7 +141,8 @@ private:
     void newGameAfterStoring();
     void afterStoring();
     void er_megj_Click();
-    void showResultsBrowser();
+    // The browser; the finished game whose replay was chosen in it, if one was.
+    std::optional<GameRecord> showResultsBrowser();
     void ntoregy_Click();
     void nevj_Click();
     void color_Click();
@@ -137,6 +154,16 @@ private:
     void exitRequested();
     void syncNameList();
     void prepareSound();
+    // The game as a value: the replay of the last finished game, the code of the start
+    // on show, a start set up from a code.
+    void buildRecordMenu(QMenu* menu);
+    void syncRecordMenu();
+    void replay_Click();
+    void startCode_Click();
+    void enterCode_Click();
+    void startReplay(const GameRecord& record);
+    void stopReplay();
+    bool replayKey(const QKeyEvent* key);
 
     Platform& m_platform;
     GameFolders m_folders;   // the shipped files (language, documents, sounds) come from here
@@ -154,6 +181,14 @@ private:
     ResultStore m_results;
     DemoGame m_demo;
     std::unique_ptr<SolverAssist> m_solver;   // hint, solve, the shortest solution
+    GameKeeper m_keeper;
+    Replay m_replay;
+    std::vector<GameRecord> m_finished;
+    // The results stored during this run, each with the index of its game in m_finished.
+    std::vector<std::pair<ResultStamp, std::size_t>> m_storedFinished;
+    QAction* m_replayAction = nullptr;
+    QAction* m_startCodeAction = nullptr;
+    QAction* m_enterCodeAction = nullptr;
     bool m_quitting = false;        // the program is ending: no more questions
     ButtonTranslator m_buttonWords; // Yes / No / Cancel / OK in the game's language
 
