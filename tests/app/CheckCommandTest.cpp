@@ -1,6 +1,6 @@
 // --check tells of each data file whether it is whole, and where and why not; --repair
 // mends a results file whose end a store cut off, and nothing else.
-#include "app/CommandLine.h"
+#include "support/CommandRun.h"
 #include "files/FolderLock.h"
 #include "presentation/SettingsFile.h"
 #include "support/IndependentResultsFile.h"
@@ -14,20 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct CommandRun {
-    std::optional<int> status;
-    QString out, err;
-};
-
-CommandRun RunCommand(const QStringList& arguments) {
-    CommandRun r;
-    QTextStream out(&r.out), err(&r.err);
-    r.status = RunCommandLine(arguments, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
 
 // The type byte of the first record (after the 20-byte header, its 32 bytes and the
 // 12-letter name) changed: its check fails.

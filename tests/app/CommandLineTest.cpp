@@ -1,19 +1,8 @@
-#include "app/CommandLine.h"
+#include "support/CommandRun.h"
 #include <gtest/gtest.h>
 
 namespace {
-struct CommandRun {
-    std::optional<int> status;
-    QString out, err;
-};
-CommandRun run(const QStringList& arguments) {
-    CommandRun r;
-    QTextStream out(&r.out), err(&r.err);
-    r.status = RunCommandLine(arguments, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
+CommandRun run(const QStringList& arguments) { return RunCommand(arguments); }
 } // namespace
 
 TEST(CommandLine, NoArgumentsOpenTheWindow) {

@@ -1,5 +1,5 @@
 // `zelka-kvadra --history FILE --name NAME ...`: one player's games in date order.
-#include "app/CommandLine.h"
+#include "support/CommandRun.h"
 #include "support/QtPrinting.h"
 #include "support/ResultsFixture.h"
 #include <QFile>
@@ -7,11 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CommandRun {
-    std::optional<int> status;
-    QString out, err;
-};
 
 const QString kHeader = QStringLiteral("n,date,time,type,size,gaps,steps,elapsed,best_steps,best_elapsed,record\n");
 
@@ -32,12 +27,7 @@ protected:
     CommandRun history(QStringList options, const QString& file = QString()) {
         options.prepend(file.isNull() ? path : file);
         options.prepend(QStringLiteral("--history"));
-        CommandRun r;
-        QTextStream out(&r.out), err(&r.err);
-        r.status = RunCommandLine(options, out, err);
-        out.flush();
-        err.flush();
-        return r;
+        return RunCommand(options);
     }
 
     QTemporaryDir m_dir;

@@ -1,16 +1,11 @@
 // `zelka-kvadra --results FILE ...` on a file written by another program.
-#include "app/CommandLine.h"
+#include "support/CommandRun.h"
 #include "support/IndependentResultsFile.h"
 #include "support/ResultsFixture.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CommandRun {
-    std::optional<int> status;
-    QString out, err;
-};
 
 class ResultsCommandTest : public ::testing::Test {
 protected:
@@ -21,12 +16,7 @@ protected:
     CommandRun results(QStringList options, const QString& file = QString()) {
         options.prepend(file.isNull() ? path : file);
         options.prepend(QStringLiteral("--results"));
-        CommandRun r;
-        QTextStream out(&r.out), err(&r.err);
-        r.status = RunCommandLine(options, out, err);
-        out.flush();
-        err.flush();
-        return r;
+        return RunCommand(options);
     }
 
     QTemporaryDir m_dir;

@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "support/CommandRun.h"
 #include "support/SolvePositions.h"
 #include "solve/PositionFile.h"
 #include "solve/Replay.h"
@@ -12,20 +12,9 @@
 
 namespace {
 
-struct CommandRun {
-    std::optional<int> status;
-    QString out, err;
-    QJsonObject answer() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
-};
+QJsonObject AnswerOf(const CommandRun& r) { return QJsonDocument::fromJson(r.out.toUtf8()).object(); }
 
-CommandRun run(const QStringList& arguments) {
-    CommandRun r;
-    QTextStream out(&r.out), err(&r.err);
-    r.status = RunCommandLine(arguments, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
+CommandRun run(const QStringList& arguments) { return RunCommand(arguments); }
 
 // The position of a game as the command reads it.
 QJsonObject positionOf(const GameState& s, const char* type) {
@@ -106,7 +95,7 @@ TEST_F(SolveCommand, PrintsMovesThatTheRulesPlayToTheEnd) {
         if (c.pendoly) position.insert("form", "column");
         const CommandRun r = run({"--solve", write(position), "--shortest"});
         ASSERT_EQ(r.status, std::optional<int>(0)) << r.err.toStdString();
-        const QJsonObject answer = r.answer();
+        const QJsonObject answer = AnswerOf(r);
         EXPECT_TRUE(answer.value("solvable").toBool());
         EXPECT_TRUE(answer.value("shortest").toBool());
         EXPECT_TRUE(answer.contains("expanded") && answer.contains("ms"));
@@ -133,8 +122,8 @@ TEST_F(SolveCommand, AWrongParityIsAnsweredUnsolvableWithItsReason) {
     s.board.setValue({4, 5}, v);
     const CommandRun r = run({"--solve", write(positionOf(s, "numbers"))});
     EXPECT_EQ(r.status, std::optional<int>(0));
-    EXPECT_EQ(r.answer().value("solvable"), QJsonValue(false));
-    EXPECT_TRUE(r.answer().value("reason").toString().contains("half of all orders"));
+    EXPECT_EQ(AnswerOf(r).value("solvable"), QJsonValue(false));
+    EXPECT_TRUE(AnswerOf(r).value("reason").toString().contains("half of all orders"));
 }
 
 // A malformed position is refused with exit status 2 and a message naming the field.
@@ -221,5 +210,5 @@ TEST_F(SolveCommand, ShortestThatRunsOutOfTimeExitsFour) {
     Scramble(s, 500, 9);
     const CommandRun r = run({"--solve", write(positionOf(s, "numbers")), "--shortest", "--time-limit", "1"});
     EXPECT_EQ(r.status, std::optional<int>(4));
-    EXPECT_FALSE(r.answer().value("shortest").toBool());
+    EXPECT_FALSE(AnswerOf(r).value("shortest").toBool());
 }

@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "support/CommandRun.h"
 #include "play/GameState.h"
 #include "presentation/LanguageFile.h"
 #include "presentation/SettingsFile.h"
@@ -10,11 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct CommandRun {
-    std::optional<int> status;
-    QString out, err;
-};
 
 // The command runs in a game folder of its own, with the language files and a
 // param.dat that chooses `language`.
@@ -35,14 +30,7 @@ protected:
         settings.language = QString::fromLatin1(language);
         ASSERT_TRUE(WriteSettingsFile(QDir(m_dir.path()), settings));
     }
-    CommandRun run(const QStringList& arguments) {
-        CommandRun r;
-        QTextStream out(&r.out), err(&r.err);
-        r.status = RunCommandLine(arguments, out, err);
-        out.flush();
-        err.flush();
-        return r;
-    }
+    CommandRun run(const QStringList& arguments) { return RunCommand(arguments); }
 
     QTemporaryDir m_dir;
     QString m_previous;
