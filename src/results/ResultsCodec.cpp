@@ -52,16 +52,35 @@ bool UnscrambleCodes(const unsigned char* in, int length, int key, unsigned char
     return all >= 0;
 }
 
-// `text` becomes the characters of `length` code page 1250 codes; plain ASCII ones,
-// as in every date and most names, need no lookup.
-void TextFromCodes(const unsigned char* codes, int length, QString& text) {
+// The same for the 26 bytes of the times, in one go: their length is known.
+bool UnscrambleTimes(const unsigned char* in, int key, unsigned char* out) {
+    std::int16_t all = 0;
+    for (int i = 0; i < DecodedRecord::kTimesLength; ++i) {
+        const auto x = static_cast<std::int16_t>(in[i] - key - 4 * (i + 1));
+        const auto code = static_cast<std::int16_t>(x + ((x >> 15) & 255));
+        all |= code;
+        out[i] = static_cast<unsigned char>(code);
+    }
+    return all >= 0;
+}
+
+// `text` becomes the characters of `length` code page 1250 codes.
+void TextFromCodes(const unsigned char* codes, int length, const std::array<QChar, 256>& chars, QString& text) {
     QChar* out = ReuseText(text, length);
+    for (int i = 0; i < length; ++i) out[i] = chars[codes[i]];
+}
+
+// The same for a text of fixed length, such as a date: plain ASCII codes, as in every
+// date and time the game writes, need no lookup.
+template <int Length>
+void FixedTextFromCodes(const unsigned char* codes, const std::array<QChar, 256>& chars, QString& text) {
+    QChar* out = ReuseText(text, Length);
     unsigned all = 0;
-    for (int i = 0; i < length; ++i) {
+    for (int i = 0; i < Length; ++i) {
         out[i] = QChar(static_cast<char16_t>(codes[i]));
         all |= codes[i];
     }
-    CharsFromCp1250Codes(out, length, all);
+    if (all >= 128) TextFromCodes(codes, Length, chars, text);
 }
 
 } // namespace
@@ -285,7 +304,7 @@ bool UnscrambleText(QByteArrayView bytes, qsizetype offset, int length, int key,
         codes[static_cast<std::size_t>(i)] = static_cast<unsigned char>(code);
     }
     if (all < 0) return false;
-    TextFromCodes(codes.data(), length, text);
+    TextFromCodes(codes.data(), length, Cp1250Chars(), text);
     return true;
 }
 
@@ -455,22 +474,23 @@ bool DecodeResultFields(QByteArrayView body, DecodedRecord& r) {
     // The text block: elapsed (8), date (10), time of day (8), with one key and the
     // character positions running on through all three. It lies within the 29 bytes
     // checked first.
-    return UnscrambleCodes(bytes + 1, DecodedRecord::kTimesLength, D(1), r.times.data());
+    return UnscrambleTimes(bytes + 1, D(1), r.times.data());
 }
 
 void ToResultRecord(const DecodedRecord& d, ResultRecord& r) {
-    TextFromCodes(d.name.data(), d.nameLength, r.name);
+    const std::array<QChar, 256>& chars = Cp1250Chars();
+    TextFromCodes(d.name.data(), d.nameLength, chars, r.name);
     r.typeCode = TypeCodeAtPosition(2 * d.typeIndex - 1);
     r.boardSize = d.boardSize;
     r.gapCount = d.gapCount;
     if (d.storedGameNameLength == 0) r.storedGameName.clear();
-    else TextFromCodes(d.storedGameName.data(), d.storedGameNameLength, r.storedGameName);
+    else TextFromCodes(d.storedGameName.data(), d.storedGameNameLength, chars, r.storedGameName);
     r.storedGameNo = d.storedGameNo;
     r.shuffleNo = d.shuffleNo;
     r.steps = d.steps;
-    TextFromCodes(d.times.data(), 8, r.elapsed);
-    TextFromCodes(d.times.data() + 8, 10, r.date);
-    TextFromCodes(d.times.data() + 18, 8, r.timeOfDay);
+    FixedTextFromCodes<8>(d.times.data(), chars, r.elapsed);
+    FixedTextFromCodes<10>(d.times.data() + 8, chars, r.date);
+    FixedTextFromCodes<8>(d.times.data() + 18, chars, r.timeOfDay);
 }
 
 bool DecodeResultRecord(QByteArrayView body, ResultRecord& record) {
