@@ -55,19 +55,6 @@ void BM_ResultsEncode(benchmark::State& state) {
 }
 BENCHMARK(BM_ResultsEncode)->Unit(benchmark::kMillisecond);
 
-// The best of three bare decodes of the file, in seconds: the yardstick of the ratios.
-double BareDecodeSeconds(const QString& path) {
-    double best = 1e9;
-    for (int i = 0; i < 3; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        qint64 steps = 0;
-        ReadResultsFile(path, [&](const ResultRecord& r) { steps += r.steps; });
-        benchmark::DoNotOptimize(steps);
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
-}
-
 // The statistics of the whole file: the same single pass with the aggregation on top,
 // then the table text. It should stay close to the bare decode above.
 void BM_Statistics(benchmark::State& state) {

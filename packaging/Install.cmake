@@ -1,6 +1,7 @@
 # Installing the game like any desktop game, and its Debian package (cpack -G DEB):
 #   games/zelka-kvadra                      the program (/usr/games in the package)
 #   lib/games/zelka-kvadra/zelka-kvadra-sound.so  the sound module, loaded when a sound plays
+#   lib/games/zelka-kvadra/zelka-kvadra-chart.so  the chart module, loaded when a progress chart shows
 #   share/zelka-kvadra/                     language files, documents, sounds
 #   share/man/man6/zelka-kvadra.6.gz        the manual page (and share/man/hu/man6/)
 #   share/doc/zelka-kvadra/                 copyright, changelog.gz
@@ -18,16 +19,18 @@ set(ZK_SHIPPED_DATA_DIR ${CMAKE_INSTALL_DATADIR}/zelka-kvadra)
 file(RELATIVE_PATH ZK_SHIPPED_DATA_FROM_PROGRAM
      ${CMAKE_INSTALL_PREFIX}/${ZK_PROGRAM_DIR} ${CMAKE_INSTALL_PREFIX}/${ZK_SHIPPED_DATA_DIR})
 target_compile_definitions(zk_app PRIVATE ZK_SHIPPED_DATA_FROM_PROGRAM="${ZK_SHIPPED_DATA_FROM_PROGRAM}")
-# The sound module is private to the game: it lies outside the folders the dynamic
-# linker searches, so installing it needs no ldconfig run.
+# The modules are private to the game: they lie outside the folders the dynamic
+# linker searches, so installing them needs no ldconfig run.
 set(ZK_MODULE_DIR ${CMAKE_INSTALL_LIBDIR}/games/zelka-kvadra)
 file(RELATIVE_PATH ZK_MODULES_FROM_PROGRAM
      ${CMAKE_INSTALL_PREFIX}/${ZK_PROGRAM_DIR} ${CMAKE_INSTALL_PREFIX}/${ZK_MODULE_DIR})
 set(ZK_PROGRAM_DEFINITIONS ZK_APP_ID="${ZK_APP_ID}" ZK_MODULES_FROM_PROGRAM="${ZK_MODULES_FROM_PROGRAM}")
 target_compile_definitions(zelka-kvadra PRIVATE ${ZK_PROGRAM_DEFINITIONS})
+# The windows find the modules (ui/gui/ModulePaths) from the program's folder too.
+target_compile_definitions(zk_gui PRIVATE ZK_MODULES_FROM_PROGRAM="${ZK_MODULES_FROM_PROGRAM}")
 
 install(TARGETS zelka-kvadra RUNTIME DESTINATION ${ZK_PROGRAM_DIR})
-install(TARGETS zelka-kvadra-sound LIBRARY DESTINATION ${ZK_MODULE_DIR})
+install(TARGETS zelka-kvadra-sound zelka-kvadra-chart LIBRARY DESTINATION ${ZK_MODULE_DIR})
 # Everything in data/ is delivered with the game, as ./scripts/play.sh copies it
 # (hidden files such as .keep are not).
 file(GLOB ZK_SHIPPED_FILES LIST_DIRECTORIES false CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)

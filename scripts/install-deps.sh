@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game and its tests need, only when missing.
+# Qt Charts' CMake files look for Qt OpenGL, whose development files its Debian
+# package does not pull in.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
+packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
+          libgtest-dev libgmock-dev
           libbenchmark-dev python3 qt6-translations-l10n poppler-utils
           libfontconfig-dev librsvg2-bin desktop-file-utils appstream man-db
           fonts-dejavu-core fonts-liberation)

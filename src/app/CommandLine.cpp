@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/CheckCommand.h"
+#include "app/HistoryCommand.h"
 #include "app/ResultsCommand.h"
 #include "app/StatisticsCommand.h"
 #include "app/Usage.h"
@@ -8,7 +9,7 @@ namespace {
 
 // The options that choose what the program does; each must come first.
 const QStringList kCommands = {QStringLiteral("--help"), QStringLiteral("--version"), QStringLiteral("--results"),
-                               QStringLiteral("--statistics"), QStringLiteral("--check"),
+                               QStringLiteral("--statistics"), QStringLiteral("--history"), QStringLiteral("--check"),
                                QStringLiteral("--repair")};
 
 } // namespace
@@ -39,6 +40,8 @@ std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out
         return RunResultsCommand(arguments.mid(1), out, err);
     if (command == QLatin1String("--statistics"))
         return RunStatisticsCommand(arguments.mid(1), out, err);
+    if (command == QLatin1String("--history"))
+        return RunHistoryCommand(arguments.mid(1), out, err);
     if (command == QLatin1String("--check"))
         return RunCheckCommand(arguments.mid(1), out, err);
     if (command == QLatin1String("--repair"))

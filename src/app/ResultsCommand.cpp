@@ -3,6 +3,7 @@
 #include "app/ReadableFile.h"
 #include "app/ResultRowsWriter.h"
 #include "app/Usage.h"
+#include "app/ViewOptions.h"
 #include "results/ResultsFilter.h"
 #include "results/ResultsSort.h"
 #include <optional>
@@ -57,17 +58,13 @@ std::optional<int> TimeValue(const QString& text) {
 std::optional<ArgumentError> ApplyOption(Options& o, const QString& name, const QString& value) {
     const auto bad = [&] { return ArgumentError{QStringLiteral("bad value for %1: '%2'").arg(name, value)}; };
     if (name == QLatin1String("--size")) {
-        if (value == QLatin1String("all")) o.filter.boardSize = 0;
-        else if (value == QLatin1String("4") || value == QLatin1String("5") || value == QLatin1String("6"))
-            o.filter.boardSize = value.toInt();
-        else return bad();
+        const std::optional<int> size = BoardSizeValue(value);
+        if (!size) return bad();
+        o.filter.boardSize = *size;
     } else if (name == QLatin1String("--types")) {
-        o.filter.types.fill(false);
-        for (const QString& code : value.split(u',')) {
-            const int index = TypeIndexOfCode(code.trimmed().toUpper());
-            if (index == 0) return bad();
-            o.filter.types[static_cast<std::size_t>(index)] = true;
-        }
+        const std::optional<std::array<bool, 9>> types = TypeCodesValue(value);
+        if (!types) return bad();
+        o.filter.types = *types;
     } else if (name == QLatin1String("--gaps")) {
         const std::optional<int> n = CountNumber(value);
         if (!n) return bad();
@@ -93,9 +90,9 @@ std::optional<ArgumentError> ApplyOption(Options& o, const QString& name, const 
         if (!columns.contains(value)) return bad();
         o.sortColumn = columns.value(value);
     } else if (name == QLatin1String("--format")) {
-        if (value == QLatin1String("csv")) o.separator = u',';
-        else if (value == QLatin1String("tsv")) o.separator = u'\t';
-        else return bad();
+        const std::optional<QChar> separator = FormatValue(value);
+        if (!separator) return bad();
+        o.separator = *separator;
     } else {
         return ArgumentError{QStringLiteral("unknown option '%1'").arg(name)};
     }
@@ -105,7 +102,7 @@ std::optional<ArgumentError> ApplyOption(Options& o, const QString& name, const 
 std::optional<ArgumentError> ParseArguments(const QStringList& arguments, Options& o) {
     o.filter.allowAllTypes();
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        QString name = arguments[i];
+        const QString& name = arguments[i];
         if (!name.startsWith(QLatin1String("--"))) {
             if (!o.file.isEmpty()) return ArgumentError{QStringLiteral("more than one file: '%1'").arg(name)};
             o.file = name;
@@ -115,16 +112,9 @@ std::optional<ArgumentError> ParseArguments(const QStringList& arguments, Option
             o.descending = true;
             continue;
         }
-        QString value;
-        if (const qsizetype eq = name.indexOf(u'='); eq > 0) {
-            value = name.mid(eq + 1);
-            name.truncate(eq);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
-            return ArgumentError{QStringLiteral("%1 needs a value").arg(name)};
-        }
-        if (auto error = ApplyOption(o, name, value)) return error;
+        const std::optional<OptionArgument> option = TakeOptionValue(arguments, i);
+        if (!option) return ArgumentError{QStringLiteral("%1 needs a value").arg(name)};
+        if (auto error = ApplyOption(o, option->name, option->value)) return error;
     }
     if (o.file.isEmpty()) return ArgumentError{QStringLiteral("--results needs a file")};
     return std::nullopt;

@@ -22,7 +22,13 @@ QString UsageText() {
         "            [--steps-below N] [--time-below H:MM:SS] [--shuffled yes|no|any]\n"
         "            [--sort name|steps|time|order|date] [--descending] [--format csv|tsv]\n"
         "               print the stored results of FILE, filtered and sorted as the\n"
-        "               results window does, one line per result (UTF-8)\n") +
+        "               results window does, one line per result (UTF-8)\n"
+        "  --history FILE --name NAME [--size 4|5|6|all] [--types V,VR,A,AR,M,T,S,SR]\n"
+        "            [--pendoly] [--format csv|tsv]\n"
+        "               print the games of the player NAME (exactly as stored) in date\n"
+        "               order with the best steps and time so far and the personal\n"
+        "               records, as the progress chart shows them (UTF-8); --pendoly\n"
+        "               takes the games with one empty cell, as the Pendoly statistics\n") +
            CheckUsage();
 }
 

@@ -10,17 +10,10 @@
 #include "ui/gui/FontWarmUp.h"
 #include "ui/gui/QtDialogs.h"
 #include "ui/gui/LazySoundDevice.h"
+#include "ui/gui/ModulePaths.h"
 #include <QApplication>
 #include <QMessageBox>
 #include <QStandardPaths>
-
-// The sound module lies beside the program in a build, in the library folder once installed.
-static QStringList SoundModulePaths(const QString& programFolder) {
-    const QDir folder(programFolder);
-    const QString name = QStringLiteral("zelka-kvadra-sound");
-    return {folder.filePath(name),
-            folder.filePath(QStringLiteral(ZK_MODULES_FROM_PROGRAM "/") + name)};
-}
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -81,7 +74,7 @@ int main(int argc, char** argv) {
     QtInputBox inputBox;
     SystemClock clock;
     SystemRandom random;
-    LazySoundDevice sound(SoundModulePaths(programFolder));
+    LazySoundDevice sound(ModulePaths(QStringLiteral("zelka-kvadra-sound")));
     QtEventPump events;
     Platform platform{messageBox, inputBox, clock, random, sound, events};
 

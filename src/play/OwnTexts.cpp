@@ -109,6 +109,48 @@ Wording wordingOf(OwnText text) {
         return {"a Zelka-Kvadra fejlesztői", "Zelka-Kvadra developers"};
     case OwnText::AboutSecondCredit:
         return {"a Zelka-Kvadra közreműködői", "Zelka-Kvadra contributors"};
+    case OwnText::Progress:
+        return {"Fejlődés", "Progress"};
+    case OwnText::ProgressGamesAxis:
+        return {"Játékok időrendben", "Games in date order"};
+    case OwnText::ProgressGames:
+        return {"Játékok", "Games"};
+    case OwnText::ProgressBestSoFar:
+        return {"Eddigi legjobb", "Best so far"};
+    case OwnText::ProgressAverage:
+        return {"Az utolsó %1 játék átlaga", "Average of the last %1 games"};
+    case OwnText::ProgressRecords:
+        return {"Egyéni csúcs", "Personal record"};
+    case OwnText::ProgressSummary:
+        return {"Játékok: %1, lépéscsúcsok: %2, időcsúcsok: %3 (%4 – %5)",
+                "Games: %1, steps records: %2, time records: %3 (%4 – %5)"};
+    case OwnText::ProgressNoGames:
+        return {"Ennek a játékosnak nincs játéka ezzel a mérettel és típussal.",
+                "This player has no games of this size and type."};
+    case OwnText::ProgressNoResults:
+        return {"Az eredményfájlban nincs eredmény.", "The results file holds no results."};
+    case OwnText::ProgressDamaged:
+        return {"Az eredményfájl sérült: a grafikon csak a sérülés előtti %1 eredményből készült.",
+                "The results file is damaged: the chart is drawn from the %1 results before the damage only."};
+    case OwnText::ProgressGameNo:
+        return {"%1. játék", "Game %1"};
+    case OwnText::ProgressRecordOf:
+        return {"Egyéni csúcs: %1", "Personal record: %1"};
+    case OwnText::ChartModuleMissing:
+        return {"A grafikon nem jeleníthető meg: a(z) %1 modul nem tölthető be.",
+                "The chart cannot be shown: the module %1 cannot be loaded."};
+    case OwnText::SaveChart:
+        return {"Mentés képként...", "Save as image..."};
+    case OwnText::SaveChartTitle:
+        return {"A grafikon mentése", "Save the chart"};
+    case OwnText::PngImageFilter:
+        return {"PNG kép (*.png)", "PNG image (*.png)"};
+    case OwnText::SvgImageFilter:
+        return {"SVG rajz (*.svg)", "SVG drawing (*.svg)"};
+    case OwnText::ChartFileName:
+        return {"fejlodes", "progress"};
+    case OwnText::ChartNotSaved:
+        return {"A(z) %1 nem írható: a grafikon nincs mentve.", "%1 cannot be written: the chart is not saved."};
     case OwnText::FileUnreadable:
         return {"A(z) %1 nem olvasható.", "%1 cannot be read."};
     case OwnText::FileNotRegular:

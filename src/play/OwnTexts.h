@@ -37,6 +37,25 @@ enum class OwnText {
     StoredGameNameWrittenAs,  // %1: the stored game's name as the result holds it
     AboutFirstCredit,         // the about box's credit under "game idea and design"
     AboutSecondCredit,        // the about box's credit under "programming"
+    Progress,                 // the statistics window's chart view, and the menu item that opens it
+    ProgressGamesAxis,        // under the game numbers
+    ProgressGames,            // legend: the games
+    ProgressBestSoFar,        // legend: the best-so-far line
+    ProgressAverage,          // legend: the moving average; %1: the games it takes
+    ProgressRecords,          // legend: the record markers
+    ProgressSummary,          // %1 games, %2 steps records, %3 time records, %4 first and %5 last date
+    ProgressNoGames,
+    ProgressNoResults,
+    ProgressDamaged,          // %1: the results read before the damage
+    ProgressGameNo,           // %1: the game's number in date order
+    ProgressRecordOf,         // %1: the measures the game set a record in
+    ChartModuleMissing,       // %1: the module's file name
+    SaveChart,                // button
+    SaveChartTitle,           // file dialog
+    PngImageFilter,
+    SvgImageFilter,
+    ChartFileName,            // the suggested file name, without its ending
+    ChartNotSaved,            // %1: the file
     FileUnreadable,           // %1: the file
     FileNotRegular,           // %1: the file
     FileTooLarge,             // %1: the file, %2: its limit in megabytes

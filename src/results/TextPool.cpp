@@ -60,8 +60,10 @@ std::size_t TextPool::slotOf(QStringView text, std::uint64_t hash) const {
         if (slot.id == kFree) return i;
         if (slot.hash != hash) continue;
         const QString& kept = m_texts[slot.id];
+        // An empty view may have no data at all, which memcmp must not be given.
         if (kept.size() == text.size() &&
-            std::memcmp(kept.constData(), text.data(), static_cast<std::size_t>(text.size()) * sizeof(QChar)) == 0)
+            (text.isEmpty() ||
+             std::memcmp(kept.constData(), text.data(), static_cast<std::size_t>(text.size()) * sizeof(QChar)) == 0))
             return i;
     }
 }

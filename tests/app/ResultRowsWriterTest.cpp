@@ -1,6 +1,7 @@
 // The rows of `--results` are written as bytes for speed; they must be exactly what
 // the straightforward writer they replaced gives, kept here as the reference: a list
 // of field texts per row, each quoted as needed, through a text stream.
+#include "app/DelimitedText.h"
 #include "app/ResultRowsWriter.h"
 #include "support/ResultsFixture.h"
 #include <QBuffer>
@@ -9,17 +10,6 @@
 #include <numeric>
 
 namespace {
-
-QString ReferenceField(const QString& text, QChar separator) {
-    if (separator == u'\t') {
-        QString plain = text;
-        for (QChar& c : plain)
-            if (c == u'\t' || c == u'\n' || c == u'\r') c = u' ';
-        return plain;
-    }
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r')) return text;
-    return u'"' + QString(text).replace(u'"', QLatin1String("\"\"")) + u'"';
-}
 
 QString ReferenceNumberOrEmpty(int n) { return n == 0 ? QString() : QString::number(n); }
 
@@ -39,11 +29,7 @@ void ReferenceRows(const ResultsTable& table, const std::vector<std::uint32_t>& 
                                     QString::number(r.steps),         table.elapsedText(i),
                                     table.dateText(i),                table.timeText(i),
                                     QString::number(i + 1)};
-        for (qsizetype f = 0; f < fields.size(); ++f) {
-            if (f > 0) out << separator;
-            out << ReferenceField(fields[f], separator);
-        }
-        out << '\n';
+        WriteDelimitedRow(out, fields, separator);
     }
 }
 

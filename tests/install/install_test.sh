@@ -32,7 +32,8 @@ id=hu.zelkakvadra.ZelkaKvadra
 share=$prefix/share
 program=$prefix/games/zelka-kvadra
 module=$prefix/lib/games/zelka-kvadra/zelka-kvadra-sound.so
-expected=(games/zelka-kvadra lib/games/zelka-kvadra/zelka-kvadra-sound.so
+chart_module=$prefix/lib/games/zelka-kvadra/zelka-kvadra-chart.so
+expected=(games/zelka-kvadra lib/games/zelka-kvadra/zelka-kvadra-sound.so lib/games/zelka-kvadra/zelka-kvadra-chart.so
           share/zelka-kvadra/Magyar.lng share/zelka-kvadra/English.lng
           share/zelka-kvadra/Leir.doc share/zelka-kvadra/Magyar.doc share/zelka-kvadra/English.doc
           share/zelka-kvadra/step.wav share/zelka-kvadra/mix.wav
@@ -50,9 +51,11 @@ done
 file_size=$(wc -c <"$share/icons/hicolor/48x48/apps/$id.png")
 head -c 8 "$share/icons/hicolor/48x48/apps/$id.png" | grep -q PNG || fail "the 48 px icon is no PNG ($file_size bytes)"
 
-# The entry point the game loads the sound module by.
+# The entry points the game loads its modules by.
 nm -D --defined-only "$module" | grep -q ' zkCreateSoundDevice$' \
     || fail "the sound module lacks its entry point"
+nm -D --defined-only "$chart_module" | grep -q ' zkCreateProgressChart$' \
+    || fail "the chart module lacks its entry point"
 
 desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
 grep -q '^Categories=Game;LogicGame;$' "$share/applications/$id.desktop" || fail "desktop categories"

@@ -4,6 +4,7 @@
 #include "play/BoardChanged.h"
 #include "play/FileProblems.h"
 #include "play/Messages.h"
+#include "play/OwnTexts.h"
 #include "presentation/BoardLayout.h"
 #include "presentation/LanguageFile.h"
 #include "presentation/Settings.h"
@@ -232,6 +233,10 @@ void MainWindow::buildMenus() {
     addAction(ntor, &P::ntorosz, "ntorosz", [this] { m_results.ntorosz_Click(); });
     menu->addSeparator();
     addAction(menu, &P::stmegj, "stmegj", [this] { stmegj_Click(); });
+    // Beside the statistics, the chart of a player's results: the window opens on it.
+    m_progress = menu->addAction(QString());
+    m_progress->setObjectName(QStringLiteral("fejlodes"));
+    connect(m_progress, &QAction::triggered, this, [this] { run([this] { showStatistics(true); }); });
     addAction(menu, &P::nyelv, "nyelv", [this] { nyelv_Click(); });
     addAction(menu, &P::hang_kell, "hang_kell",
               [this] { ::hang_kell_Click(m_state, m_platform.sound, m_folders); }, true);
@@ -257,6 +262,7 @@ void MainWindow::run(const std::function<void()>& handler) {
 void MainWindow::syncView() {
     m_binder.sync();
     m_colourSymbols->sync(m_state.texts.languageName);
+    m_progress->setText(OwnTextIn(OwnText::Progress, m_state.texts));
     if (windowTitle() != m_state.controls.windowTitle) setWindowTitle(m_state.controls.windowTitle);
     syncNameList();
     m_scene->sync(m_state);
@@ -516,7 +522,9 @@ void MainWindow::nevj_Click() {
     dialog.exec();
 }
 
-void MainWindow::stmegj_Click() {
+void MainWindow::stmegj_Click() { showStatistics(false); }
+
+void MainWindow::showStatistics(bool progress) {
     const QString path = m_folder.filePath(m_state.resultsFile);
     if (!QFileInfo::exists(path)) {
         ShowMessage(m_state, m_platform, kNoResultsFile, MsgIcon::Information);
@@ -524,7 +532,8 @@ void MainWindow::stmegj_Click() {
     }
     StatisticsWindow window(m_state, m_platform, path, this);
     window.setHelpHook([this](int t) { showHelp(t); });
-    window.listOutput().setStartFolder(m_folder.absolutePath());
+    window.setStartFolder(m_folder.absolutePath());
+    if (progress) window.showView(StatisticsView::Progress);
     window.exec();
 }
 

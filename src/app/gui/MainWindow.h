@@ -128,6 +128,8 @@ private:
     void kezel_Click();
     // Menu "Statisztika": the statistics window, or message 2 when there are no results.
     void stmegj_Click();
+    // Menu "Fejlődés": the same window, opened on its progress chart.
+    void showStatistics(bool progress);
     void exitRequested();
     void syncNameList();
     void prepareSound();
@@ -163,4 +165,5 @@ private:
     ControlBinder m_binder;
     std::vector<QMenu*> m_menus;
     ColourSymbolsOption* m_colourSymbols = nullptr;   // menu item: symbols on the colours
+    QAction* m_progress = nullptr;                    // menu item: the progress chart
 };

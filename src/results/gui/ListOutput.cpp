@@ -20,18 +20,21 @@ QString ListOutput::today() const {
     return FormatTriple(date.year(), date.month(), date.day(), QLatin1Char('.'));
 }
 
-void ListOutput::ls_pr_Click(QPageLayout::Orientation orientation, const ListBuilder& build) {
-    QPrinter printer(QPrinter::HighResolution);
+bool AskForPrinter(QPrinter& printer, QPageLayout::Orientation orientation, QWidget* parent) {
     printer.setPageOrientation(orientation);
     printer.setPageMargins(QMarginsF(7, 10, 7, 10), QPageLayout::Millimeter);
     // Printing to a PDF file stays offered: on a desktop without a printer it is the only
     // way to get the printed pages, and the plain-text list is a different thing.
-    QPrintDialog dialog(&printer, m_parent);
+    QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted) return;
-    printList(printer, build);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void ListOutput::ls_pr_Click(QPageLayout::Orientation orientation, const ListBuilder& build) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (AskForPrinter(printer, orientation, m_parent)) printList(printer, build);
 }
 
 bool ListOutput::printList(QPrinter& printer, const ListBuilder& build) {

@@ -17,6 +17,10 @@ class QWidget;
 struct GameState;
 struct Platform;
 
+// The print dialog of the game's printing, over `parent`, for a printer whose sheets
+// lie in `orientation`; false when the player cancels it.
+bool AskForPrinter(QPrinter& printer, QPageLayout::Orientation orientation, QWidget* parent);
+
 // Builds the list for a target, with today's date (yyyy.mm.dd) in its title.
 using ListBuilder = std::function<ListDocument(ListTarget target, const QString& today)>;
 

@@ -1,6 +1,8 @@
 #include "results/gui/StatisticsWindow.h"
+#include "play/GameState.h"
 #include "results/ListFileForm.h"
 #include "results/gui/ListPrinter.h"
+#include "results/gui/ProgressView.h"
 #include "ui/gui/FormCanvas.h"
 #include "ui/gui/HelpMenuItem.h"
 #include <QAction>
@@ -12,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -32,14 +36,17 @@ void UseListFont(QWidget* widget) {
 } // namespace
 
 StatisticsWindow::StatisticsWindow(const GameState& s, Platform& platform, const QString& resultsPath,
-                                   QWidget* parent)
+                                   QWidget* parent, const QStringList& chartModulePaths)
     : QDialog(parent), m_platform(platform), m_form(s, resultsPath), m_output(this, s, platform) {
     setObjectName(QStringLiteral("stat"));
     m_form.Form_Load();
     const StatControls& c = m_form.controls();
     setWindowTitle(c.windowTitle);
 
-    m_canvas = new FormCanvas(kFormWidth, kFormHeight, this);
+    m_views = new QTabWidget(this);
+    m_views->setObjectName(QStringLiteral("views"));
+    m_views->setDocumentMode(true);
+    m_canvas = new FormCanvas(kFormWidth, kFormHeight, m_views);
     m_binder = ControlBinder(m_canvas);
     auto* menuBar = new QMenuBar(this);
     QMenu* lista = menuBar->addMenu(QString());
@@ -91,18 +98,36 @@ StatisticsWindow::StatisticsWindow(const GameState& s, Platform& platform, const
     rendben->setAutoDefault(false);
     connect(rendben, &QPushButton::clicked, this, &QDialog::accept);
 
+    m_progress = new ProgressView(s, platform, resultsPath, chartModulePaths, m_views);
+    m_views->addTab(m_canvas, s.panel.stmegj.caption);
+    m_views->addTab(m_progress, m_progress->form().controls().tab.caption);
+    // The table's text holds the focus whenever the table is in front: it is where the
+    // damage check runs.
+    connect(m_views, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 0) m_szov->setFocus();
+    });
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menuBar);
-    layout->addWidget(m_canvas);
+    layout->addWidget(m_views);
     double scale = 1.3 / 15;
     if (const QScreen* screen = QApplication::primaryScreen())
         scale = std::min(scale, 0.9 * screen->availableSize().width() / kFormWidth);
-    resize(m_canvas->sizeForScale(scale) + QSize(0, menuBar->sizeHint().height()));
+    resize(m_canvas->sizeForScale(scale) + QSize(0, menuBar->sizeHint().height() + m_views->tabBar()->sizeHint().height()));
 
     m_binder.sync();
-    // The text box can hold the focus: it is where the damage check runs.
     m_szov->setFocus();
+}
+
+void StatisticsWindow::showView(StatisticsView view) {
+    m_views->setCurrentIndex(view == StatisticsView::Table ? 0 : 1);
+    if (view == StatisticsView::Progress) m_progress->setFocus();
+}
+
+void StatisticsWindow::setStartFolder(const QString& folder) {
+    m_output.setStartFolder(folder);
+    m_progress->setStartFolder(folder);
 }
 
 void StatisticsWindow::setHelpHook(std::function<void(int helpTopic)> hook) {

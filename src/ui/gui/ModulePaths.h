@@ -1,0 +1,7 @@
+#pragma once
+// Where the game's modules are: beside the program in a build (and in the folder
+// scripts/play.sh lays out), in the installation's module folder once installed.
+#include <QStringList>
+
+// The paths to try for module `name`, without the file name's ending, in order.
+QStringList ModulePaths(const QString& name);
