@@ -18,7 +18,7 @@ double ThreadSeconds() {
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-double BareDecodeSeconds(const QString& path) {
+double BareDecodeThreadSeconds(const QString& path) {
     double best = 1e9;
     for (int i = 0; i < 3; ++i) {
         const double start = ThreadSeconds();
@@ -48,7 +48,7 @@ void RunCommand(benchmark::State& state, const QString& sink, QStringList option
         seconds += ThreadSeconds() - start;
     }
     state.SetItemsProcessed(state.iterations() * kRecords);
-    state.counters["x_decode"] = seconds / static_cast<double>(state.iterations()) / BareDecodeSeconds(f.path);
+    state.counters["x_decode"] = seconds / static_cast<double>(state.iterations()) / BareDecodeThreadSeconds(f.path);
 }
 
 void BM_ResultsCommandAllToNull(benchmark::State& state) { RunCommand(state, QStringLiteral("/dev/null"), {}); }
