@@ -2,6 +2,7 @@
 #include "app/CheckCommand.h"
 #include "app/HistoryCommand.h"
 #include "app/ResultsCommand.h"
+#include "app/SolveCommand.h"
 #include "app/StatisticsCommand.h"
 #include "app/Usage.h"
 
@@ -10,7 +11,7 @@ namespace {
 // The options that choose what the program does; each must come first.
 const QStringList kCommands = {QStringLiteral("--help"), QStringLiteral("--version"), QStringLiteral("--results"),
                                QStringLiteral("--statistics"), QStringLiteral("--history"), QStringLiteral("--check"),
-                               QStringLiteral("--repair")};
+                               QStringLiteral("--repair"), QStringLiteral("--solve")};
 
 } // namespace
 
@@ -20,6 +21,16 @@ std::optional<int> TakeDataDirOption(QStringList& arguments, QString& dataDir, Q
     if (at + 1 >= arguments.size() || arguments[at + 1].isEmpty())
         return RefuseArguments(err, QStringLiteral("--data-dir needs a folder"));
     dataDir = arguments[at + 1];
+    arguments.remove(at, 2);
+    return std::nullopt;
+}
+
+std::optional<int> TakeStartOption(QStringList& arguments, QString& code, QTextStream& err) {
+    const qsizetype at = arguments.indexOf(QStringLiteral("--start"));
+    if (at < 0) return std::nullopt;
+    if (at + 1 >= arguments.size() || arguments[at + 1].trimmed().isEmpty())
+        return RefuseArguments(err, QStringLiteral("--start needs a start code"));
+    code = arguments[at + 1];
     arguments.remove(at, 2);
     return std::nullopt;
 }
@@ -46,6 +57,8 @@ std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out
         return RunCheckCommand(arguments.mid(1), out, err);
     if (command == QLatin1String("--repair"))
         return RunRepairCommand(arguments.mid(1), out, err);
+    if (command == QLatin1String("--solve"))
+        return RunSolveCommand(arguments.mid(1), out, err);
     // The window opens; the arguments with one dash are left to the window system.
     // A mistyped option must not open the window as if nothing had been asked.
     for (const QString& argument : arguments) {

@@ -17,3 +17,8 @@ std::optional<int> RunCommandLine(const QStringList& arguments, QTextStream& out
 // Takes "--data-dir DIR" out of `arguments` and puts DIR into `dataDir`. Returns the
 // exit status when the option has no folder after it.
 std::optional<int> TakeDataDirOption(QStringList& arguments, QString& dataDir, QTextStream& err);
+
+// Takes "--start CODE" out of `arguments` and puts CODE into `code`: the window opens
+// with that start set up. Returns the exit status when the option has no code after it.
+std::optional<int> TakeStartOption(QStringList& arguments, QString& code, QTextStream& err);
+

@@ -6,4 +6,5 @@ constexpr int Done = 0;
 constexpr int FileProblem = 1;    // a file that is missing or cannot be read or written
 constexpr int BadArguments = 2;   // told on standard error, followed by the usage
 constexpr int DamagedFile = 3;    // what was read before the damage is printed, with a warning
+constexpr int TimeRanOut = 4;     // --solve: the time limit ran out first (what was found is printed)
 } // namespace ExitStatus

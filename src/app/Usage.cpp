@@ -15,6 +15,8 @@ QString UsageText() {
         "  --version    print the version and exit\n"
         "  --data-dir DIR\n"
         "               keep the player's files in DIR (created when missing)\n"
+        "  --start CODE open the window with the start that the start code CODE\n"
+        "               describes set up, ready to play\n"
         "  --statistics FILE [--pendoly] [--list LISTFILE]\n"
         "               print the statistics of the results file FILE (of the Pendoly\n"
         "               mode with --pendoly), or write them to the list file LISTFILE\n"
@@ -29,7 +31,13 @@ QString UsageText() {
         "               order with the best steps and time so far and the personal\n"
         "               records, as the progress chart shows them (UTF-8); --pendoly\n"
         "               takes the games with one empty cell, as the Pendoly statistics\n") +
-           CheckUsage();
+           CheckUsage() +
+           QStringLiteral(
+               "  --solve FILE [--time-limit SECONDS] [--shortest]\n"
+               "               solve the position in the JSON file FILE and print the moves as\n"
+               "               one line of JSON; the best solution found within the time limit\n"
+               "               (10 s), marked \"shortest\" when proven; exit status 4 when the\n"
+               "               time ran out first (with --shortest: before the proof)\n");
 }
 
 int RefuseArguments(QTextStream& err, const QString& problem) {

@@ -20,10 +20,12 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QString dataDir;
+    QString startCode;
     {
         QTextStream out(stdout);
         QTextStream err(stderr);
         if (std::optional<int> status = TakeDataDirOption(arguments, dataDir, err)) return *status;
+        if (std::optional<int> status = TakeStartOption(arguments, startCode, err)) return *status;
         if (std::optional<int> status = RunCommandLine(arguments, out, err))
             return *status;
     }
@@ -85,5 +87,7 @@ int main(int argc, char** argv) {
     guard.serve([&window] { window.bringToFront(); });
     window.Form_Load();
     window.show();
+    window.offerKeptGame();
+    if (!startCode.isEmpty()) window.enterStartCode(startCode);
     return app.exec();
 }

@@ -24,6 +24,8 @@ constexpr qint64 StoredGames = 142 * 32767;
 constexpr qint64 ShuffledStates = 52 * 32767;
 // A results file: records of about 60 bytes, over a million results.
 constexpr qint64 Results = 64 * kMiB;
+// folytat.dat: the game under way, five bytes a step; a game of two million steps.
+constexpr qint64 ContinueFile = 16 * kMiB;
 // A sound: a short wave file.
 constexpr qint64 Sound = 16 * kMiB;
 

@@ -49,6 +49,9 @@ constexpr int kFrameTop = 480;
 constexpr int kMaxNumberLabels = 37;   // mg(1..36) tile numbers, mg(37) the edit-mode "C"
 constexpr int kGridLineCount = 14;     // von(0..13) and vr(0..13)
 
+// A move marker stands this many twips inside its cell.
+constexpr int kMoveMarkerInset = 70;
+
 struct BoardControls {
     // Index 0 of the arrays below is unused, so index k is control k as in the tables.
     std::vector<TileControl> tiles;                 // g(k) / tg(k), k = 1..tileCount
@@ -61,7 +64,7 @@ struct BoardControls {
     std::array<ShapeControl, kGridLineCount> grooves{};  // vr: 3D look
     std::array<LabelControl, 8> rowNumbers{};       // sorb(0..7), Pendoly mode
     LabelControl rowPointer;                        // sorj "<"
-    std::array<ShapeControl, 5> moveMarkers{};      // jg(1..4)
+    std::array<ShapeControl, 5> moveMarkers{};      // jg(1..4), kMoveMarkerInset inside their cells
     bool frameVisible = true;                       // keret
     QString windowTitle;
 

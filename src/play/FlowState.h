@@ -14,6 +14,7 @@ enum class GamePhase {
     Finished,       // target reached; the name entry waits for the result
     CapturingStart, // a stored game's start is being set up
     Demo,           // the scripted demo plays itself
+    Replay,         // a finished game plays itself again; the window comes back after it
 };
 
 // The demo game: off, playing itself, or paused by the player (Space).

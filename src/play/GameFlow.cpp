@@ -1,4 +1,5 @@
 #include "play/GameFlow.h"
+#include "play/Assistance.h"
 #include "play/BoardRing.h"
 #include "play/DiagonalTargets.h"
 #include "play/GameModes.h"
@@ -63,6 +64,7 @@ void GameFlow::kezd_Click() {
     }
 
     s.storing.storedEarly = false;
+    ClearAssisted(s);
     s.candidateCount = 0;
     s.controls.numberLabels[kMaxNumberLabels].visible = false;
     lockSetUp();
@@ -98,6 +100,10 @@ void GameFlow::kezd_Click() {
     s.stepCount = 0;
     c.Lszm.caption.clear();
     c.Lszm.visible = true;
+
+    // From here on every step is written down; a demo plays nobody's game.
+    const quint64 revision = s.record.revision + 1;
+    s.record = GameRecord{CaptureStart(s), {}, !demoRunning(s), revision};
 }
 
 // A stored game's map marks its open ring cells in the hole colour.
@@ -125,9 +131,9 @@ void GameFlow::applyStoredGameHoles() {
     }
 }
 
-// Pendoly: the top ring row has one open cell, above column 1.
-void GameFlow::openPendolySlot() {
-    GameState& s = m_s;
+void GameFlow::openPendolySlot() { OpenPendolySlot(m_s); }
+
+void OpenPendolySlot(GameState& s) {
     Board& b = s.board;
     for (int q = 2; q <= s.N(); ++q) {
         b.setValue({0, q}, kWall);
@@ -296,6 +302,16 @@ void GameFlow::FirstTargetReached() {
     // The pause starts now, and the clock shows the time up to now: the time an
     // intermediate result keeps.
     showClock();
+    CloseRingAtFirstTarget(s);
+    RecordStep step;
+    step.kind = StepKind::FirstTarget;
+    step.rearrangePhase = s.rearrangePhase;
+    step.ascendingOpen = s.ascendingOpen;
+    step.descendingOpen = s.descendingOpen;
+    s.record.append(step);
+}
+
+void CloseRingAtFirstTarget(GameState& s) {
     s.moveHistory = {};                  // the stage is over: nothing to take back
     Board& b = s.board;
     int m = 0;
@@ -312,12 +328,18 @@ void GameFlow::FirstTargetReached() {
 }
 
 void GameFlow::folytat_Click() {
+    if (!m_s.pendolyMode && !ValidateStart()) return;
+    ResumeSecondStage();
+}
+
+void GameFlow::ResumeSecondStage() {
     GameState& s = m_s;
-    if (!s.pendolyMode) {
-        if (!ValidateStart()) return;
-    } else {
-        openPendolySlot();
-    }
+    if (s.pendolyMode) openPendolySlot();
+    RecordStep step;
+    step.kind = StepKind::SecondStage;
+    step.openRing = s.pendolyMode ? 0 : OpenRingMask(s.board);
+    step.gapCount = s.gapCount;
+    s.record.append(step);
     s.gameRunning = true;
     s.phase = demoRunning(s) ? GamePhase::Demo : GamePhase::Playing;
     s.panel.focusRequest = QStringLiteral("pp");
@@ -332,14 +354,18 @@ void GameFlow::endGame() {
     PanelControls& c = s.panel;
     s.gameRunning = false;
     s.phase = GamePhase::Finished;
+    s.record.recording = false;
+    if (gameEnded) gameEnded();
     if (prepareSound) prepareSound();
     CloseRing(s);
     s.moveHistory = {};   // the result stands as reached
 
     updateElapsed();
     s.timeText = EndTimeText(s, s.elapsedHours, s.elapsedMinutes, s.elapsedSeconds);
-    ShowMessage(s, m_p, 6, MsgIcon::Information, MsgButtons::Ok,
-                QLatin1Char(' ') + numberText(s.stepCount) + QStringLiteral("\n\n") + s.timeText);
+    QString text = QLatin1Char(' ') + numberText(s.stepCount) + QStringLiteral("\n\n") + s.timeText;
+    if (const QString note = endNote ? endNote() : QString(); !note.isEmpty())
+        text += QStringLiteral("\n\n") + note;
+    ShowMessage(s, m_p, 6, MsgIcon::Information, MsgButtons::Ok, text);
 
     if (loadPlayerNames) loadPlayerNames();
     c.uj.enabled = false;
@@ -353,4 +379,5 @@ void GameFlow::endGame() {
     for (ControlState* hidden : {&c.elt, &c.Lszm, &c.kvall}) hidden->visible = false;
     s.controls.rowPointer.visible = false;
     showRowLabels(s, false);
+    ShowAssistedEnd(s);
 }

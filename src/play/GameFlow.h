@@ -28,6 +28,8 @@ public:
     std::function<StoredChoice()> chooseStoredGame; // loads a stored game (number in sorsz or chooser)
     std::function<void()> prepareSound;             // opens the step sound for the new state
     std::function<void()> loadPlayerNames;          // fills the name box `neve`
+    std::function<QString()> endNote;               // a line added to the end-of-game box
+    std::function<void()> gameEnded;                // a player's game reached its end (record complete)
 
     void kezd_Click();
     bool ValidateStart();
@@ -38,6 +40,9 @@ public:
     bool MatchTargetB();
     void FirstTargetReached();
     void folytat_Click();
+    // The second stage of a paused rearrangement game begins with the ring as it is
+    // now; folytat_Click after its check of the open cells.
+    void ResumeSecondStage();
 
     // Moves the clock's start on by the time since its last update, so a pause
     // costs nothing; used when a paused game continues or is stored.
@@ -61,3 +66,9 @@ private:
     Platform& m_p;
     MoveRules& m_rules;
 };
+
+// The board side of the pause at the first target: the take-back history ends and
+// every ring cell that holds no tile becomes a wall again, its marker shown.
+void CloseRingAtFirstTarget(GameState& s);
+// Pendoly: the top ring row has one open cell, above column 1, as at a start.
+void OpenPendolySlot(GameState& s);

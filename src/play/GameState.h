@@ -6,6 +6,7 @@
 #include "play/BoardControls.h"
 #include "play/FileProblems.h"
 #include "play/FlowState.h"
+#include "play/GameRecord.h"
 #include "play/LanguageTable.h"
 #include "play/MoveHistory.h"
 #include "play/ResultStoring.h"
@@ -60,7 +61,9 @@ struct GameState {
     int gapCount = 0;
     int rearrangePhase = 0;
     MoveHistory moveHistory;                   // the last two counted moves
+    GameRecord record;                         // the game as a value: its start and steps
     int slotCol = 1;                           // Pendoly: open column of the top ring row
+    bool assisted = false;                     // a hint or the solver helped: not stored
 
     // Candidate moves shown for an arrow key (entries 1..candidateCount)
     int candidateCount = 0;

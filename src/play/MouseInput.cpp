@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int kFrameLimit = 5000;
-constexpr int kMarkerInset = 70;       // destination marker jg inside its cell
 constexpr int kRowPointerTop = 760;
 constexpr int kSelectionLabel = kMaxNumberLabels;   // mg(37), the "C" of a selected tile
 
@@ -164,8 +163,8 @@ void MouseInput::gameTileClick(Cell cell, double x, double y) {
         destination = n.cell;
         d.*n.limit += n.step;
         ShapeControl& marker = s.controls.moveMarkers[static_cast<size_t>(m)];
-        marker.left = s.cellSize * n.cell.col + kMarkerInset;
-        marker.top = s.cellSize * n.cell.row + kMarkerInset;
+        marker.left = s.cellSize * n.cell.col + kMoveMarkerInset;
+        marker.top = s.cellSize * n.cell.row + kMoveMarkerInset;
     }
     if (m == 1) {
         m_rules.MoveTile(cell, destination);

@@ -36,6 +36,7 @@ MoveResult MoveRules::apply(const Move& move) {
 
 MoveRefusal MoveRules::Play(const Move& move) {
     const MoveResult result = apply(move);
+    if (result.applied()) m_s.record.append(RecordStep::played(move));
     if (result.applied() && result.step) {
         countStep(move);
         checkSolved();
@@ -118,6 +119,7 @@ bool MoveRules::TakeBack() {
         return false;
     }
     m_s.moveHistory.dropNewest();
+    m_s.record.append(RecordStep::takeBack());
     --m_s.stepCount;
     showStepCount();
     // Undoing a border move is a border move: it checks the target as every one does.

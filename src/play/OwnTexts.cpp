@@ -198,6 +198,119 @@ Wording wordingOf(OwnText text) {
                 "azután indítsa újra a játékot!",
                 "The game already runs with the files of this folder (%1), but it does not answer. "
                 "Close it, then start the game again."};
+    case OwnText::HintCaption:
+        return {"Súgás a következő lépésre (F2)", "Hint for the next move (F2)"};
+    case OwnText::SolveCaption:
+        return {"A játék befejezése gépi megoldással", "Finish the game with the solver"};
+    case OwnText::HintQuestion:
+        return {"Ha segítséget kér, ennek a játéknak az eredménye nem tárolható. Folytatja?",
+                "If you ask for help, the result of this game cannot be stored. Go on?"};
+    case OwnText::HintSearching:
+        return {"A gép nem talált megoldást a rendelkezésre álló időben.",
+                "The solver found no solution in the time it had."};
+    case OwnText::HopelessTileBesideGap:
+        return {"Ebből az állásból a cél nem érhető el: egyetlen nyitott hellyel a mellette álló "
+                "golyó soha nem mozdulhat el végleg, és nem az a golyó áll ott, amelyet a cél kíván.",
+                "No target can be reached from here: with one open cell the tile beside it can "
+                "never leave its place for good, and it is not the tile the target wants there."};
+    case OwnText::HopelessOddArrangement:
+        return {"Ebből az állásból a cél nem érhető el: egyetlen nyitott hellyel a golyók az összes "
+                "sorrendnek csak a felét érhetik el, és a célsorrend nincs köztük.",
+                "No target can be reached from here: with one open cell the tiles can reach just "
+                "half of all orders, and no target order is among them."};
+    case OwnText::HopelessNoTargetFits:
+        return {"Ebből az állásból a cél nem érhető el: a táblán lévő golyókból egyik még nyitott "
+                "cél sem rakható ki.",
+                "No target can be reached from here: the tiles on the board cannot make any "
+                "target still open."};
+    case OwnText::HopelessNoMoves:
+        return {"Ebből az állásból a cél nem érhető el: egyik golyó sem mozdulhat.",
+                "No target can be reached from here: no tile can move."};
+    case OwnText::ShortestSolution:
+        return {"A legrövidebb megoldás: %1 lépés", "Shortest solution: %1 steps"};
+    case OwnText::AssistedMark:
+        return {"Segítséggel játszott játék", "Game played with help"};
+    case OwnText::AssistedNotStorable:
+        return {"Segítséggel játszott játék: az eredmény nem tárolható.",
+                "Game played with help: the result cannot be stored."};
+    case OwnText::KeptGameQuestion:
+        return {"Egy befejezetlen játék vár a folytatásra. Folytatja?\n"
+                "(Nem: a játék elvész, és új játék kezdődik.)",
+                "An unfinished game is waiting. Do you want to continue it?\n"
+                "(No: the game is discarded and a new game begins.)"};
+    case OwnText::KeptGameUnreadable:
+        return {"A befejezetlen játék nem olvasható be, ezért új játék kezdődik. A hibás "
+                "állomány %1 néven megmaradt a játék mappájában.",
+                "The unfinished game could not be read, so a new game begins. The damaged "
+                "file is kept as %1 in the game's folder."};
+    case OwnText::KeptGameStuck:
+        return {"A befejezetlen játék nem olvasható be, és a(z) %1 állományt átnevezni sem "
+                "lehet. Az állomány a helyén marad; ebben a futásban a játékok nem "
+                "őrződnek meg későbbre.",
+                "The unfinished game could not be read, and %1 cannot be renamed either. "
+                "The file stays where it is; during this run no game is kept for later."};
+    case OwnText::KeepGameQuestion:
+        return {"A játék még nem ért véget. Megőrizzem, hogy a következő indításkor "
+                "folytathassa?\n(Igen: megőrzi, Nem: a játék elvész, Mégse: a játék folytatódik.)",
+                "The game has not ended yet. Keep it so that you can continue it next time?\n"
+                "(Yes: keep it, No: discard it, Cancel: go on playing.)"};
+    case OwnText::GameNotKept:
+        return {"A(z) %1 nem írható: a játék nem őrizhető meg későbbre.",
+                "%1 cannot be written: the game cannot be kept for later."};
+    case OwnText::ReplayCaption:
+        return {"Visszajátszás", "Replay"};
+    case OwnText::ReplayBanner:
+        return {"VISSZAJÁTSZÁS  %1 lépés/mp", "REPLAY  %1 moves/s"};
+    case OwnText::ReplayNothing:
+        return {"Ebben a futásban még nem ért véget játék, nincs mit visszajátszani.",
+                "No game has ended during this run: there is nothing to replay."};
+    case OwnText::StartCodeCaption:
+        return {"Kezdőállás kódja", "Start code"};
+    case OwnText::EnterCodeCaption:
+        return {"Kód beírása", "Enter a code"};
+    case OwnText::StartCodeShown:
+        return {"A kezdőállás kódja (a vágólapra is került):\n\n%1\n\nA „Kód beírása” "
+                "menüponttal bárki ugyanezt a kezdőállást állíthatja be.",
+                "The code of this start (also copied to the clipboard):\n\n%1\n\nWith "
+                "\"Enter a code\" anyone can set up the very same start."};
+    case OwnText::EnterCodePrompt:
+        return {"A kezdőállás kódja:", "The code of the start:"};
+    case OwnText::CodeNotOurs:
+        return {"Ez nem a Zelka-Kvadra kezdőállás-kódja (ZK1-gyel kezdődik). Semmi sem "
+                "változott.",
+                "This is not a Zelka-Kvadra start code (one begins with ZK1). Nothing has "
+                "changed."};
+    case OwnText::CodeNewerVersion:
+        return {"Ezt a kódot a játék egy újabb változata készítette. Semmi sem változott.",
+                "This code was made by a later version of the game. Nothing has changed."};
+    case OwnText::CodeBadCharacter:
+        return {"A kódban ez a karakter nem állhat: %1. Semmi sem változott.",
+                "A code cannot contain this character: %1. Nothing has changed."};
+    case OwnText::CodeTooLong:
+        return {"A kód túl hosszú: legfeljebb %1 karakterből áll. Semmi sem változott.",
+                "The code is too long: a code has at most %1 characters. Nothing has changed."};
+    case OwnText::CodeTooShort:
+        return {"A kód túl rövid: egy része hiányzik. Semmi sem változott.",
+                "The code is too short: a part of it is missing. Nothing has changed."};
+    case OwnText::CodeMistyped:
+        return {"A kód ellenőrző része nem egyezik: valószínűleg elírás van benne. Semmi sem "
+                "változott.",
+                "The check part of the code does not match: it is probably mistyped. Nothing "
+                "has changed."};
+    case OwnText::CodeBadSize:
+        return {"A kód %1 x %1-es táblát ír le; a játék 4, 5 és 6 méretű táblákon folyik. "
+                "Semmi sem változott.",
+                "The code describes a %1 x %1 board; the game is played on boards of size 4, "
+                "5 and 6. Nothing has changed."};
+    case OwnText::CodeBadBoard:
+        return {"A kód nem a játéktípusának megfelelő táblát ír le. Semmi sem változott.",
+                "The code does not describe a valid board for its game type. Nothing has "
+                "changed."};
+    case OwnText::CodeStoredGamePlayedAsPattern:
+        return {"Ez a tárolt játék nincs meg az Ön tárolt játékai között, ezért „Minta "
+                "szerint” játékként kezdődik, és az eredménye is így tárolódik.",
+                "This stored game is not among your stored games, so it is played as a "
+                "\"by pattern\" game, and its result is stored as one."};
     case OwnText::Count:
         break;
     }

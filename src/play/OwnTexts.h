@@ -68,6 +68,38 @@ enum class OwnText {
     ResultsSplitDone,         // %1: the results file, %2: the side file
     ResultsDamagedKept,       // %1: the side file holding the whole damaged file
     AnotherCopyRuns,          // %1: the folder
+    HintCaption,              // menu item: the next move marked on the board (F2)
+    SolveCaption,             // menu item: the rest of the game played by the solver
+    HintQuestion,             // asked before the first hint or solve of a game
+    HintSearching,            // no hint found in the time given
+    HopelessTileBesideGap,    // the position can reach no target: why
+    HopelessOddArrangement,
+    HopelessNoTargetFits,
+    HopelessNoMoves,
+    ShortestSolution,         // %1: the steps of the shortest solution from the start
+    AssistedMark,             // shown during a game a hint or the solver helped
+    AssistedNotStorable,      // in place of the name entry after such a game
+    KeptGameQuestion,         // at start-up: continue the unfinished game?
+    KeptGameUnreadable,       // %1: the name the unreadable file was set aside under
+    KeptGameStuck,            // %1: the unreadable file, which could not be set aside
+    KeepGameQuestion,         // leaving during a game: keep it for later?
+    GameNotKept,              // %1: the continue file, which cannot be written
+    ReplayCaption,            // menu item and browser button that replay a finished game
+    ReplayBanner,             // the label shown while a replay runs; %1: moves per second
+    ReplayNothing,            // the replay menu item with no finished game to replay
+    StartCodeCaption,         // menu item: show the code of the current start
+    EnterCodeCaption,         // menu item: set a start up from a code
+    StartCodeShown,           // %1: the code
+    EnterCodePrompt,
+    CodeNotOurs,
+    CodeNewerVersion,
+    CodeBadCharacter,         // %1: the character
+    CodeTooLong,              // %1: the most characters a code has
+    CodeTooShort,
+    CodeMistyped,
+    CodeBadSize,              // %1: the size the code names
+    CodeBadBoard,
+    CodeStoredGamePlayedAsPattern,
     Count
 };
 

@@ -65,6 +65,6 @@ void SetDesignVisibility(PanelControls& p) {
     for (ControlState* hidden :
          {&p.folytat, &p.tarol, &p.ment, &p.megse, &p.k_tar, &p.alapall, &p.Label2, &p.Label3,
           &p.neve, &p.Label4, &p.lang, &p.kvall, &p.Lszm, &p.elt, &p.demo_szov,
-          &p.mker, &p.mvon})
+          &p.mker, &p.mvon, &p.segitseg})
         hidden->visible = false;
 }

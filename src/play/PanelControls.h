@@ -15,10 +15,14 @@ struct PanelControls {
     // Labels and boxes
     ControlState Label1, Label2, Label3, Label4, sorsz, neve, lang, kvall, t_jatek, Lszm, elt,
         demo_szov, mker, mvon;
+    // A game a hint or the solver helped: the mark while it runs, the reason at its end
+    ControlState segitseg;
     // Menus and menu items
     ControlState menu, er_megj, color, hdim, uj_jatek, jatek_tor, kevall, kevment, kevtor, ntor,
         ntoregy, ntorosz, stmegj, nyelv, hang_kell, babilon, demo_jatek, m_exit;
     ControlState help, kezel, doknez, nevj;
+    // The solver's menu items: a hint for the next move, the rest of the game played
+    ControlState sugas, megold;
     // A control the window should give the focus to after the current action ("pp", "sorsz").
     QString focusRequest;
 };

@@ -94,8 +94,8 @@ StartupSelection LoadSettings(GameState& s, const QDir& folder) {
     return selection;
 }
 
-bool SaveSettingsOnExit(GameState& s, Platform& p, const QDir& folder) {
-    if (gameInProgress(s)) {
+bool SaveSettingsOnExit(GameState& s, Platform& p, const QDir& folder, bool askAboutGame) {
+    if (askAboutGame && gameInProgress(s)) {
         const MsgAnswer answer =
             ShowMessage(s, p, kExitQuestion, MsgIcon::Question, MsgButtons::YesNo);
         if (!Confirmed(answer)) {
@@ -130,15 +130,15 @@ QString SettingsStartupProblem(GameState& s, const StartupSelection& selection) 
     return text;
 }
 
-bool kilep_Click(GameState& s, Platform& p, const QDir& folder) {
-    return SaveSettingsOnExit(s, p, folder);
+bool kilep_Click(GameState& s, Platform& p, const QDir& folder, bool askAboutGame) {
+    return SaveSettingsOnExit(s, p, folder, askAboutGame);
 }
 
-bool m_exit_Click(GameState& s, Platform& p, const QDir& folder) {
-    return SaveSettingsOnExit(s, p, folder);
+bool m_exit_Click(GameState& s, Platform& p, const QDir& folder, bool askAboutGame) {
+    return SaveSettingsOnExit(s, p, folder, askAboutGame);
 }
 
-bool Form_Unload(GameState& s, Platform& p, const QDir& folder) {
+bool Form_Unload(GameState& s, Platform& p, const QDir& folder, bool askAboutGame) {
     if (!s.panel.kilep.enabled) return false;
-    return SaveSettingsOnExit(s, p, folder);
+    return SaveSettingsOnExit(s, p, folder, askAboutGame);
 }

@@ -37,14 +37,16 @@ QString SettingsStartupProblem(GameState& s, const StartupSelection& selection);
 // back to `pp` and nothing is written: returns false. Otherwise writes the settings
 // that changed (the colours stay as stored) and returns true: the program may end.
 // A write that fails is told, once in a run; a param.dat left alone is not written.
-bool SaveSettingsOnExit(GameState& s, Platform& p, const QDir& folder);
+// `askAboutGame` false: the player has already said what becomes of the game under way
+// (kept for the next start, or discarded), so message 25 is not asked.
+bool SaveSettingsOnExit(GameState& s, Platform& p, const QDir& folder, bool askAboutGame = true);
 
 // The exit button and the exit menu item: true when the program should end now.
-bool kilep_Click(GameState& s, Platform& p, const QDir& folder);
-bool m_exit_Click(GameState& s, Platform& p, const QDir& folder);
+bool kilep_Click(GameState& s, Platform& p, const QDir& folder, bool askAboutGame = true);
+bool m_exit_Click(GameState& s, Platform& p, const QDir& folder, bool askAboutGame = true);
 // Closing the window through its frame: true lets it close, false cancels the close.
 // Refused while the exit button is disabled.
-bool Form_Unload(GameState& s, Platform& p, const QDir& folder);
+bool Form_Unload(GameState& s, Platform& p, const QDir& folder, bool askAboutGame = true);
 
 // Ctrl+C (character code 3) in the main window ends the program at once, without
 // the exit question and without writing param.dat.

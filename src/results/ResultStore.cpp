@@ -53,6 +53,10 @@ StoreOutcome ResultStore::ment_Click(const ElapsedTime& elapsed) {
         ShowMessage(m_state, m_platform, 16, MsgIcon::Information);
         return StoreOutcome::NameMissing;
     }
+    if (m_state.assisted) {   // the results file has no place for the help
+        ShowProblem(OwnTextIn(OwnText::AssistedNotStorable, m_state.texts));
+        return StoreOutcome::Refused;
+    }
     DetermineResultType(m_state);
     const ResultRecord record = BuildResultRecord(name, elapsed);
 
@@ -114,7 +118,7 @@ bool ResultStore::megse_Click() {
     if (!Confirmed(ShowMessage(m_state, m_platform, 15, MsgIcon::Question, MsgButtons::YesNo)))
         return false;
     for (ControlState* c : {&m_state.panel.Label2, &m_state.panel.Label3, &m_state.panel.neve,
-                            &m_state.panel.ment})
+                            &m_state.panel.ment, &m_state.panel.segitseg})
         c->visible = false;
     m_state.panel.megse.top = kMegseRestTop;
     return true;

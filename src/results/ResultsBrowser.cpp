@@ -613,6 +613,11 @@ void ResultsBrowser::ossztor_Click() {
     if (Rewrite(request)) Close();
 }
 
+ResultStamp ResultsBrowser::stampOfRow(int row) const {
+    const std::size_t i = m_rows[static_cast<std::size_t>(row)];
+    return {m_table.dateText(i), m_table.timeText(i)};
+}
+
 void ResultsBrowser::rendben_Click() { Close(); }
 
 void ResultsBrowser::Close() {

@@ -36,6 +36,14 @@ bool er_megj_Click(GameState& s, Platform& platform, const QDir& folder);
 // no results file.
 bool ResultsFileReady(const GameState& s, Platform& platform, const QDir& folder);
 
+// A result as the run that stored it knows it: the second it was stored at, by which
+// the browser marks a new row too.
+struct ResultStamp {
+    QString date;        // yyyy.mm.dd
+    QString timeOfDay;   // hh:mm:ss
+    bool operator==(const ResultStamp&) const = default;
+};
+
 class ResultsBrowser {
 public:
     struct Hooks {
@@ -90,6 +98,7 @@ public:
     // The text of a cell of the grid (columns 0..12), made when asked for.
     QString cellText(int row, int column) const;
     int recordNoOfRow(int row) const { return static_cast<int>(m_rows[static_cast<std::size_t>(row)]) + 1; }
+    ResultStamp stampOfRow(int row) const;
     int sortColumn() const { return m_sortColumn; }
     bool descending() const { return m_descending; }
     int currentRow() const { return m_currentRow; }

@@ -57,7 +57,7 @@ bool DemoGame::demo_jatek_Click() {
     }
     m_script = DemoScript(pendoly);
     m_next = 0;
-    m_dueMs = m_p.clock.monotonicMs() + kDemoStepMs;
+    m_timer.start(m_p.clock.monotonicMs(), kDemoStepMs);
     m_stage = Stage::Playing;
     m_s.demoState = DemoState::Running;
     m_s.panel.demo_szov.visible = true;
@@ -109,14 +109,14 @@ bool DemoGame::tick(qint64 nowMs) {
         finish(true);
         return true;
     }
-    if (nowMs < m_dueMs) return false;
+    if (!m_timer.isDue(nowMs)) return false;
     if (m_next >= m_script.size()) {
         finish(true);
         return true;
     }
     if (m_s.demoState == DemoState::Paused) return false;   // Space again plays the next key at once
     const QChar c = m_script[m_next++];
-    m_dueMs = nowMs + kDemoStepMs;
+    m_timer.stepped(nowMs);
     if (m_hooks.sendKey) m_hooks.sendKey(DemoKeyCode(c), 0);
     return true;
 }

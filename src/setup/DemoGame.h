@@ -8,6 +8,7 @@
 // resumes, Esc or the new-game button stop; see KeyboardInput and Shuffling) only
 // switches `demoState`, which the next tick reads. A stopped or finished demo says so
 // with message 171 and leaves a fresh game.
+#include "setup/StepTimer.h"
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -71,5 +72,5 @@ private:
     Stage m_stage = Stage::Idle;
     QString m_script;
     int m_next = 0;        // index of the next script character
-    qint64 m_dueMs = 0;    // when it is due
+    StepTimer m_timer;     // when it is due
 };

@@ -285,4 +285,5 @@ void RestoreSetupControls(GameState& s) {
     s.phase = GamePhase::SetUp;
     s.gameRunning = false;
     s.moveHistory = {};
+    s.record.recording = false;   // a game given up is no longer written down
 }

@@ -57,3 +57,20 @@ TEST(CommandLine, OptionsWithTwoDashesThatNameNoCommandAreRefused) {
         EXPECT_TRUE(r.out.isEmpty());
     }
 }
+
+// The window opens with the start of a code; the code is taken out before the other
+// options are looked at, so a code that begins with dashes is never taken for one.
+TEST(CommandLine, StartTakesItsCodeOrIsRefusedWithoutOne) {
+    QString err;
+    QTextStream errStream(&err);
+    QStringList arguments{"-platform", "offscreen", "--start", "ZK1-1S2S-K60Z"};
+    QString code;
+    EXPECT_FALSE(TakeStartOption(arguments, code, errStream));
+    EXPECT_EQ(code, "ZK1-1S2S-K60Z");
+    EXPECT_FALSE(run(arguments).status.has_value());
+
+    for (QStringList bad : {QStringList{"--start"}, QStringList{"--start", " "}})
+        EXPECT_EQ(TakeStartOption(bad, code, errStream), ExitStatus::BadArguments);
+    errStream.flush();
+    EXPECT_TRUE(err.contains("--start needs a start code"));
+}

@@ -141,8 +141,10 @@ TEST_F(ResultStoreTest, UnstorableResultsAreRefusedBeforeAnythingIsWritten) {
         {"shuffle number", [&] { state.shuffleNo = 40000; }, {0, 1, 0}},
         {"100 hours", [] {}, {100, 0, 0}},
         {"name character", [&] { state.panel.neve.caption = QStringLiteral("Jo\u02D9"); }, {0, 1, 0}},
+        {"a game a hint or the solver helped", [&] { state.assisted = true; }, {0, 1, 0}},
     };
     for (const Case& c : cases) {
+        state.assisted = false;
         state.stepCount = 57;
         state.shuffleNo = 3;
         state.panel.neve.caption = QStringLiteral("Anna");

@@ -9,7 +9,10 @@
 #include "results/ListFile.h"
 #include "results/PlayerNames.h"
 #include "results/ResultsFile.h"
+#include "setup/ContinueFile.h"
+#include "setup/GameRestore.h"
 #include "setup/ShuffleFixture.h"
+#include "support/RecordFixture.h"
 #include "support/QtPrinting.h"
 #include "support/ResultsFixture.h"
 #include "support/StoredGamesFixture.h"
@@ -164,6 +167,27 @@ bool WriteSettingsAtExit(const QDir& folder) {
     return SaveSettingsOnExit(s, fp.platform, folder) && fp.messageBox.shown.empty();
 }
 
+const QString kContinue = QString::fromLatin1(kContinueFileName);
+
+// A 6 x 6 game some thousand steps long, kept before and after its next step.
+struct KeptGames {
+    QByteArray before;
+    SavedGame after;
+};
+const KeptGames& Kept() {
+    static const KeptGames kept = [] {
+        std::mt19937 rng(21);
+        RecordedGame game(RandomStart(6, StartType::Numbers, false, rng));
+        game.playRandomly(3000, 5);
+        KeptGames k;
+        k.before = EncodeSavedGame(SavedGameOf(game.s, 60'000));
+        game.rules.Play(LegalMoves(game.s).front());
+        k.after = SavedGameOf(game.s, 61'000);
+        return k;
+    }();
+    return kept;
+}
+
 const QString kDocument = QStringLiteral("Magyar.doc");
 const QString kList = QStringLiteral("Eredm.lis");
 
@@ -254,6 +278,8 @@ const RewriteCase kCases[] = {
              return DeleteStoredGame(d, g) == StoredGamesWrite::Written;
          });
      }},
+    {"ContinueFileWrite", kContinue, [](const QDir& d) { Put(d, kContinue, Kept().before); },
+     [](const QDir& d) { return WriteContinueFile(d, Kept().after); }},
     {"StoredGameDeleteTheLast", kStored, LayStoredGames,
      [](const QDir& d) {
          return WithStoredGame(d, 4, [&](const StoredGame& g) {
@@ -265,3 +291,8 @@ const RewriteCase kCases[] = {
 } // namespace
 
 std::span<const RewriteCase> RewriteCases() { return kCases; }
+
+void BuildSharedFixtures() {
+    SavedBoard();
+    Kept();
+}

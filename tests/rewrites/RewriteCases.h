@@ -41,3 +41,6 @@ std::string Versus(const Content& content, const Content& expected);
 
 // A built board to save, the same for every child of a kill test.
 const GameState& SavedBoard();
+// Builds the values the cases share (SavedBoard() among them), so that a test which
+// forks builds them once, before its first child.
+void BuildSharedFixtures();

@@ -25,7 +25,7 @@ protected:
         ASSERT_TRUE(root.isValid());
         for (const char* sub : {"clean", "again", "killed"})
             ASSERT_TRUE(QDir(root.path()).mkdir(QString::fromLatin1(sub)));
-        SavedBoard(); // built before the first fork, so no child builds it
+        BuildSharedFixtures(); // built before the first fork, so no child builds them
     }
 
     QDir folder(const char* sub) const {

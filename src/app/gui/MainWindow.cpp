@@ -3,6 +3,7 @@
 #include "files/FileLimits.h"
 #include "play/BoardChanged.h"
 #include "play/FileProblems.h"
+#include "play/GameModes.h"
 #include "play/Messages.h"
 #include "play/OwnTexts.h"
 #include "presentation/BoardLayout.h"
@@ -23,6 +24,8 @@
 #include "results/gui/ResultsBrowserWindow.h"
 #include "results/gui/StatisticsWindow.h"
 #include "setup/GameTypes.h"
+#include "setup/StartCode.h"
+#include "setup/StartSetUp.h"
 #include "setup/gui/ShuffledStateDialog.h"
 #include "setup/gui/StoredGameDialog.h"
 #include "ui/gui/FormCanvas.h"
@@ -33,6 +36,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -41,6 +45,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 
 using P = PanelControls;
@@ -48,7 +53,8 @@ using P = PanelControls;
 MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* parent)
     : QMainWindow(parent), m_platform(platform), m_folders(folders), m_folder(folders.player),
       m_moves(m_state), m_flow(m_state, platform, m_moves), m_mouse(m_state, platform, m_moves),
-      m_keys(m_state, m_moves), m_results(m_state, platform, folders.player), m_demo(m_state, platform) {
+      m_keys(m_state, m_moves), m_results(m_state, platform, folders.player), m_demo(m_state, platform),
+      m_keeper(m_state, platform, folders.player), m_replay(m_state, platform) {
     setObjectName(QStringLiteral("Form1"));
     SetDesignCaptions(m_state.panel);
     SetDesignVisibility(m_state.panel);
@@ -71,6 +77,7 @@ MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* 
     wireHandlers();
     wireStoredGames();
     wireDemo();
+    wireSolver();
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -134,6 +141,9 @@ void MainWindow::addOptionGroup(
 }
 
 void MainWindow::buildPanel() {
+    // The mark of a helped game, above the board, where the name entry is at the end;
+    // made first, so that the buttons of a rearrangement's pause lie over it.
+    addLabel(&P::segitseg, "segitseg", {120, 30, 5100, 255});
     // Game type frame with its four options.
     addOptionGroup(&P::tipus, "tipus", {6600, 360, 1095, 1215},
                    {{&P::generalt, "generalt"}, {&P::atlos, "atlos"}, {&P::tarolt, "tarolt"},
@@ -205,7 +215,11 @@ QAction* MainWindow::addAction(QMenu* menu, ControlState PanelControls::*state, 
     QAction* action = menu->addAction(QString());
     action->setObjectName(QString::fromLatin1(name));
     action->setCheckable(checkable);
-    if (handler) connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+    if (handler)
+        connect(action, &QAction::triggered, this, [this, handler] {
+            stopReplay();
+            run(handler);
+        });
     m_binder.bind(m_state.panel.*state, action);
     return action;
 }
@@ -242,6 +256,10 @@ void MainWindow::buildMenus() {
               [this] { ::hang_kell_Click(m_state, m_platform.sound, m_folders); }, true);
     addAction(menu, &P::babilon, "babilon", [this] { ::babilon_Click(m_state); }, true);
     addAction(menu, &P::demo_jatek, "demo_jatek", [this] { demo_jatek_Click(); });
+    buildRecordMenu(menu);
+    menu->addSeparator();
+    addAction(menu, &P::sugas, "sugas", [this] { m_solver->hint(); });
+    addAction(menu, &P::megold, "megold", [this] { m_solver->solve(); });
     menu->addSeparator();
     addAction(menu, &P::m_exit, "m_exit", [this] { exitRequested(); });
 
@@ -256,12 +274,15 @@ void MainWindow::buildMenus() {
 
 void MainWindow::run(const std::function<void()>& handler) {
     handler();
+    m_keeper.afterAction();
     syncView();
 }
 
 void MainWindow::syncView() {
+    if (m_solver) m_solver->sync();
     m_binder.sync();
     m_colourSymbols->sync(m_state.texts.languageName);
+    syncRecordMenu();
     m_progress->setText(OwnTextIn(OwnText::Progress, m_state.texts));
     if (windowTitle() != m_state.controls.windowTitle) setWindowTitle(m_state.controls.windowTitle);
     syncNameList();
@@ -296,6 +317,12 @@ void MainWindow::Form_Load() {
     }
 }
 
+void MainWindow::offerKeptGame() {
+    m_keeper.offerKeptGame();
+    if (m_state.gameRunning || pausedAtFirstTarget(m_state)) prepareSound();
+    syncView();
+}
+
 void MainWindow::setShuffledStateChooser(ShuffledStateChooser& chooser) {
     m_chooser = &chooser;
     m_shuffling = std::make_unique<Shuffling>(m_state, m_platform, chooser, m_folder);
@@ -309,6 +336,7 @@ void MainWindow::connectClick(const char* name, std::function<void()> handler) {
     auto* button = m_canvas->findChild<QAbstractButton*>(QString::fromLatin1(name));
     Q_ASSERT(button);
     connect(button, &QAbstractButton::clicked, this, [this, handler] {
+        stopReplay();
         if (sorszRefusesToBeLeft()) return;
         run(handler);
     });
@@ -331,6 +359,7 @@ void MainWindow::wireHandlers() {
             TellFileProblemOnce(m_state, m_platform, kPlayerNamesFile,
                                 FileNotReadText(access, kPlayerNamesFile, FileLimit::PlayerNames, m_state.texts));
     };
+    m_flow.gameEnded = [this] { m_finished.push_back(m_state.record); };
     m_keys.quitNow = [this] { quitNow(); };
     m_keys.openHelp = [this] { kezel_Click(); };
     m_dialogChooser->setHelpHook([this](int topic) { showHelp(topic); });
@@ -403,6 +432,10 @@ void MainWindow::demo_jatek_Click() {
 }
 
 void MainWindow::demoTimer_Timer() {
+    if (m_replay.active()) {
+        if (!QApplication::activeModalWidget() && m_replay.tick(m_platform.clock.monotonicMs())) syncView();
+        return;
+    }
     if (!m_demo.active()) {
         m_demoTimer->stop();
         return;
@@ -419,7 +452,17 @@ void MainWindow::stopDemo() {
     syncView();
 }
 
+// ---------------------------------------------------------------- the solver
+
+void MainWindow::wireSolver() {
+    m_solver = std::make_unique<SolverAssist>(m_state, m_platform, m_moves);
+    m_solver->changed = [this] { syncView(); };
+    m_solver->showStatus = [this](const QString& text) { statusBar()->showMessage(text); };
+    m_flow.endNote = [this] { return m_solver->endNote(); };
+}
+
 void MainWindow::boardMouse(const BoardMouseEvent& e, BoardMouse kind) {
+    if (m_replay.active()) return;   // the board plays itself
     run([this, e, kind] {
         switch (kind) {
         case BoardMouse::Down: m_mouse.MouseDown(e.button, e.shift, e.x, e.y); break;
@@ -470,23 +513,39 @@ void MainWindow::ment_Click() {
     if (m_results.ment_Click(elapsedOf(m_state)) == StoreOutcome::Stored) afterStoring();
 }
 
-// The stored result is shown in the browser, marked; then a new game begins.
+// The stored result is shown in the browser, marked; then a new game begins, or the
+// replay of a game chosen in the browser.
 void MainWindow::afterStoring() {
-    showResultsBrowser();
+    if (!m_finished.empty())
+        m_storedFinished.push_back({{m_state.storing.storedDate, m_state.storing.storedTime}, m_finished.size() - 1});
+    const std::optional<GameRecord> replay = showResultsBrowser();
     newGameAfterStoring();
+    if (replay) startReplay(*replay);
 }
 
 void MainWindow::er_megj_Click() {
-    if (::er_megj_Click(m_state, m_platform, m_folder)) showResultsBrowser();
+    if (!::er_megj_Click(m_state, m_platform, m_folder)) return;
+    if (const std::optional<GameRecord> replay = showResultsBrowser()) startReplay(*replay);
 }
 
-void MainWindow::showResultsBrowser() {
-    if (!ResultsFileReady(m_state, m_platform, m_folder)) return;
+std::optional<GameRecord> MainWindow::showResultsBrowser() {
+    if (!ResultsFileReady(m_state, m_platform, m_folder)) return std::nullopt;
     syncView();
     ResultsBrowserWindow browser(m_state, m_platform, m_folder, this);
     browser.setHelpHook([this](int t) { showHelp(t); });
     browser.listOutput().setStartFolder(m_folder.absolutePath());
+    // The browser shows the results of the mode in use: a game of the other mode never
+    // matches a row, even one stored in the same second.
+    const auto gameOf = [this](const ResultStamp& stamp) -> const GameRecord* {
+        for (const auto& [stored, index] : m_storedFinished)
+            if (stored == stamp && m_finished[index].start.pendoly == m_state.pendolyMode) return &m_finished[index];
+        return nullptr;
+    };
+    if (m_replay.canStart()) browser.offerReplay([gameOf](const ResultStamp& stamp) { return gameOf(stamp) != nullptr; });
     browser.exec();
+    if (!browser.replayChosen()) return std::nullopt;
+    const GameRecord* game = gameOf(*browser.replayChosen());
+    return game ? std::optional<GameRecord>(*game) : std::nullopt;
 }
 
 void MainWindow::megse_Click() {
@@ -539,7 +598,10 @@ void MainWindow::showStatistics(bool progress) {
 
 void MainWindow::exitRequested() {
     stopDemo();
-    if (!kilep_Click(m_state, m_platform, m_folder)) return;
+    stopReplay();
+    const LeaveAnswer answer = m_keeper.confirmLeave();
+    if (answer == LeaveAnswer::Stay) return;
+    if (!kilep_Click(m_state, m_platform, m_folder, answer != LeaveAnswer::Answered)) return;
     quitNow();
 }
 
@@ -570,8 +632,17 @@ void MainWindow::quitNow() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     stopDemo();
-    if (m_quitting || Form_Unload(m_state, m_platform, m_folder)) {
+    stopReplay();
+    LeaveAnswer answer = LeaveAnswer::NoGame;
+    if (!m_quitting && m_state.panel.kilep.enabled) answer = m_keeper.confirmLeave();
+    if (answer == LeaveAnswer::Stay) {
+        event->ignore();
+        syncView();
+        return;
+    }
+    if (m_quitting || Form_Unload(m_state, m_platform, m_folder, answer != LeaveAnswer::Answered)) {
         m_quitting = true;
+        m_solver->cancelAll();
         event->accept();
         return;
     }
@@ -651,7 +722,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         quitNow();
         return true;
     }
+    if (m_replay.active()) return replayKey(key);
     const int code = classicKeyCode(key);
+    if (focus != m_sorsz && !(focus && (focus == m_neve || m_neve->isAncestorOf(focus)))) {
+        if (key->key() == Qt::Key_F2) {
+            run([this] { m_solver->hint(); });
+            return true;
+        }
+        if (m_solver->playbackKey(code)) {
+            syncView();
+            return true;
+        }
+    }
     if (focus == m_sorsz) {
         if (code == KeyCode::Enter) focusNextChild(); // Enter acts as Tab
         return code == KeyCode::Enter;
@@ -689,4 +771,126 @@ void MainWindow::syncNameList() {
     m_neve->clear();
     m_neve->addItems(m_state.storing.playerNames);
     m_neve->setEditText(text);
+}
+
+// ---------------------------------------------------------------- the game as a value
+
+void MainWindow::buildRecordMenu(QMenu* menu) {
+    const auto add = [this, menu](const char* name, void (MainWindow::*handler)()) {
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, handler] {
+            stopReplay();
+            run([this, handler] { (this->*handler)(); });
+        });
+        return action;
+    };
+    m_replayAction = add("visszajatszas", &MainWindow::replay_Click);
+    m_startCodeAction = add("kezdokod", &MainWindow::startCode_Click);
+    m_enterCodeAction = add("kodbeiras", &MainWindow::enterCode_Click);
+}
+
+// The start the code menu item shows: the game's own once it has begun, the set-up's before.
+static GameStart startOnShow(const GameState& s) {
+    return s.phase == GamePhase::SetUp ? CaptureStart(s) : s.record.start;
+}
+
+void MainWindow::syncRecordMenu() {
+    const LanguageTable& texts = m_state.texts;
+    m_replayAction->setText(OwnTextIn(OwnText::ReplayCaption, texts));
+    m_startCodeAction->setText(OwnTextIn(OwnText::StartCodeCaption, texts));
+    m_enterCodeAction->setText(OwnTextIn(OwnText::EnterCodeCaption, texts));
+    const GamePhase phase = m_state.phase;
+    const bool quiet = !demoRunning(m_state) && !m_replay.active();
+    m_replayAction->setEnabled(m_replay.canStart());
+    const bool gameOnShow = phase == GamePhase::SetUp || phase == GamePhase::Playing ||
+                            phase == GamePhase::Paused || phase == GamePhase::Finished;
+    m_startCodeAction->setEnabled(quiet && gameOnShow && IsSoundStart(startOnShow(m_state)));
+    m_enterCodeAction->setEnabled(quiet && phase == GamePhase::SetUp);
+}
+
+void MainWindow::replay_Click() {
+    if (m_finished.empty()) {
+        ShowOwnMessage(m_state, m_platform, OwnText::ReplayNothing, MsgIcon::Information);
+        return;
+    }
+    startReplay(m_finished.back());
+}
+
+void MainWindow::startReplay(const GameRecord& record) {
+    if (!m_replay.start(record)) return;
+    m_keySink->setFocus();
+    m_demoTimer->start();
+    syncView();
+}
+
+void MainWindow::stopReplay() {
+    if (!m_replay.active()) return;
+    m_replay.stop();
+    syncView();
+}
+
+bool MainWindow::replayKey(const QKeyEvent* key) {
+    if (key->key() == Qt::Key_Plus)
+        m_replay.faster();
+    else if (key->key() == Qt::Key_Minus)
+        m_replay.slower();
+    else if (classicKeyCode(key) == KeyCode::F1)
+        Form_KeyDown(KeyCode::F1, 0);
+    else
+        m_replay.key(classicKeyCode(key));
+    syncView();
+    return true;
+}
+
+void MainWindow::startCode_Click() {
+    const QString code = EncodeStartCode(startOnShow(m_state));
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(code);
+    MessageRequest request;
+    request.text = OwnTextIn(OwnText::StartCodeShown, m_state.texts).arg(code);
+    request.icon = MsgIcon::Information;
+    m_platform.messageBox.show(request);
+}
+
+void MainWindow::enterCode_Click() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString offered = clipboard ? clipboard->text().trimmed() : QString();
+    const QString code = m_platform.inputBox.ask(OwnTextIn(OwnText::EnterCodePrompt, m_state.texts),
+                                                 QString::fromLatin1(kTitle),
+                                                 offered.startsWith(QLatin1String("ZK"), Qt::CaseInsensitive)
+                                                     ? offered.left(2 * kMaxStartCodeLength)
+                                                     : QString());
+    if (!code.trimmed().isEmpty()) enterStartCode(code);
+}
+
+static QString codeProblemText(const DecodedStartCode& d, const LanguageTable& texts) {
+    switch (d.problem) {
+    case StartCodeProblem::None: break;
+    case StartCodeProblem::NotOurs: return OwnTextIn(OwnText::CodeNotOurs, texts);
+    case StartCodeProblem::NewerVersion: return OwnTextIn(OwnText::CodeNewerVersion, texts);
+    case StartCodeProblem::BadCharacter: return OwnTextIn(OwnText::CodeBadCharacter, texts).arg(d.badCharacter);
+    case StartCodeProblem::TooLong: return OwnTextIn(OwnText::CodeTooLong, texts).arg(kMaxStartCodeLength);
+    case StartCodeProblem::TooShort: return OwnTextIn(OwnText::CodeTooShort, texts);
+    case StartCodeProblem::Mistyped: return OwnTextIn(OwnText::CodeMistyped, texts);
+    case StartCodeProblem::BadSize: return OwnTextIn(OwnText::CodeBadSize, texts).arg(d.size);
+    case StartCodeProblem::BadBoard: return OwnTextIn(OwnText::CodeBadBoard, texts);
+    }
+    return {};
+}
+
+void MainWindow::enterStartCode(const QString& code) {
+    // A start is set up only in the set-up: never over a game, a demo or a replay.
+    if (m_state.phase != GamePhase::SetUp || demoRunning(m_state) || m_replay.active()) return;
+    const DecodedStartCode decoded = DecodeStartCode(code);
+    if (!decoded.start) {
+        MessageRequest request;
+        request.text = codeProblemText(decoded, m_state.texts);
+        request.icon = MsgIcon::Critical;
+        m_platform.messageBox.show(request);
+        return;
+    }
+    GameStart start = *decoded.start;
+    const bool asPattern = ResolveCodedStart(start, m_folder);
+    run([this, &start] { PutStartOnWindow(m_state, m_platform, start); });
+    if (asPattern) ShowOwnMessage(m_state, m_platform, OwnText::CodeStoredGamePlayedAsPattern, MsgIcon::Information);
 }

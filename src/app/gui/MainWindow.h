@@ -2,6 +2,7 @@
 // The game window `Form1`: the board on the left, the panel of set-up and game
 // controls on the right and above, and the menus. It turns events into calls on the
 // game logic and then shows the state: it holds no game state of its own.
+#include "app/SolverAssist.h"
 #include "play/GameFlow.h"
 #include "play/GameState.h"
 #include "play/KeyboardInput.h"
@@ -10,7 +11,10 @@
 #include "presentation/GameFolders.h"
 #include "presentation/gui/ButtonTranslator.h"
 #include "results/ResultStore.h"
+#include "results/ResultsBrowser.h"
 #include "setup/DemoGame.h"
+#include "setup/GameKeeper.h"
+#include "setup/Replay.h"
 #include "setup/Shuffling.h"
 #include "ui/Platform.h"
 #include "ui/gui/ControlBinder.h"
@@ -18,6 +22,8 @@
 #include <QDir>
 #include <QMainWindow>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -31,6 +37,7 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 class QTimer;
+class QKeyEvent;
 class BoardScene;
 class BoardView;
 class ColourSymbolsOption;
@@ -54,6 +61,7 @@ public:
     GameState& state() { return m_state; }
     const GameState& state() const { return m_state; }
     MoveRules& moves() { return m_moves; }
+    SolverAssist& solver() { return *m_solver; }
     GameFlow& flow() { return m_flow; }
     BoardScene& boardScene() { return *m_scene; }
     // The chooser of stored shuffled states (a dialog); tests put a scripted one here.
@@ -64,6 +72,9 @@ public:
 
     // Start-up of the window: defaults, settings, language, sound, board.
     void Form_Load();
+    // Once the window is shown: offers the game kept at the last run, so that the
+    // question stands over the window and not over an empty screen.
+    void offerKeptGame();
 
     // A key as the game's handlers see it (classic key codes); also what tests send.
     void Form_KeyDown(int keyCode, int shift);
@@ -75,6 +86,13 @@ public:
     // Opens the documentation viewer at a help section (`helpTopic`); every
     // dialog's F1 and help menu come here through its help hook.
     void showHelp(int helpTopic);
+
+    // Sets up the start a code describes, or says why the code cannot be used.
+    void enterStartCode(const QString& code);
+    // The replay of games finished during this run; tests drive it directly.
+    Replay& replay() { return m_replay; }
+    // Games finished during this run, the last one last.
+    const std::vector<GameRecord>& finishedGames() const { return m_finished; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,6 +126,8 @@ private:
     void demoTimer_Timer();
     // Ends a running demo before the window acts on a request to leave.
     void stopDemo();
+    // Hint, solve and the shortest solution: the menu items, F2, the end-of-game line.
+    void wireSolver();
     // What happened on the board frame, as the view reports it.
     enum class BoardMouse { Down, Move, Up, DoubleClick };
     void boardMouse(const BoardMouseEvent& e, BoardMouse kind);
@@ -121,7 +141,8 @@ private:
     void newGameAfterStoring();
     void afterStoring();
     void er_megj_Click();
-    void showResultsBrowser();
+    // The browser; the finished game whose replay was chosen in it, if one was.
+    std::optional<GameRecord> showResultsBrowser();
     void ntoregy_Click();
     void nevj_Click();
     void color_Click();
@@ -133,6 +154,16 @@ private:
     void exitRequested();
     void syncNameList();
     void prepareSound();
+    // The game as a value: the replay of the last finished game, the code of the start
+    // on show, a start set up from a code.
+    void buildRecordMenu(QMenu* menu);
+    void syncRecordMenu();
+    void replay_Click();
+    void startCode_Click();
+    void enterCode_Click();
+    void startReplay(const GameRecord& record);
+    void stopReplay();
+    bool replayKey(const QKeyEvent* key);
 
     Platform& m_platform;
     GameFolders m_folders;   // the shipped files (language, documents, sounds) come from here
@@ -149,6 +180,15 @@ private:
     std::unique_ptr<StoredGames> m_storedGames;
     ResultStore m_results;
     DemoGame m_demo;
+    std::unique_ptr<SolverAssist> m_solver;   // hint, solve, the shortest solution
+    GameKeeper m_keeper;
+    Replay m_replay;
+    std::vector<GameRecord> m_finished;
+    // The results stored during this run, each with the index of its game in m_finished.
+    std::vector<std::pair<ResultStamp, std::size_t>> m_storedFinished;
+    QAction* m_replayAction = nullptr;
+    QAction* m_startCodeAction = nullptr;
+    QAction* m_enterCodeAction = nullptr;
     bool m_quitting = false;        // the program is ending: no more questions
     ButtonTranslator m_buttonWords; // Yes / No / Cancel / OK in the game's language
 

@@ -1,5 +1,7 @@
 #include "results/gui/ResultsBrowserWindow.h"
 #include "results/ListFileForm.h"
+#include "play/GameState.h"
+#include "play/OwnTexts.h"
 #include "results/gui/ResultsGridModel.h"
 #include "ui/gui/FormCanvas.h"
 #include "ui/gui/HelpMenuItem.h"
@@ -36,7 +38,7 @@ bool WithinForm(const QFocusEvent* event) {
 } // namespace
 
 ResultsBrowserWindow::ResultsBrowserWindow(GameState& s, Platform& platform, const QDir& folder, QWidget* parent)
-    : QDialog(parent), m_browser(s, platform, folder), m_output(this, s, platform) {
+    : QDialog(parent), m_s(s), m_browser(s, platform, folder), m_output(this, s, platform) {
     setObjectName(QStringLiteral("eredmeny"));
     m_canvas = new FormCanvas(kBrowserFormWidth, kBrowserFormHeight, this);
     m_binder = ControlBinder(m_canvas);
@@ -80,6 +82,11 @@ ResultsBrowserWindow::ResultsBrowserWindow(GameState& s, Platform& platform, con
 // members' teardown ends before the base class deletes the child widgets.
 ResultsBrowserWindow::~ResultsBrowserWindow() { m_grid->setModel(nullptr); }
 
+void ResultsBrowserWindow::offerReplay(std::function<bool(const ResultStamp&)> replayable) {
+    m_replayable = std::move(replayable);
+    sync();
+}
+
 void ResultsBrowserWindow::setHelpHook(std::function<void(int)> hook) {
     m_help = hook;
     m_output.setHelpHook(std::move(hook));
@@ -119,6 +126,17 @@ void ResultsBrowserWindow::buildMenus() {
     addItem(lista, c.ls_fl, "ls_fl", [this, build] {
         m_output.ls_fl_Click(kResultsListFileName, build);
         m_grid->setFocus();
+    });
+
+    // Hidden until the game window offers the replay of its finished games.
+    m_replay = menuBar->addAction(QString());
+    m_replay->setObjectName(QStringLiteral("visszajatszas"));
+    m_replay->setVisible(false);
+    connect(m_replay, &QAction::triggered, this, [this] {
+        const int row = m_browser.currentRow();
+        if (!m_replayable || row < 0 || !m_replayable(m_browser.stampOfRow(row))) return;
+        m_replayChosen = m_browser.stampOfRow(row);
+        run([this] { m_browser.rendben_Click(); });
     });
 
     QAction* doknez = AddHelpMenuItem(menuBar);
@@ -316,6 +334,11 @@ void ResultsBrowserWindow::sync() {
     if (m_grid->currentIndex() != current) {
         if (current.isValid()) m_grid->setCurrentIndex(current);
         else m_grid->selectionModel()->clear();
+    }
+    if (m_replayable) {
+        m_replay->setText(OwnTextIn(OwnText::ReplayCaption, m_s.texts));
+        m_replay->setVisible(true);
+        m_replay->setEnabled(row >= 0 && m_replayable(m_browser.stampOfRow(row)));
     }
     if (const std::optional<int> top = m_browser.takeTopRowRequest(); top && *top < m_model->rowCount())
         m_grid->scrollTo(m_model->index(*top, m_browser.currentColumn()), QAbstractItemView::PositionAtTop);

@@ -12,8 +12,10 @@
 #include "ui/gui/ControlBinder.h"
 #include <QDialog>
 #include <functional>
+#include <optional>
 
 class FormCanvas;
+class QAction;
 class QCheckBox;
 class QLineEdit;
 class QTableView;
@@ -31,6 +33,10 @@ public:
     ~ResultsBrowserWindow() override;
 
     void setHelpHook(std::function<void(int helpTopic)> hook);
+    // Offers the replay of the rows whose result `replayable` knows (the games finished
+    // during this run): the menu item closes the browser, and replayChosen() says which.
+    void offerReplay(std::function<bool(const ResultStamp&)> replayable);
+    const std::optional<ResultStamp>& replayChosen() const { return m_replayChosen; }
 
     ResultsBrowser& browser() { return m_browser; }
     QTableView* grid() const { return m_grid; }
@@ -56,9 +62,13 @@ private:
     void sync();
     bool textBoxEvent(QLineEdit* box, QEvent* event);
 
+    const GameState& m_s;
     ResultsBrowser m_browser;
     ListOutput m_output;
     std::function<void(int)> m_help;
+    std::function<bool(const ResultStamp&)> m_replayable;
+    std::optional<ResultStamp> m_replayChosen;
+    QAction* m_replay = nullptr;
     FormCanvas* m_canvas = nullptr;
     ControlBinder m_binder;
     QTableView* m_grid = nullptr;

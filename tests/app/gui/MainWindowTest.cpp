@@ -167,17 +167,6 @@ TEST(MainWindowWiring, OpenedCellsStayOpenThroughAReshuffleAndATypeChange) {
     EXPECT_EQ(s.stepCount, 1);
 }
 
-TEST(MainWindowWiring, LeavingDuringAGameAsksAndNoKeepsPlaying) {
-    WindowFixture f;
-    clickCell(f.window, {0, 1});
-    clickCell(f.window, {1, 0});
-    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
-    f.fp.messageBox.answers = {MsgAnswer::No};
-    EXPECT_FALSE(f.window.close());
-    EXPECT_EQ(f.fp.messageBox.shown.back().messageNo, 25);
-    EXPECT_TRUE(f.window.state().gameRunning);
-    EXPECT_TRUE(f.window.isVisible());
-}
 
 } // namespace
 
@@ -586,3 +575,28 @@ TEST(MainWindowWiring, StoredGameMenusStayOffInTheNumberType) {
 
 } // namespace
 
+namespace {
+
+// Leaving during a game asks whether to keep it for later: Cancel goes on playing,
+// No leaves without keeping it, and neither asks the old leaving question too.
+TEST(MainWindowWiring, LeavingDuringAGameAsksToKeepItAndCancelKeepsPlaying) {
+    WindowFixture f;
+    clickCell(f.window, {0, 1});
+    clickCell(f.window, {1, 0});
+    QTest::mouseClick(f.child<QPushButton>("kezd"), Qt::LeftButton);
+    const QString kept = QDir(f.dir.path()).filePath(QStringLiteral("folytat.dat"));
+    f.fp.messageBox.answers = {MsgAnswer::Cancel};
+    EXPECT_FALSE(f.window.close());
+    ASSERT_EQ(f.fp.messageBox.shown.size(), 1u);
+    EXPECT_EQ(f.fp.messageBox.shown.back().buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(lastMessage(f), ownText(f, OwnText::KeepGameQuestion));
+    EXPECT_TRUE(f.window.state().gameRunning);
+    EXPECT_TRUE(f.window.isVisible());
+
+    f.fp.messageBox.answers = {MsgAnswer::No};
+    EXPECT_TRUE(f.window.close());
+    EXPECT_EQ(f.fp.messageBox.shown.size(), 2u);
+    EXPECT_FALSE(QFile::exists(kept));
+}
+
+} // namespace

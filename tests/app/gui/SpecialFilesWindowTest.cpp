@@ -31,7 +31,7 @@ const Reader kReaders[] = {
     {"step.wav", nullptr, false}, {"mix.wav", nullptr, false}, {"eredm.dat", "er_megj"},
     {"eredm.dat", "stmegj"},      {"minta.dat", "jatek_tor"}, {"kever.dat", "uj"},
     {"kever.dat", "kevment"},     {"nevek.txt", "ntoregy"},   {"Magyar.doc", "kezel"},
-    {"Leir.doc", "doknez"},
+    {"Leir.doc", "doknez"},       {"folytat.dat", nullptr},
 };
 
 // Runs the menu item or clicks the button `name` of the window.
@@ -77,6 +77,7 @@ TEST(SpecialFilesWindow, EveryFileTheWindowReadsIsAnsweredAtOnce) {
                 MainWindow window(fp.platform, folder);
                 window.Form_Load();
                 window.show();
+                window.offerKeptGame();
                 if (reader.action) Act(window, reader.action);
                 QApplication::processEvents();
             }

@@ -26,6 +26,7 @@ struct WindowFixture {
     WindowFixture() : window(fp.platform, QDir(gameFolder(dir))) {
         window.Form_Load();
         window.show();
+        window.offerKeptGame();
         window.activateWindow();
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(&window);
     }
