@@ -74,8 +74,8 @@ private:
     bool skip(const Step& step, const Step& last, bool hasLast, int run) const {
         if (!hasLast) return false;
         if (step == m_pz.inverse(last)) return true;
-        if (step.kind == StepKind::Carry && last.kind == StepKind::Carry) return true;
-        if (step.kind != StepKind::Rotate || last.kind != StepKind::Rotate) return false;
+        if (step.kind == SearchStepKind::Carry && last.kind == SearchStepKind::Carry) return true;
+        if (step.kind != SearchStepKind::Rotate || last.kind != SearchStepKind::Rotate) return false;
         const RowRotation& now = m_pz.graph.rotations[step.a];
         const RowRotation& before = m_pz.graph.rotations[last.a];
         if (now.row < before.row) return true;
@@ -87,7 +87,7 @@ private:
     }
 
     uint64_t keyAfter(uint64_t key, const PlaceState& before, const Step& step) const {
-        if (step.kind != StepKind::Slide) return m_keys.key(m_state);
+        if (step.kind != SearchStepKind::Slide) return m_keys.key(m_state);
         const int v = before.at[step.a];
         return key ^ m_keys.valueKey(step.a, v) ^ m_keys.valueKey(step.b, v);
     }
@@ -115,7 +115,7 @@ private:
             const PlaceState before = m_state;
             m_pz.apply(m_state, step);
             Heuristic::Parts child = parts;
-            if (step.kind == StepKind::Slide && m_h.slidesOnly())
+            if (step.kind == SearchStepKind::Slide && m_h.slidesOnly())
                 m_h.afterSlide(m_state, step.a, step.b, child);
             else
                 m_h.compute(m_state, child);

@@ -119,7 +119,7 @@ void Puzzle::steps(const PlaceState& p, std::vector<Step>& out) const {
     for (int h = 0; h < count; ++h) {
         if (p.at[h] != kEmpty || h == g.slot) continue;
         for (uint8_t a : g.slideFrom[h])
-            if (p.at[a] != kEmpty) out.push_back({StepKind::Slide, a, static_cast<uint8_t>(h)});
+            if (p.at[a] != kEmpty) out.push_back({SearchStepKind::Slide, a, static_cast<uint8_t>(h)});
     }
     if (!g.pendoly) return;
     const int n = g.n;
@@ -128,40 +128,40 @@ void Puzzle::steps(const PlaceState& p, std::vector<Step>& out) const {
             const int below = fieldPlace(1, c);
             const bool slotThere = p.slotCol == 0 || p.slotCol == c;
             if (g.liftAt[c] && slotThere && p.at[below] != kEmpty)
-                out.push_back({StepKind::Lift, static_cast<uint8_t>(below), static_cast<uint8_t>(c)});
+                out.push_back({SearchStepKind::Lift, static_cast<uint8_t>(below), static_cast<uint8_t>(c)});
         }
     } else {
         const int c = p.slotCol;
         const int below = fieldPlace(1, c);
         if (g.dropAt[c] && p.at[below] == kEmpty)
-            out.push_back({StepKind::Drop, static_cast<uint8_t>(c), static_cast<uint8_t>(below)});
+            out.push_back({SearchStepKind::Drop, static_cast<uint8_t>(c), static_cast<uint8_t>(below)});
         for (int d = 1; d <= n; ++d)
             if (d != c && g.carry[c][d])
-                out.push_back({StepKind::Carry, static_cast<uint8_t>(c), static_cast<uint8_t>(d)});
+                out.push_back({SearchStepKind::Carry, static_cast<uint8_t>(c), static_cast<uint8_t>(d)});
     }
-    for (size_t r = 0; r < g.rotations.size(); ++r) out.push_back({StepKind::Rotate, static_cast<uint8_t>(r), 0});
+    for (size_t r = 0; r < g.rotations.size(); ++r) out.push_back({SearchStepKind::Rotate, static_cast<uint8_t>(r), 0});
 }
 
 void Puzzle::apply(PlaceState& p, const Step& s) const {
     switch (s.kind) {
-    case StepKind::Slide:
+    case SearchStepKind::Slide:
         p.at[s.b] = p.at[s.a];
         p.at[s.a] = kEmpty;
         break;
-    case StepKind::Lift:
+    case SearchStepKind::Lift:
         p.at[graph.slot] = p.at[s.a];
         p.at[s.a] = kEmpty;
         p.slotCol = s.b;
         break;
-    case StepKind::Drop:
+    case SearchStepKind::Drop:
         p.at[s.b] = p.at[graph.slot];
         p.at[graph.slot] = kEmpty;
         normalizeSlot(p);
         break;
-    case StepKind::Carry:
+    case SearchStepKind::Carry:
         p.slotCol = s.b;
         break;
-    case StepKind::Rotate: {
+    case SearchStepKind::Rotate: {
         const std::vector<uint8_t>& to = graph.rotations[s.a].to;
         PlaceState before = p;
         for (int f = 0; f < graph.fieldPlaces(); ++f) p.at[to[f]] = before.at[f];
@@ -172,15 +172,15 @@ void Puzzle::apply(PlaceState& p, const Step& s) const {
 
 Step Puzzle::inverse(const Step& s) const {
     switch (s.kind) {
-    case StepKind::Slide: return {StepKind::Slide, s.b, s.a};
-    case StepKind::Lift: return {StepKind::Drop, s.b, s.a};
-    case StepKind::Drop: return {StepKind::Lift, s.b, s.a};
-    case StepKind::Carry: return {StepKind::Carry, s.b, s.a};
-    case StepKind::Rotate: {
+    case SearchStepKind::Slide: return {SearchStepKind::Slide, s.b, s.a};
+    case SearchStepKind::Lift: return {SearchStepKind::Drop, s.b, s.a};
+    case SearchStepKind::Drop: return {SearchStepKind::Lift, s.b, s.a};
+    case SearchStepKind::Carry: return {SearchStepKind::Carry, s.b, s.a};
+    case SearchStepKind::Rotate: {
         const RowRotation& r = graph.rotations[s.a];
         for (size_t k = 0; k < graph.rotations.size(); ++k)
             if (graph.rotations[k].row == r.row && graph.rotations[k].rightwards != r.rightwards)
-                return {StepKind::Rotate, static_cast<uint8_t>(k), 0};
+                return {SearchStepKind::Rotate, static_cast<uint8_t>(k), 0};
         return s;
     }
     }

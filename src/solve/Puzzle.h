@@ -20,7 +20,7 @@ struct PlaceState {
 };
 
 // One step of the search; each counts one step of the game.
-enum class StepKind : uint8_t {
+enum class SearchStepKind : uint8_t {
     Slide,   // a: the tile's place, b: the empty place
     Lift,    // Pendoly: a: the field place below the slot, b: the column (the empty slot goes there first, free)
     Drop,    // Pendoly: a: the column, b: the field place below it
@@ -29,7 +29,7 @@ enum class StepKind : uint8_t {
 };
 
 struct Step {
-    StepKind kind = StepKind::Slide;
+    SearchStepKind kind = SearchStepKind::Slide;
     uint8_t a = 0;
     uint8_t b = 0;
     friend bool operator==(const Step&, const Step&) = default;

@@ -6,20 +6,20 @@ namespace {
 std::vector<Move> gameMovesOf(const Puzzle& pz, const Step& step, int slotCol) {
     const MoveGraph& g = pz.graph;
     switch (step.kind) {
-    case StepKind::Slide:
+    case SearchStepKind::Slide:
         return {Move::slide(g.cells[step.a], g.cells[step.b])};
-    case StepKind::Lift: {
+    case SearchStepKind::Lift: {
         const int col = step.b;
         std::vector<Move> moves;
         if (slotCol != col) moves.push_back(Move::shiftSlot(slotCol, col));   // empty: free
         moves.push_back(Move::slide({1, col}, {0, col}));
         return moves;
     }
-    case StepKind::Drop:
+    case SearchStepKind::Drop:
         return {Move::slide({0, step.a}, g.cells[step.b])};
-    case StepKind::Carry:
+    case SearchStepKind::Carry:
         return {Move::shiftSlot(step.a, step.b)};
-    case StepKind::Rotate: {
+    case SearchStepKind::Rotate: {
         const RowRotation& r = g.rotations[step.a];
         return {Move::rotateRow(r.row, r.rightwards)};
     }

@@ -150,7 +150,7 @@ SearchResult WeightedAStar(const Puzzle& pz, const Heuristic& h, const GoalTest&
             child = state;
             pz.apply(child, step);
             childParts = parts;
-            if (step.kind == StepKind::Slide && h.slidesOnly())
+            if (step.kind == SearchStepKind::Slide && h.slidesOnly())
                 h.afterSlide(child, step.a, step.b, childParts);
             else
                 h.compute(child, childParts);
