@@ -33,7 +33,7 @@ DataFileCheck NotRead(FileAccess access, qint64 limit) {
 }
 
 DataFileCheck CheckResults(const QString& path) {
-    const ResultsScan scan = ReadResultsFile(path, [](const ResultRecord&) {});
+    const ResultsScan scan = ReadDecodedResultsFile(path, [](const DecodedRecord&) {});
     if (scan.access != FileAccess::Ok) return NotRead(scan.access, FileLimit::Results);
     const qint64 rest = scan.fileSize - scan.recordsEnd;
     if (scan.tailCut && scan.records == 0 && scan.recordsEnd == 0)

@@ -1,7 +1,7 @@
 #include "app/ResultsCommand.h"
-#include "app/DelimitedText.h"
 #include "app/ExitStatus.h"
 #include "app/ReadableFile.h"
+#include "app/ResultRowsWriter.h"
 #include "app/Usage.h"
 #include "app/ViewOptions.h"
 #include "results/ResultsFilter.h"
@@ -9,8 +9,6 @@
 #include <optional>
 
 namespace {
-
-const QLatin1String kHeader("row,name,type,size,gaps,game_name,game_no,shuffle_no,steps,elapsed,date,time,record");
 
 struct Options {
     QString file;
@@ -122,31 +120,6 @@ std::optional<ArgumentError> ParseArguments(const QStringList& arguments, Option
     return std::nullopt;
 }
 
-QString NumberOrEmpty(int n) { return n == 0 ? QString() : QString::number(n); }
-
-void PrintRows(const ResultsTable& table, const std::vector<std::uint32_t>& rows, QChar separator, QTextStream& out) {
-    out << QString(kHeader).replace(u',', separator) << '\n';
-    const TypeNames& codes = StoredTypeCodes();
-    for (std::size_t n = 0; n < rows.size(); ++n) {
-        const std::size_t i = rows[n];
-        const ResultRow& r = table.row(i);
-        const QStringList fields = {QString::number(n + 1),
-                                    table.name(i),
-                                    codes[r.typeIndex],
-                                    QString::number(r.boardSize),
-                                    QString::number(r.gapCount),
-                                    table.storedGameName(i).trimmed(),
-                                    NumberOrEmpty(r.storedGameNo),
-                                    NumberOrEmpty(r.shuffleNo),
-                                    QString::number(r.steps),
-                                    table.elapsedText(i),
-                                    table.dateText(i),
-                                    table.timeText(i),
-                                    QString::number(i + 1)};
-        WriteDelimitedRow(out, fields, separator);
-    }
-}
-
 } // namespace
 
 int RunResultsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -159,7 +132,7 @@ int RunResultsCommand(const QStringList& arguments, QTextStream& out, QTextStrea
     const ResultsLoad load = table.Load(o.file);
     std::vector<std::uint32_t> rows = FilterResultRows(table, o.filter);
     SortResultRows(table, rows, o.sortColumn, o.descending, StoredTypeCodes());
-    PrintRows(table, rows, o.separator, out);
+    WriteResultRows(table, rows, o.separator, out);
     if (load.damaged) {
         err << "zelka-kvadra: warning: " << o.file << " is damaged after record " << table.size()
             << "; the records before the damage are shown\n";

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -37,44 +38,49 @@ QChar* ReuseText(QString& text, qsizetype length) {
     return text.data();
 }
 
-// The code page 1250 code of a byte scrambled with `key` at 1-based `position`;
-// negative when it falls out of range.
-int UnscrambledCode(unsigned char byte, int key, int position) {
-    const int x = byte - key - 4 * position;
-    return x + ((x >> 31) & 255);   // fold a negative value back once, without a branch
-}
-
-// Unscrambles `length` bytes from `in` into `text`; false when a code falls out of
-// range (its character is written all the same).
-bool UnscrambleInto(const unsigned char* in, int length, int key, QString& text) {
-    QChar* out = ReuseText(text, length);
-    const auto& chars = Cp1250Chars();
-    int all = 0;
-    for (int i = 1; i <= length; ++i) {
-        const int code = UnscrambledCode(in[i - 1], key, i);
+// Unscrambles `length` bytes from `in` into their code page 1250 codes at `out`; the
+// first byte is at position 1. False when a code falls out of range. In 16 bits, so
+// the compiler takes many bytes at a time: the values stay within +-1300.
+bool UnscrambleCodes(const unsigned char* in, int length, int key, unsigned char* out) {
+    std::int16_t all = 0;
+    for (int i = 0; i < length; ++i) {
+        const auto x = static_cast<std::int16_t>(in[i] - key - 4 * (i + 1));
+        const auto code = static_cast<std::int16_t>(x + ((x >> 15) & 255));   // folded back once
         all |= code;
-        out[i - 1] = chars[static_cast<unsigned char>(code)];
+        out[i] = static_cast<unsigned char>(code);
     }
     return all >= 0;
 }
 
-// The same for a text of fixed length, such as a date, with a key below 1000. The codes
-// are worked out together first, in 16 bits; plain ASCII ones, as in every date and
-// time the game writes, need no lookup.
-template <int Length>
-bool UnscrambleFixed(const unsigned char* in, int key, QString& text) {
-    std::array<char16_t, Length> codes;
+// The same for the 26 bytes of the times, in one go: their length is known.
+bool UnscrambleTimes(const unsigned char* in, int key, unsigned char* out) {
     std::int16_t all = 0;
-    for (int i = 1; i <= Length; ++i) {
-        const auto x = static_cast<std::int16_t>(in[i - 1] - key - 4 * i);
+    for (int i = 0; i < DecodedRecord::kTimesLength; ++i) {
+        const auto x = static_cast<std::int16_t>(in[i] - key - 4 * (i + 1));
         const auto code = static_cast<std::int16_t>(x + ((x >> 15) & 255));
         all |= code;
-        codes[i - 1] = static_cast<unsigned char>(code);
+        out[i] = static_cast<unsigned char>(code);
     }
-    QChar* out = ReuseText(text, Length);
-    std::copy(codes.begin(), codes.end(), out);
-    CharsFromCp1250Codes(out, Length, static_cast<unsigned>(all));
     return all >= 0;
+}
+
+// `text` becomes the characters of `length` code page 1250 codes.
+void TextFromCodes(const unsigned char* codes, int length, const std::array<QChar, 256>& chars, QString& text) {
+    QChar* out = ReuseText(text, length);
+    for (int i = 0; i < length; ++i) out[i] = chars[codes[i]];
+}
+
+// The same for a text of fixed length, such as a date: plain ASCII codes, as in every
+// date and time the game writes, need no lookup.
+template <int Length>
+void FixedTextFromCodes(const unsigned char* codes, const std::array<QChar, 256>& chars, QString& text) {
+    QChar* out = ReuseText(text, Length);
+    unsigned all = 0;
+    for (int i = 0; i < Length; ++i) {
+        out[i] = QChar(static_cast<char16_t>(codes[i]));
+        all |= codes[i];
+    }
+    if (all >= 128) TextFromCodes(codes, Length, chars, text);
 }
 
 } // namespace
@@ -289,7 +295,17 @@ QByteArray ScrambleWithKey(QByteArrayView text, int key) {
 
 bool UnscrambleText(QByteArrayView bytes, qsizetype offset, int length, int key, QString& text) {
     if (offset < 0 || length < 0 || offset + length > bytes.size()) return false;
-    return UnscrambleInto(reinterpret_cast<const unsigned char*>(bytes.data() + offset), length, key, text);
+    std::vector<unsigned char> codes(static_cast<std::size_t>(length));
+    int all = 0;
+    for (int i = 0; i < length; ++i) {
+        const int x = static_cast<unsigned char>(bytes[offset + i]) - key - 4 * (i + 1);
+        const int code = x < 0 ? x + 255 : x;
+        all |= code;
+        codes[static_cast<std::size_t>(i)] = static_cast<unsigned char>(code);
+    }
+    if (all < 0) return false;
+    TextFromCodes(codes.data(), length, Cp1250Chars(), text);
+    return true;
 }
 
 ResultsCodec::ResultsCodec(RandomSource& random) : m_random(random) {}
@@ -403,23 +419,25 @@ bool ResultsCodec::WriteResultRecord(QIODevice& file, const ResultRecord& record
     return bytes && file.write(*bytes) == bytes->size();
 }
 
-bool DecodeResultRecord(QByteArrayView body, ResultRecord& r) {
+bool DecodeResultFields(QByteArrayView body, DecodedRecord& r) {
     // D(j) is record byte j + 3, as the layout above counts.
     const qsizetype size = body.size();
-    const auto D = [&](qsizetype j) { return static_cast<int>(static_cast<unsigned char>(body[j - 1])); };
-    const auto has = [&](qsizetype j) { return j >= 1 && j <= size; };
+    const auto* bytes = reinterpret_cast<const unsigned char*>(body.data());
+    const auto D = [bytes](qsizetype j) { return static_cast<int>(bytes[j - 1]); };
+    const auto has = [size](qsizetype j) { return j >= 1 && j <= size; };
 
     if (!has(29)) return false;
     const int nameKey = D(28);
     const int m = D(29);
-    if (!UnscrambleText(body, 29, m, nameKey, r.name) || !has(35 + m)) return false;
+    if (!has(35 + m) || !UnscrambleCodes(bytes + 29, m, nameKey, r.name.data())) return false;
+    r.nameLength = m;
 
     const int typeByte = D(30 + m);
     r.boardSize = typeByte % 16;
     const int position = typeByte / 8 - 1;
     if (position < 1 || position > 15 || position % 2 == 0 || r.boardSize < 4 || r.boardSize > 6)
         return false;
-    r.typeCode = TypeCodeAtPosition(position);
+    r.typeIndex = (position + 1) / 2;
 
     // Values of 32768 and more overflow the 16-bit fields they were written from.
     const int shuffleValue = D(31 + m) * 256 + D(32 + m);
@@ -433,17 +451,18 @@ bool DecodeResultRecord(QByteArrayView body, ResultRecord& r) {
     int key = nameKey;
     qsizetype e = q;
     if (D(q) == nameKey) {
-        r.storedGameName.clear();
+        r.storedGameNameLength = 0;
         r.storedGameNo = 0;
     } else {
         key = D(q);
         if (!has(q + 1)) return false;
         const int g = D(q + 1);
-        if (!UnscrambleText(body, q + 1, g, key, r.storedGameName) || !has(q + 3 + g)) return false;
+        if (!has(q + 3 + g) || !UnscrambleCodes(bytes + q + 1, g, key, r.storedGameName.data())) return false;
+        r.storedGameNameLength = g;
         r.storedGameNo = D(q + 2 + g) * 256 + D(q + 3 + g);
         if (r.storedGameNo > kMax16) return false;
         // A number goes with a stored game's name only; without one it reads as 0.
-        if (r.storedGameName.isEmpty()) r.storedGameNo = 0;
+        if (g == 0) r.storedGameNo = 0;
         e = q + 3 + g;
     }
     if (!has(e + 6)) return false;
@@ -455,11 +474,30 @@ bool DecodeResultRecord(QByteArrayView body, ResultRecord& r) {
     // The text block: elapsed (8), date (10), time of day (8), with one key and the
     // character positions running on through all three. It lies within the 29 bytes
     // checked first.
-    const int textKey = D(1);
-    const auto* block = reinterpret_cast<const unsigned char*>(body.data()) + 1;
-    return UnscrambleFixed<8>(block, textKey, r.elapsed) &&
-           UnscrambleFixed<10>(block + 8, textKey + 4 * 8, r.date) &&
-           UnscrambleFixed<8>(block + 18, textKey + 4 * 18, r.timeOfDay);
+    return UnscrambleTimes(bytes + 1, D(1), r.times.data());
+}
+
+void ToResultRecord(const DecodedRecord& d, ResultRecord& r) {
+    const std::array<QChar, 256>& chars = Cp1250Chars();
+    TextFromCodes(d.name.data(), d.nameLength, chars, r.name);
+    r.typeCode = TypeCodeAtPosition(2 * d.typeIndex - 1);
+    r.boardSize = d.boardSize;
+    r.gapCount = d.gapCount;
+    if (d.storedGameNameLength == 0) r.storedGameName.clear();
+    else TextFromCodes(d.storedGameName.data(), d.storedGameNameLength, chars, r.storedGameName);
+    r.storedGameNo = d.storedGameNo;
+    r.shuffleNo = d.shuffleNo;
+    r.steps = d.steps;
+    FixedTextFromCodes<8>(d.times.data(), chars, r.elapsed);
+    FixedTextFromCodes<10>(d.times.data() + 8, chars, r.date);
+    FixedTextFromCodes<8>(d.times.data() + 18, chars, r.timeOfDay);
+}
+
+bool DecodeResultRecord(QByteArrayView body, ResultRecord& record) {
+    DecodedRecord decoded;
+    if (!DecodeResultFields(body, decoded)) return false;
+    ToResultRecord(decoded, record);
+    return true;
 }
 
 ResultsReader::ResultsReader(QIODevice& file) : m_file(file), m_bufferOffset(file.pos()) {}
@@ -518,6 +556,12 @@ bool ResultsReader::ReadResultsHeader() {
 }
 
 bool ResultsReader::ReadResultRecord(ResultRecord& record) {
+    if (!ReadDecodedRecord(m_decoded)) return false;
+    ToResultRecord(m_decoded, record);
+    return true;
+}
+
+bool ResultsReader::ReadDecodedRecord(DecodedRecord& record) {
     if (m_atEnd) return false;
     // The record from its 4th byte on, then the first three bytes of the next one
     // (which carry its length); the last record of the file has no next one.
@@ -540,7 +584,7 @@ bool ResultsReader::ReadResultRecord(ResultRecord& record) {
     const qsizetype present = std::min(got, bodyLength);
     const QByteArrayView body(m_buffer.constData() + m_pos, present);
     m_pos += got;
-    if (!DecodeResultRecord(body, record)) return Fail();
+    if (!DecodeResultFields(body, record)) return Fail();
     // Only filler can be missing from a record that decodes.
     if (present < bodyLength) {
         m_tailCut = false;

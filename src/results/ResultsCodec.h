@@ -20,6 +20,7 @@
 //   last 1..10   filler 1..254
 #include <QByteArray>
 #include <QString>
+#include <array>
 #include <optional>
 
 class QIODevice;
@@ -126,9 +127,37 @@ private:
     int m_cipherKey = 0;
 };
 
+// One record decoded as far as its bytes go: the numbers, and the texts as their
+// code page 1250 codes. Readers that keep only a few distinct texts (the browser's
+// table) look them up by their codes and make a QString of a new one only.
+struct DecodedRecord {
+    static constexpr int kTimesLength = 26;   // elapsed 8, date 10, time of day 8
+    std::array<unsigned char, 256> name;
+    std::array<unsigned char, 256> storedGameName;
+    std::array<unsigned char, kTimesLength> times;
+    int nameLength = 0;
+    int storedGameNameLength = 0;
+    int typeIndex = 0;   // 1..8, as TypeIndexOfCode
+    int boardSize = 4;
+    int gapCount = 0;
+    int storedGameNo = 0;
+    int shuffleNo = 0;
+    int steps = 0;
+
+    QByteArrayView nameCodes() const { return {name.data(), nameLength}; }
+    QByteArrayView storedGameNameCodes() const { return {storedGameName.data(), storedGameNameLength}; }
+    QByteArrayView elapsedCodes() const { return {times.data(), 8}; }
+    QByteArrayView dateCodes() const { return {times.data() + 8, 10}; }
+    QByteArrayView timeOfDayCodes() const { return {times.data() + 18, 8}; }
+};
+
 // Decodes the body of one record: record bytes 4..L, i.e. without the two leading
 // filler bytes and the length byte. False when the bytes do not decode or a check
-// byte fails; `record` is then left half filled. Its strings' storage is reused.
+// byte fails; `record` is then left half filled.
+bool DecodeResultFields(QByteArrayView body, DecodedRecord& record);
+// The record's fields as texts and numbers, the strings' storage reused.
+void ToResultRecord(const DecodedRecord& decoded, ResultRecord& record);
+// Both in one.
 bool DecodeResultRecord(QByteArrayView body, ResultRecord& record);
 
 // The reading side: streams a results file record by record in constant memory. It
@@ -155,6 +184,8 @@ public:
     // or cut short before its check bytes. After a failure atEnd() is true: nothing
     // behind it can be trusted.
     bool ReadResultRecord(ResultRecord& record);
+    // The same, giving the record's fields undecoded into texts.
+    bool ReadDecodedRecord(DecodedRecord& record);
     bool resultsFileDamaged() const { return m_damaged; }
     // Where the header or the last record read ends, counted from the start of the
     // device: a new record belongs there. 0 while no whole header has been read.
@@ -183,4 +214,5 @@ private:
     bool m_damaged = false;
     bool m_tailCut = false;
     int m_missingFiller = 0;
+    DecodedRecord m_decoded;   // ReadResultRecord's, kept for its size
 };

@@ -44,13 +44,17 @@ bool AppendWhole(QFile& file, const QByteArray& bytes) {
 
 } // namespace
 
-ResultsScan ScanResults(QFile& file, const std::function<void(const ResultRecord&)>& visit) {
+namespace {
+
+// Reads every record of `file` from its start into a `Record` with `read`, visiting each.
+template <class Record, class Read, class Visit>
+ResultsScan Scan(QFile& file, Read read, const Visit& visit) {
     ResultsScan scan;
     scan.fileSize = file.size();
     ResultsReader reader(file);
-    ResultRecord record;
+    Record record;
     if (reader.ReadResultsHeader()) {
-        while (!reader.atEnd() && reader.ReadResultRecord(record)) {
+        while (!reader.atEnd() && (reader.*read)(record)) {
             visit(record);
             ++scan.records;
         }
@@ -62,15 +66,34 @@ ResultsScan ScanResults(QFile& file, const std::function<void(const ResultRecord
     return scan;
 }
 
-ResultsScan ReadResultsFile(const QString& path, const std::function<void(const ResultRecord&)>& visit) {
+template <class Record, class Read, class Visit>
+ResultsScan ReadFile(const QString& path, Read read, const Visit& visit) {
     QFile file;
     const FileAccess access = OpenRegularFile(file, path, FileLimit::Results, QIODevice::ReadOnly | QIODevice::Unbuffered);
-    if (access == FileAccess::Ok) return ScanResults(file, visit);
+    if (access == FileAccess::Ok) return Scan<Record>(file, read, visit);
     ResultsScan scan;
     scan.access = access;
     scan.missing = access == FileAccess::Missing;
     scan.damaged = !scan.missing;
     return scan;
+}
+
+} // namespace
+
+ResultsScan ScanResults(QFile& file, const std::function<void(const ResultRecord&)>& visit) {
+    return Scan<ResultRecord>(file, &ResultsReader::ReadResultRecord, visit);
+}
+
+ResultsScan ReadResultsFile(const QString& path, const std::function<void(const ResultRecord&)>& visit) {
+    return ReadFile<ResultRecord>(path, &ResultsReader::ReadResultRecord, visit);
+}
+
+ResultsScan ScanDecodedResults(QFile& file, const std::function<void(const DecodedRecord&)>& visit) {
+    return Scan<DecodedRecord>(file, &ResultsReader::ReadDecodedRecord, visit);
+}
+
+ResultsScan ReadDecodedResultsFile(const QString& path, const std::function<void(const DecodedRecord&)>& visit) {
+    return ReadFile<DecodedRecord>(path, &ResultsReader::ReadDecodedRecord, visit);
 }
 
 AppendStatus AppendResult(const QDir& folder, const QString& resultsFile, const ResultRecord& record,

@@ -38,6 +38,10 @@ struct ResultsScan {
 ResultsScan ReadResultsFile(const QString& path, const std::function<void(const ResultRecord&)>& visit);
 // The same on a file already open for reading, from its start.
 ResultsScan ScanResults(QFile& file, const std::function<void(const ResultRecord&)>& visit);
+// The same with the records' texts left as their codes: for readers that need few
+// texts, or none, as a check of where the records end.
+ResultsScan ReadDecodedResultsFile(const QString& path, const std::function<void(const DecodedRecord&)>& visit);
+ResultsScan ScanDecodedResults(QFile& file, const std::function<void(const DecodedRecord&)>& visit);
 
 enum class AppendStatus {
     Appended,

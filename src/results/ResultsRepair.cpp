@@ -18,7 +18,7 @@ bool Look(QFile& file, const QString& path, ResultsScan& scan, RepairOutcome& ou
         outcome.status = outcome.access == FileAccess::Missing ? RepairStatus::Missing : RepairStatus::Unreadable;
         return false;
     }
-    scan = ScanResults(file, [](const ResultRecord&) {});
+    scan = ScanDecodedResults(file, [](const DecodedRecord&) {});
     outcome.records = scan.records;
     return true;
 }

@@ -77,9 +77,16 @@ void ResultsSorter::Sort(const ResultsTable& table, std::vector<std::uint32_t>& 
         for (std::size_t r = 1; r <= 8; ++r) typeRanks[static_cast<std::size_t>(order[r])] = static_cast<std::uint32_t>(r);
     }
 
+    // Rows in file order are in storage order already; reversed, they are in its
+    // descending order, as every key differs.
+    const bool inFileOrder = std::is_sorted(rows.begin(), rows.end());
+    if (column == ResultColumn::RecordNo && inFileOrder) {
+        if (descending) std::reverse(rows.begin(), rows.end());
+        return;
+    }
     // Ties keep file order: the stable sort by key starts from rows in file order.
     m_keyed.resize(rows.size());
-    if (!std::is_sorted(rows.begin(), rows.end())) {
+    if (!inFileOrder) {
         for (std::size_t i = 0; i < rows.size(); ++i) m_keyed[i] = {rows[i], rows[i]};
         RadixSortByKey();
         for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = m_keyed[i].index;

@@ -1,4 +1,5 @@
 #include "results/ResultsTable.h"
+#include "files/CodePage1250.h"
 #include "files/FileLimits.h"
 #include "results/ResultsFile.h"
 #include <QFileInfo>
@@ -7,16 +8,39 @@
 
 namespace {
 
+// A character of a text, or a code page 1250 code (whose digits, dots and colons are
+// the same characters), as a number.
+unsigned Unit(QChar c) { return c.unicode(); }
+unsigned Unit(char c) { return static_cast<unsigned char>(c); }
+
 // The digits of `text` at `positions` as one number; false when one is not a digit.
-template <std::size_t N>
-bool Digits(QStringView text, const std::array<int, N>& positions, std::uint32_t& value) {
+template <class Text, std::size_t N>
+bool Digits(Text text, const std::array<int, N>& positions, std::uint32_t& value) {
     value = 0;
     for (int p : positions) {
-        const char16_t c = text[p].unicode();
-        if (c < u'0' || c > u'9') return false;
-        value = value * 10 + (c - u'0');
+        const unsigned c = Unit(text[p]);
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + (c - '0');
     }
     return true;
+}
+
+template <class Text>
+std::uint32_t PackTimeOf(Text text) {
+    std::uint32_t value = 0;
+    if (text.size() != 8 || Unit(text[2]) != ':' || Unit(text[5]) != ':' ||
+        !Digits(text, std::array{0, 1, 3, 4, 6, 7}, value))
+        return kOddText;
+    return value;
+}
+
+template <class Text>
+std::uint32_t PackDateOf(Text text) {
+    std::uint32_t value = 0;
+    if (text.size() != 10 || Unit(text[4]) != '.' || Unit(text[7]) != '.' ||
+        !Digits(text, std::array{0, 1, 2, 3, 5, 6, 8, 9}, value))
+        return kOddText;
+    return value;
 }
 
 QString TwoDigits(std::uint32_t n) {
@@ -55,21 +79,10 @@ std::uint32_t ElapsedSeconds(std::uint32_t hhmmss) {
     return hhmmss / 10000 * 3600 + hhmmss / 100 % 100 * 60 + hhmmss % 100;
 }
 
-std::uint32_t PackTime(QStringView text) {
-    std::uint32_t value = 0;
-    if (text.size() != 8 || text[2] != u':' || text[5] != u':' ||
-        !Digits(text, std::array{0, 1, 3, 4, 6, 7}, value))
-        return kOddText;
-    return value;
-}
-
-std::uint32_t PackDate(QStringView text) {
-    std::uint32_t value = 0;
-    if (text.size() != 10 || text[4] != u'.' || text[7] != u'.' ||
-        !Digits(text, std::array{0, 1, 2, 3, 5, 6, 8, 9}, value))
-        return kOddText;
-    return value;
-}
+std::uint32_t PackTime(QStringView text) { return PackTimeOf(text); }
+std::uint32_t PackDate(QStringView text) { return PackDateOf(text); }
+std::uint32_t PackTime(QByteArrayView codes) { return PackTimeOf(codes); }
+std::uint32_t PackDate(QByteArrayView codes) { return PackDateOf(codes); }
 
 int CompareCellTexts(const QString& a, const QString& b) {
     const std::optional<int> na = CellNumber(a);
@@ -86,7 +99,8 @@ ResultsLoad ResultsTable::Load(const QString& path) {
     Clear();
     m_rows.reserve(static_cast<std::size_t>(std::min(QFileInfo(path).size(), FileLimit::Results) /
                                             kSmallestRecordBytes + 1));
-    return ReadResultsFile(path, [this](const ResultRecord& r) { Append(r); });
+    // By the texts' codes: a name read a million times is made into a string once.
+    return ReadDecodedResultsFile(path, [this](const DecodedRecord& r) { Append(r); });
 }
 
 void ResultsTable::Clear() {
@@ -111,6 +125,25 @@ void ResultsTable::Append(const ResultRecord& r) {
     row.boardSize = static_cast<std::uint8_t>(r.boardSize);
     if (row.elapsed == kOddText || row.date == kOddText || row.timeOfDay == kOddText)
         m_odd.insert(static_cast<std::uint32_t>(m_rows.size()), {r.elapsed, r.date, r.timeOfDay});
+    m_rows.push_back(row);
+}
+
+void ResultsTable::Append(const DecodedRecord& r) {
+    ResultRow row;
+    row.name = m_texts.internCp1250(r.nameCodes());
+    row.gameName = m_texts.internCp1250(r.storedGameNameCodes());
+    row.elapsed = PackTime(r.elapsedCodes());
+    row.date = PackDate(r.dateCodes());
+    row.timeOfDay = PackTime(r.timeOfDayCodes());
+    row.steps = static_cast<std::int16_t>(r.steps);
+    row.shuffleNo = static_cast<std::int16_t>(r.shuffleNo);
+    row.storedGameNo = static_cast<std::int16_t>(r.storedGameNo);
+    row.gapCount = static_cast<std::int16_t>(r.gapCount);
+    row.typeIndex = static_cast<std::uint8_t>(r.typeIndex);
+    row.boardSize = static_cast<std::uint8_t>(r.boardSize);
+    if (row.elapsed == kOddText || row.date == kOddText || row.timeOfDay == kOddText)
+        m_odd.insert(static_cast<std::uint32_t>(m_rows.size()),
+                     {DecodeCp1250(r.elapsedCodes()), DecodeCp1250(r.dateCodes()), DecodeCp1250(r.timeOfDayCodes())});
     m_rows.push_back(row);
 }
 

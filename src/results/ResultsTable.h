@@ -48,6 +48,9 @@ std::uint32_t ElapsedSeconds(std::uint32_t hhmmss);
 // "hh:mm:ss" or "yyyy.mm.dd" to their digit form; kOddText when not in that form.
 std::uint32_t PackTime(QStringView text);
 std::uint32_t PackDate(QStringView text);
+// The same for their code page 1250 codes.
+std::uint32_t PackTime(QByteArrayView codes);
+std::uint32_t PackDate(QByteArrayView codes);
 
 // The order of two cells of a text column: numbers as numbers and before other
 // texts, other texts regardless of letter case first (so "b" sorts with "B"), then
@@ -65,6 +68,7 @@ public:
     void Clear();
     // Adds one decoded record as the next row; its counts are as the reader gives them.
     void Append(const ResultRecord& record);
+    void Append(const DecodedRecord& record);
 
     std::size_t size() const { return m_rows.size(); }
     const ResultRow& row(std::size_t i) const { return m_rows[i]; }

@@ -1,4 +1,5 @@
 #include "results/TextPool.h"
+#include "files/CodePage1250.h"
 #include <cstring>
 
 namespace {
@@ -24,6 +25,20 @@ std::uint64_t HashOf(QStringView text) {
     return Mix(h);
 }
 
+// The same for bytes, eight at a time.
+std::uint64_t HashOf(QByteArrayView bytes) {
+    std::uint64_t h = 0x9E3779B97F4A7C15u ^ static_cast<std::uint64_t>(bytes.size());
+    const char* p = bytes.data();
+    qsizetype left = bytes.size();
+    for (; left >= 8; left -= 8, p += 8) {
+        std::uint64_t chunk;
+        std::memcpy(&chunk, p, sizeof chunk);
+        h = (h ^ chunk) * 0x100000001B3u + (h >> 29);
+    }
+    for (; left > 0; --left, ++p) h = (h ^ static_cast<unsigned char>(*p)) * 0x100000001B3u;
+    return Mix(h);
+}
+
 } // namespace
 
 TextPool::TextPool() { clear(); }
@@ -33,6 +48,9 @@ void TextPool::clear() {
     m_slots.assign(64, Slot{});
     const std::uint64_t hash = HashOf(QStringView());
     m_slots[slotOf(QStringView(), hash)] = {hash, 0};
+    m_codesSlots.assign(64, CodesSlot{});
+    m_codes.clear();
+    m_codesCount = 0;
 }
 
 std::size_t TextPool::slotOf(QStringView text, std::uint64_t hash) const {
@@ -56,7 +74,7 @@ std::uint32_t TextPool::intern(QStringView text) {
     std::size_t i = slotOf(text, hash);
     if (m_slots[i].id != kFree) return m_slots[i].id;
     if (2 * (size() + 1) > m_slots.size()) {
-        grow();
+        grow(m_slots);
         i = slotOf(text, hash);
     }
     const auto id = static_cast<std::uint32_t>(size());
@@ -71,14 +89,45 @@ std::optional<std::uint32_t> TextPool::find(QStringView text) const {
     return slot.id;
 }
 
-void TextPool::grow() {
-    std::vector<Slot> old(m_slots.size() * 2);
-    old.swap(m_slots);
-    const std::size_t mask = m_slots.size() - 1;
+std::uint32_t TextPool::internCp1250(QByteArrayView codes) {
+    if (codes.isEmpty()) return 0;
+    const std::uint64_t hash = HashOf(codes);
+    std::size_t mask = m_codesSlots.size() - 1;
+    std::size_t i = hash & mask;
+    for (;; i = (i + 1) & mask) {
+        const CodesSlot& slot = m_codesSlots[i];
+        if (slot.id == kFree) break;
+        if (slot.hash == hash && slot.length == static_cast<std::uint32_t>(codes.size()) &&
+            std::memcmp(m_codes.data() + slot.offset, codes.data(), static_cast<std::size_t>(codes.size())) == 0)
+            return slot.id;
+    }
+    const std::uint32_t id = intern(DecodeCp1250(codes));
+    // Kept at most half full, as the texts' slots.
+    CodesSlot added{hash, id, static_cast<std::uint32_t>(m_codes.size()), static_cast<std::uint32_t>(codes.size())};
+    m_codes.insert(m_codes.end(), codes.begin(), codes.end());
+    m_codesSlots[i] = added;
+    if (2 * ++m_codesCount > m_codesSlots.size()) {
+        std::vector<CodesSlot> old(m_codesSlots.size() * 2);
+        old.swap(m_codesSlots);
+        mask = m_codesSlots.size() - 1;
+        for (const CodesSlot& slot : old) {
+            if (slot.id == kFree) continue;
+            std::size_t j = slot.hash & mask;
+            while (m_codesSlots[j].id != kFree) j = (j + 1) & mask;
+            m_codesSlots[j] = slot;
+        }
+    }
+    return id;
+}
+
+void TextPool::grow(std::vector<Slot>& slots) {
+    std::vector<Slot> old(slots.size() * 2);
+    old.swap(slots);
+    const std::size_t mask = slots.size() - 1;
     for (const Slot& slot : old) {
         if (slot.id == kFree) continue;
         std::size_t i = slot.hash & mask;
-        while (m_slots[i].id != kFree) i = (i + 1) & mask;
-        m_slots[i] = slot;
+        while (slots[i].id != kFree) i = (i + 1) & mask;
+        slots[i] = slot;
     }
 }

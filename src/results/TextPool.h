@@ -2,6 +2,7 @@
 // Texts kept once each and named by a number (0 is the empty text), so that a
 // table of a million results holds each player's name once. Looking a text up
 // costs one cheap hash and, on a hit, one compare.
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -15,6 +16,9 @@ public:
     void clear();
     // The id of `text`, added when new.
     std::uint32_t intern(QStringView text);
+    // The id of the text of code page 1250 `codes`. Each distinct sequence of codes is
+    // made into a string once; codes of the same text share its id.
+    std::uint32_t internCp1250(QByteArrayView codes);
     // The id of `text`, or nothing when it is not in the pool.
     std::optional<std::uint32_t> find(QStringView text) const;
 
@@ -29,8 +33,18 @@ private:
     };
     // The slot that holds `text`, or the free slot where it would go.
     std::size_t slotOf(QStringView text, std::uint64_t hash) const;
-    void grow();
+    static void grow(std::vector<Slot>& slots);
 
     QStringList m_texts;
     std::vector<Slot> m_slots;   // open addressing, at most half full
+    // Code sequences seen by internCp1250, kept one after the other, and their slots.
+    struct CodesSlot {
+        std::uint64_t hash = 0;
+        std::uint32_t id = kFree;
+        std::uint32_t offset = 0;
+        std::uint32_t length = 0;
+    };
+    std::vector<CodesSlot> m_codesSlots;
+    std::size_t m_codesCount = 0;
+    std::vector<unsigned char> m_codes;
 };

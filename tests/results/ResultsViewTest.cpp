@@ -2,6 +2,7 @@
 #include "results/ResultsFilter.h"
 #include "results/ResultsSort.h"
 #include "results/ResultsTable.h"
+#include "files/CodePage1250.h"
 #include "support/IndependentResultsFile.h"
 #include "support/ResultsFixture.h"
 #include <QTemporaryDir>
@@ -318,4 +319,46 @@ TEST(ResultsFilter, NumberBoxesReadTheirLeadingNumber) {
         int value;
     } cases[] = {{"", 0}, {"abc", 0}, {"12", 12}, {"  12x", 12}, {"-3", -3}, {"+7", 7}, {"99999999999999", 999999999}};
     for (const Case& c : cases) EXPECT_EQ(LeadingNumber(QString::fromLatin1(c.text)), c.value) << c.text;
+}
+
+// The table keeps each text once, whatever bytes it was read from: it looks names up
+// by their codes, and codes the code page leaves unassigned may read as one and the
+// same character. Sorting and picking by name rely on one id per text.
+TEST(ResultsTable, EachTextHasOneIdWhateverCodesItWasReadFrom) {
+    for (const bool codesFirst : {true, false}) {
+        TextPool pool;
+        std::vector<std::uint32_t> byCodes(256), byText(256);
+        for (int pass = 0; pass < 2; ++pass) {
+            for (int code = 0; code < 256; ++code) {
+                const char codes[] = {'A', static_cast<char>(code)};
+                const QString text = QStringLiteral("A") + CharFromCp1250(static_cast<unsigned char>(code));
+                if ((pass == 0) == codesFirst) byCodes[static_cast<std::size_t>(code)] = pool.internCp1250(QByteArrayView(codes, 2));
+                else byText[static_cast<std::size_t>(code)] = pool.intern(text);
+            }
+        }
+        for (int code = 0; code < 256; ++code) {
+            const auto c = static_cast<std::size_t>(code);
+            EXPECT_EQ(byCodes[c], byText[c]) << code;
+            EXPECT_EQ(pool.text(byCodes[c]), QStringLiteral("A") + CharFromCp1250(static_cast<unsigned char>(code)));
+        }
+    }
+}
+
+// Names read from a file with accents and of the same text share their id.
+TEST(ResultsTable, NamesReadFromAFileAreKeptOnceEach) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("eredm.dat"));
+    ASSERT_TRUE(WriteRecordsAsRead(path, {Result("Ödön", "V", 4, 1, 0, 40, "00:01:00", "2024.01.05", "10:00:00"),
+                                          Result("Anna", "V", 4, 1, 0, 41, "00:01:00", "2024.01.05", "10:00:00"),
+                                          Result("Ödön", "V", 4, 1, 0, 42, "00:01:00", "2024.01.05", "10:00:00"),
+                                          Result("Ödön ", "V", 4, 1, 0, 43, "00:01:00", "2024.01.05", "10:00:00")}));
+    ResultsTable table;
+    ASSERT_FALSE(table.Load(path).damaged);
+    ASSERT_EQ(table.size(), 4u);
+    EXPECT_EQ(table.row(0).name, table.row(2).name);
+    EXPECT_NE(table.row(0).name, table.row(3).name);
+    EXPECT_EQ(table.name(0), QStringLiteral("Ödön"));
+    EXPECT_EQ(table.name(3), QStringLiteral("Ödön "));
+    EXPECT_EQ(table.textCount(), 4u);   // with the empty text
+    EXPECT_EQ(table.findText(QStringLiteral("Ödön")), table.row(2).name);
 }
