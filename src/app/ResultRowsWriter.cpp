@@ -1,4 +1,5 @@
 #include "app/ResultRowsWriter.h"
+#include <QFileDevice>
 #include <QIODevice>
 #include <QStringConverter>
 #include <array>
@@ -24,6 +25,18 @@ public:
     }
     ~LineSink() { flush(); }
 
+    // Sends the last block and pushes everything out of the device's own buffer; false
+    // when a write failed anywhere on the way (a full disk, a closed pipe).
+    bool finish() {
+        flush();
+        if (!m_direct) {
+            m_out.flush();
+            return !m_failed && m_out.status() == QTextStream::Ok;
+        }
+        if (auto* file = qobject_cast<QFileDevice*>(m_out.device()); file && !file->flush()) m_failed = true;
+        return !m_failed;
+    }
+
     // Room for `count` <= kRoom bytes at the returned pointer; advance() by as many as used.
     char* reserve(qsizetype count) {
         if (m_used + count > m_buffer.size()) flush();
@@ -36,8 +49,11 @@ public:
 
     void flush() {
         if (m_used == 0) return;
-        if (m_direct) m_out.device()->write(m_buffer.constData(), m_used);
-        else m_out << QString::fromUtf8(m_buffer.constData(), m_used);
+        if (m_direct) {
+            if (m_out.device()->write(m_buffer.constData(), m_used) != m_used) m_failed = true;
+        } else {
+            m_out << QString::fromUtf8(m_buffer.constData(), m_used);
+        }
         m_used = 0;
     }
 
@@ -46,6 +62,7 @@ private:
     QByteArray m_buffer;
     qsizetype m_used = 0;
     bool m_direct = false;
+    bool m_failed = false;
 };
 
 // The UTF-8 bytes of one character of the code page's range (no surrogates reach
@@ -136,7 +153,7 @@ char* PutDate(char* p, std::uint32_t yyyymmdd) {
 
 } // namespace
 
-void WriteResultRows(const ResultsTable& table, const std::vector<std::uint32_t>& rows, QChar separator,
+bool WriteResultRows(const ResultsTable& table, const std::vector<std::uint32_t>& rows, QChar separator,
                      QTextStream& out) {
     const bool tsv = separator == u'\t';
     const char sep = static_cast<char>(separator.unicode());
@@ -188,4 +205,5 @@ void WriteResultRows(const ResultsTable& table, const std::vector<std::uint32_t>
         *p++ = '\n';
         sink.advance(p);
     }
+    return sink.finish();
 }

@@ -10,6 +10,7 @@
 // Writes the heading and the rows `rows` of `table`, in that order, numbered from 1.
 // CSV (separator ',') quotes a field that holds a comma, a quote or a line break and
 // doubles its quotes; TSV (separator '\t') has no quoting: tabs and line breaks in a
-// field become blanks.
-void WriteResultRows(const ResultsTable& table, const std::vector<std::uint32_t>& rows, QChar separator,
+// field become blanks. False when the rows could not all be written (a full disk, a
+// closed pipe).
+bool WriteResultRows(const ResultsTable& table, const std::vector<std::uint32_t>& rows, QChar separator,
                      QTextStream& out);

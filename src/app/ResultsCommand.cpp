@@ -132,7 +132,11 @@ int RunResultsCommand(const QStringList& arguments, QTextStream& out, QTextStrea
     const ResultsLoad load = table.Load(o.file);
     std::vector<std::uint32_t> rows = FilterResultRows(table, o.filter);
     SortResultRows(table, rows, o.sortColumn, o.descending, StoredTypeCodes());
-    WriteResultRows(table, rows, o.separator, out);
+    if (!WriteResultRows(table, rows, o.separator, out)) {
+        // A cut-off table must not pass for the whole one.
+        err << "zelka-kvadra: the rows could not all be written\n";
+        return ExitStatus::FileProblem;
+    }
     if (load.damaged) {
         err << "zelka-kvadra: warning: " << o.file << " is damaged after record " << table.size()
             << "; the records before the damage are shown\n";

@@ -99,6 +99,18 @@ TEST_F(ResultsCommandTest, BadArgumentsAreRefusedWithTheUsage) {
     EXPECT_EQ(RunCommandLine({QStringLiteral("--results")}, out, err), ExitStatus::BadArguments);
 }
 
+// A table cut off by a full disk must not pass for the whole one.
+TEST_F(ResultsCommandTest, RowsThatCannotBeWrittenAreAFailure) {
+    QFile full(QStringLiteral("/dev/full"));
+    if (!full.open(QIODevice::WriteOnly)) GTEST_SKIP() << "no /dev/full here";
+    QTextStream out(&full);
+    QString errText;
+    QTextStream err(&errText);
+    EXPECT_EQ(RunCommandLine({QStringLiteral("--results"), path}, out, err), ExitStatus::FileProblem);
+    err.flush();
+    EXPECT_EQ(errText, QStringLiteral("zelka-kvadra: the rows could not all be written\n"));
+}
+
 TEST_F(ResultsCommandTest, AMissingFileIsOneLineOnStandardError) {
     const CommandRun r = results({}, m_dir.filePath(QStringLiteral("none.dat")));
     EXPECT_EQ(r.status, ExitStatus::FileProblem);
