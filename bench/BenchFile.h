@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results file the benchmarks work on: a million records, written once per run
 // into a temporary folder.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The results browser on a million records: a full reload (decode, filter, sort by
 // name) against the bare decode, a re-sort without reading, and a filter change.
 #include "BenchFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A move and the save of the continue file that follows it, on a 6 x 6 board with
 // 10 000 moves already made: the whole record through the scratch file, flushed to the
 // disk and renamed, as after every step of a game. The budget is one frame, 16 ms.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One player's progress on a results file of a million records, as --history builds
 // it: the player's games read from the file, then the series. The aim is 1.2 bare
 // decodes of the same file at most. The two are timed in turn in every iteration,

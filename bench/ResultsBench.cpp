@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading and rewriting a results file of a million records. The raw-read case is
 // the yardstick: decoding should cost little beyond reading the bytes.
 #include "BenchFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `--results FILE` on a million records: every row as CSV, and one board size sorted
 // by steps, written to a null sink and to a file. Each is set against the bare decode
 // of the same file (x_decode), both in processor time of the thread (which includes

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The fixed suite of positions the solver is measured on. Each is made by the game's own
 // set-up code, as a player would make it: size and type chosen with their buttons (the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The solver over the fixed suite of positions (SolveSuite.h): every type at 4, 5 and
 // 6, one to four open ring cells, and the Pendoly mode. Each benchmark runs its part
 // of the suite once and reports the figures the aims are stated in as counters:

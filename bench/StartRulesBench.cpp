@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one-open-cell rule on the largest board, the way the start button and the
 // solver's hopeless-position answer ask it: a 6 x 6 number board whose tile beside the
 // gap suits the row-wise and the column-wise order, the first out of reach and the

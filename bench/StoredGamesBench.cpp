@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading and rewriting a full minta.dat: 32767 games, the most serials allow. Every
 // list, look-up and save reads the whole file, and every save or deletion rewrites it.
 #include "setup/StoredGamesFile.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Start-up of the game against an empty main window of the same size.
 
 Both start under the display of the environment (DISPLAY, or QT_QPA_PLATFORM such

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for folytat.dat, the continue file: any bytes must decode without a
 // crash; what decodes encodes back to the very same bytes; continuing it either puts a
 // game on the board that is kept back exactly as read, or leaves the window in its

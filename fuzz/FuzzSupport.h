@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the fuzz targets share: the input as bytes, a scratch folder for the targets
 // that work on real files, a platform that answers every question quietly, and a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the language files: any bytes must read without a crash, and a
 // file read as the language in use must leave the game with every caption and message
 // it shows, and with result type names that results can be sorted by.

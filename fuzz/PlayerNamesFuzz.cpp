@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for nevek.txt: any bytes must read without a crash; adding a name
 // keeps every byte of the file and lists the old names and then the new one; deleting
 // a name lists exactly the other names afterwards, each as it read before.

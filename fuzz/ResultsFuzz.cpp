@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the results-file reader: any bytes must read without a crash,
 // and every record the reader accepts must encode again and read back unchanged.
 #include "FuzzSupport.h"

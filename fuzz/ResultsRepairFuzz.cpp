@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the repairs of a results file, on any input: the repaired file
 // and its side file together hold every byte of the input, in order; the file reads
 // whole afterwards; and a file that needs no repair, or is damaged before its end, is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the changes to a results file: a deletion keeps exactly the
 // records it was told to keep, in their order, or changes nothing at all; a new result
 // goes after the last record without touching one byte before it, a cut-off end moved

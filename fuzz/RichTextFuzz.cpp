@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the rich-text reader: any bytes must read without a crash,
 // and what was read must write and read back unchanged.
 #include "presentation/RichTextReader.h"

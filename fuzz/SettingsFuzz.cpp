@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for param.dat: any bytes must read without a crash; a record reads
 // back as it was written; and a whole start and exit of the game over the file keeps
 // every number and colour the player did not change and every byte after the record.

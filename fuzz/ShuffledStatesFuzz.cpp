@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for kever.dat, the stored shuffled states: any bytes must list
 // without a crash; every listed state must load onto a board of its size as a sound
 // arrangement; and a save must add or overwrite one record, keeping every other byte.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the solver's position file and the solver itself: any bytes
 // must either be refused with a message or give a position the solver answers within
 // its time; a solution it prints must end the game when its moves are played through

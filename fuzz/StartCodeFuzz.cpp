@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for start codes: any text must decode without a crash; a decoded
 // start is sound, sets up on the window and reads back from it as the same start, and
 // its own code is at most 48 characters and decodes to it again.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the minta.dat reader: any bytes must read without a crash; every
 // game the reader accepts must be playable (a sound map and start of its size) and
 // must write back to the very bytes it was read from, apart from blanks after texts.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the changes to minta.dat: a new game goes to the end with a
 // serial no game has; a changed or deleted game touches its own record only; every
 // other record, damaged ones included, keeps its bytes.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installing the game like any desktop game, and its Debian package (cpack -G DEB):
 #   games/zelka-kvadra                      the program (/usr/games in the package)
 #   lib/games/zelka-kvadra/zelka-kvadra-sound.so  the sound module, loaded when a sound plays

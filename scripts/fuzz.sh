@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the fuzz targets with clang and runs them:
 #   ./scripts/fuzz.sh [TARGET|all] [SECONDS]      (defaults: all, 60 seconds per target)
 # Each target starts from its seeds in fuzz/corpus/<target>/ and from what its earlier

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages the game and its tests need, only when missing.
 # Qt Charts' CMake files look for Qt OpenGL, whose development files its Debian
 # package does not pull in.

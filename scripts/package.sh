@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the game in release mode and makes its Debian package:
 #   ./scripts/package.sh      -> build-package/zelka-kvadra_<version>_<arch>.deb
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer and runs the tests.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

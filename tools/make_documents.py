@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the game's documents data/Leir.doc, data/Magyar.doc and data/English.doc.
 
 The texts live in tools/documents/*.txt (UTF-8) in a small markup; the files are

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the two language files data/Magyar.lng and data/English.lng.
 
 The texts live here (UTF-8); the files are written in code page 1250 with

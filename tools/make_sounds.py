@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Generates the game's two sounds into data/: step.wav and mix.wav.
 
 step.wav: a soft wooden click with a short plucked tail, played for every step.

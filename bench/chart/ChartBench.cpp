@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Progress view on a results file of a million records, ten players of 100 000
 // games each, drawn on the offscreen platform:
 //   BM_ProgressChartShown      a player chosen: the series, the chart built and painted

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for the game's start-up: an empty main window of a given size.
 //   zk_startup_empty WIDTH HEIGHT
 #include <QApplication>

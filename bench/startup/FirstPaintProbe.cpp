@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Linked into a program, this measures its start-up: from the launch time the caller
 // puts into ZK_LAUNCH_NS (nanoseconds since the epoch, system clock) to the moment
 // the first window has been painted. It prints "<milliseconds> <cpu milliseconds>

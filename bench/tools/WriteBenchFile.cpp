@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the million-record results file the benchmarks use to a path of one's
 // choice, for measuring the program itself on it (`--results`, peak memory).
 //   zk_bench_file OUT.dat

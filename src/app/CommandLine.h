@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's command line. Without arguments the game window opens; a few
 // options print a headless view of the player's data instead (no display needed)

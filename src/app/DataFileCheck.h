@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Whether a data file of the game is whole, and where and why not. The kind of file
 // comes from its name, as the game names its files; each kind is read by the reader

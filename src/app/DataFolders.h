@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Which folders the game window works with:
 //   --data-dir DIR                 DIR for the player's files; shipped files from the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Rows of fields for a spreadsheet, as the headless views print them: CSV (comma)
 // or TSV (tab), one row a line.

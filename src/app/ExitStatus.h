@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The exit statuses of the program's command line. Without arguments the game window
 // opens; the headless views end the program with one of these.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // `--history FILE --name NAME [--size N] [--types ...] [--pendoly] [--format csv|tsv]`:
 // one player's games in date order with the best so far, the progress the

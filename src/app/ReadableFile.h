@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results file a headless view reads must be a regular file that opens, within the
 // limit of a results file: a folder, a pipe or a device is refused before any reading

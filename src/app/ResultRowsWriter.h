@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The rows of a results table as CSV or TSV text, one line per row after a heading
 // line. The lines are built as UTF-8 bytes in one large buffer and go to the stream's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // `--solve FILE [--time-limit SECONDS] [--shortest]`: the solver without a window. It
 // reads a position as JSON (solve/PositionFile.h), solves it within the time limit

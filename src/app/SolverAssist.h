@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The solver in the player's hands: the hint for the next move, the rest of a game
 // played on the board, the answer for a position that can reach no target, and the

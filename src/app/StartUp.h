@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The start-up of the game window's state, in the order the window loads: the state
 // a fresh start has, the settings choosing the size, the type and the rearrangement

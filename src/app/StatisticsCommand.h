@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // `--statistics FILE [--pendoly] [--list FILE]`: the statistics of a results file
 // without a window. It prints the two heading lines and the table the statistics

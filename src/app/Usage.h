@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The usage text of the command line, and how a bad argument is told: one line that
 // says what is wrong, then the usage, on standard error.

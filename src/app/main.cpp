@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Zelka-Kvadra: creates the application, the platform services and the game window.
 #include "app/CommandLine.h"
 #include "app/DataFolders.h"

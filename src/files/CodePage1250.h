@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Code page 1250, the encoding of every text the game keeps on disk. Single bytes
 // map to single characters, so the tables are plain lookups.

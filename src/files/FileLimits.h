@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The largest file of each kind the game reads. Each is far above what the game itself
 // ever writes, so only a file that is not what its name says comes near it; such a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One copy of the game per folder of player's files. The copy that runs holds a lock
 // file in the folder for as long as it runs; the system ties the lock to the process,

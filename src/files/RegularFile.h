@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reading the player's files safely. Only a regular file is ever read: a FIFO, a
 // device, a socket or a folder in a data file's place would block the game in its

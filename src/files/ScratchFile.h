@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Safe replacement of a data file: the new content goes completely into a scratch
 // file, which is flushed to the disk and then renamed over the old file in one step,

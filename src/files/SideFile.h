@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Bytes that must leave a data file, yet never be lost, go into a side file beside it:
 // "eredm.dat.damaged-20250102-081510". A side file is never overwritten: when the name

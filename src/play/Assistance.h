@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A game that a hint or the solver helped. It is marked while it runs; at its end the
 // name entry is not offered, and the mark says why: the results file has no place to

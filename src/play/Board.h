@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The board: an N x N playing field inside a ring of border cells. Rows and columns
 // run 0..N+1; 0 and N+1 are the ring. Each cell has two layers: the value (0 empty,

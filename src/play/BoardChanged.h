@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Passing input state belongs to the board it was made for: a choice of candidate
 // moves on display with the digits typed for it, a tile picked in set-up, a tile

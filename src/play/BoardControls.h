@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the board frame shows, as plain data in twips: the drawn board is a faithful
 // picture of this. Positions of items inside the frame are relative to the frame;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The ring of border cells and its wall markers. Marker m shows ring cell m in row
 // order: the whole top row, then both ends of each field row, then the bottom row.

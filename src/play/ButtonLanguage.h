@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Which of the toolkit's own translations names the standard buttons of message
 // boxes (Yes, No, Cancel, OK) in a game language. A language file is named after its

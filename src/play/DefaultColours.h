@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The built-in colours: the six tile colours (always used by the 3D look, whose balls
 // are drawn in them) and the wall colour, as 0x00BBGGRR values.

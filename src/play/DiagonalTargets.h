@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The targets of the diagonal type: colour bands along the falling diagonals (read
 // row by row) and along the rising ones. Each band takes the colour of a row marker,

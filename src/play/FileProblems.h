@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Telling the player about the data files: why a file was not read, and that each
 // problem is told once per run, however often the game comes back to the file.

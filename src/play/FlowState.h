@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Types of the game-flow part of the state: the phase a game is in, the state of a
 // tile drag, and the target map shown beside the board.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One game from its start to its end: the start button with the check of the empty
 // cells, the clock, the end-of-move check against the target, the pause at the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The modes of the window by name: what the logic asks, instead of which control
 // happens to show. The phase and the demo state are set at each transition of the

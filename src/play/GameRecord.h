@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A game as a value: its start and every step the player took from there. Playing the
 // steps on the start through the move rules gives the board the game stands at, so a

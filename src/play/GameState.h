@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The whole state of the one game window: the board, what its controls show, the
 // mode flags, counters and the clock. One object, owned by the main window and

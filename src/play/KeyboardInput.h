@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Keyboard input of the main window (it sees every key first). Arrow keys push a
 // tile into a neighbouring empty cell; when several tiles could go, the choice is

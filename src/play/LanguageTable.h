@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The texts of the language in use: the language table addressed by number, and the
 // pieces cut from it when the language is applied. Windows and messages take their

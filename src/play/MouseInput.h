@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Mouse input on the board frame. Positions are twips inside the frame; an event on
 // a tile or a number label arrives as the same point of the frame, so it acts on the

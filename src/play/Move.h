@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A move as a value: what a key, a click, the demo or a take-back asks of the board.
 // ApplyMove checks it against the rules and carries it out, or refuses it and says

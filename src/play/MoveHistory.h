@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The last two counted moves, newest first: what a take-back can undo. A move's
 // inverse undoes it exactly, so the moves themselves are all a take-back needs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The move rules at play: every move, whatever asked for it, goes through the checked
 // apply (Move.h); then the controls follow the board, passing input state ends, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The program's own texts: what it says where the language table has no entry, such
 // as a file that cannot be written, a damaged or full data file, a value too large

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The state of the window's panel controls (buttons, labels, boxes, menu items) as
 // the game logic sets it. The window shows exactly this; tests read it directly.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Storing the result of a finished game under the player's name: what the name entry
 // offers, the type code the result is stored with, the row the results browser marks

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What ends a game: the arrangements of the field that the chosen type accepts, and
 // which of them are still open. The end-of-game check, the start checks and the

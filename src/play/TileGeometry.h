@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Where tiles and their number labels stand, in twips inside the board frame.
 // A tile sits 35 twips inside its cell; its number label is offset per board size,

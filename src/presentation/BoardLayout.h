@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Building the board for a size: walls of the ring, tiles in a random arrangement,
 // number labels, the row and column colour markers, grid lines or grooves, and the

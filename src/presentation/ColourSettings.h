@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The colour dialog `sz_beall`: the seven colours of the flat look, six tile colours
 // and the colour of the wall cells. The user picks a slot and sets its colour with

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Colour values as the game keeps them, 0x00BBGGRR (red in the low byte), taken
 // apart into their red, green and blue parts and put together again.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Display options kept beside param.dat in a small file of their own, so that the
 // settings record keeps its fixed size: "beallit.ini", one "Name=value" line per

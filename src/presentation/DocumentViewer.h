@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The documentation viewer `doksi` as its logic: which document it shows and where it
 // starts, its captions, the searches forwards and backwards, the unlock key and the

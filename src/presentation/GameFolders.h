@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The two folders the game works with. The player's folder holds everything the
 // player makes or changes (settings, results, names, stored games and shuffled

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Language files: "<language>.lng" among the shipped files, code page 1250, CR LF.
 // The first 44 entries are the main window's captions, the rest are the messages

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A formatted document as the game's documents use it: paragraphs of runs of text,
 // each run with its character formatting, each paragraph with its alignment, indents,

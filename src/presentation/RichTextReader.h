@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reads the rich-text subset that the game's documents use and that word processors
 // write for such files: groups, the font and colour tables, paragraphs (\par, \pard,

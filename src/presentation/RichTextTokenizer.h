@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Splits rich-text bytes into groups, control words, control symbols, escaped bytes
 // and runs of plain text. It never fails: whatever the bytes are, it returns tokens

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Writes a document as rich text in code page 1250, in the subset the reader reads:
 // a font table and a colour table (of text and highlight colours), then one

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // param.dat: one 62-byte record (record 1) holding the settings that survive between
 // runs. Integers are little-endian; the language name is code page 1250, left-aligned

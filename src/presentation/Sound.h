@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The two sounds: "step.wav" for each step of a tile during a game and "mix.wav"
 // while the board is shuffled. The device holds at most one open file: "step.wav"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The controls of the results browser `eredmeny` as its logic sets them. Arrays of
 // controls keep the window's indices: rend(0..3), szur(0..3), tip(1..8).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Which points of a long line a chart draws. A player with 100 000 games has about
 // a hundred games on every pixel column of the chart: a line through all of them

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A list as the list output builds it, before it goes to the printer or a file:
 // pages of fixed-width lines. Both sinks take it as it is: the printer starts a new

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Writing a list to a text file. An existing file of the same name is replaced only
 // once the new list is complete: the list goes into a scratch file beside it, which

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The dialog `print_fl` as its logic sees it: where the list file goes. It walks a
 // folder tree (there are no drives here: ".." goes up one folder and the root

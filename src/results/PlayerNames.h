@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The player-name file "nevek.txt": code page 1250, one name per line in double
 // quotes, lines ending CR LF. Its names fill the drop-down list of the name box.

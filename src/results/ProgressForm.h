@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Progress view of the statistics window as its logic sees it: the players of
 // the results file, the choice of player, board size, result type and measure, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the progress chart draws: one measure (steps or elapsed time) of a series of
 // games in date order, with its best-so-far line, its moving average and its

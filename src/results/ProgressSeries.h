@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A player's progress: the games of one player (of one board size or all, of some
 // result types) in date order, with the best result so far, the average of the last

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "results/ResultsBrowser.h"
 #include "files/FileLimits.h"
 #include "files/SideFile.h"

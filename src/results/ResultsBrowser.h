@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results browser `eredmeny`: the results of the current mode in a grid that
 // the player filters, sorts, searches by typing, and deletes from. This is the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The record codec of the results files. A file is a header of random filler
 // followed by variable-length records; the texts of a record are scrambled with a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results files "eredm.dat" and "eredm_vr.dat": reading them record by record,
 // appending a result, and rewriting them without the records a deletion selects.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Which results the browser shows: board size, result types, step and time limits,
 // gap count, shuffled or not, and equality with a picked cell. The same filter runs

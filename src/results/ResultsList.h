@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results list: the rows the results browser shows, in the order it shows them,
 // as a paginated fixed-width listing. Every page starts with a header that repeats

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Mending a results file without losing a byte. What must leave the file goes into a
 // side file beside it (files/SideFile.h), flushed before the file itself is cut back

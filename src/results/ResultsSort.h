@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The order of the browser's rows. Each column sorts on its own value, numbers as
 // numbers and texts as CompareCellTexts orders them; steps sort with the elapsed

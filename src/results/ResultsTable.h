@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A whole results file decoded into a compact table: one small fixed-size row per
 // record, the names and stored-game names kept once each, the times and dates

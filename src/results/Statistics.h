@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The statistics of a results file: for every board size and result type, how many
 // results there are and the best and the worst of them, once by steps and once by

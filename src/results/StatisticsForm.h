@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The statistics window `stat` as its logic sees it: everything is computed once when
 // it loads, from the results file of the current mode; afterwards it only shows that

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The statistics list: the statistics table under a title line with the date and
 // the window's two heading lines. It has no pages of its own; the printer starts a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Texts kept once each and named by a number (0 is the empty text), so that a
 // table of a million results holds each player's name once. Looking a text up

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A fresh random arrangement of the field, drawn: the values are permuted and tile
 // control k is put into field cell k, row by row, with the look of its value.

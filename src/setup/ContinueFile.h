@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The continue file: the game under way, kept in the player's folder so that it
 // survives closing the window, a crash or a power cut. It is rewritten after every

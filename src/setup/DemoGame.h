@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The demo game: a fixed 4 x 4 random-colours start that plays itself. It feeds a
 // script of key presses, one every 0.8 s, to the window's own keyboard handler, so

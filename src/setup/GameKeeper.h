@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Keeps the game under way in the continue file, and offers it back at the next
 // start. The window calls afterAction() after everything it does: a game that took a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Continuing a kept game: the start is set up and started as the player started it,
 // then every step is played again through the game's own move rules and flow. That

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game types and the set-up controls around them: what each type's option
 // button does to the window and the board, the size options, the diagonal target

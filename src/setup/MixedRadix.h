@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A whole number of any size built from digits of varying radices, the way a clock
 // builds seconds from hours, minutes and seconds. A digit pushed last is popped

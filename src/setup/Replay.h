@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The replay of a finished game: its start is set up and started, then its steps are
 // played one by one on the step timer the demo plays by, through the game's own move

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The chooser of stored shuffled states as the logic sees it: the window shows a
 // dialog, tests script the choice.

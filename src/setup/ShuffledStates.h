@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Stored shuffled states: the file kever.dat of 52-byte records, so that several
 // players can play the same start. Each record keeps the board as ranks (one

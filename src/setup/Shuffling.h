@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The set-up actions around shuffling: "Kever" (eight quick reshuffles), new row and
 // column marker colours, saving and deleting stored shuffled states, and the

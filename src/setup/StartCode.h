@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The start of a game as a short code that two players can pass between them, such as
 // ZK1-4N8H-3QK2-... It holds what decides the game: size, mode, type and rearrangement,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Setting a recorded start up in the window: the size, the mode and the type are
 // chosen as the player's clicks would choose them, then the field, the open ring

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The clock of the players that play by themselves, the demo and the replay: a step
 // falls due an interval after the last one. The window's timer asks often, with the

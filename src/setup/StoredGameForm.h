@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The dialog `minta` as its logic sees it, in both of its shapes. As a chooser it lists
 // the stored games of the board size and previews the map of the selected one, to play

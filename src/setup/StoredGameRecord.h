@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One stored game as minta.dat keeps it: 142 bytes, little-endian, fields back to
 // back: serial (signed 16-bit), board size (signed 16-bit), the name (10 bytes of code

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Stored games in the main window: creating one (menu `uj_jatek`), changing or
 // deleting one (`jatek_tor`), choosing one to play when a game of the stored type

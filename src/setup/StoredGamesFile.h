@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // minta.dat, the file of stored games: fixed 142-byte records numbered from 1. A new
 // game goes to the end with the next serial; a changed game is written over its own

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The target map as text and as shapes. The text holds one character per cell of the
 // (N+2) x (N+2) map, row by row: "7" a wall of the ring, "0" an opening (a ring cell

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The cheapest way to give each of `rows` targets its own one of `cols` candidates
 // (rows <= cols): the least total cost of a one-to-one assignment (Hungarian method).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A lower bound on the steps still needed: the least, over the targets still open, of
 // what that target needs at the least. Each part is a known bound:

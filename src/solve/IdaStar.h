@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The shortest solution: iterative deepening on the bound g + h, h never more than the
 // steps still needed, so the first solution found is a shortest one. A table of the

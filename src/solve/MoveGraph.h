@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The moves of one geometry (board size, mode, the ring cells that are not walls), read
 // off the game's own move rules once and kept in the compact form the search walks.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Additive pattern tables for the number type in one geometry. The field places are
 // split into groups; the table of a group holds, for every way the group's tiles can

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A game position as the search sees it: the move graph of its geometry, the value on
 // each place, and the arrangements that end the game (the targets still open, as the

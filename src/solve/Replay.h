@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Every solution is played through the game's own rules before anyone sees it: the
 // search's compact steps become the game's moves, each goes through ApplyMove on a copy

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the searches share: when to stop (a deadline, a cancel flag from the window or
 // the command), which arrangements end a search, the hash keys of positions, and what

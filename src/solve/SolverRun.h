@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The solver in a worker thread, for the window: one search at a time, cancelled when
 // a new one starts, when asked, or when the runner goes. The answer comes back on the

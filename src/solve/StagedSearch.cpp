@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "solve/StagedSearch.h"
 #include "solve/Heuristic.h"
 #include "solve/WeightedAStar.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A solution fast at every size, where one search over the whole board would drown:
 // the field is filled a little at a time, each stage a small best-first search that

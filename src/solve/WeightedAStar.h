@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A solution fast where the shortest is out of reach: best-first on g + w·h with w > 1
 // (its solutions are at most w times the shortest), every position kept once. It stops

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What one control of a window shows, as the logic sets it: every window keeps
 // its controls' states in a plain struct of these, and a ControlBinder shows them.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Message boxes and input boxes as the game logic sees them. The logic names the
 // language-table entry it shows, so tests can check which message was raised.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The services the logic needs from the window system, bundled so they can be
 // passed around as one reference and replaced by test doubles.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A platform that shows nothing, plays nothing and waits for nothing, but counts the
 // message boxes the logic raised. Work the player should not see runs on it: setting

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // --check tells of each data file whether it is whole, and where and why not; --repair
 // mends a results file whose end a store cut off, and nothing else.
 #include "support/CommandRun.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the game window keeps its files, for every way it can be started.
 #include "app/CommandLine.h"
 #include "app/DataFolders.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `zelka-kvadra --history FILE --name NAME ...`: one player's games in date order.
 #include "support/CommandRun.h"
 #include "support/QtPrinting.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The real program, run as a player runs it: the headless views answer at once what
 // stands in a file's place, and two copies of the game never share one folder.
 #include "files/FolderLock.h"

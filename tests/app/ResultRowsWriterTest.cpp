@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rows of `--results` are written as bytes for speed; they must be exactly what
 // the straightforward writer they replaced gives, kept here as the reference: a list
 // of field texts per row, each quoted as needed, through a text stream.

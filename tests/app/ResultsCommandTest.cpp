@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // `zelka-kvadra --results FILE ...` on a file written by another program.
 #include "support/CommandRun.h"
 #include "support/IndependentResultsFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One process holds a folder at a time; the lock of a process that was killed is
 // stale, and the next one takes it over.
 #include "files/FolderLock.h"

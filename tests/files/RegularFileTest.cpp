@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening a player's file: only a regular file within its limit is read, and whatever
 // else stands in its place is answered at once.
 #include "files/RegularFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Replacing a file through its own scratch file: the new content or the old file, the
 // old file's permissions, a link followed, a special file never replaced.
 #include "files/ScratchFile.h"

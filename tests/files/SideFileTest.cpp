@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Side files keep bytes that leave a data file; none is ever overwritten.
 #include "files/SideFile.h"
 #include <QFile>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the built game into a scratch prefix and checks that the tree holds every
 # file the game and the desktop need, that the desktop entry, the software-centre
 # description and the manual pages are valid, and that the installed game starts

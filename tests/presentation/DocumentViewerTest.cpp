@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The documentation viewer's logic: where it starts, how it searches, what it tells
 // when a document is missing, and that a document is only ever replaced whole and
 // only by the player's own edit.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The documents shipped in data/: the viewer finds a help section by the first
 // occurrence of its heading (messages 154..166 of the language file), so each
 // heading must first occur as its own section's heading, in order, and nowhere

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The language files shipped in data/ are read by position: a missing line
 // shifts every later message, and several texts are cut or filled in by the
 // program. These checks catch a broken file before a player sees it.

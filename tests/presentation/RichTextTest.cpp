@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rich-text reader and writer: what word processors write must read as the
 // text and formatting it shows, damaged files must give what can be read, and
 // whatever the writer stores must read back unchanged.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A param.dat the game cannot read holds the player's settings all the same: the game
 // starts with the defaults, tells the player, and never writes the file in that run,
 // not at its start, not for the colours, not at its end. Only a missing file is made.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An installed game: the shipped files in a folder the player cannot write, the
 // player's own files in theirs. A file of the player's takes the place of the shipped
 // one of the same name, and what the game writes goes to the player's folder.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The results browser's logic: opening, sorting, filtering, searching and deleting.
 #include "results/ResultsBrowser.h"
 #include "play/GameState.h"

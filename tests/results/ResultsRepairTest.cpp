@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The repairs of a results file never lose a byte: what leaves the file is in a side
 // file, and a file that needs no repair, or must not be repaired unasked, stays as it is.
 #include "results/ResultsFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The decoded table, the filter and the sort of the results browser.
 #include "results/ResultsFilter.h"
 #include "results/ResultsSort.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every writer of a player's data file on a disk that is full: the write fails, the
 // old file stays whole byte for byte, the player hears of it, and no scratch or side
 // file is left behind. A writer whose new content fits the room left (an append into

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Runs an action in child processes and kills each child with SIGKILL at a different
 // point of its run, so that a test can look at what every possible kill leaves behind.

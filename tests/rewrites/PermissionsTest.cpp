@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every rewrite keeps the permissions of the file it replaces: a player who keeps the
 // results to himself (owner only) or shares the settings with his group finds them so
 // after the game wrote the file.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A result is stored in one write at the end of the results file; a kill can cut that
 // write anywhere, and leave any first part of the new record behind. The next start
 // repairs the file: every result stored before reads again, the cut bytes are kept in

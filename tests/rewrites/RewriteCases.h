@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Every rewrite of a player's data file, laid out in a folder and run on it: the table
 // that the kill test, the full-disk test and the permissions test all go through, so

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every rewrite of a player's data file, killed at every point of its run: the file is
 // then either the old one or the new one, byte for byte, and the next run of the same
 // rewrite in that folder does exactly what it does after a clean run.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A rewrite puts the new content on the disk before it renames the scratch file over
 // the old file: a kill cannot show a missing flush, a power cut after the rename can
 // (the new name then points at data still in memory). The system calls tell.

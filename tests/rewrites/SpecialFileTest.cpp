@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every writer of a player's data file with something else in the file's place: a FIFO
 // (an open would wait for a writer for ever), a link to /dev/zero (a read would never
 // end) or a folder. Each answers at once, leaves what stands there as it is, and leaves

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A game kept in the continue file and continued: every type in both modes, a
 // rearrangement game in its second stage and at its pause, the clock, and every kind
 // of file that must not be continued.

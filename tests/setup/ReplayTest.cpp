@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The replay of a finished game: it reaches the board and the step count the game
 // ended with, steps back and forth while paused, changes its pace, and leaves the
 // window as it found it.

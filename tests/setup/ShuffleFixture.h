@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A built board of a chosen size and type, a temporary program folder, and helpers
 // that write kever.dat fixtures record by record.

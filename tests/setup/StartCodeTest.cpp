@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start code: every type, size and mode comes back whole; the longest code fits its
 // bound; every kind of bad code is refused with its reason; a stored game is played as
 // this player's own stored game only when their file holds it.

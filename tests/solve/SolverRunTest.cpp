@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The solver in its worker thread: only the search still wanted answers, on the
 // runner's own thread; a cancelled one never does.
 #include "SolvePositions.h"

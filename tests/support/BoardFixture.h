@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A built board with the whole input and flow logic around it, on the fake
 // platform: pick a type and size, lay out the field as a list of values, open ring

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Test doubles for the platform services: scripted answers, a settable clock, a
 // scripted or seeded random source, and a sound device that records its commands.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A folder on a full disk, for what every writer does when the disk fills while it
 // writes. Where the tests may mount a file system (as root on most machines) it is a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A results file written by a separate encoder, byte by byte after the file layout,
 // so that reading it does not lean on our own writer: four records after a 20-byte

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Games to record: random sound starts of every type and mode, and a game set up from
 // one on a board fixture, started by the start button and played with moves the rules

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Runs the real game program in a folder, as a player's shell would, with the offscreen
 // platform: started and left running, or run to its end within a time limit (a program

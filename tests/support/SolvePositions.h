@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Positions for the solver's tests, made the game's way: type and size chosen with
 // their handlers, the field laid out as the first target the end-of-game check

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What can stand in a data file's place besides a file: a FIFO that no one writes to
 // (an open for reading waits for ever), a link to /dev/zero (a read never ends), a

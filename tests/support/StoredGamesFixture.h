@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Small minta.dat files for tests: sound maps and starts of each size, records of
 // them, and a temporary program folder to hold the file.

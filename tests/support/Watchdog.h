@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Ends the test program when something that must answer at once does not: a read that
 // blocks on a pipe would otherwise hold the test run for ever. The process exits with

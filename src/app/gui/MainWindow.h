@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game window `Form1`: the board on the left, the panel of set-up and game
 // controls on the right and above, and the menus. It turns events into calls on the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The about box `nevjegy`: the program's title, a subtitle, two credit lines, the
 // version and a picture the program draws. OK and Esc close it.

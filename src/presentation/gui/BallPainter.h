@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The shaded balls of the 3D look, drawn rather than loaded, so they stay crisp at
 // any size: a radial gradient from a bright highlight to a dark rim, and a soft shadow.

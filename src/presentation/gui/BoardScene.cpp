@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "presentation/gui/BoardScene.h"
 #include "presentation/TileColours.h"
 #include "presentation/gui/BallPainter.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The board frame and everything around it that is drawn rather than built from
 // widgets: walls, tiles (flat circles or shaded balls), number labels, grid lines or

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shows the board scene at the window's scale and reports mouse events on the board
 // frame in twips of the frame. Events on tiles and labels are reported as the same

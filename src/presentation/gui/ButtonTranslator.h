@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The toolkit names the standard buttons of its message boxes itself (Yes, No,
 // Cancel, OK). This installs its own translation of them for the game's language,

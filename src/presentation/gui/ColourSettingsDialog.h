@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The dialog `sz_beall` over the colour logic: seven slots with their samples, three
 // sliders with their value boxes, the palette of 64 swatches. Laid out in twips on a

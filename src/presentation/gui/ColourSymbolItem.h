@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The symbol of a colour drawn over a tile, a marker or a target map cell: a child
 // item of the one it marks, so it moves and hides with it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The menu item that puts symbols on the colours of the board: a check mark that
 // switches them on the board scene and is kept in the display options file of the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The documentation viewer `doksi`: the document in a read-only text box, a search
 // frame (F7 forwards, F6 backwards, Enter in the box forwards too), paging buttons

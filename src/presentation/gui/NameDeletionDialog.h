@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The dialog `nevtor`: lists the stored player names and deletes the chosen one
 // (every entry equal to it) from the name file. Cancel and Esc change nothing; F1

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A RichDocument in the text box's own document and back: paragraphs become blocks
 // (alignment, indents, spacing, line spacing, tab stops), runs become fragments (bold,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The one drawing of a target map, for the main window's map frame and the stored
 // games' dialog alike: each shape a filled square at its twips position, with the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The progress chart drawn with Qt Charts: the games as a thin line (with a dot on
 // each game while they are few), the best-so-far line as steps through the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The dialog `print_fl`: where the list file goes. A folder tree with its path above
 // it, ".." and root buttons, and the file name, prefilled with the list's default

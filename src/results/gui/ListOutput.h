@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The list menu `lista` of the results browser and of the statistics window:
 // `ls_pr` prints the list after the print dialog, `ls_fl` writes it to a text file

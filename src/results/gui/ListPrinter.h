@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Printing a list: one line of the fixed-width list font per list line, a new sheet
 // at every page of the list, and another whenever a sheet is full. The font's size is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The progress chart as the window uses it. It is drawn with Qt Charts, which the
 // game keeps in a module of its own (zelka-kvadra-chart, src/results/chart/): the

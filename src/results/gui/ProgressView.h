@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The Progress view of the statistics window: the choice of player, board size,
 // result type and measure above the chart of that choice, a line that says what the

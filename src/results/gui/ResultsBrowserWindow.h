@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The results browser `eredmeny` on the screen: the grid of results on the left,
 // sort options and filters on the right, menus for deleting, listing and help. It

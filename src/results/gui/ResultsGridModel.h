@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The rows of the results browser for a QTableView. It holds no data of its own:
 // each cell's text is asked from the browser when the view paints it, so a million

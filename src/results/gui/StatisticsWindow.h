@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The statistics window `stat`: the fixed-width statistics table of the current
 // mode's results file with its two heading lines and the total, and the list menu

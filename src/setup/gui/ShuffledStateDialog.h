@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The dialog `kevert`: lists the stored shuffled states of the current board size
 // and previews the selected one, to load it (chooser mode 0) or to pick the state

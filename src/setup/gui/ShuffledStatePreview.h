@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The small map of the chooser of shuffled states (`mker` with its cells `mng` and
 // the marker squares `szg`): each field cell in the colour its rank stands for, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The dialog `minta` over the stored-game form: as a chooser the grid `mflex` of the
 // games with the preview map `mker`; as an editor the name box `nev`, the palette

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Shows a window's control states in its widgets. A window keeps the state of
 // its controls in a plain struct of ControlState fields that its logic sets;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Reading the machine's font configuration is the slowest step of a first paint with
 // text. It does not need the window system, so it can run on a second core while the

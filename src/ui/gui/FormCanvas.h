@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A window area laid out in twips, as the game's windows are designed. Every placed
 // control keeps its twips rectangle; the canvas scales all of them (and the font)

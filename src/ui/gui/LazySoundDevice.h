@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The game's sound device. Opening a sound only remembers the file; the first sound
 // played loads the sound module (and with it the audio system), which then plays

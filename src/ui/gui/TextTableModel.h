@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A read-only table of texts for the game's grids (the choosers of stored games and
 // shuffled states, the results browser): one header row, column widths in twips as

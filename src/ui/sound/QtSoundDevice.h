@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The wave-audio device on Qt Multimedia. Where the machine has no audio output
 // (a server, a CI runner) or a sound file is missing, it stays silent and does

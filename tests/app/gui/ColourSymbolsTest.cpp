@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Symbols on the colours: the menu item puts the symbol of its colour on every colour
 // tile, row and column marker and target map cell, in both looks, and the choice is
 // kept for the next start.

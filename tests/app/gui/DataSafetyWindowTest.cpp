@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game window tells the player of the data files, in the language in use: a
 // results file whose end a store cut off, repaired at the start; a param.dat it cannot
 // read and leaves alone; a display option it cannot keep.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game as a value in the real window, driven by clicks and keys: a game continued
 // after the window went away, the leaving question that keeps it, the replay of a
 // finished game, and a start set up from its code.

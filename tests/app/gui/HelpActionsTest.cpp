@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every help action of the program opens the documentation viewer at the right
 // place of a real document: F1 and the help menu of the main window in each of its
 // states, the dialogs' help, and the entry point the other dialogs' help hooks use.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The solver in the window: the hint by F2 and the solve from the menu, both asked
 // for once; the mark of a helped game and the name entry that is not offered; the
 // shortest solution in the end-of-game box; a position that can reach no target.

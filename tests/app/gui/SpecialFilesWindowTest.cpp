@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game window with something other than a file in the place of each file it reads:
 // a FIFO that no one writes to, a link to /dev/zero. The window starts, and the action
 // that reads the file answers at once: the player is told which file could not be read,

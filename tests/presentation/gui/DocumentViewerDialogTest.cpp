@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The documentation viewer driven through its widgets with the shipped documents:
 // where it opens, the search keys, paging, closing, and editing that saves.
 #include "FakePlatform.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Printed lists on real sheets, read back from the PDF: a full page of the results list
 // fits one sheet and every line its width, in each fixed-width font a machine may
 // resolve and on each common sheet.

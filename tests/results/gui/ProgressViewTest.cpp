@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Progress view of the statistics window, driven through its widgets.
 #include "play/GameState.h"
 #include "presentation/LanguageFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stored games through the main window, as a player uses them.
 #include "files/ScratchFile.h"
 #include "play/OwnTexts.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Widget tests need one QApplication for the whole run.
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Handles the modal dialog that an action opens: while the probe lives, it waits for
 // a `Dialog` to become the active modal widget and hands it to `handle`, which looks

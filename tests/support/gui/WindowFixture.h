@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main window over a scratch game folder that holds the shipped language files,
 // on the fake platform, shown and active; with the clicks and keys a player uses.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's sound device: the sound module (and the audio system with it) is loaded
 // by the first sound played, not by opening one; without the module the game is silent.
 #include "ui/gui/LazySoundDevice.h"
