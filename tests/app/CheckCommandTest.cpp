@@ -7,7 +7,7 @@
 #include "files/FolderLock.h"
 #include "presentation/SettingsFile.h"
 #include "support/IndependentResultsFile.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include "support/StoredGamesFixture.h"
 #include <QFile>
 #include <QTemporaryDir>
@@ -88,7 +88,7 @@ TEST_F(CheckCommand, TheWorstFileDecidesTheExitStatus) {
     const QString whole = Put("eredm.dat", results);
     const QString cut = Put("eredm_vr.dat", results.left(results.size() - 20));
     const QString fifo = folder.filePath(QStringLiteral("param.dat"));
-    ASSERT_TRUE(PutSpecialFile(fifo, SpecialFile::Fifo));
+    ASSERT_TRUE(PutNonRegularFile(fifo, NonRegularFile::Fifo));
     const QString other = Put("notes.txt", "x");
     const QString check = QStringLiteral("--check");
     EXPECT_EQ(RunCommand({check, whole, other}).status, 0);

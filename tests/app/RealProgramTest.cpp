@@ -5,7 +5,7 @@
 // stands in a file's place, and two copies of the game never share one folder.
 #include "files/FolderLock.h"
 #include "support/RunProgram.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -34,14 +34,14 @@ QString GameFolder(const QTemporaryDir& dir) {
 TEST(RealProgram, HeadlessViewsAnswerAFifoOrAnEndlessDeviceAtOnce) {
     const QStringList views[] = {{"--statistics", "eredm.dat"}, {"--results", "eredm.dat"},
                                  {"--check", "eredm.dat"},      {"--repair", "eredm.dat"}};
-    for (const SpecialFile kind : {SpecialFile::Fifo, SpecialFile::EndlessDevice}) {
+    for (const NonRegularFile kind : {NonRegularFile::Fifo, NonRegularFile::EndlessDevice}) {
         QTemporaryDir dir;
         const QString folder = GameFolder(dir);
-        ASSERT_TRUE(PutSpecialFile(QDir(folder).filePath(QStringLiteral("eredm.dat")), kind));
+        ASSERT_TRUE(PutNonRegularFile(QDir(folder).filePath(QStringLiteral("eredm.dat")), kind));
         for (const QStringList& view : views) {
-            SCOPED_TRACE(view.join(u' ').toStdString() + " on " + SpecialFileName(kind));
+            SCOPED_TRACE(view.join(u' ').toStdString() + " on " + NonRegularFileName(kind));
             const ProgramRun run = RunProgram(folder, view, kLimitMs);
-            std::cout << "[ answered ] " << view.join(u' ').toStdString() << " on " << SpecialFileName(kind) << " in "
+            std::cout << "[ answered ] " << view.join(u' ').toStdString() << " on " << NonRegularFileName(kind) << " in "
                       << run.ms << " ms\n";
             ASSERT_TRUE(run.finished) << "still running after " << kLimitMs << " ms";
             EXPECT_EQ(run.exitCode, 1) << run.output.toStdString();
@@ -57,7 +57,7 @@ TEST(RealProgram, StatisticsAnswerAFifoInPlaceOfTheSettingsOrTheLanguage) {
     const QDir data(qEnvironmentVariable("ZK_DATA_DIR", "data"));
     for (const char* file : {"param.dat", "Magyar.lng"}) {
         SCOPED_TRACE(file);
-        ASSERT_TRUE(PutSpecialFile(QDir(folder).filePath(QLatin1String(file)), SpecialFile::Fifo));
+        ASSERT_TRUE(PutNonRegularFile(QDir(folder).filePath(QLatin1String(file)), NonRegularFile::Fifo));
         const ProgramRun run = RunProgram(folder, {QStringLiteral("--statistics"), QStringLiteral("none.dat")}, kLimitMs);
         ASSERT_TRUE(run.finished);
         EXPECT_EQ(run.exitCode, 1);   // there is no such results file

@@ -4,7 +4,7 @@
 // Opening a player's file: only a regular file within its limit is read, and whatever
 // else stands in its place is answered at once.
 #include "files/RegularFile.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include "support/Watchdog.h"
 #include <QFile>
 #include <QTemporaryDir>
@@ -21,9 +21,9 @@ TEST(RegularFile, OnlyARegularFileWithinItsLimitIsRead) {
         f.write("0123456789");
     }
     ASSERT_TRUE(QFile::link(folder.filePath(QStringLiteral("ten")), folder.filePath(QStringLiteral("link"))));
-    ASSERT_TRUE(PutSpecialFile(folder.filePath(QStringLiteral("fifo")), SpecialFile::Fifo));
-    ASSERT_TRUE(PutSpecialFile(folder.filePath(QStringLiteral("zero")), SpecialFile::EndlessDevice));
-    ASSERT_TRUE(PutSpecialFile(folder.filePath(QStringLiteral("folder")), SpecialFile::Folder));
+    ASSERT_TRUE(PutNonRegularFile(folder.filePath(QStringLiteral("fifo")), NonRegularFile::Fifo));
+    ASSERT_TRUE(PutNonRegularFile(folder.filePath(QStringLiteral("zero")), NonRegularFile::EndlessDevice));
+    ASSERT_TRUE(PutNonRegularFile(folder.filePath(QStringLiteral("folder")), NonRegularFile::Folder));
     struct Case {
         const char* name;
         qint64 limit;

@@ -4,7 +4,7 @@
 // Replacing a file through its own scratch file: the new content or the old file, the
 // old file's permissions, a link followed, a special file never replaced.
 #include "files/ScratchFile.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -64,14 +64,14 @@ TEST_F(ScratchFileTest, AFailureLeavesTheOldFileAndNoScratchFile) {
     EXPECT_FALSE(ReplaceThroughScratchFile(target, "new", [](const QString&, const QString&) { return false; }));
     EXPECT_EQ(Contents(target), "old");
     EXPECT_FALSE(QFile::exists(ScratchPathOf(target)));
-    for (const SpecialFile kind : {SpecialFile::Fifo, SpecialFile::EndlessDevice, SpecialFile::Folder}) {
-        SCOPED_TRACE(SpecialFileName(kind));
-        ASSERT_TRUE(PutSpecialFile(target, kind));
+    for (const NonRegularFile kind : {NonRegularFile::Fifo, NonRegularFile::EndlessDevice, NonRegularFile::Folder}) {
+        SCOPED_TRACE(NonRegularFileName(kind));
+        ASSERT_TRUE(PutNonRegularFile(target, kind));
         const mode_t type = FileTypeAt(target);
         EXPECT_FALSE(ReplaceThroughScratchFile(target, "new"));
         EXPECT_EQ(FileTypeAt(target), type);
         EXPECT_FALSE(QFile::exists(ScratchPathOf(target)));
-        if (kind == SpecialFile::Folder) QDir(target).removeRecursively();
+        if (kind == NonRegularFile::Folder) QDir(target).removeRecursively();
     }
 }
 

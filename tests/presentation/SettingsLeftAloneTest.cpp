@@ -12,7 +12,7 @@
 #include "presentation/Settings.h"
 #include "presentation/SettingsFile.h"
 #include "support/FakePlatform.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -93,11 +93,11 @@ TEST(SettingsLeftAlone, AParamDatThatCannotBeReadIsNeverReplaced) {
 }
 
 TEST(SettingsLeftAlone, AnythingButAFileInItsPlaceIsLeftAsItIs) {
-    for (const SpecialFile kind : {SpecialFile::Fifo, SpecialFile::EndlessDevice, SpecialFile::Folder}) {
-        SCOPED_TRACE(SpecialFileName(kind));
+    for (const NonRegularFile kind : {NonRegularFile::Fifo, NonRegularFile::EndlessDevice, NonRegularFile::Folder}) {
+        SCOPED_TRACE(NonRegularFileName(kind));
         QTemporaryDir dir;
         const QDir folder(dir.path());
-        ASSERT_TRUE(PutSpecialFile(folder.filePath(kSettings), kind));
+        ASSERT_TRUE(PutNonRegularFile(folder.filePath(kSettings), kind));
         const FileState before = StateOf(folder);
         EXPECT_TRUE(RunOnUnreadableSettings(folder, FileAccess::NotRegular));
         EXPECT_TRUE(StateOf(folder) == before);
@@ -117,7 +117,7 @@ TEST(SettingsLeftAlone, AFailedWriteAtTheExitIsToldOnce) {
     FakePlatform fp;
     LoadSettings(s, folder);
     // Its scratch file cannot be made: a folder stands in the way.
-    ASSERT_TRUE(PutSpecialFile(folder.filePath(kSettings + QStringLiteral(".tmp")), SpecialFile::Folder));
+    ASSERT_TRUE(PutNonRegularFile(folder.filePath(kSettings + QStringLiteral(".tmp")), NonRegularFile::Folder));
     const QByteArray before = StateOf(folder).bytes;
     for (int exit = 0; exit < 2; ++exit) {
         s.soundOn = !s.soundOn;

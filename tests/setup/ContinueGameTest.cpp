@@ -11,7 +11,7 @@
 #include "setup/ContinueFile.h"
 #include "setup/GameKeeper.h"
 #include "setup/GameRestore.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -372,7 +372,7 @@ TEST(GameKeeper, LeavesWhatIsNoContinueFileAlone) {
         SCOPED_TRACE(fifo ? "a FIFO" : "a file over the limit");
         KeeperFixture k;
         if (fifo) {
-            ASSERT_TRUE(PutSpecialFile(k.path(), SpecialFile::Fifo));
+            ASSERT_TRUE(PutNonRegularFile(k.path(), NonRegularFile::Fifo));
         } else {
             QFile big(k.path());
             ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(FileLimit::ContinueFile + 1));

@@ -10,7 +10,7 @@
 #include "presentation/DisplayOptionsFile.h"
 #include "presentation/SettingsFile.h"
 #include "support/IndependentResultsFile.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include "support/gui/WindowFixture.h"
 #include <QAction>
 #include <QTemporaryDir>
@@ -61,7 +61,7 @@ TEST(DataSafetyWindow, AParamDatThatIsNoFileIsToldOnceAndLeftAsItIs) {
     QTemporaryDir dir;
     const QDir folder(gameFolder(dir));
     const QString settings = folder.filePath(QStringLiteral("param.dat"));
-    ASSERT_TRUE(PutSpecialFile(settings, SpecialFile::Folder));
+    ASSERT_TRUE(PutNonRegularFile(settings, NonRegularFile::Folder));
     FakePlatform fp;
     {
         MainWindow window(fp.platform, folder);
@@ -83,7 +83,7 @@ TEST(DataSafetyWindow, ADisplayOptionThatCannotBeKeptIsTold) {
     WindowFixture f;
     const QString options = QDir(f.dir.path()).filePath(QLatin1String(kDisplayOptionsFileName));
     // Its scratch file cannot be made: a folder stands in the way.
-    ASSERT_TRUE(PutSpecialFile(options + QStringLiteral(".tmp"), SpecialFile::Folder));
+    ASSERT_TRUE(PutNonRegularFile(options + QStringLiteral(".tmp"), NonRegularFile::Folder));
     auto* item = f.child<QAction>("szimbolum");
     item->trigger();
     EXPECT_TRUE(item->isChecked());

@@ -6,7 +6,7 @@
 // end) or a folder. Each answers at once, leaves what stands there as it is, and leaves
 // nothing behind.
 #include "rewrites/RewriteCases.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include "support/Watchdog.h"
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -15,34 +15,34 @@
 
 namespace {
 
-class SpecialFileRewrite : public ::testing::TestWithParam<RewriteCase> {};
+class NonRegularFileRewrite : public ::testing::TestWithParam<RewriteCase> {};
 
-TEST_P(SpecialFileRewrite, AnswersAtOnceAndLeavesItAsItIs) {
+TEST_P(NonRegularFileRewrite, AnswersAtOnceAndLeavesItAsItIs) {
     const RewriteCase& c = GetParam();
-    for (const SpecialFile kind : {SpecialFile::Fifo, SpecialFile::EndlessDevice, SpecialFile::Folder}) {
-        SCOPED_TRACE(SpecialFileName(kind));
+    for (const NonRegularFile kind : {NonRegularFile::Fifo, NonRegularFile::EndlessDevice, NonRegularFile::Folder}) {
+        SCOPED_TRACE(NonRegularFileName(kind));
         QTemporaryDir dir;
         const QDir folder(dir.path());
         c.lay(folder);
         const QString path = folder.filePath(c.dataFile);
-        ASSERT_TRUE(PutSpecialFile(path, kind));
+        ASSERT_TRUE(PutNonRegularFile(path, kind));
         const QStringList before = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
         QElapsedTimer clock;
         clock.start();
         {
-            const Watchdog watchdog(std::string(c.name) + " on " + SpecialFileName(kind), std::chrono::seconds(10));
+            const Watchdog watchdog(std::string(c.name) + " on " + NonRegularFileName(kind), std::chrono::seconds(10));
             c.rewrite(folder);
         }
-        std::cout << "[ answered ] " << c.name << " on " << SpecialFileName(kind) << " in " << clock.elapsed()
+        std::cout << "[ answered ] " << c.name << " on " << NonRegularFileName(kind) << " in " << clock.elapsed()
                   << " ms\n";
-        EXPECT_EQ(FileTypeAt(path), kind == SpecialFile::Fifo            ? S_IFIFO
-                                    : kind == SpecialFile::EndlessDevice ? S_IFLNK
+        EXPECT_EQ(FileTypeAt(path), kind == NonRegularFile::Fifo            ? S_IFIFO
+                                    : kind == NonRegularFile::EndlessDevice ? S_IFLNK
                                                                          : S_IFDIR);
         EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System), before);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Writers, SpecialFileRewrite, ::testing::ValuesIn(RewriteCases().begin(), RewriteCases().end()),
+INSTANTIATE_TEST_SUITE_P(Writers, NonRegularFileRewrite, ::testing::ValuesIn(RewriteCases().begin(), RewriteCases().end()),
                          [](const ::testing::TestParamInfo<RewriteCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -7,7 +7,7 @@
 // and what stands there is left as it is.
 #include "FakePlatform.h"
 #include "app/gui/MainWindow.h"
-#include "support/SpecialFiles.h"
+#include "support/NonRegularFiles.h"
 #include "support/Watchdog.h"
 #include "support/gui/WindowFixture.h"
 #include <QAction>
@@ -54,16 +54,16 @@ bool Told(const FakePlatform& fp, const QString& file) {
     return false;
 }
 
-TEST(SpecialFilesWindow, EveryFileTheWindowReadsIsAnsweredAtOnce) {
+TEST(NonRegularFilesWindow, EveryFileTheWindowReadsIsAnsweredAtOnce) {
     for (const Reader& reader : kReaders) {
-        for (const SpecialFile kind : {SpecialFile::Fifo, SpecialFile::EndlessDevice}) {
+        for (const NonRegularFile kind : {NonRegularFile::Fifo, NonRegularFile::EndlessDevice}) {
             const QString file = QString::fromLatin1(reader.file);
-            const std::string what = std::string(reader.file) + " as " + SpecialFileName(kind) + ", " +
+            const std::string what = std::string(reader.file) + " as " + NonRegularFileName(kind) + ", " +
                                      (reader.action ? reader.action : "start-up");
             SCOPED_TRACE(what);
             QTemporaryDir dir;
             const QDir folder(gameFolder(dir));
-            ASSERT_TRUE(PutSpecialFile(folder.filePath(file), kind));
+            ASSERT_TRUE(PutNonRegularFile(folder.filePath(file), kind));
             const mode_t type = FileTypeAt(folder.filePath(file));
             FakePlatform fp;
             QElapsedTimer clock;

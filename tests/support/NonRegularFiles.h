@@ -9,25 +9,25 @@
 #include <QString>
 #include <sys/stat.h>
 
-enum class SpecialFile { Fifo, EndlessDevice, Folder };
+enum class NonRegularFile { Fifo, EndlessDevice, Folder };
 
-inline const char* SpecialFileName(SpecialFile kind) {
+inline const char* NonRegularFileName(NonRegularFile kind) {
     switch (kind) {
-    case SpecialFile::Fifo: return "a FIFO";
-    case SpecialFile::EndlessDevice: return "a link to /dev/zero";
-    case SpecialFile::Folder: return "a folder";
+    case NonRegularFile::Fifo: return "a FIFO";
+    case NonRegularFile::EndlessDevice: return "a link to /dev/zero";
+    case NonRegularFile::Folder: return "a folder";
     }
     return "";
 }
 
 // Puts `kind` at `path`, replacing a file there; false when it cannot be made.
-inline bool PutSpecialFile(const QString& path, SpecialFile kind) {
+inline bool PutNonRegularFile(const QString& path, NonRegularFile kind) {
     QFile::remove(path);
     const QByteArray native = QFile::encodeName(path);
     switch (kind) {
-    case SpecialFile::Fifo: return ::mkfifo(native.constData(), 0644) == 0;
-    case SpecialFile::EndlessDevice: return QFile::link(QStringLiteral("/dev/zero"), path);
-    case SpecialFile::Folder: return ::mkdir(native.constData(), 0755) == 0;
+    case NonRegularFile::Fifo: return ::mkfifo(native.constData(), 0644) == 0;
+    case NonRegularFile::EndlessDevice: return QFile::link(QStringLiteral("/dev/zero"), path);
+    case NonRegularFile::Folder: return ::mkdir(native.constData(), 0755) == 0;
     }
     return false;
 }
