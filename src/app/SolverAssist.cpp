@@ -166,7 +166,7 @@ void SolverAssist::gameStarted() {
     // The shortest solution of a rearrangement game would take both of its stages.
     if (rearrangementGame(m_s)) return;
     SolveOptions options;
-    options.seconds = kShortestSeconds;
+    options.seconds = m_s.board.size() == 4 && !m_s.pendolyMode ? kShortestSeconds : kShortestSecondsLarge;
     m_shortestRun.start(m_s, options);
 }
 
@@ -193,7 +193,7 @@ void SolverAssist::sync() {
 
 QString SolverAssist::endNote() {
     if (demoRunning(m_s)) return {};
-    if (!m_shortest && m_shortestRun.running()) m_shortestRun.waitFor(kEndWaitMs);
+    if (!m_shortest && m_shortestRun.running()) m_shortestRun.waitFor(endWaitMs);
     m_endShown = true;   // from now on a late answer goes to the status
     return m_shortest ? OwnTextIn(OwnText::ShortestSolution, m_s.texts).arg(*m_shortest) : QString();
 }

@@ -30,8 +30,12 @@ constexpr double kHintSeconds = 3.0;
 constexpr double kSolveSeconds = 2.0;
 // The rest of a game plays one step this often.
 constexpr int kSolveStepMs = 400;
-// The shortest solution from the start is searched this long in the background.
+// The shortest solution from the start is searched this long in the background, at
+// the lowest priority. On a 4 x 4 open board most proofs take seconds; on the larger
+// boards and in Pendoly mode one rarely comes at all, so the search stops soon there
+// rather than keep a core busy for the whole game.
 constexpr double kShortestSeconds = 120.0;
+constexpr double kShortestSecondsLarge = 20.0;
 // The end-of-game box waits this long for it, if it is not known yet.
 constexpr int kEndWaitMs = 3000;
 
@@ -69,6 +73,8 @@ public:
 
     // The shortest solution from this game's start, once proven.
     std::optional<int> shortestSteps() const { return m_shortest; }
+    // How long the end-of-game box waits for it.
+    int endWaitMs = kEndWaitMs;
 
 private:
     enum class Purpose { None, Hint, Solve };
@@ -85,7 +91,7 @@ private:
     Platform& m_p;
     MoveRules& m_rules;
     SolverRun m_help;       // a hint or a solve
-    SolverRun m_shortestRun;
+    SolverRun m_shortestRun{SolverRun::Priority::Background};
     Purpose m_purpose = Purpose::None;
     std::vector<int> m_askedOn;     // the board the help was asked on
     std::vector<Move> m_solution;   // the moves still to play, next first

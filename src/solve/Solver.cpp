@@ -6,6 +6,7 @@
 #include "play/StartRules.h"
 #include "solve/Heuristic.h"
 #include "solve/IdaStar.h"
+#include "solve/PathShortening.h"
 #include "solve/PatternTables.h"
 #include "solve/Replay.h"
 #include "solve/StagedSearch.h"
@@ -26,6 +27,14 @@ constexpr int kQuickWeightDen = 1;
 // good share, elsewhere (where each position costs more and the stages do better) few.
 constexpr int64_t kWholeBoardTriesSmall = 20000;
 constexpr int64_t kWholeBoardTries = 1000;
+// A solution is shortened by looking this many positions around each of its own (a
+// hint's fewer, to answer at once).
+constexpr int kShortcutNodes = 3000;
+constexpr int kHintShortcutNodes = 300;
+// After the first solution the whole board is searched with this weight for a third
+// of the time left.
+constexpr int kWholeBoardWeightNum = 5;
+constexpr int kWholeBoardWeightDen = 2;
 // Then ever tighter ones, each only looking for something shorter than the best so far.
 constexpr std::pair<int, int> kTighterWeights[] = {{3, 2}, {5, 4}, {1, 1}};
 
@@ -186,13 +195,18 @@ SolveReport Solve(const GameState& s, const SolveOptions& options, SolverCache* 
     }
     if (found.outcome != SearchResult::Outcome::Found)
         return done(limits.cancelled() ? SolveReport::Status::Cancelled : SolveReport::Status::NotFound);
-    std::vector<Step> best = WithoutDetours(*pz, found.path);
+    // Even a hint's solution is cut short where it goes the long way round: the first
+    // move shown should lead somewhere sensible.
+    const int around = options.improve ? kShortcutNodes : kHintShortcutNodes;
+    std::vector<Step> best = Shortened(*pz, WithoutDetours(*pz, found.path), around, limits);
 
     if (options.improve && static_cast<int>(best.size()) > report.lowerBound) {
         auto keepShorter = [&](const SearchResult& r) {
             report.expanded += r.expanded;
             if (r.outcome != SearchResult::Outcome::Found) return;
             std::vector<Step> path = WithoutDetours(*pz, r.path);
+            if (path.size() >= best.size() + best.size() / 2) return;   // too far behind to catch up
+            path = Shortened(*pz, std::move(path), kShortcutNodes, limits);
             if (path.size() < best.size()) best = std::move(path);
         };
         // Shorter solutions and the proof: pattern tables sharpen the bound where they fit.
@@ -204,6 +218,19 @@ SolveReport Solve(const GameState& s, const SolveOptions& options, SolverCache* 
         report.lowerBound = std::max(report.lowerBound, h.estimate(pz->start));
         const bool smallBoard = pz->graph.n == 4 && !pz->graph.pendoly;
         if (!smallBoard) {
+            // The whole board first, for a share of the time: where the bound is good
+            // (colours with few open cells) it soon finds far shorter solutions than
+            // any order of stages.
+            {
+                SearchLimits share = limits;
+                share.deadline = std::min(limits.deadline, SolveClock::now() + (limits.deadline - SolveClock::now()) / 3);
+                BestFirstOptions greedy = quick;
+                greedy.maxExpanded = INT64_MAX;
+                greedy.below = static_cast<int>(best.size());
+                greedy.weightNum = kWholeBoardWeightNum;
+                greedy.weightDen = kWholeBoardWeightDen;
+                keepShorter(WeightedAStar(*pz, h, whole, pz->start, greedy, share));
+            }
             // Other orders of stages, towards every target still open.
             for (int goal = 0; goal < static_cast<int>(pz->goals.size()); ++goal)
                 for (int order = 0; order < kStagedOrders && !limits.expired(); ++order)

@@ -6,14 +6,32 @@
 #include <QDeadlineTimer>
 #include <QMetaObject>
 #include <QThread>
+#if defined(Q_OS_LINUX)
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
 
-SolverRun::SolverRun(QObject* parent) : QObject(parent) {}
+namespace {
+
+// Linux gives threads of the ordinary scheduling class no priorities of their own, so
+// QThread's has no effect there: the thread's nice value does the same.
+void niceThisThread() {
+#if defined(Q_OS_LINUX)
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
+#endif
+}
+
+} // namespace
+
+SolverRun::SolverRun(Priority priority, QObject* parent) : QObject(parent), m_priority(priority) {}
 
 SolverRun::~SolverRun() { stopWorker(); }
 
 void SolverRun::stopWorker() {
     if (m_cancel) m_cancel->store(true);
-    if (m_worker.joinable()) m_worker.join();
+    if (m_worker) m_worker->wait();
+    m_worker.reset();
     m_running = false;
 }
 
@@ -24,7 +42,9 @@ void SolverRun::start(const GameState& position, SolveOptions options) {
     const quint64 ticket = ++m_ticket;
     m_running = true;
     // The thread owns its copies; the runner outlives it (the destructor joins).
-    m_worker = std::thread([this, position, options, ticket, cancel = m_cancel, cache = m_cache] {
+    const bool background = m_priority == Priority::Background;
+    m_worker.reset(QThread::create([this, position, options, ticket, background, cancel = m_cancel, cache = m_cache] {
+        if (background) niceThisThread();
         SolveReport report = Solve(position, options, cache.get());
         if (cancel->load()) return;
         QMetaObject::invokeMethod(
@@ -35,7 +55,8 @@ void SolverRun::start(const GameState& position, SolveOptions options) {
                 Q_EMIT finished(report);
             },
             Qt::QueuedConnection);
-    });
+    }));
+    m_worker->start(background ? QThread::LowestPriority : QThread::InheritPriority);
 }
 
 void SolverRun::cancel() {

@@ -4,18 +4,21 @@
 #pragma once
 // The solver in a worker thread, for the window: one search at a time, cancelled when
 // a new one starts, when asked, or when the runner goes. The answer comes back on the
-// runner's own thread, as `finished`, only for the search that is still wanted.
+// runner's own thread, as `finished`, only for the search that is still wanted. A
+// runner for work nobody waits for runs its searches at the lowest priority, so that
+// they take only what the game and the rest of the machine leave.
 #include "play/GameState.h"
 #include "solve/Solver.h"
 #include <QObject>
+#include <QThread>
 #include <atomic>
 #include <memory>
-#include <thread>
 
 class SolverRun : public QObject {
     Q_OBJECT
 public:
-    explicit SolverRun(QObject* parent = nullptr);
+    enum class Priority { Normal, Background };
+    explicit SolverRun(Priority priority = Priority::Normal, QObject* parent = nullptr);
     ~SolverRun() override;
 
     // Starts solving `position` (a copy) with `options` (their cancel flag is the runner's
@@ -34,7 +37,8 @@ private:
     void stopWorker();
 
     std::shared_ptr<std::atomic<bool>> m_cancel;
-    std::thread m_worker;
+    Priority m_priority;
+    std::unique_ptr<QThread> m_worker;
     std::shared_ptr<SolverCache> m_cache = std::make_shared<SolverCache>();
     quint64 m_ticket = 0;   // the search whose answer is wanted
     bool m_running = false;

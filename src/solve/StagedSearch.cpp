@@ -13,13 +13,14 @@ namespace {
 
 // The stages' searches inflate their bounds by this much (measured over the suite of
 // positions in bench/): much on the open board, where a stage's plateau is small; in
-// Pendoly mode a turned row moves all its tiles, and a plain bound for colours, a
-// little for numbers, finds their stages soonest.
+// Pendoly mode a turned row moves all its tiles, and a little finds its stages soonest.
 constexpr int kStageWeight = 3;
-constexpr int kPendolyNumberWeight = 2;
-constexpr int kPendolyColourWeight = 1;
+constexpr int kPendolyWeight = 2;
+constexpr int kPendolyWideWeight = 3;   // six columns: more rotations to wade through
 // A pair is first tried as it stands, for this many positions.
 constexpr int64_t kPairTries = 2000;
+// A stage is first tried for this many positions, then with other weights for more.
+constexpr int64_t kFirstTries = 10000;
 
 // A stage: the field places placed after it, and for a pair stage its two places and
 // the helper place the set-up parks a tile on.
@@ -107,9 +108,6 @@ PlaceState withWildcards(const Puzzle& pz, const PlaceState& p, int goal, uint64
     return q;
 }
 
-// One stage: from `now`, the places of `mask` hold what goal `goal` of `pz` wants, and
-// the ring cells beside them are empty (a tile left there could only come back by
-// moving a placed one). Its steps are appended to `path` and taken on `now`.
 // Whether goal `goal` wants each value on one place only, held by one tile (numbers).
 bool uniqueTiles(const Puzzle& pz, int goal) {
     std::array<int, 64> tiles{};
@@ -119,8 +117,12 @@ bool uniqueTiles(const Puzzle& pz, int goal) {
     return true;
 }
 
-bool runStage(const Puzzle& pz, int goal, uint64_t mask, PlaceState& now, std::vector<Step>& path,
-              int64_t maxExpanded, size_t memoryBytes, const SearchLimits& limits, int64_t& expanded) {
+// One stage: from `now`, the places of `mask` hold what goal `goal` of `pz` wants, and
+// the ring cells beside them are empty (a tile left there could only come back by
+// moving a placed one). Its steps are appended to `path` and taken on `now`.
+bool runStage(const Puzzle& pz, int goal, uint64_t mask, int weight, uint64_t frozen, PlaceState& now,
+              std::vector<Step>& path, int64_t maxExpanded, size_t memoryBytes, const SearchLimits& limits,
+              int64_t& expanded) {
     const MoveGraph& g = pz.graph;
     uint64_t ringBeside = 0;
     for (int ring = g.fieldPlaces(); ring < g.placeCount(); ++ring)
@@ -135,10 +137,10 @@ bool runStage(const Puzzle& pz, int goal, uint64_t mask, PlaceState& now, std::v
     test.wanted.push_back({goal, mask});
     test.keepEmpty = ringBeside;
     BestFirstOptions options;
-    options.weightNum = !g.pendoly ? kStageWeight
-                        : uniqueTiles(pz, goal) ? kPendolyNumberWeight : kPendolyColourWeight;
+    options.weightNum = weight;
     options.memoryBytes = memoryBytes;
     options.maxExpanded = maxExpanded;
+    options.frozen = frozen;
     const SearchResult r = WeightedAStar(pz, h, test, withWildcards(pz, now, goal, mask), options, limits);
     expanded += r.expanded;
     if (r.outcome != SearchResult::Outcome::Found) return false;
@@ -149,40 +151,175 @@ bool runStage(const Puzzle& pz, int goal, uint64_t mask, PlaceState& now, std::v
     return true;
 }
 
-} // namespace
+// Colour targets: each tile gets a name of its own, and a stage asks for named tiles.
+// The placed cells keep the tiles they hold; a new cell takes the nearest free tile of
+// its colour (the last block any of them, so that no order of tiles it cannot make is
+// asked for). A stage then sees only the few tiles it places, as with numbers.
+class NamedTiles {
+public:
+    NamedTiles(const Puzzle& pz, int goal) : m_colours(pz.goals[static_cast<size_t>(goal)].accepts), m_named(pz) {
+        m_named.goals = {pz.goals[static_cast<size_t>(goal)]};
+        uint8_t next = 0;
+        for (int p = 0; p < pz.graph.placeCount(); ++p)
+            if (pz.start.at[p] != kEmpty) {
+                m_named.start.at[p] = ++next;
+                m_colourOf[next] = pz.start.at[p];
+            }
+        // With one open ring cell the tile beside it can only step in and back: it
+        // stays the tile of its cell.
+        const MoveGraph& g = pz.graph;
+        const int ring = g.fieldPlaces();
+        if (!g.pendoly && g.placeCount() == ring + 1 && g.slideFrom[ring].size() == 1) {
+            m_pinned = g.slideFrom[ring][0];
+            m_pinnedTile = std::max(m_named.start.at[m_pinned], m_named.start.at[ring]);
+        }
+    }
+    const Puzzle& puzzle() const { return m_named; }
+    const PlaceState& start() const { return m_named.start; }
 
-SearchResult StagedSearch(const Puzzle& pz, int goal, int order, size_t memoryBytes, const SearchLimits& limits) {
+    // Sets the goal for a stage from `now`: the cells of `placed` want what they hold,
+    // the other cells of `mask` the nearest free tiles of their colour, or every one of
+    // them when `anyOfColour`.
+    void aimAt(const PlaceState& now, uint64_t placed, uint64_t mask, bool anyOfColour) {
+        std::vector<uint64_t>& accepts = m_named.goals[0].accepts;
+        uint64_t taken = 0;
+        for (int f = 0; f < m_named.graph.fieldPlaces(); ++f)
+            if (placed >> f & 1) {
+                accepts[f] = 1ULL << now.at[f];
+                taken |= accepts[f];
+            } else {
+                accepts[f] = 0;
+            }
+        for (int f = 0; f < m_named.graph.fieldPlaces(); ++f) {
+            if (!(mask >> f & 1) || (placed >> f & 1)) continue;
+            if (f == m_pinned) {
+                accepts[f] = 1ULL << m_pinnedTile;
+                taken |= accepts[f];
+                continue;
+            }
+            if (m_pinnedTile != kEmpty) taken |= 1ULL << m_pinnedTile;
+            int nearest = -1;
+            int nearestAway = INT_MAX;
+            uint64_t all = 0;
+            for (int p = 0; p < m_named.graph.placeCount(); ++p) {
+                const uint8_t tile = now.at[p];
+                if (tile == kEmpty || (taken >> tile & 1) || !(m_colours[f] >> m_colourOf[tile] & 1)) continue;
+                all |= 1ULL << tile;
+                const int away = distance(now, p, f);
+                if (away < nearestAway) {
+                    nearestAway = away;
+                    nearest = tile;
+                }
+            }
+            if (m_colours[f] & 1) all |= 1;   // a cell that may stay empty
+            accepts[f] = anyOfColour || nearest < 0 ? all : 1ULL << nearest;
+            if (!anyOfColour && nearest >= 0) taken |= accepts[f];
+        }
+    }
+
+private:
+    int distance(const PlaceState& now, int from, int to) const {
+        const MoveGraph& g = m_named.graph;
+        if (!g.pendoly) return g.distance[from][to];
+        const int d = std::abs(m_named.colOf(now, from) - m_named.colOf(now, to));
+        return std::abs(m_named.rowOf(from) - m_named.rowOf(to)) + std::min(d, g.n - d);
+    }
+
+    std::vector<uint64_t> m_colours;   // [field place]: the colours the target wants there
+    Puzzle m_named;
+    std::array<uint8_t, 64> m_colourOf{};
+    int m_pinned = -1;                 // the field place whose tile can never leave, if any
+    uint8_t m_pinnedTile = kEmpty;
+};
+
+// Whether lines once placed stay put: in Pendoly mode a turned row moves all its
+// tiles, and the rows left to fill can be solved with the one placed last.
+bool freezesLines(const Puzzle& pz) { return pz.graph.pendoly; }
+
+// The lines of order `o` whose every place is in `placed`, but for the last of them:
+// the lines still to fill need the one beside them (the top row in Pendoly mode can
+// only turn and pass a tile through the slot, which keeps the round order of its
+// tiles; only the row below can change it).
+uint64_t settledLines(const Puzzle& pz, const Order& o, uint64_t placed) {
+    uint64_t settled = 0;
+    uint64_t last = 0;
+    for (int line = 1; line <= pz.graph.n; ++line) {
+        uint64_t places = 0;
+        for (int k = 1; k <= pz.graph.n; ++k) places |= 1ULL << placeIn(pz, o, line, k);
+        if ((placed & places) != places) break;
+        settled |= last;
+        last = places;
+    }
+    return settled;
+}
+
+// A stage that does not fall into place soon is tried again, more and less greedily:
+// a best-first search stuck on a plateau of its bound often gets off it at once with
+// another weight. The last try has no cap.
+bool runStageTries(const Puzzle& pz, int goal, uint64_t mask, int weight, uint64_t frozen, PlaceState& now,
+                   std::vector<Step>& path, size_t memoryBytes, const SearchLimits& limits, int64_t& expanded) {
+    const int weights[] = {weight, weight + 1, 2 * weight + 1, std::max(1, weight - 1)};
+    int64_t cap = kFirstTries;
+    for (int w : weights) {
+        if (runStage(pz, goal, mask, w, frozen, now, path, cap, memoryBytes, limits, expanded)) return true;
+        if (limits.expired()) return false;
+        cap *= 2;
+    }
+    return runStage(pz, goal, mask, weight, frozen, now, path, INT64_MAX, memoryBytes, limits, expanded);
+}
+
+// The stages in order `o` towards goal `goal` of `pz`; with `named`, towards the named
+// tiles it picks for each stage.
+SearchResult runStages(const Puzzle& pz, int goal, const Order& o, NamedTiles* named, size_t memoryBytes,
+                       const SearchLimits& limits) {
     SearchResult total;
-    const std::vector<Order> orders = ordersOf(pz);
-    const Order& o = orders[static_cast<size_t>(order) % orders.size()];
-    PlaceState now = pz.start;
+    const Puzzle& work = named ? named->puzzle() : pz;
+    const int workGoal = named ? 0 : goal;
+    PlaceState now = work.start;
+    const int weight = !pz.graph.pendoly ? kStageWeight : pz.graph.n < 6 ? kPendolyWeight : kPendolyWideWeight;
+    const std::vector<Stage> stages = stagesOf(pz, o);
     uint64_t placed = 0;
-    // The set-up of a pair is a goal of its own: the pair's second tile wanted on its
-    // first place, its first tile on the helper place.
-    Puzzle setUp = pz;
-    setUp.goals.push_back(pz.goals[static_cast<size_t>(goal)]);
-    const int setUpGoal = static_cast<int>(setUp.goals.size()) - 1;
-    std::vector<uint64_t>& setUpAccepts = setUp.goals.back().accepts;
-    const std::vector<uint64_t>& accepts = pz.goals[static_cast<size_t>(goal)].accepts;
-
-    for (const Stage& stage : stagesOf(pz, o)) {
+    for (size_t k = 0; k < stages.size(); ++k) {
+        const Stage& stage = stages[k];
+        // The last block, and in Pendoly mode the whole top row (whose round order only
+        // the row below can change), take any tile of the colour.
+        const bool last = k + 1 == stages.size() || (pz.graph.pendoly && k + pz.graph.n >= stages.size());
+        if (named) named->aimAt(now, placed, stage.mask, last);
+        const uint64_t frozen = freezesLines(pz) ? settledLines(pz, o, placed) : 0;
         bool done = false;
         if (stage.first >= 0) {
-            done = runStage(pz, goal, stage.mask, now, total.path, kPairTries, memoryBytes, limits, total.expanded);
+            done = runStage(work, workGoal, stage.mask, weight, frozen, now, total.path, kPairTries, memoryBytes, limits,
+                            total.expanded);
             if (!done) {
-                setUpAccepts = accepts;
+                // The set-up of a pair is a goal of its own: the pair's second tile
+                // wanted on its first place, its first tile on the helper place.
+                Puzzle setUp = work;
+                const std::vector<uint64_t>& accepts = work.goals[static_cast<size_t>(workGoal)].accepts;
+                setUp.goals.push_back(work.goals[static_cast<size_t>(workGoal)]);
+                std::vector<uint64_t>& setUpAccepts = setUp.goals.back().accepts;
                 setUpAccepts[static_cast<size_t>(stage.first)] = accepts[static_cast<size_t>(stage.second)];
                 setUpAccepts[static_cast<size_t>(stage.helper)] = accepts[static_cast<size_t>(stage.first)];
                 const uint64_t setUpMask = placed | 1ULL << stage.first | 1ULL << stage.helper;
-                if (!runStage(setUp, setUpGoal, setUpMask, now, total.path, INT64_MAX, memoryBytes, limits,
-                              total.expanded))
+                if (!runStageTries(setUp, static_cast<int>(setUp.goals.size()) - 1, setUpMask, weight, frozen, now,
+                                   total.path, memoryBytes, limits, total.expanded))
                     return total;   // stopped
             }
         }
-        if (!done && !runStage(pz, goal, stage.mask, now, total.path, INT64_MAX, memoryBytes, limits, total.expanded))
+        if (!done && !runStageTries(work, workGoal, stage.mask, weight, frozen, now, total.path, memoryBytes, limits,
+                                    total.expanded))
             return total;   // stopped
         placed = stage.mask;
-    }
+        }
     total.outcome = SearchResult::Outcome::Found;
     return total;
+}
+
+} // namespace
+
+SearchResult StagedSearch(const Puzzle& pz, int goal, int order, size_t memoryBytes, const SearchLimits& limits) {
+    const std::vector<Order> orders = ordersOf(pz);
+    const Order& o = orders[static_cast<size_t>(order) % orders.size()];
+    if (uniqueTiles(pz, goal)) return runStages(pz, goal, o, nullptr, memoryBytes, limits);
+    NamedTiles named(pz, goal);
+    return runStages(pz, goal, o, &named, memoryBytes, limits);
 }

@@ -17,7 +17,12 @@
 // the tile for that cell beside it in the next line; from there a few steps finish it.
 //
 // In Pendoly mode a row turns as a whole and the slot above the top row carries tiles
-// to any column: the rows are filled from the bottom up, a cell at a time.
+// to any column: the rows are filled from the bottom up, a cell at a time, and a row
+// two below the ones still to fill no longer moves.
+//
+// For colour targets each tile is given a name of its own, and each stage asks for the
+// nearest free tile of the colour its new cells want: a stage then sees as few tiles
+// as with numbers.
 #include "solve/SearchSupport.h"
 #include <cstddef>
 

@@ -100,6 +100,34 @@ std::vector<Step> pathTo(NodeStore& store, uint32_t id) {
     return path;
 }
 
+// The places each step moves a tile off, for the steps a frozen place forbids.
+class FrozenPlaces {
+public:
+    FrozenPlaces(const Puzzle& pz, uint64_t frozen) : m_frozen(frozen) {
+        for (const RowRotation& r : pz.graph.rotations) {
+            uint64_t moved = 0;
+            for (size_t f = 0; f < r.to.size(); ++f)
+                if (r.to[f] != f) moved |= 1ULL << f;
+            m_rotationMoves.push_back(moved);
+        }
+    }
+    bool allows(const Step& step) const {
+        if (!m_frozen) return true;
+        switch (step.kind) {
+        case SearchStepKind::Slide:
+        case SearchStepKind::Lift: return !(m_frozen >> step.a & 1);
+        case SearchStepKind::Rotate: return !(m_frozen & m_rotationMoves[step.a]);
+        case SearchStepKind::Drop:
+        case SearchStepKind::Carry: return true;
+        }
+        return true;
+    }
+
+private:
+    uint64_t m_frozen;
+    std::vector<uint64_t> m_rotationMoves;
+};
+
 } // namespace
 
 SearchResult WeightedAStar(const Puzzle& pz, const Heuristic& h, const GoalTest& goal,
@@ -111,6 +139,7 @@ SearchResult WeightedAStar(const Puzzle& pz, const Heuristic& h, const GoalTest&
         return result;
     }
     const PositionKeys keys(pz);
+    const FrozenPlaces frozen(pz, options.frozen);
     NodeStore store(pz.graph.placeCount(), options.memoryBytes);
     // Queue order: least g·den + h·num first, then the least h (the deeper node).
     auto entry = [&](int g, int hv, uint32_t id) {
@@ -150,6 +179,7 @@ SearchResult WeightedAStar(const Puzzle& pz, const Heuristic& h, const GoalTest&
         // The bound of a child after a slide is worked out from the parent's parts.
         h.compute(state, parts);
         for (const Step& step : steps) {
+            if (!frozen.allows(step)) continue;
             child = state;
             pz.apply(child, step);
             childParts = parts;

@@ -16,6 +16,7 @@ struct BestFirstOptions {
     size_t memoryBytes = size_t(192) << 20;
     int below = INT_MAX;        // only solutions with fewer steps than this
     int64_t maxExpanded = INT64_MAX;   // stop after expanding this many positions
+    uint64_t frozen = 0;        // places whose tiles never move (no step that moves one is taken)
 };
 
 SearchResult WeightedAStar(const Puzzle& pz, const Heuristic& h, const GoalTest& goal,

@@ -4,6 +4,7 @@
 #include "SolvePositions.h"
 #include "solve/Heuristic.h"
 #include "solve/MoveGraph.h"
+#include "solve/PathShortening.h"
 #include "solve/PatternTables.h"
 #include "solve/Replay.h"
 #include "solve/Solver.h"
@@ -175,9 +176,35 @@ INSTANTIATE_TEST_SUITE_P(
                       FarCase{"Diagonal6OneGap", SolveType::Diagonal, 6, {{3, 7}}, false},
                       FarCase{"Map6", SolveType::Map, 6, {{0, 1}, {4, 0}, {7, 5}}, false},
                       FarCase{"RowsOrColumns4", SolveType::RowsOrColumns, 4, {{5, 2}}, false},
+                      FarCase{"RowsOrColumns6OneGap", SolveType::RowsOrColumns, 6, {{0, 4}}, false},
                       FarCase{"PendolyNumbers5", SolveType::Numbers, 5, {}, true},
-                      FarCase{"PendolyDiagonal4", SolveType::Diagonal, 4, {}, true}),
+                      FarCase{"PendolyDiagonal4", SolveType::Diagonal, 4, {}, true},
+                      FarCase{"PendolyMap6", SolveType::Map, 6, {}, true},
+                      FarCase{"PendolyRowsOrColumns5", SolveType::RowsOrColumns, 5, {}, true}),
     [](const ::testing::TestParamInfo<FarCase>& info) { return std::string(info.param.name); });
+
+// A tile that steps aside and back while another moves: no position comes twice, yet
+// the shortening finds the one step that matters, and the same end.
+TEST(PathShortening, FindsTheShortWayRoundAStepAsideAndBack) {
+    GameState s = SolvedStart(SolveType::Numbers, 4, {{0, 2}, {5, 3}}, false);
+    const std::optional<Puzzle> pz = Puzzle::FromGame(s);
+    ASSERT_TRUE(pz);
+    std::vector<Step> steps;
+    pz->steps(pz->start, steps);
+    ASSERT_GE(steps.size(), 2u);
+    const Step aside = steps.front();
+    const Step other = steps.back();
+    ASSERT_NE(aside.b, other.b);   // two tiles into two open cells
+    const std::vector<Step> roundabout{aside, other, pz->inverse(aside)};
+
+    const std::vector<Step> shortened = Shortened(*pz, roundabout, 100, SearchLimits{});
+    EXPECT_EQ(shortened, std::vector<Step>{other});
+    PlaceState end = pz->start;
+    pz->apply(end, other);
+    PlaceState reached = pz->start;
+    for (const Step& step : shortened) pz->apply(reached, step);
+    EXPECT_EQ(reached, end);
+}
 
 void exchange(Board& b, Cell x, Cell y) {
     const int v = b.value(x);

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,6 +104,25 @@ TEST(SolverWindow, TheEndOfAnUnhelpedGameTellsTheShortestSolution) {
     EXPECT_TRUE(f.fp.messageBox.shown.back().text.endsWith(own(OwnText::ShortestSolution).arg(2)));
     EXPECT_TRUE(f.child<QComboBox>("neve")->isVisible());
     EXPECT_FALSE(f.child<QLabel>("segitseg")->isVisible());
+}
+
+// When the end-of-game box cannot wait for the shortest solution, the box goes without
+// it and the window's status tells it once it comes.
+TEST(SolverWindow, AShortestSolutionThatComesAfterTheEndBoxIsShownInTheStatusBar) {
+    WindowFixture f;
+    f.window.solver().endWaitMs = 0;
+    liftedFromTheTarget(f.window, 1);
+    start(f);
+    // Nothing lets the search's answer in before the game ends.
+    QTest::keyClick(f.focused(), Qt::Key_Down);
+    ASSERT_FALSE(f.window.state().gameRunning);
+    const MessageRequest end = f.fp.messageBox.shown.back();
+    EXPECT_EQ(end.messageNo, 6);
+    EXPECT_FALSE(end.text.contains(own(OwnText::ShortestSolution).arg(1))) << end.text.toStdString();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return f.window.statusBar()->currentMessage() == own(OwnText::ShortestSolution).arg(1); }, 10000))
+        << f.window.statusBar()->currentMessage().toStdString();
+    EXPECT_EQ(f.window.solver().shortestSteps(), std::optional<int>(1));
 }
 
 // The menu's solve plays the rest on the board, a step at a time: Space holds it,
