@@ -6,9 +6,11 @@
 // reason why no target can be reached.
 //
 // It first finds a solution quickly (best-first on an inflated bound; when that runs
-// out of room, row by row), then, while time is left and it is asked to, looks for a
-// shorter one and for the proof that none is shorter (iterative deepening with
-// admissible bounds). Every solution is replayed through the game's rules before it is
+// out of room, row by row) and cuts out its roundabout stretches, then, while time is
+// left and it is asked to, looks for a shorter one (the whole board under an inflated
+// bound, the other orders of rows, ever tighter bounds; the best so far is kept, so a
+// solve stopped by its time still answers) and for the proof that none is shorter
+// (iterative deepening with admissible bounds). Every solution is replayed through the game's rules before it is
 // reported, its steps counted as the game counts them.
 #include "play/GameState.h"
 #include "play/Move.h"
