@@ -12,6 +12,7 @@
 #include "ui/SystemRandom.h"
 #include "ui/gui/FontWarmUp.h"
 #include "ui/gui/QtDialogs.h"
+#include "ui/gui/ToolkitWarmUp.h"
 #include "ui/gui/LazySoundDevice.h"
 #include "ui/gui/ModulePaths.h"
 #include <QApplication>
@@ -75,6 +76,8 @@ int main(int argc, char** argv) {
     }
     }
 
+    // The font list and the image modules load on another core while the window is built.
+    std::jthread toolkit = StartToolkitWarmUp();
     QtMessageBox messageBox;
     QtInputBox inputBox;
     SystemClock clock;
@@ -89,6 +92,7 @@ int main(int argc, char** argv) {
     events.setBeforeWait([&window] { window.syncView(); });
     guard.serve([&window] { window.bringToFront(); });
     window.Form_Load();
+    toolkit.join();
     window.show();
     window.offerKeptGame();
     if (!startCode.isEmpty()) window.enterStartCode(startCode);
