@@ -302,12 +302,12 @@ void MainWindow::applyFocusRequest() {
     request.clear();
 }
 
-void MainWindow::Form_Load() {
+void MainWindow::Form_Load(const std::function<ResultsCheck()>& resultsChecked) {
     if (const QScreen* screen = QApplication::primaryScreen()) {
         const QRect avail = screen->availableGeometry();
         move(avail.center() - rect().center());
     }
-    const StartUpReport report = StartUp(m_state, m_platform, m_folders);
+    const StartUpReport report = StartUp(m_state, m_platform, m_folders, resultsChecked);
     QStringList notices = report.notices;
     if (const QString options = m_colourSymbols->load(m_state.texts.languageName); !options.isEmpty())
         notices << options;
