@@ -416,20 +416,53 @@ bool CountsInReach(const RecordFields& f) {
 // (HighestKeyFor), or -1 when one cannot with any key: code 255 always folds to 0,
 // and the lowest key may already carry a byte past 510.
 int StorableHighestKey(const unsigned char* bytes, qsizetype n) {
+    bool aboveAscii = false;
+    int reach = 0;   // the largest v + 4 * position
+    bool code255 = false;
+#if defined(__SSE2__)
+    if (n >= 16) {
+        // Sixteen at a time, the last sixteen overlapping: an or and a maximum do not
+        // mind seeing a byte twice.
+        const __m128i zero = _mm_setzero_si128();
+        const __m128i steps = _mm_setr_epi16(4, 8, 12, 16, 20, 24, 28, 32);
+        __m128i all = zero;
+        __m128i highest = zero;
+        __m128i is255 = zero;
+        const auto step = [&](int at) {
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
+            all = _mm_or_si128(all, b);
+            is255 = _mm_or_si128(is255, _mm_cmpeq_epi8(b, _mm_set1_epi8(-1)));
+            const __m128i low = _mm_add_epi16(_mm_unpacklo_epi8(b, zero), _mm_add_epi16(_mm_set1_epi16(static_cast<short>(4 * at)), steps));
+            const __m128i high = _mm_add_epi16(_mm_unpackhi_epi8(b, zero), _mm_add_epi16(_mm_set1_epi16(static_cast<short>(4 * at + 32)), steps));
+            highest = _mm_max_epi16(highest, _mm_max_epi16(low, high));
+        };
+        const int length = static_cast<int>(n);
+        int at = 0;
+        for (; at + 16 <= length; at += 16) step(at);
+        if (at < length) step(length - 16);
+        highest = _mm_max_epi16(highest, _mm_shuffle_epi32(highest, 0x4E));
+        highest = _mm_max_epi16(highest, _mm_shuffle_epi32(highest, 0xB1));
+        highest = _mm_max_epi16(highest, _mm_shufflelo_epi16(highest, 0xB1));
+        reach = static_cast<std::int16_t>(_mm_cvtsi128_si32(highest) & 0xFFFF);
+        aboveAscii = _mm_movemask_epi8(all) != 0;
+        code255 = _mm_movemask_epi8(is255) != 0;
+    } else
+#endif
+    {
+        unsigned all = 0;
+        for (int i = 0; i < static_cast<int>(n); ++i) {
+            all |= bytes[i];
+            const int v = bytes[i] + 4 * (i + 1);
+            reach = v > reach ? v : reach;
+            code255 |= bytes[i] == 255;
+        }
+        aboveAscii = all >= 128;
+    }
     // Keys are drawn up to 150: with no byte above 127 and at most 58 of them
     // (127 + 150 + 4 * 58 = 509) nothing comes near the fold, and no key is refused.
-    unsigned all = 0;
-    for (qsizetype i = 0; i < n; ++i) all |= bytes[i];
-    if (all < 128 && n <= 58) return 255;
-    int reach = 0;   // the largest v + 4 * position
-    int code255 = 0;
-    for (int i = 0; i < static_cast<int>(n); ++i) {
-        const int v = bytes[i] + 4 * (i + 1);
-        reach = v > reach ? v : reach;
-        code255 |= bytes[i] == 255;
-    }
-    const int highest = std::min(255, 510 - reach);
-    return code255 || highest < kLowestKey ? -1 : highest;
+    if (!aboveAscii && n <= 58) return 255;
+    const int highestKey = std::min(255, 510 - reach);
+    return code255 || highestKey < kLowestKey ? -1 : highestKey;
 }
 
 // Encodes `text` into `out`; its highest key, or -1 when it cannot be stored.
@@ -501,11 +534,23 @@ const std::array<std::int16_t, 256>& ReencodedCodes() {
     return table;
 }
 
+// Whether every code goes back to itself, as with the code page's usual tables.
+bool ReencodingKeepsEveryCode() {
+    static const bool kept = [] {
+        const std::array<std::int16_t, 256>& table = ReencodedCodes();
+        for (std::size_t code = 0; code < 256; ++code)
+            if (table[code] != static_cast<std::int16_t>(code)) return false;
+        return true;
+    }();
+    return kept;
+}
+
 // The codes a decoded text is written back with: those of its characters, as
 // AppendResultRecord would encode them. Plain ASCII, as most names and every date
 // are, is its own; the rest goes through the table into `storage`. Nothing when a
 // code has no character to go back from.
 const unsigned char* ReencodedText(const unsigned char* codes, int length, unsigned char* storage) {
+    if (ReencodingKeepsEveryCode()) return codes;
     unsigned all = 0;
     for (int i = 0; i < length; ++i) all |= codes[i];
     if (all < 128 && Chars().asciiKept) return codes;
@@ -540,6 +585,28 @@ bool PrepareDecoded(const DecodedRecord& d, RecordTexts& t, RecordFields& f) {
 }
 
 void ScrambleInto(const unsigned char* in, int length, int key, unsigned char* out) {
+#if defined(__SSE2__)
+    if (length >= 16) {
+        // Sixteen at a time in 16-bit lanes, the last sixteen overlapping.
+        const __m128i zero = _mm_setzero_si128();
+        const __m128i steps = _mm_setr_epi16(4, 8, 12, 16, 20, 24, 28, 32);
+        const __m128i byteMax = _mm_set1_epi16(255);
+        const auto scramble = [&](__m128i codes, int at) {
+            const __m128i x = _mm_add_epi16(codes, _mm_add_epi16(_mm_set1_epi16(static_cast<short>(key + 4 * at)), steps));
+            return _mm_sub_epi16(x, _mm_and_si128(_mm_cmpgt_epi16(x, byteMax), byteMax));
+        };
+        const auto step = [&](int at) {
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + at));
+            const __m128i low = scramble(_mm_unpacklo_epi8(b, zero), at);
+            const __m128i high = scramble(_mm_unpackhi_epi8(b, zero), at + 8);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at), _mm_packus_epi16(low, high));
+        };
+        int at = 0;
+        for (; at + 16 <= length; at += 16) step(at);
+        if (at < length) step(length - 16);
+        return;
+    }
+#endif
     for (int i = 0; i < length; ++i) {
         const int x = in[i] + key + 4 * (i + 1);
         out[i] = static_cast<unsigned char>(x > 255 ? x - 255 : x);   // folded once, without a branch
