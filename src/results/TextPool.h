@@ -49,5 +49,5 @@ private:
     };
     std::vector<CodesSlot> m_codesSlots;
     std::size_t m_codesCount = 0;
-    std::vector<unsigned char> m_codes;
+    std::vector<char> m_codes;
 };
