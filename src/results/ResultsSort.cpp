@@ -53,7 +53,11 @@ void ResultsSorter::RadixSortByKey() {
         any |= k.key;
         all &= k.key;
     }
-    const std::uint64_t varying = any ^ all;
+    RadixSortByKey(any ^ all);
+}
+
+// The same, told which bits of the keys differ.
+void ResultsSorter::RadixSortByKey(std::uint64_t varying) {
     if (varying == 0) return;
     m_spare.resize(m_keyed.size());
     const int lowest = std::countr_zero(varying);
@@ -107,13 +111,19 @@ void ResultsSorter::Sort(const ResultsTable& table, std::vector<std::uint32_t>& 
         RadixSortByKey();
         for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = m_keyed[i].index;
     }
+    // Which bits differ is found on the way.
+    std::uint64_t any = 0;
+    std::uint64_t all = ~std::uint64_t{0};
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::uint64_t key = column == ResultColumn::RecordNo
-                                      ? rows[i]   // storage order
-                                      : SortKey(table.row(rows[i]), column, textRanks, typeRanks);
-        m_keyed[i] = {descending ? ~key : key, rows[i]};
+        std::uint64_t key = column == ResultColumn::RecordNo
+                                ? rows[i]   // storage order
+                                : SortKey(table.row(rows[i]), column, textRanks, typeRanks);
+        if (descending) key = ~key;
+        any |= key;
+        all &= key;
+        m_keyed[i] = {key, rows[i]};
     }
-    RadixSortByKey();
+    RadixSortByKey(any ^ all);
     for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = m_keyed[i].index;
 }
 

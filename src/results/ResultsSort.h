@@ -25,6 +25,7 @@ public:
 
 private:
     void RadixSortByKey();
+    void RadixSortByKey(std::uint64_t varying);
     void SortByDigit(int shift, int width);
 
     std::vector<Keyed> m_keyed;

@@ -124,7 +124,7 @@ std::optional<std::uint32_t> TextPool::find(QStringView text) const {
 
 std::uint32_t TextPool::internCp1250(QByteArrayView codes) {
     if (codes.isEmpty()) return 0;
-    const std::uint64_t hash = HashOf(codes);
+    const auto hash = static_cast<std::uint32_t>(HashOf(codes));
     std::size_t mask = m_codesSlots.size() - 1;
     std::size_t i = hash & mask;
     for (;; i = (i + 1) & mask) {
