@@ -28,6 +28,8 @@
 
 class QIODevice;
 class RandomSource;
+struct DecodedRecord;
+struct RecordFields;
 
 struct ResultRecord {
     QString name;             // 1..30 characters
@@ -114,6 +116,9 @@ public:
     // The same bytes appended to `out`; false, with `out` unchanged, when CanEncode
     // refuses the record.
     bool AppendResultRecord(const ResultRecord& record, QByteArray& out);
+    // The same for a record as read, its texts written back from their codes without
+    // becoming strings: the bytes AppendResultRecord(ToResultRecord(record)) gives.
+    bool AppendDecodedRecord(const DecodedRecord& record, QByteArray& out);
 
     bool WriteResultsHeader(QIODevice& file);
     bool WriteResultRecord(QIODevice& file, const ResultRecord& record);
@@ -125,6 +130,7 @@ private:
     // A fresh key within `lowestKey`..`highestKey` (as far as the range allows one
     // different from the last key), kept in cipherKey.
     int DrawKey(int highestKey, int lowestKey);
+    void AppendFields(const RecordFields& fields, QByteArray& out);
 
     RandomSource& m_random;
     int m_cipherKey = 0;
@@ -160,7 +166,7 @@ struct DecodedRecord {
 bool DecodeResultFields(QByteArrayView body, DecodedRecord& record);
 // The record's fields as texts and numbers, the strings' storage reused.
 void ToResultRecord(const DecodedRecord& decoded, ResultRecord& record);
-// Both in one.
+// Both in one, the texts unscrambled straight into the strings.
 bool DecodeResultRecord(QByteArrayView body, ResultRecord& record);
 
 // The reading side: streams a results file record by record in constant memory. It
@@ -201,6 +207,9 @@ public:
 
 private:
     bool Fail();
+    // Either of the two above.
+    template <class Record>
+    bool ReadRecord(Record& record);
     // Makes up to `count` (<= 256) unread bytes available at m_buffer[m_pos]; fewer
     // only at the end of the device.
     qsizetype Ensure(qsizetype count);
@@ -217,5 +226,4 @@ private:
     bool m_damaged = false;
     bool m_tailCut = false;
     int m_missingFiller = 0;
-    DecodedRecord m_decoded;   // ReadResultRecord's, kept for its size
 };

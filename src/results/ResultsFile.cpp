@@ -149,7 +149,10 @@ RewriteOutcome RewriteResults(const QDir& folder, const QString& resultsFile,
     if (!codec.WriteResultsHeader(scratch)) return Abandon(scratch, RewriteStatus::WriteFailed);
 
     ResultsReader reader(source);
+    // Records are copied from their codes; only a filter needs them as strings.
+    DecodedRecord decoded;
     ResultRecord record;
+    const bool filtered = request.mode != RewriteMode::DeleteOne && request.passesFilter;
     qint64 runningNo = 0;
     RewriteOutcome outcome{RewriteStatus::Rewritten, 0, 0};
     // The kept records go out in large writes from one buffer, encoded straight into it.
@@ -165,14 +168,15 @@ RewriteOutcome RewriteResults(const QDir& folder, const QString& resultsFile,
     // still read to its end: damage further on is what the player must be told about.
     bool unwritable = false;
     if (reader.ReadResultsHeader()) {
-        while (!reader.atEnd() && reader.ReadResultRecord(record)) {
+        while (!reader.atEnd() && reader.ReadDecodedRecord(decoded)) {
             ++runningNo;
+            if (filtered) ToResultRecord(decoded, record);
             if (!KeepRecord(request, runningNo, record)) {
                 ++outcome.removed;
                 continue;
             }
             if (unwritable) continue;
-            if (!codec.AppendResultRecord(record, pending)) {
+            if (!codec.AppendDecodedRecord(decoded, pending)) {
                 unwritable = true;
                 continue;
             }
