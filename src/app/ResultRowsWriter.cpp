@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/ResultRowsWriter.h"
+#include "files/CodePage1250.h"
 #include <QFileDevice>
 #include <QIODevice>
 #include <QStringConverter>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -17,16 +19,18 @@ constexpr qsizetype kBlock = 1 << 20;
 // in pieces no larger than this.
 constexpr qsizetype kRoom = 4096;
 
+} // namespace
+
 // The lines as UTF-8 bytes, sent on to the text stream block by block: straight to its
 // device when it has one and writes UTF-8, through the stream otherwise.
-class LineSink {
+class ResultRowsWriter::Sink {
 public:
-    explicit LineSink(QTextStream& out) : m_out(out) {
+    explicit Sink(QTextStream& out) : m_out(out) {
         m_out.flush();   // whatever the stream holds goes first
         m_direct = m_out.device() && m_out.encoding() == QStringConverter::Utf8 && !m_out.generateByteOrderMark();
         m_buffer.resize(kBlock + kRoom);
     }
-    ~LineSink() { flush(); }
+    ~Sink() { flush(); }
 
     // Sends the last block and pushes everything out of the device's own buffer; false
     // when a write failed anywhere on the way (a full disk, a closed pipe).
@@ -68,6 +72,10 @@ private:
     bool m_failed = false;
 };
 
+namespace {
+
+using Sink = ResultRowsWriter::Sink;
+
 // The UTF-8 bytes of one character of the code page's range (no surrogates reach
 // here: every text comes from code page 1250 bytes), with CSV or TSV treatment.
 char* PutChar(char* p, char16_t c) {
@@ -92,7 +100,7 @@ bool NeedsQuotes(QStringView text) {
 
 // One text field: CSV quotes it when it holds a comma, a quote or a line break and
 // doubles its quotes; TSV turns tabs and line breaks into blanks.
-void PutText(LineSink& sink, QStringView text, bool tsv) {
+void PutText(Sink& sink, QStringView text, bool tsv) {
     const bool quoted = !tsv && NeedsQuotes(text);
     // Each character takes at most 3 bytes, or 2 quotes.
     constexpr qsizetype kPiece = kRoom / 4;
@@ -112,6 +120,80 @@ void PutText(LineSink& sink, QStringView text, bool tsv) {
     p = sink.reserve(1);
     if (quoted) *p++ = '"';
     sink.advance(p);
+}
+
+// What a code page 1250 code becomes in a field: its character's UTF-8 bytes, and
+// how the field treats that character.
+struct CodeInField {
+    enum Flag : std::uint8_t {
+        Quoted = 1,     // CSV quotes a field that holds it: , " CR LF
+        Quote = 2,      // doubled inside quotes
+        TsvBlank = 4,   // TSV writes a blank for it: tab CR LF
+        Wide = 8,       // more than one byte in UTF-8
+        Blank = 16,     // trimmed from the ends of a stored-game name
+    };
+    std::array<char, 3> bytes{};
+    std::uint8_t length = 0;
+    std::uint8_t flags = 0;
+};
+// Flags that leave a field other than a plain copy of its codes.
+constexpr std::uint8_t kNotPlain = CodeInField::Quoted | CodeInField::TsvBlank | CodeInField::Wide;
+
+// Built from the same character table the decoder uses, so a field written from codes
+// is the field written from the decoded text.
+const std::array<CodeInField, 256>& CodesInFields() {
+    static const std::array<CodeInField, 256> table = [] {
+        std::array<CodeInField, 256> t{};
+        const std::array<QChar, 256>& chars = Cp1250Chars();
+        for (std::size_t code = 0; code < 256; ++code) {
+            const QChar c = chars[code];
+            CodeInField& f = t[code];
+            f.length = static_cast<std::uint8_t>(PutChar(f.bytes.data(), c.unicode()) - f.bytes.data());
+            if (f.length > 1) f.flags |= CodeInField::Wide;
+            if (c == u',' || c == u'"' || c == u'\n' || c == u'\r') f.flags |= CodeInField::Quoted;
+            if (c == u'"') f.flags |= CodeInField::Quote;
+            if (c == u'\t' || c == u'\n' || c == u'\r') f.flags |= CodeInField::TsvBlank;
+            if (c.isSpace()) f.flags |= CodeInField::Blank;   // as QString::trimmed()
+        }
+        return t;
+    }();
+    return table;
+}
+
+// A text field from its code page 1250 codes (at most 255 of them, as a record holds),
+// written as PutText writes the decoded text.
+void PutCodes(Sink& sink, QByteArrayView codes, bool tsv) {
+    const std::array<CodeInField, 256>& table = CodesInFields();
+    const auto* begin = reinterpret_cast<const unsigned char*>(codes.data());
+    const auto* end = begin + codes.size();
+    std::uint8_t all = 0;
+    for (const unsigned char* c = begin; c != end; ++c) all |= table[*c].flags;
+    // Each code takes at most 3 bytes, the quotes 2 more.
+    char* p = sink.reserve(3 * codes.size() + 2);
+    if ((all & kNotPlain) == 0) {
+        if (!codes.isEmpty()) std::memcpy(p, begin, static_cast<std::size_t>(codes.size()));
+        sink.advance(p + codes.size());
+        return;
+    }
+    const bool quoted = !tsv && (all & CodeInField::Quoted);
+    if (quoted) *p++ = '"';
+    for (const unsigned char* c = begin; c != end; ++c) {
+        const CodeInField& f = table[*c];
+        if (tsv && (f.flags & CodeInField::TsvBlank)) *p++ = ' ';
+        else if (quoted && (f.flags & CodeInField::Quote)) *p++ = '"', *p++ = '"';
+        else for (std::uint8_t k = 0; k < f.length; ++k) *p++ = f.bytes[k];
+    }
+    if (quoted) *p++ = '"';
+    sink.advance(p);
+}
+
+// The codes without the blanks at either end.
+QByteArrayView TrimmedCodes(QByteArrayView codes) {
+    const std::array<CodeInField, 256>& table = CodesInFields();
+    qsizetype first = 0, last = codes.size();
+    while (first < last && (table[static_cast<unsigned char>(codes[first])].flags & CodeInField::Blank)) ++first;
+    while (last > first && (table[static_cast<unsigned char>(codes[last - 1])].flags & CodeInField::Blank)) --last;
+    return codes.sliced(first, last - first);
 }
 
 char* PutNumber(char* p, long long n) {
@@ -154,59 +236,110 @@ char* PutDate(char* p, std::uint32_t yyyymmdd) {
     return PutTwoDigits(p, yyyymmdd % 100);
 }
 
+// The fields between the name and the stored-game name: sep type sep size sep gaps sep.
+char* PutTypeSizeGaps(char* p, char sep, int typeIndex, int boardSize, int gapCount) {
+    *p++ = sep;
+    for (QChar c : StoredTypeCodes()[static_cast<std::size_t>(typeIndex)]) *p++ = static_cast<char>(c.unicode());   // V .. SR
+    *p++ = sep;
+    p = PutNumber(p, boardSize);
+    *p++ = sep;
+    p = PutNumber(p, gapCount);
+    *p++ = sep;
+    return p;
+}
+
+// The fields after the stored-game name: sep game no sep shuffle no sep steps sep; the
+// two numbers are empty when 0.
+char* PutCounts(char* p, char sep, int storedGameNo, int shuffleNo, int steps) {
+    *p++ = sep;
+    if (storedGameNo != 0) p = PutNumber(p, storedGameNo);
+    *p++ = sep;
+    if (shuffleNo != 0) p = PutNumber(p, shuffleNo);
+    *p++ = sep;
+    p = PutNumber(p, steps);
+    *p++ = sep;
+    return p;
+}
+
 } // namespace
+
+ResultRowsWriter::ResultRowsWriter(QChar separator, QTextStream& out)
+    : m_sink(std::make_unique<Sink>(out)), m_tsv(separator == u'\t'),
+      m_separator(static_cast<char>(separator.unicode())) {
+    char* p = m_sink->reserve(kHeader.size() + 1);
+    for (char c : kHeader) *p++ = c == ',' ? m_separator : c;
+    *p++ = '\n';
+    m_sink->advance(p);
+}
+
+ResultRowsWriter::~ResultRowsWriter() = default;
+
+bool ResultRowsWriter::finish() { return m_sink->finish(); }
+
+void ResultRowsWriter::write(const ResultsTable& table, std::size_t i, qint64 recordNo) {
+    Sink& sink = *m_sink;
+    const char sep = m_separator;
+    const ResultRow& r = table.row(i);
+    char* p = sink.reserve(64);
+    p = PutNumber(p, ++m_rowNo);
+    *p++ = sep;
+    sink.advance(p);
+    PutText(sink, table.name(i), m_tsv);
+    p = sink.reserve(kRoom);
+    p = PutTypeSizeGaps(p, sep, r.typeIndex, r.boardSize, r.gapCount);
+    sink.advance(p);
+    PutText(sink, QStringView(table.storedGameName(i)).trimmed(), m_tsv);
+    p = sink.reserve(kRoom);
+    p = PutCounts(p, sep, r.storedGameNo, r.shuffleNo, r.steps);
+    // A time or date not in its digit form is kept as a text of its own.
+    if (r.elapsed != kOddText) p = PutTime(p, r.elapsed);
+    else sink.advance(p), PutText(sink, table.elapsedText(i), m_tsv), p = sink.reserve(kRoom);
+    *p++ = sep;
+    if (r.date != kOddText) p = PutDate(p, r.date);
+    else sink.advance(p), PutText(sink, table.dateText(i), m_tsv), p = sink.reserve(kRoom);
+    *p++ = sep;
+    if (r.timeOfDay != kOddText) p = PutTime(p, r.timeOfDay);
+    else sink.advance(p), PutText(sink, table.timeText(i), m_tsv), p = sink.reserve(kRoom);
+    *p++ = sep;
+    p = PutNumber(p, recordNo);
+    *p++ = '\n';
+    sink.advance(p);
+}
+
+void ResultRowsWriter::write(const DecodedRecord& r, qint64 recordNo) {
+    Sink& sink = *m_sink;
+    const char sep = m_separator;
+    char* p = sink.reserve(64);
+    p = PutNumber(p, ++m_rowNo);
+    *p++ = sep;
+    sink.advance(p);
+    PutCodes(sink, r.nameCodes(), m_tsv);
+    p = sink.reserve(64);
+    p = PutTypeSizeGaps(p, sep, r.typeIndex, r.boardSize, r.gapCount);
+    sink.advance(p);
+    PutCodes(sink, TrimmedCodes(r.storedGameNameCodes()), m_tsv);
+    p = sink.reserve(64);
+    p = PutCounts(p, sep, r.storedGameNo, r.shuffleNo, r.steps);
+    sink.advance(p);
+    // Times and dates in their digit form are plain copies; any other text is written
+    // as it reads.
+    PutCodes(sink, r.elapsedCodes(), m_tsv);
+    *(p = sink.reserve(1)) = sep;
+    sink.advance(p + 1);
+    PutCodes(sink, r.dateCodes(), m_tsv);
+    *(p = sink.reserve(1)) = sep;
+    sink.advance(p + 1);
+    PutCodes(sink, r.timeOfDayCodes(), m_tsv);
+    p = sink.reserve(64);
+    *p++ = sep;
+    p = PutNumber(p, recordNo);
+    *p++ = '\n';
+    sink.advance(p);
+}
 
 bool WriteResultRows(const ResultsTable& table, const std::vector<std::uint32_t>& rows, QChar separator,
                      QTextStream& out) {
-    const bool tsv = separator == u'\t';
-    const char sep = static_cast<char>(separator.unicode());
-    LineSink sink(out);
-    {
-        char* p = sink.reserve(kHeader.size() + 1);
-        for (char c : kHeader) *p++ = c == ',' ? sep : c;
-        *p++ = '\n';
-        sink.advance(p);
-    }
-    const TypeNames& codes = StoredTypeCodes();
-    for (std::size_t n = 0; n < rows.size(); ++n) {
-        const std::size_t i = rows[n];
-        const ResultRow& r = table.row(i);
-        char* p = sink.reserve(64);
-        p = PutNumber(p, static_cast<long long>(n + 1));
-        *p++ = sep;
-        sink.advance(p);
-        PutText(sink, table.name(i), tsv);
-        p = sink.reserve(kRoom);
-        *p++ = sep;
-        for (QChar c : codes[r.typeIndex]) *p++ = static_cast<char>(c.unicode());   // V .. SR
-        *p++ = sep;
-        p = PutNumber(p, r.boardSize);
-        *p++ = sep;
-        p = PutNumber(p, r.gapCount);
-        *p++ = sep;
-        sink.advance(p);
-        PutText(sink, QStringView(table.storedGameName(i)).trimmed(), tsv);
-        p = sink.reserve(kRoom);
-        *p++ = sep;
-        if (r.storedGameNo != 0) p = PutNumber(p, r.storedGameNo);
-        *p++ = sep;
-        if (r.shuffleNo != 0) p = PutNumber(p, r.shuffleNo);
-        *p++ = sep;
-        p = PutNumber(p, r.steps);
-        *p++ = sep;
-        // A time or date not in its digit form is kept as a text of its own.
-        if (r.elapsed != kOddText) p = PutTime(p, r.elapsed);
-        else sink.advance(p), PutText(sink, table.elapsedText(i), tsv), p = sink.reserve(kRoom);
-        *p++ = sep;
-        if (r.date != kOddText) p = PutDate(p, r.date);
-        else sink.advance(p), PutText(sink, table.dateText(i), tsv), p = sink.reserve(kRoom);
-        *p++ = sep;
-        if (r.timeOfDay != kOddText) p = PutTime(p, r.timeOfDay);
-        else sink.advance(p), PutText(sink, table.timeText(i), tsv), p = sink.reserve(kRoom);
-        *p++ = sep;
-        p = PutNumber(p, static_cast<long long>(i + 1));
-        *p++ = '\n';
-        sink.advance(p);
-    }
-    return sink.finish();
+    ResultRowsWriter writer(separator, out);
+    for (const std::uint32_t i : rows) writer.write(table, i, static_cast<qint64>(i) + 1);
+    return writer.finish();
 }

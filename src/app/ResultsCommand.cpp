@@ -9,6 +9,7 @@
 #include "app/ViewOptions.h"
 #include "results/ResultsFilter.h"
 #include "results/ResultsSort.h"
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -123,6 +124,34 @@ std::optional<ArgumentError> ParseArguments(const QStringList& arguments, Option
     return std::nullopt;
 }
 
+// Rows in storage order need no table: each record is written as it is decoded.
+ResultsScan WriteInStorageOrder(const Options& o, ResultRowsWriter& writer) {
+    qint64 recordNo = 0;
+    return ReadDecodedResultsFile(o.file, [&](const DecodedRecord& r) {
+        ++recordNo;
+        if (RecordPassesFilter(o.filter, r)) writer.write(r, recordNo);
+    });
+}
+
+// A sort needs the rows together, but only those that pass the filter.
+ResultsScan WriteSorted(const Options& o, ResultRowsWriter& writer) {
+    ResultsTable table;
+    std::vector<std::uint32_t> recordNos;
+    qint64 recordNo = 0;
+    const ResultsScan scan = ReadDecodedResultsFile(o.file, [&](const DecodedRecord& r) {
+        ++recordNo;
+        if (!RecordPassesFilter(o.filter, r)) return;
+        table.Append(r);
+        recordNos.push_back(static_cast<std::uint32_t>(recordNo));
+    });
+    // The table's rows are in file order, so equal keys keep it.
+    std::vector<std::uint32_t> rows(table.size());
+    std::iota(rows.begin(), rows.end(), 0u);
+    SortResultRows(table, rows, o.sortColumn, o.descending, StoredTypeCodes());
+    for (const std::uint32_t i : rows) writer.write(table, i, recordNos[i]);
+    return scan;
+}
+
 } // namespace
 
 int RunResultsCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -131,17 +160,16 @@ int RunResultsCommand(const QStringList& arguments, QTextStream& out, QTextStrea
         return RefuseArguments(err, error->text);
     if (!CheckReadableFile(o.file, err)) return ExitStatus::FileProblem;
 
-    ResultsTable table;
-    const ResultsLoad load = table.Load(o.file);
-    std::vector<std::uint32_t> rows = FilterResultRows(table, o.filter);
-    SortResultRows(table, rows, o.sortColumn, o.descending, StoredTypeCodes());
-    if (!WriteResultRows(table, rows, o.separator, out)) {
+    ResultRowsWriter writer(o.separator, out);
+    const bool storageOrder = o.sortColumn == ResultColumn::RecordNo && !o.descending;
+    const ResultsScan load = storageOrder ? WriteInStorageOrder(o, writer) : WriteSorted(o, writer);
+    if (!writer.finish()) {
         // A cut-off table must not pass for the whole one.
         err << "zelka-kvadra: the rows could not all be written\n";
         return ExitStatus::FileProblem;
     }
     if (load.damaged) {
-        err << "zelka-kvadra: warning: " << o.file << " is damaged after record " << table.size()
+        err << "zelka-kvadra: warning: " << o.file << " is damaged after record " << load.records
             << "; the records before the damage are shown\n";
         return ExitStatus::DamagedFile;
     }

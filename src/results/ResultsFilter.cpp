@@ -36,6 +36,12 @@ FilterFields FieldsOf(const ResultRecord& r) {
     return {r.boardSize, TypeIndexOfCode(r.typeCode), r.steps, PackTime(r.elapsed), r.gapCount, r.shuffleNo};
 }
 
+// The elapsed time is packed only when a limit needs it.
+FilterFields FieldsOf(const DecodedRecord& r, bool elapsedNeeded) {
+    return {r.boardSize, r.typeIndex, r.steps, elapsedNeeded ? PackTime(r.elapsedCodes()) : kOddText, r.gapCount,
+            r.shuffleNo};
+}
+
 // "hh:mm" of a time of day as its digits hhmm, or kOddText.
 std::uint32_t PackHourMinute(QStringView text) {
     const std::uint32_t packed = PackTime(QStringLiteral("%1:00").arg(text));
@@ -125,6 +131,14 @@ std::vector<std::uint32_t> FilterResultRows(const ResultsTable& table, const Res
 
 bool RecordPassesFilter(const ResultsFilter& filter, const ResultRecord& record) {
     return PassesFields(filter, FieldsOf(record)) && (filter.pick.column == 0 || RecordMatchesPick(filter, record));
+}
+
+bool RecordPassesFilter(const ResultsFilter& filter, const DecodedRecord& record) {
+    if (!PassesFields(filter, FieldsOf(record, filter.elapsedBelow.has_value()))) return false;
+    if (filter.pick.column == 0) return true;
+    ResultRecord texts;
+    ToResultRecord(record, texts);
+    return RecordMatchesPick(filter, texts);
 }
 
 ResultsPick PickFromCell(const ResultsTable& table, std::size_t record, int column, const QString& cellText) {

@@ -63,6 +63,8 @@ struct ResultsFilter {
 std::vector<std::uint32_t> FilterResultRows(const ResultsTable& table, const ResultsFilter& filter);
 // The same test for one record as the reader gives it.
 bool RecordPassesFilter(const ResultsFilter& filter, const ResultRecord& record);
+// ... and as the reader decodes it, its texts still codes.
+bool RecordPassesFilter(const ResultsFilter& filter, const DecodedRecord& record);
 
 // The picked value of a cell as the pick stores it: the number of number columns,
 // the text of text columns (`cellText` is the cell as the grid shows it; elapsed

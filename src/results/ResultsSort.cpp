@@ -3,6 +3,7 @@
 
 #include "results/ResultsSort.h"
 #include <algorithm>
+#include <bit>
 #include <numeric>
 #include <utility>
 
@@ -43,7 +44,8 @@ std::uint64_t SortKey(const ResultRow& row, int column,
 
 // A stable sort by key, a byte at a time from the lowest; bytes that every key
 // shares are skipped, so a column of small numbers takes one or two passes over
-// the rows.
+// the rows. Keys that differ in at most 16 neighbouring bits (the ranks of the names,
+// a board size, a date's days) go in a single pass.
 void ResultsSorter::RadixSortByKey() {
     std::uint64_t any = 0;
     std::uint64_t all = ~std::uint64_t{0};
@@ -51,17 +53,32 @@ void ResultsSorter::RadixSortByKey() {
         any |= k.key;
         all &= k.key;
     }
-    const std::uint64_t varying = any ^ all;
+    RadixSortByKey(any ^ all);
+}
+
+// The same, told which bits of the keys differ.
+void ResultsSorter::RadixSortByKey(std::uint64_t varying) {
+    if (varying == 0) return;
     m_spare.resize(m_keyed.size());
-    for (int shift = 0; shift < 64; shift += 8) {
-        if (((varying >> shift) & 0xFF) == 0) continue;
-        std::array<std::size_t, 256> next{};
-        for (const Keyed& k : m_keyed) ++next[(k.key >> shift) & 0xFF];
-        std::size_t position = 0;
-        for (std::size_t& n : next) position += std::exchange(n, position);
-        for (const Keyed& k : m_keyed) m_spare[next[(k.key >> shift) & 0xFF]++] = k;
-        m_keyed.swap(m_spare);
+    const int lowest = std::countr_zero(varying);
+    const int width = 64 - std::countl_zero(varying) - lowest;
+    if (width <= 16) {
+        SortByDigit(lowest, width);
+        return;
     }
+    for (int shift = 0; shift < 64; shift += 8)
+        if (((varying >> shift) & 0xFF) != 0) SortByDigit(shift, 8);
+}
+
+// One stable counting pass on the `width` bits of the keys from bit `shift`.
+void ResultsSorter::SortByDigit(int shift, int width) {
+    const std::uint64_t mask = (std::uint64_t{1} << width) - 1;
+    m_next.assign(std::size_t{1} << width, 0);
+    for (const Keyed& k : m_keyed) ++m_next[(k.key >> shift) & mask];
+    std::size_t position = 0;
+    for (std::size_t& n : m_next) position += std::exchange(n, position);
+    for (const Keyed& k : m_keyed) m_spare[m_next[(k.key >> shift) & mask]++] = k;
+    m_keyed.swap(m_spare);
 }
 
 void ResultsSorter::Sort(const ResultsTable& table, std::vector<std::uint32_t>& rows, int column, bool descending,
@@ -94,13 +111,19 @@ void ResultsSorter::Sort(const ResultsTable& table, std::vector<std::uint32_t>& 
         RadixSortByKey();
         for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = m_keyed[i].index;
     }
+    // Which bits differ is found on the way.
+    std::uint64_t any = 0;
+    std::uint64_t all = ~std::uint64_t{0};
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::uint64_t key = column == ResultColumn::RecordNo
-                                      ? rows[i]   // storage order
-                                      : SortKey(table.row(rows[i]), column, textRanks, typeRanks);
-        m_keyed[i] = {descending ? ~key : key, rows[i]};
+        std::uint64_t key = column == ResultColumn::RecordNo
+                                ? rows[i]   // storage order
+                                : SortKey(table.row(rows[i]), column, textRanks, typeRanks);
+        if (descending) key = ~key;
+        any |= key;
+        all &= key;
+        m_keyed[i] = {key, rows[i]};
     }
-    RadixSortByKey();
+    RadixSortByKey(any ^ all);
     for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = m_keyed[i].index;
 }
 

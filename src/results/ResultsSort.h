@@ -25,9 +25,12 @@ public:
 
 private:
     void RadixSortByKey();
+    void RadixSortByKey(std::uint64_t varying);
+    void SortByDigit(int shift, int width);
 
     std::vector<Keyed> m_keyed;
     std::vector<Keyed> m_spare;
+    std::vector<std::size_t> m_next;   // per digit value: where its next key goes
 };
 
 // One sort, with storage of its own.

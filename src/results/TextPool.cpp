@@ -28,18 +28,48 @@ std::uint64_t HashOf(QStringView text) {
     return Mix(h);
 }
 
-// The same for bytes, eight at a time.
+std::uint64_t Load8(const char* p) {
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+std::uint32_t Load4(const char* p) {
+    std::uint32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// The same for bytes, eight at a time. The last eight bytes are read as one word even
+// where they overlap the words before, and a text of fewer than eight bytes as two
+// overlapping halves: no byte outside the text is read, and no byte goes alone.
 std::uint64_t HashOf(QByteArrayView bytes) {
-    std::uint64_t h = 0x9E3779B97F4A7C15u ^ static_cast<std::uint64_t>(bytes.size());
     const char* p = bytes.data();
-    qsizetype left = bytes.size();
-    for (; left >= 8; left -= 8, p += 8) {
-        std::uint64_t chunk;
-        std::memcpy(&chunk, p, sizeof chunk);
-        h = (h ^ chunk) * 0x100000001B3u + (h >> 29);
+    const auto n = static_cast<std::size_t>(bytes.size());
+    std::uint64_t h = 0x9E3779B97F4A7C15u ^ n;
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8) h = (h ^ Load8(p + i)) * 0x100000001B3u + (h >> 29);
+        h ^= Load8(p + n - 8);
+    } else if (n >= 4) {
+        h ^= Load4(p) | std::uint64_t{Load4(p + n - 4)} << 32;
+    } else if (n > 0) {
+        const auto byte = [p](std::size_t i) { return std::uint64_t{static_cast<unsigned char>(p[i])}; };
+        h ^= byte(0) | byte(n / 2) << 8 | byte(n - 1) << 16;
     }
-    for (; left > 0; --left, ++p) h = (h ^ static_cast<unsigned char>(*p)) * 0x100000001B3u;
-    return Mix(h);
+    return Mix(h * 0x100000001B3u);
+}
+
+// Whether `n` bytes at a and b are the same, read as HashOf reads them.
+bool SameBytes(const char* a, const char* b, std::size_t n) {
+    if (n >= 8) {
+        for (std::size_t i = 0; i + 8 < n; i += 8)
+            if (Load8(a + i) != Load8(b + i)) return false;
+        return Load8(a + n - 8) == Load8(b + n - 8);
+    }
+    if (n >= 4) return Load4(a) == Load4(b) && Load4(a + n - 4) == Load4(b + n - 4);
+    for (std::size_t i = 0; i < n; ++i)
+        if (a[i] != b[i]) return false;
+    return true;
 }
 
 } // namespace
@@ -94,14 +124,14 @@ std::optional<std::uint32_t> TextPool::find(QStringView text) const {
 
 std::uint32_t TextPool::internCp1250(QByteArrayView codes) {
     if (codes.isEmpty()) return 0;
-    const std::uint64_t hash = HashOf(codes);
+    const auto hash = static_cast<std::uint32_t>(HashOf(codes));
     std::size_t mask = m_codesSlots.size() - 1;
     std::size_t i = hash & mask;
     for (;; i = (i + 1) & mask) {
         const CodesSlot& slot = m_codesSlots[i];
         if (slot.id == kFree) break;
         if (slot.hash == hash && slot.length == static_cast<std::uint32_t>(codes.size()) &&
-            std::memcmp(m_codes.data() + slot.offset, codes.data(), static_cast<std::size_t>(codes.size())) == 0)
+            SameBytes(m_codes.data() + slot.offset, codes.data(), static_cast<std::size_t>(codes.size())))
             return slot.id;
     }
     const std::uint32_t id = intern(DecodeCp1250(codes));

@@ -41,13 +41,14 @@ private:
     QStringList m_texts;
     std::vector<Slot> m_slots;   // open addressing, at most half full
     // Code sequences seen by internCp1250, kept one after the other, and their slots.
+    // Sixteen bytes: the slots of a few thousand names stay in the nearest cache.
     struct CodesSlot {
-        std::uint64_t hash = 0;
+        std::uint32_t hash = 0;   // the low half of the hash, which also places the slot
         std::uint32_t id = kFree;
         std::uint32_t offset = 0;
         std::uint32_t length = 0;
     };
     std::vector<CodesSlot> m_codesSlots;
     std::size_t m_codesCount = 0;
-    std::vector<unsigned char> m_codes;
+    std::vector<char> m_codes;
 };

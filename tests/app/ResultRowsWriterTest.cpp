@@ -153,3 +153,79 @@ TEST(ResultRowsWriterLongText, AVeryLongOddTextIsWrittenWhole) {
     EXPECT_TRUE(w.viaString == expected);
     EXPECT_TRUE(w.viaDevice == expected.toUtf8());
 }
+
+namespace {
+
+// A record as the reader decodes it, its texts given as code page 1250 codes.
+DecodedRecord Decoded(QByteArrayView name, QByteArrayView game, QByteArrayView times, int typeIndex, int gaps,
+                      int shuffle, int steps) {
+    DecodedRecord r{};
+    std::copy(name.begin(), name.end(), r.name.begin());
+    r.nameLength = static_cast<int>(name.size());
+    std::copy(game.begin(), game.end(), r.storedGameName.begin());
+    r.storedGameNameLength = static_cast<int>(game.size());
+    std::copy(times.begin(), times.end(), r.times.begin());
+    r.typeIndex = typeIndex;
+    r.boardSize = 4 + typeIndex % 3;
+    r.gapCount = gaps;
+    r.storedGameNo = game.isEmpty() ? 0 : steps % 50;
+    r.shuffleNo = shuffle;
+    r.steps = steps;
+    return r;
+}
+
+// Records whose names hold every one of the 256 codes, stored-game names with blanks
+// of every kind at their ends, and times that are not in their digit form.
+std::vector<DecodedRecord> EveryCode() {
+    std::vector<DecodedRecord> records;
+    const QByteArray times = "00:03:002024.01.0510:00:00";
+    for (int first = 0; first < 256; first += 16) {
+        QByteArray name;
+        for (int code = first; code < first + 16; ++code) name += static_cast<char>(code);
+        // The same codes as a stored-game name, with a blank, a no-break space (0xA0)
+        // and a tab at its ends, or nothing around them.
+        const QByteArray game = first % 32 == 0 ? "\xA0 " + name + "\t " : name;
+        records.push_back(Decoded(name, game, times, 1 + first / 16 % 8, first - 128, first / 16, 7 * first - 900));
+    }
+    records.push_back(Decoded("Anna", "", times, 1, 1, 0, 40));
+    records.push_back(Decoded("Anna", "  \xA0", times, 6, 1, 0, 40));   // a game name of blanks only
+    records.push_back(Decoded("Zoli", "K\xF6r", "1:2:3 ,\"2024-01-01ma\td\xE9l\n.", 2, 3, 0, 5));
+    records.push_back(Decoded("B\xE9la", "", "99:59:59\"999.12.3123:59:5,", 8, 36, 32367, 32367));
+    return records;
+}
+
+} // namespace
+
+// `--results` in storage order writes each record as it is decoded, from its codes;
+// the lines are those of the decoded table.
+TEST(ResultRowsWriterFromCodes, WritesWhatTheReferenceWriterWritesForEveryCode) {
+    const std::vector<DecodedRecord> records = EveryCode();
+    ResultsTable table;
+    for (const DecodedRecord& r : records) table.Append(r);
+    const std::vector<std::uint32_t> everyOther = {1, 3, 5, 16, 18, 19};
+    for (const QChar separator : {QChar(u','), QChar(u'\t')}) {
+        for (const bool all : {true, false}) {
+            std::vector<std::uint32_t> rows = everyOther;
+            if (all) {
+                rows.resize(records.size());
+                std::iota(rows.begin(), rows.end(), 0u);
+            }
+            const QString expected = Reference(table, rows, separator);
+            for (const bool viaDevice : {false, true}) {
+                QString viaString;
+                QByteArray bytes;
+                QBuffer buffer(&bytes);
+                buffer.open(QIODevice::WriteOnly);
+                QTextStream out(&viaString);
+                if (viaDevice) out.setDevice(&buffer);
+                out << "before ";
+                ResultRowsWriter writer(separator, out);
+                for (const std::uint32_t i : rows) writer.write(records[i], static_cast<qint64>(i) + 1);
+                ASSERT_TRUE(writer.finish());
+                out.flush();
+                if (viaDevice) EXPECT_EQ(bytes, expected.toUtf8()) << "separator " << int(separator.unicode()) << ", all " << all;
+                else EXPECT_EQ(viaString, expected) << "separator " << int(separator.unicode()) << ", all " << all;
+            }
+        }
+    }
+}

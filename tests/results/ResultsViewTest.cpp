@@ -324,25 +324,54 @@ TEST(ResultsFilter, NumberBoxesReadTheirLeadingNumber) {
     for (const Case& c : cases) EXPECT_EQ(LeadingNumber(QString::fromLatin1(c.text)), c.value) << c.text;
 }
 
-// The table keeps each text once, whatever bytes it was read from: it looks names up
-// by their codes, and codes the code page leaves unassigned may read as one and the
-// same character. Sorting and picking by name rely on one id per text.
-TEST(ResultsTable, EachTextHasOneIdWhateverCodesItWasReadFrom) {
-    for (const bool codesFirst : {true, false}) {
-        TextPool pool;
-        std::vector<std::uint32_t> byCodes(256), byText(256);
-        for (int pass = 0; pass < 2; ++pass) {
+// Times and dates are packed from their codes a word at a time; every code at every
+// position, and lengths one off, pack as the texts they decode to.
+TEST(ResultsTable, TimesAndDatesPackFromCodesAsFromTheirTexts) {
+    for (const QByteArray& valid : {QByteArray("12:34:56"), QByteArray("2006.03.07")}) {
+        const bool time = valid.size() == 8;
+        const auto packCodes = [time](const QByteArray& codes) { return time ? PackTime(codes) : PackDate(codes); };
+        const auto packText = [time](const QString& text) { return time ? PackTime(text) : PackDate(text); };
+        ASSERT_NE(packCodes(valid), kOddText);
+        for (qsizetype position = 0; position < valid.size(); ++position) {
             for (int code = 0; code < 256; ++code) {
-                const char codes[] = {'A', static_cast<char>(code)};
-                const QString text = QStringLiteral("A") + CharFromCp1250(static_cast<unsigned char>(code));
-                if ((pass == 0) == codesFirst) byCodes[static_cast<std::size_t>(code)] = pool.internCp1250(QByteArrayView(codes, 2));
-                else byText[static_cast<std::size_t>(code)] = pool.intern(text);
+                QByteArray codes = valid;
+                codes[position] = static_cast<char>(code);
+                EXPECT_EQ(packCodes(codes), packText(DecodeCp1250(codes))) << codes.toHex().toStdString();
             }
         }
-        for (int code = 0; code < 256; ++code) {
-            const auto c = static_cast<std::size_t>(code);
-            EXPECT_EQ(byCodes[c], byText[c]) << code;
-            EXPECT_EQ(pool.text(byCodes[c]), QStringLiteral("A") + CharFromCp1250(static_cast<unsigned char>(code)));
+        for (const QByteArray& codes : {valid.chopped(1), valid + '0', valid.left(2) + valid})
+            EXPECT_EQ(packCodes(codes), kOddText) << codes.toStdString();
+    }
+}
+
+// The table keeps each text once, whatever bytes it was read from: it looks names up
+// by their codes, and codes the code page leaves unassigned may read as one and the
+// same character. Sorting and picking by name rely on one id per text. The codes are
+// hashed and compared by words, so every code stands at the start and at the end of
+// texts of the lengths around a word's.
+TEST(ResultsTable, EachTextHasOneIdWhateverCodesItWasReadFrom) {
+    const QByteArray letters = "ABCDEFGHIJKLMNOPQRS";
+    for (const qsizetype length : {1, 2, 3, 4, 5, 7, 8, 9, 15, 16, 17, 19}) {
+        for (const bool atEnd : {true, false}) {
+            for (const bool codesFirst : {true, false}) {
+                TextPool pool;
+                std::vector<std::uint32_t> byCodes(256), byText(256);
+                std::vector<QString> texts(256);
+                for (int pass = 0; pass < 2; ++pass) {
+                    for (int code = 0; code < 256; ++code) {
+                        QByteArray codes = letters.left(length);
+                        codes[atEnd ? length - 1 : 0] = static_cast<char>(code);
+                        const auto c = static_cast<std::size_t>(code);
+                        texts[c] = DecodeCp1250(codes);
+                        if ((pass == 0) == codesFirst) byCodes[c] = pool.internCp1250(codes);
+                        else byText[c] = pool.intern(texts[c]);
+                    }
+                }
+                for (std::size_t c = 0; c < 256; ++c) {
+                    EXPECT_EQ(byCodes[c], byText[c]) << c << " length " << length;
+                    EXPECT_EQ(pool.text(byCodes[c]), texts[c]) << c << " length " << length;
+                }
+            }
         }
     }
 }
