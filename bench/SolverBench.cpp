@@ -13,7 +13,8 @@
 //                       found (or proven) within 60 s, and their ratio, median and worst;
 //   BM_PatternTables    building the 4 x 4 tables of one geometry, and their size.
 //
-// ZK_SOLVER_BENCH_SECONDS shortens the 60 s (and the 30 s) for a quick run.
+// ZK_SOLVER_BENCH_SECONDS shortens the 60 s (and the 30 s) for a quick run;
+// ZK_SOLVER_BENCH_ONLY keeps the positions whose name holds that text (e.g. "numbers").
 #include "SolveSuite.h"
 #include "solve/MoveGraph.h"
 #include "solve/PatternTables.h"
@@ -21,6 +22,7 @@
 #include "solve/Replay.h"
 #include "solve/Solver.h"
 #include <benchmark/benchmark.h>
+#include <QString>
 #include <QtGlobal>
 #include <algorithm>
 #include <cstdio>
@@ -35,9 +37,10 @@ double longSeconds(double standard) {
 }
 
 std::vector<std::pair<suite::Case, GameState>> positions(int n) {
+    const std::string only = qEnvironmentVariable("ZK_SOLVER_BENCH_ONLY").toStdString();
     std::vector<std::pair<suite::Case, GameState>> all;
     for (const suite::Case& c : suite::AllCases())
-        if (c.n == n)
+        if (c.n == n && c.name().find(only) != std::string::npos)
             if (std::optional<GameState> s = suite::MakePosition(c)) all.push_back({c, *s});
     return all;
 }
