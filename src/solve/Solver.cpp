@@ -19,7 +19,7 @@ namespace {
 constexpr int kTranspositionBits = 21;
 // The proof's coarse tables: at most this many entries (bytes) each, so that a set of
 // them is built within a few seconds.
-constexpr uint64_t kCoarseEntries = 200000;
+constexpr uint64_t kCoarseEntries = 300000;
 
 // The first search inflates its bound by this much: quick, and its solutions are at
 // most that much longer than the shortest.
