@@ -3,6 +3,7 @@
 
 #include "SolvePositions.h"
 #include "solve/Heuristic.h"
+#include "solve/IdaStar.h"
 #include "solve/PatternTables.h"
 #include "solve/Puzzle.h"
 #include "solve/SearchSupport.h"
@@ -25,8 +26,10 @@ std::vector<Near> NearTargets(const Puzzle& pz, int radius) {
     std::vector<Near> all;
     for (const Goal& g : pz.goals) {
         PlaceState target;
-        for (int p = 0; p < pz.graph.fieldPlaces(); ++p)
+        for (int p = 0; p < pz.graph.fieldPlaces(); ++p) {
+            EXPECT_EQ(std::popcount(g.accepts[p]), 1) << "a target of one arrangement only";
             target.at[p] = static_cast<uint8_t>(std::countr_zero(g.accepts[p]));
+        }
         if (seen.insert(keys.key(target)).second) all.push_back({target, 0});
     }
     std::vector<Step> steps;
@@ -67,5 +70,50 @@ TEST(GameTables, NeverOverstateNearTheTargets) {
         EXPECT_TRUE(tablesSeeMore) << open.size() << " open cells";
     }
 }
+
+struct ProofCase {
+    const char* name;
+    SolveType type;
+    std::vector<Cell> open;
+    bool pendoly;
+    int radius;
+};
+
+class ProofSearch : public ::testing::TestWithParam<ProofCase> {};
+
+// The iterative deepening, with what its table learns from round to round, finds a
+// shortest solution from positions all around the targets, in every geometry, also
+// with a table so small that positions keep pushing each other out.
+TEST_P(ProofSearch, FindsTheFewestSteps) {
+    const ProofCase& c = GetParam();
+    const std::optional<Puzzle> solved = Puzzle::FromGame(SolvedStart(c.type, 4, c.open, c.pendoly));
+    ASSERT_TRUE(solved);
+    const std::vector<Near> near = NearTargets(*solved, c.radius);
+    const GoalTest goal = GoalTest::Whole(*solved);
+    const size_t stride = std::max<size_t>(1, near.size() / 40);
+    for (int bits : {6, 16}) {
+        for (size_t i = near.size() - 1; i > 0; i = i > stride ? i - stride : 0) {
+            Puzzle pz = *solved;
+            pz.start = near[i].position;
+            const Heuristic bound(pz, {});
+            TranspositionTable table(bits);
+            const SearchResult r = IdaStar(pz, bound, goal, c.radius + 10, {}, table);
+            ASSERT_EQ(r.outcome, SearchResult::Outcome::Found);
+            ASSERT_EQ(static_cast<int>(r.path.size()), near[i].steps) << "table of 2^" << bits << ", position " << i;
+            PlaceState end = pz.start;
+            for (const Step& step : r.path) pz.apply(end, step);
+            ASSERT_TRUE(goal.met(pz, end));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProofSearch,
+    ::testing::Values(ProofCase{"NumbersTwoGaps", SolveType::Numbers, {{0, 2}, {3, 5}}, false, 9},
+                      ProofCase{"DiagonalOneGap", SolveType::Diagonal, {{2, 5}}, false, 9},
+                      ProofCase{"MapThreeGaps", SolveType::Map, {{0, 1}, {5, 3}, {3, 0}}, false, 7},
+                      ProofCase{"PendolyNumbers", SolveType::Numbers, {}, true, 6},
+                      ProofCase{"PendolyDiagonal", SolveType::Diagonal, {}, true, 6}),
+    [](const ::testing::TestParamInfo<ProofCase>& info) { return std::string(info.param.name); });
 
 } // namespace
