@@ -46,19 +46,24 @@ StartupSelection selectStartupOptions(GameState& s, Platform& p, const QDir& fol
     return sel;
 }
 
-// A store cut off by a kill or a full disk leaves part of a record at the end of a
-// results file; its bytes go into a side file, and the file reads whole again.
-void repairResultsFiles(GameState& s, Platform& p, const QDir& folder, QStringList& notices) {
-    for (const QString& file : {kResultsFile, kPendolyResultsFile}) {
-        const RepairOutcome repaired = RepairResultsTail(folder.filePath(file), p.clock.now(), p.random);
-        const QString told = TailKeptText(repaired, file, s.texts);
+// Told in the language in use.
+void tellRepairs(const GameState& s, const ResultsCheck& outcomes, QStringList& notices) {
+    const QString files[] = {kResultsFile, kPendolyResultsFile};
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        const QString told = TailKeptText(outcomes[i], files[i], s.texts);
         if (!told.isEmpty()) notices << told;
     }
 }
 
 } // namespace
 
-StartUpReport StartUp(GameState& s, Platform& p, const GameFolders& folders) {
+ResultsCheck CheckResultsFiles(const QDir& folder, const QDateTime& now, RandomSource& random) {
+    return {RepairResultsTail(folder.filePath(kResultsFile), now, random),
+            RepairResultsTail(folder.filePath(kPendolyResultsFile), now, random)};
+}
+
+StartUpReport StartUp(GameState& s, Platform& p, const GameFolders& folders,
+                      const std::function<ResultsCheck()>& checked) {
     resetState(s);
     const StartupSelection selection = selectStartupOptions(s, p, folders.player);
     CreateStoredGamesFile(folders.player);
@@ -67,7 +72,8 @@ StartUpReport StartUp(GameState& s, Platform& p, const GameFolders& folders) {
     // Told in the language now in use.
     if (const QString settings = SettingsStartupProblem(s, selection); !settings.isEmpty())
         report.notices << settings;
-    repairResultsFiles(s, p, folders.player, report.notices);
+    tellRepairs(s, checked ? checked() : CheckResultsFiles(folders.player, p.clock.now(), p.random),
+                report.notices);
     PrepareSound(s, p.sound, folders);
     s.storing.storedDate.clear();
     s.storing.storedTime.clear();

@@ -4,6 +4,7 @@
 // Zelka-Kvadra: creates the application, the platform services and the game window.
 #include "app/CommandLine.h"
 #include "app/DataFolders.h"
+#include "app/StartUp.h"
 #include "app/gui/FolderGuard.h"
 #include "app/gui/MainWindow.h"
 #include "play/OwnTexts.h"
@@ -12,9 +13,11 @@
 #include "ui/SystemRandom.h"
 #include "ui/gui/FontWarmUp.h"
 #include "ui/gui/QtDialogs.h"
+#include "ui/gui/ToolkitWarmUp.h"
 #include "ui/gui/LazySoundDevice.h"
 #include "ui/gui/ModulePaths.h"
 #include <QApplication>
+#include <future>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -75,9 +78,17 @@ int main(int argc, char** argv) {
     }
     }
 
+    // The font list and the image modules load on another core while the window is
+    // built, and so does the check of the results files, which reads them whole. Its
+    // findings are told where they always were: before the window shows.
+    std::jthread toolkit = StartToolkitWarmUp();
+    SystemClock clock;
+    SystemRandom checkRandom;   // the check's own: the window draws from `random` meanwhile
+    std::future<ResultsCheck> resultsCheck = std::async(std::launch::async, [&] {
+        return CheckResultsFiles(folders->player, clock.now(), checkRandom);
+    });
     QtMessageBox messageBox;
     QtInputBox inputBox;
-    SystemClock clock;
     SystemRandom random;
     LazySoundDevice sound(ModulePaths(QStringLiteral("zelka-kvadra-sound")));
     QtEventPump events;
@@ -88,7 +99,8 @@ int main(int argc, char** argv) {
     inputBox.setParent(&window);
     events.setBeforeWait([&window] { window.syncView(); });
     guard.serve([&window] { window.bringToFront(); });
-    window.Form_Load();
+    window.Form_Load([&resultsCheck] { return resultsCheck.get(); });
+    toolkit.join();
     window.show();
     window.offerKeptGame();
     if (!startCode.isEmpty()) window.enterStartCode(startCode);

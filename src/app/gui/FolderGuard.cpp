@@ -2,13 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/gui/FolderGuard.h"
+#include "app/LocalSocket.h"
 #include <QCryptographicHash>
 #include <QFile>
-#include <QDeadlineTimer>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QThread>
-#include <algorithm>
 
 namespace {
 
@@ -44,44 +40,16 @@ FolderGuard::Claim FolderGuard::claim() {
 }
 
 bool FolderGuard::AskHolderToComeToFront() {
-    QLocalSocket socket;
-    const QDeadlineTimer connecting(kConnectMs);
-    for (;;) {
-        socket.connectToServer(SocketName(m_folder));
-        if (socket.waitForConnected(500)) break;
-        if (connecting.hasExpired()) return false;
-        QThread::msleep(100);
-    }
-    socket.write(kRequest);
-    if (!socket.waitForBytesWritten(kAnswerMs)) return false;
-    QByteArray answer;
-    const QDeadlineTimer answering(kAnswerMs);
-    while (!answer.contains('\n') && socket.waitForReadyRead(int(std::max<qint64>(1, answering.remainingTime()))))
-        answer += socket.readAll();
-    return answer == kAnswer;
+    return AskOverLocalSocket(SocketName(m_folder), kRequest, kConnectMs, kAnswerMs) == kAnswer;
 }
 
 void FolderGuard::serve(std::function<void()> bringToFront) {
     m_bringToFront = std::move(bringToFront);
-    const QString name = SocketName(m_folder);
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // A socket left by a copy that was killed: this copy holds the folder now.
-    QLocalServer::removeServer(name);
-    if (!m_server->listen(name)) return;
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-                if (!socket->canReadLine()) return;
-                if (socket->readLine() != kRequest) {
-                    socket->disconnectFromServer();
-                    return;
-                }
-                if (m_bringToFront) m_bringToFront();
-                socket->write(kAnswer);
-                socket->flush();
-            });
-        }
+    m_server = new LocalLineServer(this);
+    // A socket left by a copy that was killed is replaced: this copy holds the folder now.
+    m_server->listen(SocketName(m_folder), [this](const QByteArray& line) {
+        if (line != kRequest) return QByteArray();
+        if (m_bringToFront) m_bringToFront();
+        return QByteArray(kAnswer);
     });
 }

@@ -20,7 +20,7 @@
 #include <QString>
 #include <functional>
 
-class QLocalServer;
+class LocalLineServer;
 
 class FolderGuard : public QObject {
     Q_OBJECT
@@ -46,6 +46,6 @@ private:
 
     QDir m_folder;
     FolderLock m_lock;
-    QLocalServer* m_server = nullptr;
+    LocalLineServer* m_server = nullptr;
     std::function<void()> m_bringToFront;
 };

@@ -63,6 +63,15 @@ MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* 
     SetDesignVisibility(m_state.panel);
 
     m_canvas = new FormCanvas(kFormWidth, kFormHeight, this);
+    // A comfortable size: the design at 1.6 times, within the screen. The controls
+    // are made in the font of that size.
+    double scale = 1.6 / 15;
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        const QSize avail = screen->availableSize() * 0.9;
+        scale = std::min({scale, double(avail.width()) / kFormWidth,
+                          double(avail.height() - 40) / kFormHeight});
+    }
+    m_canvas->useScale(scale);
     m_binder = ControlBinder(m_canvas);
     setCentralWidget(m_canvas);
     m_scene = new BoardScene(this);
@@ -89,13 +98,6 @@ MainWindow::MainWindow(Platform& platform, const GameFolders& folders, QWidget* 
     m_timer->start();
     qApp->installEventFilter(this);
 
-    // A comfortable size: the design at 1.6 times, within the screen.
-    double scale = 1.6 / 15;
-    if (const QScreen* screen = QApplication::primaryScreen()) {
-        const QSize avail = screen->availableSize() * 0.9;
-        scale = std::min({scale, double(avail.width()) / kFormWidth,
-                          double(avail.height() - 40) / kFormHeight});
-    }
     m_canvas->setMinimumSize(m_canvas->sizeForScale(1.0 / 15));
     resize(m_canvas->sizeForScale(scale) + QSize(0, menuBar()->sizeHint().height()));
 }
@@ -300,12 +302,12 @@ void MainWindow::applyFocusRequest() {
     request.clear();
 }
 
-void MainWindow::Form_Load() {
+void MainWindow::Form_Load(const std::function<ResultsCheck()>& resultsChecked) {
     if (const QScreen* screen = QApplication::primaryScreen()) {
         const QRect avail = screen->availableGeometry();
         move(avail.center() - rect().center());
     }
-    const StartUpReport report = StartUp(m_state, m_platform, m_folders);
+    const StartUpReport report = StartUp(m_state, m_platform, m_folders, resultsChecked);
     QStringList notices = report.notices;
     if (const QString options = m_colourSymbols->load(m_state.texts.languageName); !options.isEmpty())
         notices << options;

@@ -6,6 +6,7 @@
 // controls on the right and above, and the menus. It turns events into calls on the
 // game logic and then shows the state: it holds no game state of its own.
 #include "app/SolverAssist.h"
+#include "app/StartUp.h"
 #include "play/GameFlow.h"
 #include "play/GameState.h"
 #include "play/KeyboardInput.h"
@@ -73,8 +74,10 @@ public:
     // Shows the current state in every control and on the board.
     void syncView();
 
-    // Start-up of the window: defaults, settings, language, sound, board.
-    void Form_Load();
+    // Start-up of the window: defaults, settings, language, sound, board. `resultsChecked`,
+    // when given, hands over the check of the results files, made meanwhile on another
+    // core (see StartUp).
+    void Form_Load(const std::function<ResultsCheck()>& resultsChecked = {});
     // Once the window is shown: offers the game kept at the last run, so that the
     // question stands over the window and not over an empty screen.
     void offerKeptGame();

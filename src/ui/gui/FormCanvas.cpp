@@ -20,6 +20,18 @@ QSize FormCanvas::sizeForScale(double pixelsPerTwip) const {
             static_cast<int>(std::ceil(m_formHeight * pixelsPerTwip))};
 }
 
+void FormCanvas::useScale(double pixelsPerTwip) {
+    m_scale = std::max(0.01, pixelsPerTwip);
+    applyFont();
+}
+
+void FormCanvas::applyFont() {
+    QFont f = font();
+    f.setPixelSize(std::max(8, static_cast<int>(std::lround(kBaseFontPixels * m_scale * 15))));
+    // The same font again would still reach every control.
+    if (f != font() || !testAttribute(Qt::WA_SetFont)) setFont(f);
+}
+
 void FormCanvas::place(QWidget* widget, const QRect& twips) {
     if (!m_rects.contains(widget))
         connect(widget, &QObject::destroyed, this, [this, widget] { m_rects.remove(widget); });
@@ -56,9 +68,7 @@ void FormCanvas::relayout() {
     m_scale = std::max(0.01, std::min(sx, sy));
     const QSize used = sizeForScale(m_scale);
     m_origin = QPoint((width() - used.width()) / 2, (height() - used.height()) / 2);
-    QFont f = font();
-    f.setPixelSize(std::max(8, static_cast<int>(std::lround(kBaseFontPixels * m_scale * 15))));
-    setFont(f);
+    applyFont();
     for (auto it = m_rects.cbegin(); it != m_rects.cend(); ++it) apply(it.key(), it.value());
     Q_EMIT scaleChanged(m_scale);
 }

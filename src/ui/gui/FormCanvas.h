@@ -25,6 +25,11 @@ public:
     double pixelsPerTwip() const { return m_scale; }
     QSize formSizeTwips() const { return {m_formWidth, m_formHeight}; }
     QSize sizeForScale(double pixelsPerTwip) const;
+    // Takes the scale the canvas is about to be shown at, with its font, before the
+    // controls are made: they are then measured once, in the font they show. (A font
+    // set after them makes every control measure and lay itself out again.) The
+    // canvas's first resize keeps this font when it comes to the same size.
+    void useScale(double pixelsPerTwip);
 
 Q_SIGNALS:
     void scaleChanged(double pixelsPerTwip);
@@ -35,6 +40,7 @@ protected:
 private:
     void apply(QWidget* widget, const QRect& twips);
     void relayout();
+    void applyFont();
 
     int m_formWidth;
     int m_formHeight;

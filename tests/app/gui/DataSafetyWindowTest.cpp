@@ -12,9 +12,13 @@
 #include "support/IndependentResultsFile.h"
 #include "support/NonRegularFiles.h"
 #include "support/gui/WindowFixture.h"
+#include "ui/SystemRandom.h"
 #include <QAction>
 #include <QTemporaryDir>
+#include <future>
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
 
 namespace {
 
@@ -29,9 +33,12 @@ QStringList Told(const FakePlatform& fp) {
     return texts;
 }
 
+// The check runs in the window's start-up, or (as the program does it) on another core
+// while the window is built: either way the player hears of it before the window shows.
 TEST(DataSafetyWindow, AResultsFileCutOffAtItsEndIsRepairedAtTheStartAndTheKeptBytesAreNamed) {
-    for (const char* language : {"Magyar", "English"}) {
-        SCOPED_TRACE(language);
+    for (const auto& [language, meanwhile] : {std::pair{"Magyar", false}, std::pair{"English", false},
+                                              std::pair{"Magyar", true}}) {
+        SCOPED_TRACE(std::string(language) + (meanwhile ? ", checked meanwhile" : ""));
         QTemporaryDir dir;
         const QDir folder(gameFolder(dir));
         SettingsRecord settings;
@@ -41,8 +48,17 @@ TEST(DataSafetyWindow, AResultsFileCutOffAtItsEndIsRepairedAtTheStartAndTheKeptB
         const QByteArray whole = IndependentResultsFile();
         ASSERT_TRUE(WriteIndependentResultsFile(folder.filePath(QStringLiteral("eredm.dat")), whole.chopped(25)));
         FakePlatform fp;
+        SystemRandom checkRandom(7);
+        std::future<ResultsCheck> check;
+        if (meanwhile)
+            check = std::async(std::launch::async,
+                               [&] { return CheckResultsFiles(folder, fp.clock.now(), checkRandom); });
         MainWindow window(fp.platform, folder);
-        window.Form_Load();
+        if (meanwhile)
+            window.Form_Load([&check] { return check.get(); });
+        else
+            window.Form_Load();
+        EXPECT_FALSE(window.isVisible());
 
         const QStringList sides = folder.entryList({QStringLiteral("eredm.dat.damaged-*")}, QDir::Files);
         ASSERT_EQ(sides.size(), 1);

@@ -33,6 +33,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <vector>
 
@@ -294,6 +295,40 @@ TEST(MainWindow, EverythingScalesWithTheWindow) {
     // The board keeps its place beside the panel: the frame's right edge stays left of kezd.
     const QPoint frameRight = view->mapFromScene(QPointF(5000, 0));
     EXPECT_LT(view->mapTo(&f.window, frameRight).x(), kezd->mapTo(&f.window, QPoint(0, 0)).x());
+}
+
+// The controls are made in the font of the size the window first shows at: none of
+// them is told of a new font (and measures itself again) before the first paint. A
+// new size of the window still brings them a new font.
+TEST(MainWindow, TheControlsAreMadeInTheFontTheyFirstShow) {
+    struct FontChanges : QObject {
+        std::map<QString, int> seen;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::FontChange && !watched->objectName().isEmpty())
+                ++seen[watched->objectName()];
+            return false;
+        }
+    } changes;
+    qApp->installEventFilter(&changes);
+    QTemporaryDir dir;
+    FakePlatform fp;
+    MainWindow window(fp.platform, QDir(gameFolder(dir)));
+    window.Form_Load();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QApplication::processEvents();
+    for (const char* name : {"kezd", "sorsz", "neve", "lang", "tipus", "generalt", "atrend", "Label3"})
+        EXPECT_EQ(changes.seen[name], 0) << name;
+    auto* kezd = window.findChild<QPushButton*>(QStringLiteral("kezd"));
+    auto* canvas = kezd->parentWidget();
+    EXPECT_EQ(kezd->font().pixelSize(), canvas->font().pixelSize());
+    const int shownPixels = kezd->font().pixelSize();
+
+    window.resize(window.size() * 2);
+    QApplication::processEvents();
+    EXPECT_GT(changes.seen["kezd"], 0);
+    EXPECT_NEAR(kezd->font().pixelSize(), 2 * shownPixels, 2);
+    qApp->removeEventFilter(&changes);
 }
 
 } // namespace
