@@ -107,16 +107,21 @@ private:
         return key ^ m_keys.valueKey(step.a, v) ^ m_keys.valueKey(step.b, v);
     }
 
-    // The least steps the position after `step` needs as far as is known without a walk:
-    // its bound, or what the table learned.
-    int boundAfter(const Step& step, const PlaceState& before, const Heuristic::Parts& parts, uint64_t key) {
-        m_pz.apply(m_state, step);
+    // The bound's parts for the position `step` just made, from those before it.
+    Heuristic::Parts partsAfter(const Step& step, const Heuristic::Parts& parts) const {
         Heuristic::Parts child = parts;
         if (step.kind == SearchStepKind::Slide && m_h.slidesOnly())
             m_h.afterSlide(m_state, step.a, step.b, child);
         else
             m_h.compute(m_state, child);
-        const int known = std::max(child.h, m_table.atLeast(keyAfter(key, before, step)));
+        return child;
+    }
+
+    // The least steps the position after `step` needs as far as is known without a walk:
+    // its bound, or what the table learned.
+    int boundAfter(const Step& step, const PlaceState& before, const Heuristic::Parts& parts, uint64_t key) {
+        m_pz.apply(m_state, step);
+        const int known = std::max(partsAfter(step, parts).h, m_table.atLeast(keyAfter(key, before, step)));
         m_state = before;
         return known;
     }
@@ -154,11 +159,7 @@ private:
                 continue;
             }
             m_pz.apply(m_state, step);
-            Heuristic::Parts child = parts;
-            if (step.kind == SearchStepKind::Slide && m_h.slidesOnly())
-                m_h.afterSlide(m_state, step.a, step.b, child);
-            else
-                m_h.compute(m_state, child);
+            const Heuristic::Parts child = partsAfter(step, parts);
             const uint64_t childKey = keyAfter(key, before, step);
             m_path.push_back(step);
             const int sameRun = hasLast && step == last ? run + 1 : 1;
