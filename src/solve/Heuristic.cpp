@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "solve/Heuristic.h"
+#include "solve/CoarseTable.h"
 #include "solve/PatternTables.h"
 #include <algorithm>
 #include <bit>
@@ -31,7 +32,8 @@ int cyclicDistance(int a, int b, int n) {
 } // namespace
 
 Heuristic::Heuristic(const Puzzle& pz, const std::vector<uint64_t>& active,
-                     std::shared_ptr<const PatternTables> tables)
+                     std::shared_ptr<const PatternTables> tables, uint64_t coarseEntries,
+                     const SearchLimits* limits)
     : m_pz(pz), m_tables(std::move(tables)) {
     const MoveGraph& g = pz.graph;
     if (!g.pendoly) {
@@ -58,7 +60,12 @@ Heuristic::Heuristic(const Puzzle& pz, const std::vector<uint64_t>& active,
         GoalModel m;
         m.goal = static_cast<int>(goal);
         m.offset = offset;
-        buildModel(m, goal < active.size() ? active[goal] : pz.allField());
+        const uint64_t places = goal < active.size() ? active[goal] : pz.allField();
+        buildModel(m, places);
+        if (coarseEntries > 0 && !m.trivial && places == pz.allField()) {
+            buildCoarse(m, coarseEntries, limits ? *limits : SearchLimits{});
+            if (!m.coarse.empty()) m.coarsePart = m.partCount++;
+        }
         if (offset + m.partCount > kMaxParts) {
             m.trivial = true;
             m.partCount = 0;
@@ -122,6 +129,48 @@ void Heuristic::buildModel(GoalModel& m, uint64_t active) {
     } else {
         m.partCount = static_cast<int>(m.classes.size());
     }
+}
+
+// The classes of the coarse tables: each colour against the other tiles; for numbers
+// in the Pendoly mode, the tiles wanted in one row against the rest (the whole board is
+// too large for a table; a row's tiles change rows only one slide at a time, while the
+// rotations that reorder them move them all at once).
+void Heuristic::buildCoarse(GoalModel& m, uint64_t entries, const SearchLimits& limits) const {
+    const MoveGraph& g = m_pz.graph;
+    const Goal& goal = m_pz.goals[static_cast<size_t>(m.goal)];
+    std::vector<uint64_t> classes;   // the tile values of each class
+    if (!m.singles) {
+        for (const ColourClass& c : m.classes) classes.push_back(c.values);
+    } else if (g.pendoly) {
+        for (int row = 0; row < g.n; ++row) {
+            uint64_t values = 0;
+            for (int col = 0; col < g.n; ++col) values |= goal.accepts[static_cast<size_t>(row * g.n + col)];
+            classes.push_back(values);
+        }
+    }
+    for (uint64_t values : classes) {
+        CoarseTable::Classes classOf{};
+        for (int v = 1; v <= Puzzle::kMaxValue; ++v) classOf[static_cast<size_t>(v)] = (values >> v & 1) ? 1 : 2;
+        if (CoarseTable::Size(m_pz, classOf) > entries || limits.expired()) continue;
+        if (std::shared_ptr<const CoarseTable> t = CoarseTable::Build(m_pz, m.goal, classOf, entries, limits))
+            m.coarse.push_back(std::move(t));
+    }
+}
+
+int Heuristic::coarseValue(const GoalModel& m, const PlaceState& s) const {
+    int best = 0;
+    for (const std::shared_ptr<const CoarseTable>& t : m.coarse) {
+        const int v = t->lookup(s);
+        best = std::max(best, v == CoarseTable::kFar ? static_cast<int>(kUnreachable) : v);
+    }
+    return best;
+}
+
+size_t Heuristic::coarseBytes() const {
+    size_t total = 0;
+    for (const GoalModel& m : m_models)
+        for (const std::shared_ptr<const CoarseTable>& t : m.coarse) total += t->bytes();
+    return total;
 }
 
 int Heuristic::lineConflicts(const GoalModel& m, const Line& line, const PlaceState& s) const {
@@ -246,6 +295,7 @@ int Heuristic::pendolyGuide(const GoalModel& m, const PlaceState& s) const {
 void Heuristic::computeGoal(const GoalModel& m, const PlaceState& s, Parts& parts) const {
     if (m.trivial) return;
     int16_t* v = parts.v.data() + m.offset;
+    if (m.coarsePart >= 0) v[m.coarsePart] = static_cast<int16_t>(coarseValue(m, s));
     if (m_pz.graph.pendoly) {
         v[0] = static_cast<int16_t>(m_guide ? pendolyGuide(m, s) : pendolyValue(m, s));
         return;
@@ -272,11 +322,12 @@ void Heuristic::computeGoal(const GoalModel& m, const PlaceState& s, Parts& part
 int Heuristic::goalValue(const GoalModel& m, const Parts& parts) const {
     if (m.trivial) return 0;
     const int16_t* v = parts.v.data() + m.offset;
-    if (m_pz.graph.pendoly) return v[0];
+    const int coarse = m.coarsePart >= 0 ? v[m.coarsePart] : 0;
+    if (m_pz.graph.pendoly) return std::max<int>(v[0], coarse);
     int sum = 0;
     if (!m.singles) {
-        for (int k = 0; k < m.partCount; ++k) sum += v[k];
-        return sum;
+        for (size_t k = 0; k < m.classes.size(); ++k) sum += v[k];
+        return std::max(sum, coarse);
     }
     const int lines = static_cast<int>(m_lines.size());
     int conflicts = 0;
@@ -359,6 +410,8 @@ void Heuristic::afterSlide(const PlaceState& s, int a, int b, Parts& parts) cons
     for (const GoalModel& m : m_models) {
         if (m.trivial) continue;
         int16_t* v = parts.v.data() + m.offset;
+        // A slide moves an empty place, which every coarse position tells apart.
+        if (m.coarsePart >= 0) v[m.coarsePart] = static_cast<int16_t>(coarseValue(m, s));
         if (!m.singles) {
             const int k = m.classOf[value];
             if (k >= 0) v[k] = static_cast<int16_t>(classCost(m, k, s));

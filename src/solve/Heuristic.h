@@ -12,7 +12,10 @@
 //    want it (tiles of one colour stand in for each other);
 //  - Pendoly mode: tiles change rows only one slide at a time, so vertical distances
 //    add up; a rotation moves at most N tiles one column and a carry one tile, so the
-//    column distances, divided by N, bound the rotations and carries.
+//    column distances, divided by N, bound the rotations and carries;
+//  - where asked and small enough (colours, and the Pendoly mode): the exact distance
+//    of a coarser puzzle in which one class of tiles (a colour, or the tiles wanted in
+//    one row or one column) is told apart from the rest, the largest over the classes.
 //
 // A target may be partial: only the field places of a mask count (the staged search
 // places a few rows at a time).
@@ -23,7 +26,9 @@
 #include <memory>
 #include <vector>
 
+class CoarseTable;
 class PatternTables;
+struct SearchLimits;
 
 class Heuristic {
 public:
@@ -39,8 +44,13 @@ public:
     // `active[g]`: the field places of goal g that count; 0 leaves the goal out, and a
     // goal past the end of `active` counts whole. `tables` (may be null):
     // additive pattern tables of the geometry, used for whole number targets.
+    // `coarseEntries` > 0 adds the coarse tables of at most that many entries each,
+    // built now (until `limits` runs out; those not built are left out).
     Heuristic(const Puzzle& pz, const std::vector<uint64_t>& active,
-              std::shared_ptr<const PatternTables> tables = nullptr);
+              std::shared_ptr<const PatternTables> tables = nullptr, uint64_t coarseEntries = 0,
+              const SearchLimits* limits = nullptr);
+    // The memory of the coarse tables.
+    size_t coarseBytes() const;
 
     void compute(const PlaceState& s, Parts& parts) const;
     // After a slide from place a to place b (its tile now on b): only the parts that
@@ -77,11 +87,15 @@ private:
         std::vector<ColourClass> classes;   // otherwise
         std::array<int8_t, 64> classOf{};
         bool usesTables = false;
+        std::vector<std::shared_ptr<const CoarseTable>> coarse;
+        int coarsePart = -1;           // of its parts: the largest coarse distance
         int offset = 0;                // of its parts: singles md, lines..., groups...; classes one each
         int partCount = 0;
     };
 
     void buildModel(GoalModel& m, uint64_t active);
+    void buildCoarse(GoalModel& m, uint64_t entries, const SearchLimits& limits) const;
+    int coarseValue(const GoalModel& m, const PlaceState& s) const;
     int goalValue(const GoalModel& m, const Parts& parts) const;
     int lineConflicts(const GoalModel& m, const Line& line, const PlaceState& s) const;
     int classCost(const GoalModel& m, int k, const PlaceState& s) const;

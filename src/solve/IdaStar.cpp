@@ -15,10 +15,21 @@ TranspositionTable::Entry* TranspositionTable::find(uint64_t key) {
     return e.used && e.key == key ? &e : nullptr;
 }
 
-void TranspositionTable::store(uint64_t key, int depth, int atLeast, int round) {
+void TranspositionTable::enter(uint64_t key, int depth, int round) {
     Entry& e = m_entries[key & m_mask];
-    e = {key, static_cast<uint16_t>(depth), static_cast<uint16_t>(std::max(0, atLeast)),
-         static_cast<uint16_t>(round), 1};
+    const uint16_t known = e.used && e.key == key ? e.atLeast : 0;
+    e = {key, static_cast<uint16_t>(depth), known, static_cast<uint16_t>(round), 1};
+}
+
+void TranspositionTable::learn(uint64_t key, int atLeast) {
+    Entry& e = m_entries[key & m_mask];
+    if (!e.used || e.key != key) e = {key, UINT16_MAX, 0, 0, 1};   // walked in no round now
+    e.atLeast = static_cast<uint16_t>(std::clamp<int>(atLeast, e.atLeast, UINT16_MAX));
+}
+
+int TranspositionTable::atLeast(uint64_t key) const {
+    const Entry& e = m_entries[key & m_mask];
+    return e.used && e.key == key ? e.atLeast : 0;
 }
 
 void TranspositionTable::clear() {
@@ -28,7 +39,7 @@ void TranspositionTable::clear() {
 
 int TranspositionTable::nextRound() {
     // Rounds are told apart by number; when the numbers run out the table starts afresh.
-    if (m_round == UINT16_MAX) clear();
+    if (m_round == UINT16_MAX - 1) clear();
     return ++m_round;
 }
 
@@ -54,7 +65,8 @@ public:
             m_round = m_table.nextRound();
             result.lowerBound = bound;
             m_path.clear();
-            const int next = walk(0, bound, parts, key, Step{}, false, 0);
+            int atLeast = 0;
+            const int next = walk(0, bound, parts, key, Step{}, false, 0, atLeast);
             result.expanded = m_expanded;
             if (next == kFound) {
                 result.outcome = SearchResult::Outcome::Found;
@@ -95,15 +107,41 @@ private:
         return key ^ m_keys.valueKey(step.a, v) ^ m_keys.valueKey(step.b, v);
     }
 
-    int walk(int g, int bound, const Heuristic::Parts& parts, uint64_t key, Step last, bool hasLast, int run) {
-        const int f = g + parts.h;
+    // The bound's parts for the position `step` just made, from those before it.
+    Heuristic::Parts partsAfter(const Step& step, const Heuristic::Parts& parts) const {
+        Heuristic::Parts child = parts;
+        if (step.kind == SearchStepKind::Slide && m_h.slidesOnly())
+            m_h.afterSlide(m_state, step.a, step.b, child);
+        else
+            m_h.compute(m_state, child);
+        return child;
+    }
+
+    // The least steps the position after `step` needs as far as is known without a walk:
+    // its bound, or what the table learned.
+    int boundAfter(const Step& step, const PlaceState& before, const Heuristic::Parts& parts, uint64_t key) {
+        m_pz.apply(m_state, step);
+        const int known = std::max(partsAfter(step, parts).h, m_table.atLeast(keyAfter(key, before, step)));
+        m_state = before;
+        return known;
+    }
+
+    // Walks on while g + h stays within `bound`; answers the least g + h beyond it (or
+    // kFound), and sets `atLeast` to the steps this position is shown to need: its own
+    // bound, or, after a walk through every step, one more than the least any step's
+    // position needs (a step left out or cut counts with its own bound).
+    int walk(int g, int bound, const Heuristic::Parts& parts, uint64_t key, Step last, bool hasLast, int run,
+             int& atLeast) {
+        TranspositionTable::Entry* e = m_table.find(key);
+        const int h = e ? std::max<int>(parts.h, e->atLeast) : parts.h;
+        atLeast = h;
+        const int f = g + h;
         if (f > bound) return f;
         if (parts.h == 0 && m_goal.met(m_pz, m_state)) return kFound;
         if ((++m_expanded & 0x3FF) == 0 && m_limits.expired()) m_stopped = true;
         if (m_stopped) return kNone;
-        if (TranspositionTable::Entry* e = m_table.find(key); e && e->round == m_round && e->depth <= g)
-            return kNone;
-        m_table.store(key, g, 0, m_round);
+        if (e && e->round == m_round && e->depth <= g) return kNone;
+        m_table.enter(key, g, m_round);
 
         // Each depth keeps its own list; a deeper walk may grow the outer vector, so the
         // list is reached through it each time.
@@ -112,26 +150,30 @@ private:
         m_steps[depth].clear();
         m_pz.steps(m_state, m_steps[depth]);
         int least = kNone;
+        int fewest = Heuristic::kUnreachable;   // the least any step's position needs
         for (size_t i = 0; i < m_steps[depth].size(); ++i) {
             const Step step = m_steps[depth][i];
-            if (skip(step, last, hasLast, run)) continue;
             const PlaceState before = m_state;
+            if (skip(step, last, hasLast, run)) {
+                fewest = std::min(fewest, boundAfter(step, before, parts, key));
+                continue;
+            }
             m_pz.apply(m_state, step);
-            Heuristic::Parts child = parts;
-            if (step.kind == SearchStepKind::Slide && m_h.slidesOnly())
-                m_h.afterSlide(m_state, step.a, step.b, child);
-            else
-                m_h.compute(m_state, child);
+            const Heuristic::Parts child = partsAfter(step, parts);
             const uint64_t childKey = keyAfter(key, before, step);
             m_path.push_back(step);
             const int sameRun = hasLast && step == last ? run + 1 : 1;
-            const int result = walk(g + 1, bound, child, childKey, step, true, sameRun);
+            int childAtLeast = 0;
+            const int result = walk(g + 1, bound, child, childKey, step, true, sameRun, childAtLeast);
             if (result == kFound) return kFound;
             m_path.pop_back();
             m_state = before;
             least = std::min(least, result);
+            fewest = std::min(fewest, childAtLeast);
             if (m_stopped) return kNone;
         }
+        atLeast = std::max(h, std::min(fewest + 1, static_cast<int>(Heuristic::kUnreachable)));
+        m_table.learn(key, atLeast);
         return least;
     }
 

@@ -9,8 +9,13 @@
 // the groups' values add up to a lower bound. The tables depend on the geometry only
 // (which tile a target wants on a place is looked up at use), so one set serves every
 // number target, and is kept for as long as the geometry is played.
+//
+// A table has one entry for each way its k tiles can stand on k different places of the
+// P places: P · (P - 1) · ... · (P - k + 1) bytes, so a group of six on a board with four
+// open ring cells (20 places) takes 28 MB.
 #include "solve/MoveGraph.h"
 #include "solve/SearchSupport.h"
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -19,7 +24,7 @@ class PatternTables {
 public:
     struct Group {
         std::vector<uint8_t> places;   // the field places the group's tiles are wanted on
-        std::vector<uint8_t> table;    // indexed by Σ position[i] · P^i
+        std::vector<uint8_t> table;    // indexed by rank(positions)
     };
 
     // Tables for `g` over `groups` (field places), or null when stopped first.
@@ -33,9 +38,19 @@ public:
     // The value for group `group` whose i-th tile stands on positions[i].
     int lookup(int group, const uint8_t* positions) const {
         const Group& gr = m_groups[static_cast<size_t>(group)];
+        return gr.table[rank(positions, gr.places.size(), m_placeCount)];
+    }
+    // The index of `tiles` tiles on the different places positions[0..tiles) out of
+    // `placeCount`: each position counted among the places the tiles before it left free.
+    static size_t rank(const uint8_t* positions, size_t tiles, size_t placeCount) {
         size_t index = 0;
-        for (size_t i = gr.places.size(); i-- > 0;) index = index * m_placeCount + positions[i];
-        return gr.table[index];
+        uint64_t taken = 0;
+        for (size_t i = 0; i < tiles; ++i) {
+            const uint64_t below = taken & ((1ULL << positions[i]) - 1);
+            index = index * (placeCount - i) + (positions[i] - static_cast<size_t>(std::popcount(below)));
+            taken |= 1ULL << positions[i];
+        }
+        return index;
     }
     const std::vector<Group>& groups() const { return m_groups; }
     size_t bytes() const;

@@ -18,6 +18,9 @@
 namespace {
 
 constexpr int kTranspositionBits = 21;
+// The proof's coarse tables: at most this many entries (bytes) each, so that a set of
+// them is built within a few seconds.
+constexpr uint64_t kCoarseEntries = 300000;
 
 // The first search inflates its bound by this much: quick, and its solutions are at
 // most that much longer than the shortest.
@@ -214,7 +217,7 @@ SolveReport Solve(const GameState& s, const SolveOptions& options, SolverCache* 
         std::shared_ptr<const PatternTables> tables;
         if (options.patternTables && usesNumberTables(s, *pz))
             tables = (cache ? cache : &ownCache)->tablesFor(pz->graph, limits);
-        const Heuristic h(*pz, {}, tables);
+        const Heuristic h(*pz, {}, tables, kCoarseEntries, &limits);
         report.lowerBound = std::max(report.lowerBound, h.estimate(pz->start));
         const bool smallBoard = pz->graph.n == 4 && !pz->graph.pendoly;
         if (!smallBoard) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "SolvePositions.h"
+#include "solve/CoarseTable.h"
 #include "solve/Heuristic.h"
 #include "solve/MoveGraph.h"
 #include "solve/PathShortening.h"
@@ -9,6 +10,7 @@
 #include "solve/Replay.h"
 #include "solve/Solver.h"
 #include <gtest/gtest.h>
+#include <bit>
 #include <deque>
 #include <string>
 #include <unordered_map>
@@ -143,6 +145,71 @@ TEST(PatternTablesBound, NeverOverstatesAndSeesMore) {
 } // namespace
 
 namespace {
+
+// The fewest steps from every position within `radius` steps of a target to the
+// nearest target, by breadth-first search over the search's own steps from all the
+// targets at once (each step is one step of the game there).
+std::vector<std::pair<PlaceState, int>> NearTargets(const Puzzle& pz, int radius) {
+    const PositionKeys keys(pz);
+    std::unordered_map<uint64_t, int> seen;
+    std::vector<std::pair<PlaceState, int>> all;
+    for (const Goal& g : pz.goals) {
+        PlaceState target;
+        for (int p = 0; p < pz.graph.fieldPlaces(); ++p) target.at[p] = static_cast<uint8_t>(std::countr_zero(g.accepts[p]));
+        if (seen.emplace(keys.key(target), 0).second) all.push_back({target, 0});
+    }
+    std::vector<Step> steps;
+    for (size_t head = 0; head < all.size(); ++head) {
+        const auto [s, d] = all[head];
+        if (d == radius) continue;
+        steps.clear();
+        pz.steps(s, steps);
+        for (const Step& step : steps) {
+            PlaceState next = s;
+            pz.apply(next, step);
+            if (seen.emplace(keys.key(next), d + 1).second) all.push_back({next, d + 1});
+        }
+    }
+    return all;
+}
+
+struct BoundCase {
+    const char* name;
+    SolveType type;
+    std::vector<Cell> open;
+    bool pendoly;
+    int radius;
+};
+
+class CoarseBound : public ::testing::TestWithParam<BoundCase> {};
+
+// The bound with the coarse tables never claims more than the true fewest steps, on
+// every position near the targets, and it sees more than the bound without them.
+TEST_P(CoarseBound, NeverOverstatesAndSeesMore) {
+    const BoundCase& c = GetParam();
+    const GameState s = SolvedStart(c.type, 4, c.open, c.pendoly);
+    const std::optional<Puzzle> pz = Puzzle::FromGame(s);
+    ASSERT_TRUE(pz);
+    const Heuristic plain(*pz, {});
+    const Heuristic coarse(*pz, {}, nullptr, 1 << 20);
+    ASSERT_GT(coarse.coarseBytes(), 0u);
+    int sharper = 0;
+    for (const auto& [position, steps] : NearTargets(*pz, c.radius)) {
+        const int bound = coarse.estimate(position);
+        ASSERT_LE(bound, steps);
+        ASSERT_GE(bound, plain.estimate(position));
+        sharper += bound > plain.estimate(position);
+    }
+    EXPECT_GT(sharper, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CoarseBound,
+    ::testing::Values(BoundCase{"PendolyNumbers", SolveType::Numbers, {}, true, 5},
+                      BoundCase{"PendolyMap", SolveType::Map, {}, true, 5},
+                      BoundCase{"DiagonalOneGap", SolveType::Diagonal, {{2, 5}}, false, 7},
+                      BoundCase{"MapOneGap", SolveType::Map, {{0, 3}}, false, 7}),
+    [](const ::testing::TestParamInfo<BoundCase>& info) { return std::string(info.param.name); });
 
 struct FarCase {
     const char* name;
