@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Zelka-Kvadra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "NearTargets.h"
 #include "SolvePositions.h"
 #include "solve/CoarseTable.h"
 #include "solve/Heuristic.h"
@@ -146,32 +147,6 @@ TEST(PatternTablesBound, NeverOverstatesAndSeesMore) {
 
 namespace {
 
-// The fewest steps from every position within `radius` steps of a target to the
-// nearest target, by breadth-first search over the search's own steps from all the
-// targets at once (each step is one step of the game there).
-std::vector<std::pair<PlaceState, int>> NearTargets(const Puzzle& pz, int radius) {
-    const PositionKeys keys(pz);
-    std::unordered_map<uint64_t, int> seen;
-    std::vector<std::pair<PlaceState, int>> all;
-    for (const Goal& g : pz.goals) {
-        PlaceState target;
-        for (int p = 0; p < pz.graph.fieldPlaces(); ++p) target.at[p] = static_cast<uint8_t>(std::countr_zero(g.accepts[p]));
-        if (seen.emplace(keys.key(target), 0).second) all.push_back({target, 0});
-    }
-    std::vector<Step> steps;
-    for (size_t head = 0; head < all.size(); ++head) {
-        const auto [s, d] = all[head];
-        if (d == radius) continue;
-        steps.clear();
-        pz.steps(s, steps);
-        for (const Step& step : steps) {
-            PlaceState next = s;
-            pz.apply(next, step);
-            if (seen.emplace(keys.key(next), d + 1).second) all.push_back({next, d + 1});
-        }
-    }
-    return all;
-}
 
 struct BoundCase {
     const char* name;
