@@ -100,6 +100,10 @@ TEST(RealProgram, TwoCopiesOfTheGameNeverShareAFolder) {
     const QDir folder(GameFolder(dir));
     auto first = std::make_unique<RunningProgram>(folder.path(), QStringList{});
     ASSERT_TRUE(Started(folder, first->pid())) << first->outputSoFar().toStdString();
+    // The first copy answers only from its event loop, so once it has answered it has
+    // written every file of its start (param.dat comes before minta.dat, for one).
+    const ProgramRun probe = RunProgram(folder.path(), {}, kLimitMs);
+    ASSERT_TRUE(probe.finished && probe.exitCode == 0) << probe.output.toStdString();
     const auto before = Snapshot(folder);
 
     const ProgramRun second = RunProgram(folder.path(), {}, kLimitMs);
