@@ -19,7 +19,9 @@
 
 // Writes the heading when made, then one line per write(), numbered from 1 in the
 // order written. A row comes from a decoded table or straight from a record as the
-// reader decodes it; both give the same line.
+// reader decodes it; both give the same line. A writer turns each text of a table
+// into its field once, so the rows one writer takes from a table come from that
+// table as it stands: it does not change while they are written.
 class ResultRowsWriter {
 public:
     ResultRowsWriter(QChar separator, QTextStream& out);
@@ -34,9 +36,18 @@ public:
 
     // Where the lines gather on their way to the stream.
     class Sink;
+    // How each code page 1250 code is written in a field of this writer's format.
+    class Codes;
+    // The fields of a table's texts, each made once.
+    class TextFields;
 
 private:
+    char* putField(char* p, QByteArrayView field);
+
     std::unique_ptr<Sink> m_sink;
+    std::unique_ptr<const Codes> m_codes;
+    std::unique_ptr<TextFields> m_names;
+    std::unique_ptr<TextFields> m_gameNames;
     bool m_tsv = false;
     char m_separator = ',';
     qint64 m_rowNo = 0;

@@ -194,38 +194,78 @@ std::vector<DecodedRecord> EveryCode() {
     return records;
 }
 
+// The rows of `records` as the writer writes them from their codes, through a string
+// or through a device.
+QString WrittenFromCodes(const std::vector<DecodedRecord>& records, const std::vector<std::uint32_t>& rows,
+                         QChar separator, bool viaDevice) {
+    QString viaString;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QTextStream out(&viaString);
+    if (viaDevice) out.setDevice(&buffer);
+    out << "before ";
+    ResultRowsWriter writer(separator, out);
+    for (const std::uint32_t i : rows) writer.write(records[i], static_cast<qint64>(i) + 1);
+    EXPECT_TRUE(writer.finish());
+    out.flush();
+    return viaDevice ? QString::fromUtf8(bytes) : viaString;
+}
+
+// Whether each record written from its codes is the line its row in a table gives.
+void ExpectWrittenAsFromTheTable(const std::vector<DecodedRecord>& records, const std::vector<std::uint32_t>& rows) {
+    ResultsTable table;
+    for (const DecodedRecord& r : records) table.Append(r);
+    for (const QChar separator : {QChar(u','), QChar(u'\t')}) {
+        const QString expected = Reference(table, rows, separator);
+        for (const bool viaDevice : {false, true})
+            EXPECT_EQ(WrittenFromCodes(records, rows, separator, viaDevice), expected)
+                << "separator " << int(separator.unicode()) << ", via device " << viaDevice;
+    }
+}
+
+std::vector<std::uint32_t> AllRows(std::size_t count) {
+    std::vector<std::uint32_t> rows(count);
+    std::iota(rows.begin(), rows.end(), 0u);
+    return rows;
+}
+
 } // namespace
 
 // `--results` in storage order writes each record as it is decoded, from its codes;
 // the lines are those of the decoded table.
 TEST(ResultRowsWriterFromCodes, WritesWhatTheReferenceWriterWritesForEveryCode) {
     const std::vector<DecodedRecord> records = EveryCode();
-    ResultsTable table;
-    for (const DecodedRecord& r : records) table.Append(r);
-    const std::vector<std::uint32_t> everyOther = {1, 3, 5, 16, 18, 19};
-    for (const QChar separator : {QChar(u','), QChar(u'\t')}) {
-        for (const bool all : {true, false}) {
-            std::vector<std::uint32_t> rows = everyOther;
-            if (all) {
-                rows.resize(records.size());
-                std::iota(rows.begin(), rows.end(), 0u);
-            }
-            const QString expected = Reference(table, rows, separator);
-            for (const bool viaDevice : {false, true}) {
-                QString viaString;
-                QByteArray bytes;
-                QBuffer buffer(&bytes);
-                buffer.open(QIODevice::WriteOnly);
-                QTextStream out(&viaString);
-                if (viaDevice) out.setDevice(&buffer);
-                out << "before ";
-                ResultRowsWriter writer(separator, out);
-                for (const std::uint32_t i : rows) writer.write(records[i], static_cast<qint64>(i) + 1);
-                ASSERT_TRUE(writer.finish());
-                out.flush();
-                if (viaDevice) EXPECT_EQ(bytes, expected.toUtf8()) << "separator " << int(separator.unicode()) << ", all " << all;
-                else EXPECT_EQ(viaString, expected) << "separator " << int(separator.unicode()) << ", all " << all;
+    ExpectWrittenAsFromTheTable(records, AllRows(records.size()));
+    ExpectWrittenAsFromTheTable(records, {1, 3, 5, 16, 18, 19});
+}
+
+// Codes are looked at many at a time: a code that quotes a field, becomes a blank,
+// takes more than one byte or is trimmed counts at every place of a text of any
+// length, and the codes after a text's end never count.
+TEST(ResultRowsWriterFromCodes, ACodeCountsAtEveryPlaceAndNothingAfterTheEnd) {
+    const QByteArray times = "00:03:002024.01.0510:00:00";
+    const QByteArray specials(",\"\t\n\r\xE9\xA0 ", 8);
+    std::vector<DecodedRecord> records;
+    for (int length = 1; length <= 40; ++length) {
+        for (int at = 0; at < length; ++at) {
+            for (const char special : specials) {
+                QByteArray text(length, 'a');
+                text[at] = special;
+                DecodedRecord r = Decoded(text, text, times, 1 + at % 8, 1, 0, 40);
+                // After the texts' ends, codes that would change their fields if they counted.
+                std::fill(r.name.begin() + length, r.name.end(), specials[(length + at) % specials.size()]);
+                std::fill(r.storedGameName.begin() + length, r.storedGameName.end(), '"');
+                records.push_back(r);
             }
         }
     }
+    for (int at = 0; at < DecodedRecord::kTimesLength; ++at) {
+        for (const char special : specials) {
+            QByteArray odd = times;
+            odd[at] = special;
+            records.push_back(Decoded("Anna", "", odd, 2, 1, 0, 40));
+        }
+    }
+    ExpectWrittenAsFromTheTable(records, AllRows(records.size()));
 }
