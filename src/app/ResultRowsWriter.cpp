@@ -147,28 +147,24 @@ constexpr std::array<char, 200> kDigitPairs = [] {
     return pairs;
 }();
 
-// Two digits at a time, from the lowest.
+// Two digits at a time, from the lowest, straight into place.
 char* PutNumber(char* p, long long n) {
     auto magnitude = static_cast<unsigned long long>(n);
     if (n < 0) {
         *p++ = '-';
         magnitude = 0 - magnitude;
     }
-    std::array<char, 20> digits;
-    char* first = digits.data() + digits.size();
+    int digits = 1;
+    for (unsigned long long rest = magnitude; rest >= 10; rest /= 10) ++digits;
+    char* const end = p + digits;
+    char* first = end;
     for (; magnitude >= 100; magnitude /= 100) {
         first -= 2;
         std::memcpy(first, &kDigitPairs[2 * (magnitude % 100)], 2);
     }
-    if (magnitude >= 10) {
-        first -= 2;
-        std::memcpy(first, &kDigitPairs[2 * magnitude], 2);
-    } else {
-        *--first = static_cast<char>('0' + magnitude);
-    }
-    const auto count = static_cast<std::size_t>(digits.data() + digits.size() - first);
-    std::memcpy(p, first, count);
-    return p + count;
+    if (magnitude >= 10) std::memcpy(first - 2, &kDigitPairs[2 * magnitude], 2);
+    else first[-1] = static_cast<char>('0' + magnitude);
+    return end;
 }
 
 char* PutTwoDigits(char* p, std::uint32_t n) {
