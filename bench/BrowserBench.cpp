@@ -50,9 +50,10 @@ void BM_BrowserReload(benchmark::State& state) {
     // Kept between reloads, as the browser keeps them.
     ResultsTable table;
     ResultsSorter sorter;
+    std::vector<std::uint32_t> rows;
     for (auto _ : state) {
         const ResultsLoad load = table.Load(f.path);
-        std::vector<std::uint32_t> rows = FilterResultRows(table, EverythingShown());
+        FilterResultRows(table, EverythingShown(), rows);
         sorter.Sort(table, rows, ResultColumn::Name, false, StoredTypeCodes());
         if (load.damaged || rows.size() != kRecords) state.SkipWithError("file did not read back");
         benchmark::DoNotOptimize(rows.data());
@@ -79,8 +80,9 @@ void BM_BrowserFilterChange(benchmark::State& state) {
     ResultsFilter filter = EverythingShown();
     filter.boardSize = 5;
     filter.stepsBelow = 600;
+    std::vector<std::uint32_t> rows;
     for (auto _ : state) {
-        std::vector<std::uint32_t> rows = FilterResultRows(b.table, filter);
+        FilterResultRows(b.table, filter, rows);
         b.sorter.Sort(b.table, rows, ResultColumn::Name, false, StoredTypeCodes());
         benchmark::DoNotOptimize(rows.data());
     }

@@ -9,6 +9,7 @@
 #include "app/ViewOptions.h"
 #include "results/ResultsFilter.h"
 #include "results/ResultsSort.h"
+#include <QFileInfo>
 #include <numeric>
 #include <optional>
 
@@ -133,10 +134,15 @@ ResultsScan WriteInStorageOrder(const Options& o, ResultRowsWriter& writer) {
     });
 }
 
-// A sort needs the rows together, but only those that pass the filter.
+// A sort needs the rows together, but only those that pass the filter. Their room is
+// reserved for the most the file can hold: only what they fill is ever touched, and
+// nothing is copied as they grow.
 ResultsScan WriteSorted(const Options& o, ResultRowsWriter& writer) {
+    const std::size_t most = MostRecordsIn(QFileInfo(o.file).size());
     ResultsTable table;
-    std::vector<std::uint32_t> recordNos;
+    table.reserve(most);
+    TableVector<std::uint32_t> recordNos;
+    recordNos.reserve(most);
     qint64 recordNo = 0;
     const ResultsScan scan = ReadDecodedResultsFile(o.file, [&](const DecodedRecord& r) {
         ++recordNo;

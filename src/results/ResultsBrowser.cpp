@@ -208,7 +208,7 @@ void ResultsBrowser::ReadFileIfChanged() {
 void ResultsBrowser::LoadResultsGrid() {
     if (!m_reloadAllowed) return;
     ReadFileIfChanged();
-    m_rows = FilterResultRows(m_table, m_filter);
+    FilterResultRows(m_table, m_filter, m_rows);
     FindStoredRow();
     m_controls.Label4.caption = QString::number(rowCount()) + u' ' + Caption(kMsgRowCount);
     m_currentColumn = m_sortColumn;

@@ -120,13 +120,19 @@ bool RecordMatchesPick(const ResultsFilter& f, const ResultRecord& r) {
 
 std::vector<std::uint32_t> FilterResultRows(const ResultsTable& table, const ResultsFilter& filter) {
     std::vector<std::uint32_t> rows;
+    FilterResultRows(table, filter, rows);
+    return rows;
+}
+
+void FilterResultRows(const ResultsTable& table, const ResultsFilter& filter, std::vector<std::uint32_t>& rows) {
+    // Room for every row, so no row is copied as they are added.
+    rows.clear();
     rows.reserve(table.size());
     const CompiledPick pick(table, filter);
     const bool picking = filter.pick.column > 0;
     for (std::size_t i = 0; i < table.size(); ++i)
         if (PassesFields(filter, FieldsOf(table.row(i))) && (!picking || pick.matches(table, i)))
             rows.push_back(static_cast<std::uint32_t>(i));
-    return rows;
 }
 
 bool RecordPassesFilter(const ResultsFilter& filter, const ResultRecord& record) {

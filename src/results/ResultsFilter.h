@@ -61,6 +61,8 @@ struct ResultsFilter {
 
 // Record indices of `table` (in file order) whose rows pass `filter`.
 std::vector<std::uint32_t> FilterResultRows(const ResultsTable& table, const ResultsFilter& filter);
+// The same into `rows`, whose storage a window keeps from one reload to the next.
+void FilterResultRows(const ResultsTable& table, const ResultsFilter& filter, std::vector<std::uint32_t>& rows);
 // The same test for one record as the reader gives it.
 bool RecordPassesFilter(const ResultsFilter& filter, const ResultRecord& record);
 // ... and as the reader decodes it, its texts still codes.

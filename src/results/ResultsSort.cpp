@@ -105,13 +105,14 @@ void ResultsSorter::Sort(const ResultsTable& table, std::vector<std::uint32_t>& 
         return;
     }
     // Ties keep file order: the stable sort by key starts from rows in file order.
-    m_keyed.resize(rows.size());
     if (!inFileOrder) {
+        m_keyed.resize(rows.size());
         for (std::size_t i = 0; i < rows.size(); ++i) m_keyed[i] = {rows[i], rows[i]};
         RadixSortByKey();
         for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = m_keyed[i].index;
     }
-    // Which bits differ is found on the way.
+    // Each row's key is made once; which bits differ is found on the way.
+    m_keys.resize(rows.size());
     std::uint64_t any = 0;
     std::uint64_t all = ~std::uint64_t{0};
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -119,11 +120,30 @@ void ResultsSorter::Sort(const ResultsTable& table, std::vector<std::uint32_t>& 
                                 ? rows[i]   // storage order
                                 : SortKey(table.row(rows[i]), column, textRanks, typeRanks);
         if (descending) key = ~key;
+        m_keys[i] = key;
         any |= key;
         all &= key;
-        m_keyed[i] = {key, rows[i]};
     }
-    RadixSortByKey(any ^ all);
+    const std::uint64_t varying = any ^ all;
+    if (varying == 0) return;
+    // Keys that differ in at most 16 neighbouring bits (the ranks of the names, a board
+    // size, a date's days) sort in one pass that moves the rows alone.
+    const int lowest = std::countr_zero(varying);
+    const int width = 64 - std::countl_zero(varying) - lowest;
+    if (width <= 16) {
+        const std::uint64_t mask = (std::uint64_t{1} << width) - 1;
+        m_next.assign(std::size_t{1} << width, 0);
+        for (const std::uint64_t key : m_keys) ++m_next[(key >> lowest) & mask];
+        std::size_t position = 0;
+        for (std::size_t& n : m_next) position += std::exchange(n, position);
+        m_spareRows.resize(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) m_spareRows[m_next[(m_keys[i] >> lowest) & mask]++] = rows[i];
+        std::copy(m_spareRows.begin(), m_spareRows.end(), rows.begin());
+        return;
+    }
+    m_keyed.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) m_keyed[i] = {m_keys[i], rows[i]};
+    RadixSortByKey(varying);
     for (std::size_t i = 0; i < rows.size(); ++i) rows[i] = m_keyed[i].index;
 }
 

@@ -7,6 +7,7 @@
 // time as second key and the elapsed time with the steps, the date with the time
 // of day and the time of day (hh:mm) with the date. Equal keys keep file order, in
 // both directions: descending reverses the comparison, not the ties.
+#include "results/HugePageAllocator.h"
 #include "results/ResultsFilter.h"
 #include <cstdint>
 #include <vector>
@@ -28,8 +29,10 @@ private:
     void RadixSortByKey(std::uint64_t varying);
     void SortByDigit(int shift, int width);
 
-    std::vector<Keyed> m_keyed;
-    std::vector<Keyed> m_spare;
+    TableVector<Keyed> m_keyed;
+    TableVector<Keyed> m_spare;
+    TableVector<std::uint64_t> m_keys;   // by position in the rows
+    TableVector<std::uint32_t> m_spareRows;
     std::vector<std::size_t> m_next;   // per digit value: where its next key goes
 };
 

@@ -74,6 +74,27 @@ std::optional<std::uint64_t> DigitPairs(std::uint64_t word, std::uint64_t separa
 
 unsigned ByteAt(std::uint64_t word, int i) { return static_cast<unsigned>(word >> (8 * i)) & 0xFF; }
 
+// Read a word at a time: the table decodes a million of each per load.
+std::uint32_t PackTimeCodes(QByteArrayView codes) {
+    if (codes.size() != 8) return kOddText;
+    // hh:mm:ss, the colons in bytes 2 and 5.
+    const std::optional<std::uint64_t> pairs =
+        DigitPairs(Load8(codes.data()), 0x0000FF0000FF0000u, 0x00003A00003A0000u);
+    if (!pairs) return kOddText;
+    return ByteAt(*pairs, 0) * 10000 + ByteAt(*pairs, 3) * 100 + ByteAt(*pairs, 6);
+}
+
+std::uint32_t PackDateCodes(QByteArrayView codes) {
+    if (codes.size() != 10) return kOddText;
+    // yyyy.mm. in the first word, the dots in bytes 4 and 7; dd after it.
+    const std::optional<std::uint64_t> pairs =
+        DigitPairs(Load8(codes.data()), 0xFF0000FF00000000u, 0x2E00002E00000000u);
+    const unsigned d1 = static_cast<unsigned char>(codes[8]) - unsigned{'0'};
+    const unsigned d2 = static_cast<unsigned char>(codes[9]) - unsigned{'0'};
+    if (!pairs || d1 > 9 || d2 > 9) return kOddText;
+    return ((ByteAt(*pairs, 0) * 100 + ByteAt(*pairs, 2)) * 100 + ByteAt(*pairs, 5)) * 100 + d1 * 10 + d2;
+}
+
 QString TwoDigits(std::uint32_t n) {
     return QString(QChar(u'0' + n / 10)) + QChar(u'0' + n % 10);
 }
@@ -112,26 +133,8 @@ std::uint32_t ElapsedSeconds(std::uint32_t hhmmss) {
 
 std::uint32_t PackTime(QStringView text) { return PackTimeOf(text); }
 std::uint32_t PackDate(QStringView text) { return PackDateOf(text); }
-// Read a word at a time: the table decodes a million of each per load.
-std::uint32_t PackTime(QByteArrayView codes) {
-    if (codes.size() != 8) return kOddText;
-    // hh:mm:ss, the colons in bytes 2 and 5.
-    const std::optional<std::uint64_t> pairs =
-        DigitPairs(Load8(codes.data()), 0x0000FF0000FF0000u, 0x00003A00003A0000u);
-    if (!pairs) return kOddText;
-    return ByteAt(*pairs, 0) * 10000 + ByteAt(*pairs, 3) * 100 + ByteAt(*pairs, 6);
-}
-
-std::uint32_t PackDate(QByteArrayView codes) {
-    if (codes.size() != 10) return kOddText;
-    // yyyy.mm. in the first word, the dots in bytes 4 and 7; dd after it.
-    const std::optional<std::uint64_t> pairs =
-        DigitPairs(Load8(codes.data()), 0xFF0000FF00000000u, 0x2E00002E00000000u);
-    const unsigned d1 = static_cast<unsigned char>(codes[8]) - unsigned{'0'};
-    const unsigned d2 = static_cast<unsigned char>(codes[9]) - unsigned{'0'};
-    if (!pairs || d1 > 9 || d2 > 9) return kOddText;
-    return ((ByteAt(*pairs, 0) * 100 + ByteAt(*pairs, 2)) * 100 + ByteAt(*pairs, 5)) * 100 + d1 * 10 + d2;
-}
+std::uint32_t PackTime(QByteArrayView codes) { return PackTimeCodes(codes); }
+std::uint32_t PackDate(QByteArrayView codes) { return PackDateCodes(codes); }
 
 int CompareCellTexts(const QString& a, const QString& b) {
     const std::optional<int> na = CellNumber(a);
@@ -142,12 +145,15 @@ int CompareCellTexts(const QString& a, const QString& b) {
     return QString::compare(a, b, Qt::CaseSensitive);
 }
 
+std::size_t MostRecordsIn(qint64 fileBytes) {
+    return static_cast<std::size_t>(std::clamp<qint64>(fileBytes, 0, FileLimit::Results) / kSmallestRecordBytes + 1);
+}
+
 ResultsLoad ResultsTable::Load(const QString& path) {
     // The rows keep their storage from the last load: a reload of the same file
     // neither allocates nor copies a growing table.
     Clear();
-    m_rows.reserve(static_cast<std::size_t>(std::min(QFileInfo(path).size(), FileLimit::Results) /
-                                            kSmallestRecordBytes + 1));
+    m_rows.reserve(MostRecordsIn(QFileInfo(path).size()));
     // By the texts' codes: a name read a million times is made into a string once.
     return ReadDecodedResultsFile(path, [this](const DecodedRecord& r) { Append(r); });
 }
@@ -181,9 +187,9 @@ void ResultsTable::Append(const DecodedRecord& r) {
     ResultRow row;
     row.name = m_texts.internCp1250(r.nameCodes());
     row.gameName = m_texts.internCp1250(r.storedGameNameCodes());
-    row.elapsed = PackTime(r.elapsedCodes());
-    row.date = PackDate(r.dateCodes());
-    row.timeOfDay = PackTime(r.timeOfDayCodes());
+    row.elapsed = PackTimeCodes(r.elapsedCodes());
+    row.date = PackDateCodes(r.dateCodes());
+    row.timeOfDay = PackTimeCodes(r.timeOfDayCodes());
     row.steps = static_cast<std::int16_t>(r.steps);
     row.shuffleNo = static_cast<std::int16_t>(r.shuffleNo);
     row.storedGameNo = static_cast<std::int16_t>(r.storedGameNo);

@@ -7,6 +7,7 @@
 // packed into numbers. The browser reads the file into it once per reload and then
 // filters, sorts and formats from it without touching the file again.
 #include "results/ResultsCodec.h"
+#include "results/HugePageAllocator.h"
 #include "results/ResultsFile.h"
 #include "results/TextPool.h"
 #include <QHash>
@@ -64,11 +65,16 @@ int CompareCellTexts(const QString& a, const QString& b);
 // file could not be read at all), and where the whole records end.
 using ResultsLoad = ResultsScan;
 
+// The most records a results file of `fileBytes` bytes can hold (within the results
+// files' size limit): room reserved for them up front is never copied as it fills.
+std::size_t MostRecordsIn(qint64 fileBytes);
+
 class ResultsTable {
 public:
     // Reads the results file at `path`: every record before any damage.
     ResultsLoad Load(const QString& path);
     void Clear();
+    void reserve(std::size_t rows) { m_rows.reserve(rows); }
     // Adds one decoded record as the next row; its counts are as the reader gives them.
     void Append(const ResultRecord& record);
     void Append(const DecodedRecord& record);
@@ -97,7 +103,7 @@ private:
     struct OddTexts {
         QString elapsed, date, timeOfDay;
     };
-    std::vector<ResultRow> m_rows;
+    TableVector<ResultRow> m_rows;
     TextPool m_texts;
     QHash<std::uint32_t, OddTexts> m_odd;   // by row, for rows with a kOddText
     mutable std::vector<std::uint32_t> m_ranks;

@@ -10,6 +10,10 @@
 #include "support/ResultsFixture.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <numeric>
+#include <random>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -222,6 +226,59 @@ TEST(ResultsSort, ColumnsSortOnTheirKeysAndTiesKeepFileOrder) {
                                                 std::vector<std::uint32_t>{5, 3, 1, 0, 2, 4}}) {
             sorter.Sort(table, rows, c.column, c.descending, StoredTypeCodes());
             EXPECT_EQ(RecordNumbers(rows), c.order) << "column " << c.column << (c.descending ? " descending" : "");
+        }
+    }
+}
+
+// The sort orders integer keys in one counting pass or several, as the bits in which
+// the keys differ require. On a table whose columns span narrow and wide ranges, every
+// column sorts as comparing its values does, ties in file order, from any order before
+// and in both directions.
+TEST(ResultsSort, EveryColumnOfALargeTableSortsAsComparingItsValues) {
+    std::mt19937 random(2006);
+    const auto draw = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const char* types[] = {"V", "VR", "A", "AR", "M", "T", "S", "SR"};
+    std::vector<ResultRecord> records;
+    for (int i = 0; i < 3000; ++i) {
+        ResultRecord r = Result("", types[draw(0, 7)], draw(4, 6), draw(-255, 255), draw(-655, 32367),
+                                i % 2 ? draw(0, 40) : draw(-655, 32367), "", "", "");
+        r.name = (draw(0, 1) ? QStringLiteral("név ") : QStringLiteral("Név ")) + QString::number(draw(0, 300));
+        r.elapsed = FormatTriple(draw(0, 99), draw(0, 59), draw(0, 59), u':');
+        r.date = FormatTriple(draw(2000, 2030), draw(1, 12), draw(1, 3), u'.');
+        r.timeOfDay = FormatTriple(draw(0, 23), draw(0, 1), draw(0, 59), u':');
+        records.push_back(r);
+    }
+    const ResultsTable table = TableOf(records);
+    const auto seconds = [](const ResultRecord& r) {
+        return r.elapsed.mid(0, 2).toInt() * 3600 + r.elapsed.mid(3, 2).toInt() * 60 + r.elapsed.mid(6, 2).toInt();
+    };
+    const auto before = [&](int column, const ResultRecord& a, const ResultRecord& b) {
+        switch (column) {
+        case ResultColumn::Name: return CompareCellTexts(a.name, b.name) < 0;
+        case ResultColumn::Size: return a.boardSize < b.boardSize;
+        case ResultColumn::Gaps: return a.gapCount < b.gapCount;
+        case ResultColumn::ShuffleNo: return a.shuffleNo < b.shuffleNo;
+        case ResultColumn::Steps: return std::pair(a.steps, seconds(a)) < std::pair(b.steps, seconds(b));
+        case ResultColumn::Elapsed: return std::pair(seconds(a), a.steps) < std::pair(seconds(b), b.steps);
+        default: return std::pair(a.date, a.timeOfDay) < std::pair(b.date, b.timeOfDay);
+        }
+    };
+    std::vector<std::uint32_t> fileOrder(records.size());
+    std::iota(fileOrder.begin(), fileOrder.end(), 0u);
+    std::vector<std::uint32_t> shuffled = fileOrder;
+    std::shuffle(shuffled.begin(), shuffled.end(), random);
+    ResultsSorter sorter;
+    for (const int column : {ResultColumn::Name, ResultColumn::Size, ResultColumn::Gaps, ResultColumn::ShuffleNo,
+                             ResultColumn::Steps, ResultColumn::Elapsed, ResultColumn::Date}) {
+        for (const bool descending : {false, true}) {
+            std::vector<std::uint32_t> expected = fileOrder;
+            std::stable_sort(expected.begin(), expected.end(), [&](std::uint32_t a, std::uint32_t b) {
+                return descending ? before(column, records[b], records[a]) : before(column, records[a], records[b]);
+            });
+            for (std::vector<std::uint32_t> rows : {fileOrder, shuffled}) {
+                sorter.Sort(table, rows, column, descending, StoredTypeCodes());
+                EXPECT_TRUE(rows == expected) << "column " << column << (descending ? " descending" : "");
+            }
         }
     }
 }
