@@ -4,6 +4,7 @@
 #include "solve/Heuristic.h"
 #include "solve/CoarseTable.h"
 #include "solve/PatternTables.h"
+#include "solve/RowTurns.h"
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
@@ -219,13 +220,29 @@ int Heuristic::tableValue(const GoalModel& m, int group, const PlaceState& s) co
 // column distances shrink by at most N with each rotation or carry. A lone number tile
 // off its column also needs either that many rotations, or a trip through the slot:
 // up to the top ring row and down again, and a carry or rotations besides.
+//
+// Besides: the tiles that never leave their row all move with its turns (RowTurns), so
+// the others leave it, at two slides for a number tile wanted in that row; and number
+// tiles of one column wanted in it in the wrong order cannot pass each other there:
+// all but the longest run in order leave the column and come back, two columns more
+// to travel each.
 int Heuristic::pendolyValue(const GoalModel& m, const PlaceState& s) const {
     const Puzzle& pz = m_pz;
     const int n = pz.graph.n;
+    const Goal& goal = pz.goals[static_cast<size_t>(m.goal)];
     int vertical = 0;
     int columns = 0;
     int lone = 0;
     if (m.singles) {
+        std::array<std::array<int, MoveGraph::kMaxPlaces>, RowTurns::kMaxN + 1> inColumn{};   // wanted rows
+        std::array<int, RowTurns::kMaxN + 1> inColumnCount{};
+        auto addToColumn = [&](int col, int gp) {
+            if (pz.graph.cells[static_cast<size_t>(gp)].col != col) return;
+            inColumn[static_cast<size_t>(col)][static_cast<size_t>(inColumnCount[static_cast<size_t>(col)]++)] = pz.rowOf(gp);
+        };
+        // The slot's tile stands above its column, so it comes first in it.
+        if (s.at[pz.graph.slot] != kEmpty && m.placeOf[s.at[pz.graph.slot]] >= 0)
+            addToColumn(s.slotCol, m.placeOf[s.at[pz.graph.slot]]);
         for (int p = 0; p < pz.graph.placeCount(); ++p) {
             const int v = s.at[p];
             const int gp = m.placeOf[v];
@@ -236,30 +253,41 @@ int Heuristic::pendolyValue(const GoalModel& m, const PlaceState& s) const {
             vertical += std::abs(r - r2);
             columns += d;
             if (d > 0) lone = std::max(lone, std::min(d, 2 * std::min(r, r2) + 1));
+            if (p != pz.graph.slot) addToColumn(pz.graph.cells[static_cast<size_t>(p)].col, gp);
         }
-    } else {
-        int rowCost[Assignment::kMaxSize * MoveGraph::kMaxPlaces];
-        int colCost[Assignment::kMaxSize * MoveGraph::kMaxPlaces];
-        for (const ColourClass& c : m.classes) {
-            int tiles[MoveGraph::kMaxPlaces];
-            int count = 0;
-            for (int p = 0; p < pz.graph.placeCount(); ++p)
-                if (s.at[p] != kEmpty && (c.values >> s.at[p] & 1)) tiles[count++] = p;
-            const int rows = static_cast<int>(c.places.size());
-            if (rows > count) return kUnreachable;
-            if (rows > Assignment::kMaxSize || count > Assignment::kMaxSize) continue;
-            for (int r = 0; r < rows; ++r) {
-                const int home = c.places[static_cast<size_t>(r)];
-                for (int t = 0; t < count; ++t) {
-                    rowCost[r * count + t] = std::abs(pz.rowOf(tiles[t]) - pz.rowOf(home));
-                    colCost[r * count + t] = cyclicDistance(pz.colOf(s, tiles[t]), pz.colOf(s, home), n);
-                }
-            }
-            vertical += m_assignment.minimumCost(rowCost, rows, count);
-            columns += m_assignment.minimumCost(colCost, rows, count);
-        }
+        int passing = 0;
+        for (int col = 1; col <= n; ++col)
+            passing += mustLeave(inColumn[static_cast<size_t>(col)].data(), inColumnCount[static_cast<size_t>(col)]);
+        const RowTurns turns(pz, goal, s, true);
+        const int plain = vertical + std::max((columns + n - 1) / n, lone);
+        const int leaving = vertical + 2 * turns.mustLeave() + (columns + 2 * passing + n - 1) / n;
+        return std::max({plain, leaving, vertical + turns.leavingOrTurning(2)});
     }
-    return vertical + std::max((columns + n - 1) / n, lone);
+    int rowCost[Assignment::kMaxSize * MoveGraph::kMaxPlaces];
+    int colCost[Assignment::kMaxSize * MoveGraph::kMaxPlaces];
+    for (const ColourClass& c : m.classes) {
+        int tiles[MoveGraph::kMaxPlaces];
+        int count = 0;
+        for (int p = 0; p < pz.graph.placeCount(); ++p)
+            if (s.at[p] != kEmpty && (c.values >> s.at[p] & 1)) tiles[count++] = p;
+        const int rows = static_cast<int>(c.places.size());
+        if (rows > count) return kUnreachable;
+        if (rows > Assignment::kMaxSize || count > Assignment::kMaxSize) continue;
+        for (int r = 0; r < rows; ++r) {
+            const int home = c.places[static_cast<size_t>(r)];
+            for (int t = 0; t < count; ++t) {
+                rowCost[r * count + t] = std::abs(pz.rowOf(tiles[t]) - pz.rowOf(home));
+                colCost[r * count + t] = cyclicDistance(pz.colOf(s, tiles[t]), pz.colOf(s, home), n);
+            }
+        }
+        vertical += m_assignment.minimumCost(rowCost, rows, count);
+        columns += m_assignment.minimumCost(colCost, rows, count);
+    }
+    // A tile in the slot leaves it with one slide down.
+    const int inSlot = s.at[pz.graph.slot] != kEmpty ? 1 : 0;
+    const RowTurns turns(pz, goal, s, false);
+    const int plain = std::max(vertical, inSlot + turns.mustLeave()) + (columns + n - 1) / n;
+    return std::max(plain, turns.turnsAndSlides(vertical, inSlot));
 }
 
 // Pendoly, as a guide: each tile's rows and cyclic columns to its cell, added up over
