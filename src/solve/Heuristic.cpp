@@ -7,6 +7,7 @@
 #include "solve/RowTurns.h"
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -149,12 +150,16 @@ void Heuristic::buildCoarse(GoalModel& m, uint64_t entries, const SearchLimits& 
             classes.push_back(values);
         }
     }
+    std::vector<std::shared_ptr<const CoarseTable>> built;   // by the targets before, to serve again
+    for (const GoalModel& other : m_models) built.insert(built.end(), other.coarse.begin(), other.coarse.end());
     for (uint64_t values : classes) {
         CoarseTable::Classes classOf{};
         for (int v = 1; v <= Puzzle::kMaxValue; ++v) classOf[static_cast<size_t>(v)] = (values >> v & 1) ? 1 : 2;
         if (CoarseTable::Size(m_pz, classOf) > entries || limits.expired()) continue;
-        if (std::shared_ptr<const CoarseTable> t = CoarseTable::Build(m_pz, m.goal, classOf, entries, limits))
+        if (std::shared_ptr<const CoarseTable> t = CoarseTable::Build(m_pz, m.goal, classOf, entries, limits, built)) {
+            built.push_back(t);
             m.coarse.push_back(std::move(t));
+        }
     }
 }
 
@@ -168,9 +173,14 @@ int Heuristic::coarseValue(const GoalModel& m, const PlaceState& s) const {
 }
 
 size_t Heuristic::coarseBytes() const {
+    std::vector<const std::vector<uint8_t>*> counted;   // tables that share their distances count once
     size_t total = 0;
     for (const GoalModel& m : m_models)
-        for (const std::shared_ptr<const CoarseTable>& t : m.coarse) total += t->bytes();
+        for (const std::shared_ptr<const CoarseTable>& t : m.coarse) {
+            if (std::find(counted.begin(), counted.end(), t->distances()) != counted.end()) continue;
+            counted.push_back(t->distances());
+            total += t->bytes();
+        }
     return total;
 }
 
@@ -323,7 +333,7 @@ int Heuristic::pendolyGuide(const GoalModel& m, const PlaceState& s) const {
 void Heuristic::computeGoal(const GoalModel& m, const PlaceState& s, Parts& parts) const {
     if (m.trivial) return;
     int16_t* v = parts.v.data() + m.offset;
-    if (m.coarsePart >= 0) v[m.coarsePart] = static_cast<int16_t>(coarseValue(m, s));
+    if (m.coarsePart >= 0) v[m.coarsePart] = 0;   // looked up later, where it counts
     if (m_pz.graph.pendoly) {
         v[0] = static_cast<int16_t>(m_guide ? pendolyGuide(m, s) : pendolyValue(m, s));
         return;
@@ -427,8 +437,35 @@ int Heuristic::bestGoal(const Parts& parts) const {
     return best;
 }
 
+// The coarse tables cost the most to look up, and only the least of the targets' bounds
+// counts: they are looked up for the target whose bound is the least so far, until that
+// target has them. The others keep their bound without them, which is no more than with.
+void Heuristic::addCoarse(const PlaceState& s, Parts& parts) const {
+    uint64_t done = 0;
+    for (;;) {
+        size_t least = 0;
+        int leastValue = INT_MAX;
+        bool leastPending = false;
+        for (size_t i = 0; i < m_models.size(); ++i) {
+            const GoalModel& m = m_models[i];
+            const int value = goalValue(m, parts);
+            const bool pending = !m.trivial && m.coarsePart >= 0 && !(done >> i & 1);
+            if (value < leastValue || (value == leastValue && leastPending && !pending)) {
+                least = i;
+                leastValue = value;
+                leastPending = pending;
+            }
+        }
+        if (!leastPending) return;
+        const GoalModel& m = m_models[least];
+        done |= 1ULL << least;
+        parts.v[static_cast<size_t>(m.offset + m.coarsePart)] = static_cast<int16_t>(coarseValue(m, s));
+    }
+}
+
 void Heuristic::compute(const PlaceState& s, Parts& parts) const {
     for (const GoalModel& m : m_models) computeGoal(m, s, parts);
+    addCoarse(s, parts);
     finish(parts, s);
 }
 
@@ -438,8 +475,9 @@ void Heuristic::afterSlide(const PlaceState& s, int a, int b, Parts& parts) cons
     for (const GoalModel& m : m_models) {
         if (m.trivial) continue;
         int16_t* v = parts.v.data() + m.offset;
-        // A slide moves an empty place, which every coarse position tells apart.
-        if (m.coarsePart >= 0) v[m.coarsePart] = static_cast<int16_t>(coarseValue(m, s));
+        // A slide moves an empty place, which every coarse position tells apart: looked
+        // up again, where it counts.
+        if (m.coarsePart >= 0) v[m.coarsePart] = 0;
         if (!m.singles) {
             const int k = m.classOf[value];
             if (k >= 0) v[k] = static_cast<int16_t>(classCost(m, k, s));
@@ -464,6 +502,7 @@ void Heuristic::afterSlide(const PlaceState& s, int a, int b, Parts& parts) cons
             }
         }
     }
+    addCoarse(s, parts);
     finish(parts, s);
 }
 

@@ -103,6 +103,7 @@ private:
     int pendolyValue(const GoalModel& m, const PlaceState& s) const;
     int pendolyGuide(const GoalModel& m, const PlaceState& s) const;
     void computeGoal(const GoalModel& m, const PlaceState& s, Parts& parts) const;
+    void addCoarse(const PlaceState& s, Parts& parts) const;
     void finish(Parts& parts, const PlaceState& s) const;
     int emptyPlaceGuide(const PlaceState& s) const;
     int holeDistance(const PlaceState& s, int tile, int hole) const;
