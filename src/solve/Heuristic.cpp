@@ -198,13 +198,18 @@ int Heuristic::lineConflicts(const GoalModel& m, const Line& line, const PlaceSt
     return mustLeave(wanted, count);
 }
 
+int Heuristic::tilesOf(const ColourClass& c, const PlaceState& s, int* places) const {
+    int count = 0;
+    for (int p = 0; p < m_pz.graph.placeCount(); ++p)
+        if (s.at[p] != kEmpty && (c.values >> s.at[p] & 1)) places[count++] = p;
+    return count;
+}
+
 int Heuristic::classCost(const GoalModel& m, int k, const PlaceState& s) const {
     const ColourClass& c = m.classes[static_cast<size_t>(k)];
     const MoveGraph& g = m_pz.graph;
     int tiles[MoveGraph::kMaxPlaces];
-    int count = 0;
-    for (int p = 0; p < g.placeCount(); ++p)
-        if (s.at[p] != kEmpty && (c.values >> s.at[p] & 1)) tiles[count++] = p;
+    const int count = tilesOf(c, s, tiles);
     const int rows = static_cast<int>(c.places.size());
     if (rows > count) return kUnreachable;
     int cost[Assignment::kMaxSize * MoveGraph::kMaxPlaces];
@@ -277,9 +282,7 @@ int Heuristic::pendolyValue(const GoalModel& m, const PlaceState& s) const {
     int colCost[Assignment::kMaxSize * MoveGraph::kMaxPlaces];
     for (const ColourClass& c : m.classes) {
         int tiles[MoveGraph::kMaxPlaces];
-        int count = 0;
-        for (int p = 0; p < pz.graph.placeCount(); ++p)
-            if (s.at[p] != kEmpty && (c.values >> s.at[p] & 1)) tiles[count++] = p;
+        const int count = tilesOf(c, s, tiles);
         const int rows = static_cast<int>(c.places.size());
         if (rows > count) return kUnreachable;
         if (rows > Assignment::kMaxSize || count > Assignment::kMaxSize) continue;
@@ -317,9 +320,7 @@ int Heuristic::pendolyGuide(const GoalModel& m, const PlaceState& s) const {
     }
     for (const ColourClass& c : m.classes) {
         int tiles[MoveGraph::kMaxPlaces];
-        int count = 0;
-        for (int p = 0; p < pz.graph.placeCount(); ++p)
-            if (s.at[p] != kEmpty && (c.values >> s.at[p] & 1)) tiles[count++] = p;
+        const int count = tilesOf(c, s, tiles);
         const int rows = static_cast<int>(c.places.size());
         if (rows > count) return kUnreachable;
         if (rows > Assignment::kMaxSize || count > Assignment::kMaxSize) continue;

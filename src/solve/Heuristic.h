@@ -98,6 +98,8 @@ private:
     int coarseValue(const GoalModel& m, const PlaceState& s) const;
     int goalValue(const GoalModel& m, const Parts& parts) const;
     int lineConflicts(const GoalModel& m, const Line& line, const PlaceState& s) const;
+    // The places of the tiles of class `c` in `s`, written to `places`; their count.
+    int tilesOf(const ColourClass& c, const PlaceState& s, int* places) const;
     int classCost(const GoalModel& m, int k, const PlaceState& s) const;
     int tableValue(const GoalModel& m, int group, const PlaceState& s) const;
     int pendolyValue(const GoalModel& m, const PlaceState& s) const;
