@@ -99,6 +99,28 @@ TEST_P(ProofSearch, FindsTheFewestSteps) {
     }
 }
 
+// What the table learns about a position is a floor under its true fewest steps, also
+// for positions whose shortest way goes back the way the walk came, or through a step
+// the walk leaves out as never part of a shortest solution from where it stood.
+TEST(ProofSearchTable, NeverLearnsMoreThanTheFewestSteps) {
+    for (const ProofCase& c : {ProofCase{"DiagonalOneGap", SolveType::Diagonal, {{2, 5}}, false, 9},
+                               ProofCase{"PendolyDiagonal", SolveType::Diagonal, {}, true, 5}}) {
+        const std::optional<Puzzle> solved = Puzzle::FromGame(SolvedStart(c.type, 4, c.open, c.pendoly));
+        ASSERT_TRUE(solved);
+        const std::vector<Near> near = NearTargets(*solved, c.radius);
+        const PositionKeys keys(*solved);
+        for (size_t from = near.size() - 3; from < near.size(); ++from) {
+            Puzzle pz = *solved;
+            pz.start = near[from].position;
+            TranspositionTable table(18);
+            const SearchResult r = IdaStar(pz, Heuristic(pz, {}), GoalTest::Whole(pz), c.radius + 10, {}, table);
+            ASSERT_EQ(static_cast<int>(r.path.size()), near[from].steps) << c.name;
+            for (const Near& position : near)
+                ASSERT_LE(table.atLeast(keys.key(position.position)), position.steps) << c.name << ", from " << from;
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, ProofSearch,
     ::testing::Values(ProofCase{"NumbersTwoGaps", SolveType::Numbers, {{0, 2}, {3, 5}}, false, 9},
