@@ -236,7 +236,7 @@ int Heuristic::tableValue(const GoalModel& m, int group, const PlaceState& s) co
 // off its column also needs either that many rotations, or a trip through the slot:
 // up to the top ring row and down again, and a carry or rotations besides.
 //
-// Besides: the tiles that never leave their row all move with its turns (RowTurns), so
+// Besides, where asked: the tiles that never leave their row all move with its turns (RowTurns), so
 // the others leave it, at two slides for a number tile wanted in that row; and number
 // tiles of one column wanted in it in the wrong order cannot pass each other there:
 // all but the longest run in order leave the column and come back, two columns more
@@ -256,7 +256,7 @@ int Heuristic::pendolyValue(const GoalModel& m, const PlaceState& s) const {
             inColumn[static_cast<size_t>(col)][static_cast<size_t>(inColumnCount[static_cast<size_t>(col)]++)] = pz.rowOf(gp);
         };
         // The slot's tile stands above its column, so it comes first in it.
-        if (s.at[pz.graph.slot] != kEmpty && m.placeOf[s.at[pz.graph.slot]] >= 0)
+        if (m_rowTurns && s.at[pz.graph.slot] != kEmpty && m.placeOf[s.at[pz.graph.slot]] >= 0)
             addToColumn(s.slotCol, m.placeOf[s.at[pz.graph.slot]]);
         for (int p = 0; p < pz.graph.placeCount(); ++p) {
             const int v = s.at[p];
@@ -268,13 +268,14 @@ int Heuristic::pendolyValue(const GoalModel& m, const PlaceState& s) const {
             vertical += std::abs(r - r2);
             columns += d;
             if (d > 0) lone = std::max(lone, std::min(d, 2 * std::min(r, r2) + 1));
-            if (p != pz.graph.slot) addToColumn(pz.graph.cells[static_cast<size_t>(p)].col, gp);
+            if (m_rowTurns && p != pz.graph.slot) addToColumn(pz.graph.cells[static_cast<size_t>(p)].col, gp);
         }
+        const int plain = vertical + std::max((columns + n - 1) / n, lone);
+        if (!m_rowTurns) return plain;
         int passing = 0;
         for (int col = 1; col <= n; ++col)
             passing += mustLeave(inColumn[static_cast<size_t>(col)].data(), inColumnCount[static_cast<size_t>(col)]);
         const RowTurns turns(pz, goal, s, true);
-        const int plain = vertical + std::max((columns + n - 1) / n, lone);
         const int leaving = vertical + 2 * turns.mustLeave() + (columns + 2 * passing + n - 1) / n;
         return std::max({plain, leaving, vertical + turns.leavingOrTurning(2)});
     }
@@ -296,6 +297,7 @@ int Heuristic::pendolyValue(const GoalModel& m, const PlaceState& s) const {
         vertical += m_assignment.minimumCost(rowCost, rows, count);
         columns += m_assignment.minimumCost(colCost, rows, count);
     }
+    if (!m_rowTurns) return vertical + (columns + n - 1) / n;
     // A tile in the slot leaves it with one slide down.
     const int inSlot = s.at[pz.graph.slot] != kEmpty ? 1 : 0;
     const RowTurns turns(pz, goal, s, false);

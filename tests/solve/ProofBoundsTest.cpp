@@ -44,7 +44,8 @@ TEST(PendolyRowTurns, NeverOverstateNearTheTargets) {
     for (SolveType type : {SolveType::Numbers, SolveType::Diagonal, SolveType::RowsOrColumns, SolveType::Map}) {
         const std::optional<Puzzle> pz = Puzzle::FromGame(SolvedStart(type, 4, {}, true));
         ASSERT_TRUE(pz);
-        const Heuristic bound(*pz, {});
+        Heuristic bound(*pz, {});
+        bound.rowTurns(true);
         for (const Near& near : NearTargets(*pz, 6)) {
             const int h = bound.estimate(near.position);
             ASSERT_LE(h, near.steps) << static_cast<int>(type);
@@ -60,7 +61,9 @@ TEST(PendolyRowTurns, SeeTilesThatMustLeaveTheirRow) {
     std::optional<Puzzle> pz = Puzzle::FromGame(SolvedStart(SolveType::Numbers, 4, {}, true));
     ASSERT_TRUE(pz);
     std::swap(pz->start.at[static_cast<size_t>(pz->fieldPlace(2, 1))], pz->start.at[static_cast<size_t>(pz->fieldPlace(2, 2))]);
-    EXPECT_GE(Heuristic(*pz, {}).estimate(pz->start), 5);
+    Heuristic bound(*pz, {});
+    bound.rowTurns(true);
+    EXPECT_GE(bound.estimate(pz->start), 5);
 }
 
 struct ProofCase {
