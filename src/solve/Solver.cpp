@@ -217,7 +217,8 @@ SolveReport Solve(const GameState& s, const SolveOptions& options, SolverCache* 
         std::shared_ptr<const PatternTables> tables;
         if (options.patternTables && usesNumberTables(s, *pz))
             tables = (cache ? cache : &ownCache)->tablesFor(pz->graph, limits);
-        const Heuristic h(*pz, {}, tables, kCoarseEntries, &limits);
+        Heuristic h(*pz, {}, tables, kCoarseEntries, &limits);
+        h.rowTurns(true);
         report.lowerBound = std::max(report.lowerBound, h.estimate(pz->start));
         const bool smallBoard = pz->graph.n == 4 && !pz->graph.pendoly;
         if (!smallBoard) {
