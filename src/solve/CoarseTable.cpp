@@ -87,7 +87,8 @@ void CoarseTable::unrank(uint64_t index, PlaceState& s) const {
 }
 
 std::shared_ptr<const CoarseTable> CoarseTable::Build(const Puzzle& pz, int goal, const Classes& classOf,
-                                                      uint64_t maxEntries, const SearchLimits& limits) {
+                                                      uint64_t maxEntries, const SearchLimits& limits,
+                                                      const std::vector<std::shared_ptr<const CoarseTable>>& built) {
     const Shape shape = shapeOf(pz, classOf);
     const uint64_t size = Size(pz, classOf);
     if (!shape.fits || size > maxEntries || size >= UINT32_MAX) return nullptr;
@@ -127,10 +128,18 @@ std::shared_ptr<const CoarseTable> CoarseTable::Build(const Puzzle& pz, int goal
         ++counts[target.at[static_cast<size_t>(p)]];
     }
     if (counts != shape.counts) return nullptr;
+    t->m_target = target.at;
+    for (const std::shared_ptr<const CoarseTable>& other : built)
+        if (other && other->m_places == t->m_places && other->m_count == t->m_count && other->m_target == t->m_target &&
+            other->m_slotColumns == t->m_slotColumns) {
+            t->m_table = other->m_table;
+            return t;
+        }
 
-    t->m_table.assign(size, kUnknown);
+    t->m_table = std::make_shared<std::vector<uint8_t>>(size, kUnknown);
+    std::vector<uint8_t>& table = *t->m_table;
     const uint64_t home = t->rank(target.at.data(), 0);
-    t->m_table[home] = 0;
+    table[home] = 0;
     std::vector<uint32_t> queue{static_cast<uint32_t>(home)};
     std::vector<Step> steps;
     PlaceState s;
@@ -138,7 +147,7 @@ std::shared_ptr<const CoarseTable> CoarseTable::Build(const Puzzle& pz, int goal
     for (size_t head = 0; head < queue.size(); ++head) {
         if ((head & 0x3FFF) == 0 && limits.expired()) return nullptr;
         const uint32_t index = queue[head];
-        const uint8_t far = static_cast<uint8_t>(t->m_table[index] + 1);
+        const uint8_t far = static_cast<uint8_t>(table[index] + 1);
         if (far == kUnknown) continue;
         t->unrank(index, s);
         steps.clear();
@@ -147,8 +156,8 @@ std::shared_ptr<const CoarseTable> CoarseTable::Build(const Puzzle& pz, int goal
             next = s;
             pz.apply(next, step);
             const uint64_t to = t->rank(next.at.data(), next.slotCol);
-            if (t->m_table[to] != kUnknown) continue;
-            t->m_table[to] = far;
+            if (table[to] != kUnknown) continue;
+            table[to] = far;
             queue.push_back(static_cast<uint32_t>(to));
         }
     }
@@ -158,5 +167,5 @@ std::shared_ptr<const CoarseTable> CoarseTable::Build(const Puzzle& pz, int goal
 int CoarseTable::lookup(const PlaceState& s) const {
     uint8_t classes[MoveGraph::kMaxPlaces];
     for (int p = 0; p < m_places; ++p) classes[p] = m_classOf[s.at[static_cast<size_t>(p)]];
-    return m_table[rank(classes, s.slotCol)];
+    return (*m_table)[rank(classes, s.slotCol)];
 }

@@ -27,14 +27,20 @@ public:
     static uint64_t Size(const Puzzle& pz, const Classes& classOf);
     // The table of goal `goal` of `pz` under `classOf`; null when the goal does not want
     // one class on each field place, when the table would have more than `maxEntries`
-    // entries, or when stopped first.
+    // entries, or when stopped first. The distances depend only on where the target puts
+    // each class, not on which tiles make a class: a table of `built` whose target is the
+    // same serves again (the number targets of both orders and both forms want some
+    // row's worth of tiles in the same row).
     static std::shared_ptr<const CoarseTable> Build(const Puzzle& pz, int goal, const Classes& classOf,
-                                                    uint64_t maxEntries, const SearchLimits& limits = {});
+                                                    uint64_t maxEntries, const SearchLimits& limits = {},
+                                                    const std::vector<std::shared_ptr<const CoarseTable>>& built = {});
 
     // The fewest steps from `s` (real tile values) to the goal, as the coarse puzzle
     // counts them; kFar when the goal cannot be reached.
     int lookup(const PlaceState& s) const;
-    size_t bytes() const { return m_table.size(); }
+    size_t bytes() const { return m_table->size(); }
+    // The distances, which tables of one target share.
+    const std::vector<uint8_t>* distances() const { return m_table.get(); }
 
     static constexpr int kFar = 255;
 
@@ -52,5 +58,6 @@ private:
     std::array<uint32_t, kMaxClasses + 1> m_stride{};
     std::vector<uint64_t> m_ways;
     Classes m_classOf{};
-    std::vector<uint8_t> m_table;
+    std::array<uint8_t, MoveGraph::kMaxPlaces> m_target{};   // the class on each place at the target
+    std::shared_ptr<std::vector<uint8_t>> m_table;
 };

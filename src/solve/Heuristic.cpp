@@ -4,8 +4,10 @@
 #include "solve/Heuristic.h"
 #include "solve/CoarseTable.h"
 #include "solve/PatternTables.h"
+#include "solve/RowTurns.h"
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -148,12 +150,16 @@ void Heuristic::buildCoarse(GoalModel& m, uint64_t entries, const SearchLimits& 
             classes.push_back(values);
         }
     }
+    std::vector<std::shared_ptr<const CoarseTable>> built;   // by the targets before, to serve again
+    for (const GoalModel& other : m_models) built.insert(built.end(), other.coarse.begin(), other.coarse.end());
     for (uint64_t values : classes) {
         CoarseTable::Classes classOf{};
         for (int v = 1; v <= Puzzle::kMaxValue; ++v) classOf[static_cast<size_t>(v)] = (values >> v & 1) ? 1 : 2;
         if (CoarseTable::Size(m_pz, classOf) > entries || limits.expired()) continue;
-        if (std::shared_ptr<const CoarseTable> t = CoarseTable::Build(m_pz, m.goal, classOf, entries, limits))
+        if (std::shared_ptr<const CoarseTable> t = CoarseTable::Build(m_pz, m.goal, classOf, entries, limits, built)) {
+            built.push_back(t);
             m.coarse.push_back(std::move(t));
+        }
     }
 }
 
@@ -167,9 +173,14 @@ int Heuristic::coarseValue(const GoalModel& m, const PlaceState& s) const {
 }
 
 size_t Heuristic::coarseBytes() const {
+    std::vector<const std::vector<uint8_t>*> counted;   // tables that share their distances count once
     size_t total = 0;
     for (const GoalModel& m : m_models)
-        for (const std::shared_ptr<const CoarseTable>& t : m.coarse) total += t->bytes();
+        for (const std::shared_ptr<const CoarseTable>& t : m.coarse) {
+            if (std::find(counted.begin(), counted.end(), t->distances()) != counted.end()) continue;
+            counted.push_back(t->distances());
+            total += t->bytes();
+        }
     return total;
 }
 
@@ -187,13 +198,18 @@ int Heuristic::lineConflicts(const GoalModel& m, const Line& line, const PlaceSt
     return mustLeave(wanted, count);
 }
 
+int Heuristic::tilesOf(const ColourClass& c, const PlaceState& s, int* places) const {
+    int count = 0;
+    for (int p = 0; p < m_pz.graph.placeCount(); ++p)
+        if (s.at[p] != kEmpty && (c.values >> s.at[p] & 1)) places[count++] = p;
+    return count;
+}
+
 int Heuristic::classCost(const GoalModel& m, int k, const PlaceState& s) const {
     const ColourClass& c = m.classes[static_cast<size_t>(k)];
     const MoveGraph& g = m_pz.graph;
     int tiles[MoveGraph::kMaxPlaces];
-    int count = 0;
-    for (int p = 0; p < g.placeCount(); ++p)
-        if (s.at[p] != kEmpty && (c.values >> s.at[p] & 1)) tiles[count++] = p;
+    const int count = tilesOf(c, s, tiles);
     const int rows = static_cast<int>(c.places.size());
     if (rows > count) return kUnreachable;
     int cost[Assignment::kMaxSize * MoveGraph::kMaxPlaces];
@@ -219,13 +235,29 @@ int Heuristic::tableValue(const GoalModel& m, int group, const PlaceState& s) co
 // column distances shrink by at most N with each rotation or carry. A lone number tile
 // off its column also needs either that many rotations, or a trip through the slot:
 // up to the top ring row and down again, and a carry or rotations besides.
+//
+// Besides, where asked: the tiles that never leave their row all move with its turns (RowTurns), so
+// the others leave it, at two slides for a number tile wanted in that row; and number
+// tiles of one column wanted in it in the wrong order cannot pass each other there:
+// all but the longest run in order leave the column and come back, two columns more
+// to travel each.
 int Heuristic::pendolyValue(const GoalModel& m, const PlaceState& s) const {
     const Puzzle& pz = m_pz;
     const int n = pz.graph.n;
+    const Goal& goal = pz.goals[static_cast<size_t>(m.goal)];
     int vertical = 0;
     int columns = 0;
     int lone = 0;
     if (m.singles) {
+        std::array<std::array<int, MoveGraph::kMaxPlaces>, RowTurns::kMaxN + 1> inColumn{};   // wanted rows
+        std::array<int, RowTurns::kMaxN + 1> inColumnCount{};
+        auto addToColumn = [&](int col, int gp) {
+            if (pz.graph.cells[static_cast<size_t>(gp)].col != col) return;
+            inColumn[static_cast<size_t>(col)][static_cast<size_t>(inColumnCount[static_cast<size_t>(col)]++)] = pz.rowOf(gp);
+        };
+        // The slot's tile stands above its column, so it comes first in it.
+        if (m_rowTurns && s.at[pz.graph.slot] != kEmpty && m.placeOf[s.at[pz.graph.slot]] >= 0)
+            addToColumn(s.slotCol, m.placeOf[s.at[pz.graph.slot]]);
         for (int p = 0; p < pz.graph.placeCount(); ++p) {
             const int v = s.at[p];
             const int gp = m.placeOf[v];
@@ -236,30 +268,41 @@ int Heuristic::pendolyValue(const GoalModel& m, const PlaceState& s) const {
             vertical += std::abs(r - r2);
             columns += d;
             if (d > 0) lone = std::max(lone, std::min(d, 2 * std::min(r, r2) + 1));
+            if (m_rowTurns && p != pz.graph.slot) addToColumn(pz.graph.cells[static_cast<size_t>(p)].col, gp);
         }
-    } else {
-        int rowCost[Assignment::kMaxSize * MoveGraph::kMaxPlaces];
-        int colCost[Assignment::kMaxSize * MoveGraph::kMaxPlaces];
-        for (const ColourClass& c : m.classes) {
-            int tiles[MoveGraph::kMaxPlaces];
-            int count = 0;
-            for (int p = 0; p < pz.graph.placeCount(); ++p)
-                if (s.at[p] != kEmpty && (c.values >> s.at[p] & 1)) tiles[count++] = p;
-            const int rows = static_cast<int>(c.places.size());
-            if (rows > count) return kUnreachable;
-            if (rows > Assignment::kMaxSize || count > Assignment::kMaxSize) continue;
-            for (int r = 0; r < rows; ++r) {
-                const int home = c.places[static_cast<size_t>(r)];
-                for (int t = 0; t < count; ++t) {
-                    rowCost[r * count + t] = std::abs(pz.rowOf(tiles[t]) - pz.rowOf(home));
-                    colCost[r * count + t] = cyclicDistance(pz.colOf(s, tiles[t]), pz.colOf(s, home), n);
-                }
-            }
-            vertical += m_assignment.minimumCost(rowCost, rows, count);
-            columns += m_assignment.minimumCost(colCost, rows, count);
-        }
+        const int plain = vertical + std::max((columns + n - 1) / n, lone);
+        if (!m_rowTurns) return plain;
+        int passing = 0;
+        for (int col = 1; col <= n; ++col)
+            passing += mustLeave(inColumn[static_cast<size_t>(col)].data(), inColumnCount[static_cast<size_t>(col)]);
+        const RowTurns turns(pz, goal, s, true);
+        const int leaving = vertical + 2 * turns.mustLeave() + (columns + 2 * passing + n - 1) / n;
+        return std::max({plain, leaving, vertical + turns.leavingOrTurning(2)});
     }
-    return vertical + std::max((columns + n - 1) / n, lone);
+    int rowCost[Assignment::kMaxSize * MoveGraph::kMaxPlaces];
+    int colCost[Assignment::kMaxSize * MoveGraph::kMaxPlaces];
+    for (const ColourClass& c : m.classes) {
+        int tiles[MoveGraph::kMaxPlaces];
+        const int count = tilesOf(c, s, tiles);
+        const int rows = static_cast<int>(c.places.size());
+        if (rows > count) return kUnreachable;
+        if (rows > Assignment::kMaxSize || count > Assignment::kMaxSize) continue;
+        for (int r = 0; r < rows; ++r) {
+            const int home = c.places[static_cast<size_t>(r)];
+            for (int t = 0; t < count; ++t) {
+                rowCost[r * count + t] = std::abs(pz.rowOf(tiles[t]) - pz.rowOf(home));
+                colCost[r * count + t] = cyclicDistance(pz.colOf(s, tiles[t]), pz.colOf(s, home), n);
+            }
+        }
+        vertical += m_assignment.minimumCost(rowCost, rows, count);
+        columns += m_assignment.minimumCost(colCost, rows, count);
+    }
+    if (!m_rowTurns) return vertical + (columns + n - 1) / n;
+    // A tile in the slot leaves it with one slide down.
+    const int inSlot = s.at[pz.graph.slot] != kEmpty ? 1 : 0;
+    const RowTurns turns(pz, goal, s, false);
+    const int plain = std::max(vertical, inSlot + turns.mustLeave()) + (columns + n - 1) / n;
+    return std::max(plain, turns.turnsAndSlides(vertical, inSlot));
 }
 
 // Pendoly, as a guide: each tile's rows and cyclic columns to its cell, added up over
@@ -279,9 +322,7 @@ int Heuristic::pendolyGuide(const GoalModel& m, const PlaceState& s) const {
     }
     for (const ColourClass& c : m.classes) {
         int tiles[MoveGraph::kMaxPlaces];
-        int count = 0;
-        for (int p = 0; p < pz.graph.placeCount(); ++p)
-            if (s.at[p] != kEmpty && (c.values >> s.at[p] & 1)) tiles[count++] = p;
+        const int count = tilesOf(c, s, tiles);
         const int rows = static_cast<int>(c.places.size());
         if (rows > count) return kUnreachable;
         if (rows > Assignment::kMaxSize || count > Assignment::kMaxSize) continue;
@@ -295,7 +336,7 @@ int Heuristic::pendolyGuide(const GoalModel& m, const PlaceState& s) const {
 void Heuristic::computeGoal(const GoalModel& m, const PlaceState& s, Parts& parts) const {
     if (m.trivial) return;
     int16_t* v = parts.v.data() + m.offset;
-    if (m.coarsePart >= 0) v[m.coarsePart] = static_cast<int16_t>(coarseValue(m, s));
+    if (m.coarsePart >= 0) v[m.coarsePart] = 0;   // looked up later, where it counts
     if (m_pz.graph.pendoly) {
         v[0] = static_cast<int16_t>(m_guide ? pendolyGuide(m, s) : pendolyValue(m, s));
         return;
@@ -399,8 +440,35 @@ int Heuristic::bestGoal(const Parts& parts) const {
     return best;
 }
 
+// The coarse tables cost the most to look up, and only the least of the targets' bounds
+// counts: they are looked up for the target whose bound is the least so far, until that
+// target has them. The others keep their bound without them, which is no more than with.
+void Heuristic::addCoarse(const PlaceState& s, Parts& parts) const {
+    uint64_t done = 0;
+    for (;;) {
+        size_t least = 0;
+        int leastValue = INT_MAX;
+        bool leastPending = false;
+        for (size_t i = 0; i < m_models.size(); ++i) {
+            const GoalModel& m = m_models[i];
+            const int value = goalValue(m, parts);
+            const bool pending = !m.trivial && m.coarsePart >= 0 && !(done >> i & 1);
+            if (value < leastValue || (value == leastValue && leastPending && !pending)) {
+                least = i;
+                leastValue = value;
+                leastPending = pending;
+            }
+        }
+        if (!leastPending) return;
+        const GoalModel& m = m_models[least];
+        done |= 1ULL << least;
+        parts.v[static_cast<size_t>(m.offset + m.coarsePart)] = static_cast<int16_t>(coarseValue(m, s));
+    }
+}
+
 void Heuristic::compute(const PlaceState& s, Parts& parts) const {
     for (const GoalModel& m : m_models) computeGoal(m, s, parts);
+    addCoarse(s, parts);
     finish(parts, s);
 }
 
@@ -410,8 +478,9 @@ void Heuristic::afterSlide(const PlaceState& s, int a, int b, Parts& parts) cons
     for (const GoalModel& m : m_models) {
         if (m.trivial) continue;
         int16_t* v = parts.v.data() + m.offset;
-        // A slide moves an empty place, which every coarse position tells apart.
-        if (m.coarsePart >= 0) v[m.coarsePart] = static_cast<int16_t>(coarseValue(m, s));
+        // A slide moves an empty place, which every coarse position tells apart: looked
+        // up again, where it counts.
+        if (m.coarsePart >= 0) v[m.coarsePart] = 0;
         if (!m.singles) {
             const int k = m.classOf[value];
             if (k >= 0) v[k] = static_cast<int16_t>(classCost(m, k, s));
@@ -436,6 +505,7 @@ void Heuristic::afterSlide(const PlaceState& s, int a, int b, Parts& parts) cons
             }
         }
     }
+    addCoarse(s, parts);
     finish(parts, s);
 }
 

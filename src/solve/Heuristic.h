@@ -61,6 +61,9 @@ public:
     // adds how far the nearest empty place is from the nearest tile still to be placed,
     // and in Pendoly mode counts each tile's rows and columns to its cell in full.
     void guide(bool on) { m_guide = on; }
+    // Pendoly mode: adds what the row turns cost (RowTurns). Sharper, at some cost per
+    // position: for the proof, where the bound decides how much is searched.
+    void rowTurns(bool on) { m_rowTurns = on; }
     // Ring places (a mask) that must be empty too; each tile on one adds a step.
     void keepEmpty(uint64_t places) { m_keepEmpty = places; }
 
@@ -98,11 +101,14 @@ private:
     int coarseValue(const GoalModel& m, const PlaceState& s) const;
     int goalValue(const GoalModel& m, const Parts& parts) const;
     int lineConflicts(const GoalModel& m, const Line& line, const PlaceState& s) const;
+    // The places of the tiles of class `c` in `s`, written to `places`; their count.
+    int tilesOf(const ColourClass& c, const PlaceState& s, int* places) const;
     int classCost(const GoalModel& m, int k, const PlaceState& s) const;
     int tableValue(const GoalModel& m, int group, const PlaceState& s) const;
     int pendolyValue(const GoalModel& m, const PlaceState& s) const;
     int pendolyGuide(const GoalModel& m, const PlaceState& s) const;
     void computeGoal(const GoalModel& m, const PlaceState& s, Parts& parts) const;
+    void addCoarse(const PlaceState& s, Parts& parts) const;
     void finish(Parts& parts, const PlaceState& s) const;
     int emptyPlaceGuide(const PlaceState& s) const;
     int holeDistance(const PlaceState& s, int tile, int hole) const;
@@ -114,5 +120,6 @@ private:
     std::vector<std::vector<int>> m_linesOfPlace;   // the row line and the column line
     mutable Assignment m_assignment;
     bool m_guide = false;
+    bool m_rowTurns = false;
     uint64_t m_keepEmpty = 0;
 };

@@ -222,7 +222,8 @@ SolveReport Solve(const GameState& s, const SolveOptions& options, SolverCache* 
         std::shared_ptr<const PatternTables> tables;
         if (options.patternTables && usesNumberTables(s, *pz))
             tables = (cache ? cache : &ownCache)->tablesFor(pz->graph, limits);
-        const Heuristic h(*pz, {}, tables, kCoarseEntries, &limits);
+        Heuristic h(*pz, {}, tables, kCoarseEntries, &limits);
+        h.rowTurns(true);
         report.lowerBound = std::max(report.lowerBound, h.estimate(pz->start));
         if (!smallBoard) {
             // The whole board first, for a share of the time: where the bound is good

@@ -38,6 +38,34 @@ TEST(GameTables, NeverOverstateNearTheTargets) {
     }
 }
 
+// The Pendoly bound with what the row turns cost (no coarse tables): never more than
+// the fewest steps, for every kind of target, on every position near the targets.
+TEST(PendolyRowTurns, NeverOverstateNearTheTargets) {
+    for (SolveType type : {SolveType::Numbers, SolveType::Diagonal, SolveType::RowsOrColumns, SolveType::Map}) {
+        const std::optional<Puzzle> pz = Puzzle::FromGame(SolvedStart(type, 4, {}, true));
+        ASSERT_TRUE(pz);
+        Heuristic bound(*pz, {});
+        bound.rowTurns(true);
+        for (const Near& near : NearTargets(*pz, 6)) {
+            const int h = bound.estimate(near.position);
+            ASSERT_LE(h, near.steps) << static_cast<int>(type);
+            ASSERT_EQ(h == 0, near.steps == 0) << static_cast<int>(type);
+        }
+    }
+}
+
+// Two neighbours of a row swapped: no turn of the row helps both, so two of its tiles
+// leave it and come back (four slides) and one column is still to travel; counting
+// columns alone would say one step.
+TEST(PendolyRowTurns, SeeTilesThatMustLeaveTheirRow) {
+    std::optional<Puzzle> pz = Puzzle::FromGame(SolvedStart(SolveType::Numbers, 4, {}, true));
+    ASSERT_TRUE(pz);
+    std::swap(pz->start.at[static_cast<size_t>(pz->fieldPlace(2, 1))], pz->start.at[static_cast<size_t>(pz->fieldPlace(2, 2))]);
+    Heuristic bound(*pz, {});
+    bound.rowTurns(true);
+    EXPECT_GE(bound.estimate(pz->start), 5);
+}
+
 struct ProofCase {
     const char* name;
     SolveType type;
@@ -70,6 +98,28 @@ TEST_P(ProofSearch, FindsTheFewestSteps) {
             PlaceState end = pz.start;
             for (const Step& step : r.path) pz.apply(end, step);
             ASSERT_TRUE(goal.met(pz, end));
+        }
+    }
+}
+
+// What the table learns about a position is a floor under its true fewest steps, also
+// for positions whose shortest way goes back the way the walk came, or through a step
+// the walk leaves out as never part of a shortest solution from where it stood.
+TEST(ProofSearchTable, NeverLearnsMoreThanTheFewestSteps) {
+    for (const ProofCase& c : {ProofCase{"DiagonalOneGap", SolveType::Diagonal, {{2, 5}}, false, 9},
+                               ProofCase{"PendolyDiagonal", SolveType::Diagonal, {}, true, 5}}) {
+        const std::optional<Puzzle> solved = Puzzle::FromGame(SolvedStart(c.type, 4, c.open, c.pendoly));
+        ASSERT_TRUE(solved);
+        const std::vector<Near> near = NearTargets(*solved, c.radius);
+        const PositionKeys keys(*solved);
+        for (size_t from = near.size() - 3; from < near.size(); ++from) {
+            Puzzle pz = *solved;
+            pz.start = near[from].position;
+            TranspositionTable table(18);
+            const SearchResult r = IdaStar(pz, Heuristic(pz, {}), GoalTest::Whole(pz), c.radius + 10, {}, table);
+            ASSERT_EQ(static_cast<int>(r.path.size()), near[from].steps) << c.name;
+            for (const Near& position : near)
+                ASSERT_LE(table.atLeast(keys.key(position.position)), position.steps) << c.name << ", from " << from;
         }
     }
 }
