@@ -11,6 +11,35 @@
 #include "setup/ContinueFile.h"
 #include "setup/GameKeeper.h"
 #include "setup/GameRestore.h"
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The start-up never looks at the continue file, so it runs once: each input starts
+// from a copy of the state it made, of the files it left in the folder and of where
+// the platform's draws had got to, as if it had just run.
+struct Started {
+    GameState state;
+    std::vector<std::pair<QString, QByteArray>> files;
+    fuzz::SteadyRandom random;
+};
+
+const Started& StartedOnce() {
+    static const Started once = [] {
+        Started started;
+        fuzz::QuietPlatform platform;
+        const QDir folder = fuzz::EmptyFolder();
+        StartUp(started.state, platform.get(), folder);
+        for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+            started.files.push_back({name, fuzz::ReadFile(folder, name)});
+        started.random = platform.random();
+        return started;
+    }();
+    return once;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = fuzz::Bytes(data, size);
@@ -20,10 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (decoded.game)
         fuzz::Check(EncodeSavedGame(*decoded.game) == bytes, "a decoded game encodes back to its bytes");
 
+    const Started& started = StartedOnce();
     const QDir folder = fuzz::FolderHolding(QLatin1String(kContinueFileName), bytes);
+    for (const auto& [name, content] : started.files) fuzz::WriteFile(folder, name, content);
     fuzz::QuietPlatform platform;
-    GameState s;
-    StartUp(s, platform.get(), folder);
+    platform.random() = started.random;
+    GameState s = started.state;
     GameKeeper keeper(s, platform.get(), folder);
     keeper.offerKeptGame();
     if (KeepsAGame(s)) {

@@ -85,6 +85,9 @@ private:
 class QuietPlatform {
 public:
     Platform& get() { return m_platform; }
+    // Where its draws have got to (a target that runs a step once for all inputs sets
+    // each input's platform to where that step left it).
+    SteadyRandom& random() { return m_random; }
 
 private:
     struct Boxes final : MessageBox, InputBox {

@@ -26,10 +26,11 @@ constexpr uint64_t kCoarseEntries = 300000;
 // most that much longer than the shortest.
 constexpr int kQuickWeightNum = 2;
 constexpr int kQuickWeightDen = 1;
-// It gets this many positions before the stages take over: on a small open board a
-// good share, elsewhere (where each position costs more and the stages do better) few.
-constexpr int64_t kWholeBoardTriesSmall = 20000;
-constexpr int64_t kWholeBoardTries = 1000;
+// On a small open board it gets this many positions before the stages take over.
+// Elsewhere the stages come first: on the larger boards and in Pendoly mode such a try
+// never finished in time over the suite of positions, and each of its positions costs
+// more there.
+constexpr int64_t kWholeBoardTries = 20000;
 // A solution is shortened by looking this many positions around each of its own (a
 // hint's fewer, to answer at once).
 constexpr int kShortcutNodes = 3000;
@@ -179,15 +180,19 @@ SolveReport Solve(const GameState& s, const SolveOptions& options, SolverCache* 
     const GoalTest whole = GoalTest::Whole(*pz);
     report.lowerBound = quickBound.estimate(pz->start);
 
-    // First a short try on the whole board (enough for small and nearly solved ones),
-    // then the stages.
+    // On a small open board first a short try on the whole board (enough for many of
+    // them), then the stages.
     BestFirstOptions quick;
     quick.weightNum = kQuickWeightNum;
     quick.weightDen = kQuickWeightDen;
     quick.memoryBytes = options.memoryBytes;
-    quick.maxExpanded = pz->graph.n == 4 && !pz->graph.pendoly ? kWholeBoardTriesSmall : kWholeBoardTries;
-    SearchResult found = WeightedAStar(*pz, quickBound, whole, pz->start, quick, limits);
-    report.expanded += found.expanded;
+    quick.maxExpanded = kWholeBoardTries;
+    const bool smallBoard = pz->graph.n == 4 && !pz->graph.pendoly;
+    SearchResult found;
+    if (smallBoard) {
+        found = WeightedAStar(*pz, quickBound, whole, pz->start, quick, limits);
+        report.expanded += found.expanded;
+    }
     if (found.outcome == SearchResult::Outcome::NoneBelow) return hopeless(Hopeless::NoTargetFits);
     Heuristic::Parts startParts;
     quickBound.compute(pz->start, startParts);
@@ -220,7 +225,6 @@ SolveReport Solve(const GameState& s, const SolveOptions& options, SolverCache* 
         Heuristic h(*pz, {}, tables, kCoarseEntries, &limits);
         h.rowTurns(true);
         report.lowerBound = std::max(report.lowerBound, h.estimate(pz->start));
-        const bool smallBoard = pz->graph.n == 4 && !pz->graph.pendoly;
         if (!smallBoard) {
             // The whole board first, for a share of the time: where the bound is good
             // (colours with few open cells) it soon finds far shorter solutions than

@@ -8,6 +8,7 @@
 #include <array>
 #include <bit>
 #include <climits>
+#include <optional>
 
 namespace {
 
@@ -117,12 +118,98 @@ bool uniqueTiles(const Puzzle& pz, int goal) {
     return true;
 }
 
+// The ring places that stay free for the cells after `placed`: those beside none of
+// its cells (a tile could only reach one of the others by moving a placed one).
+uint64_t freeRing(const Puzzle& pz, uint64_t placed) {
+    const MoveGraph& g = pz.graph;
+    uint64_t free = 0;
+    for (int ring = g.fieldPlaces(); ring < g.placeCount(); ++ring) {
+        bool beside = false;
+        for (int f = 0; f < g.fieldPlaces(); ++f)
+            if ((placed >> f & 1) && g.distance[ring][f] == 1) beside = true;
+        if (!beside) free |= 1ULL << ring;
+    }
+    return free;
+}
+
+// With one empty place left to the cells still to fill, their tiles can be put in
+// order from only half of all arrangements: each slide swaps a tile with the empty
+// place, and the cells alternate like a chessboard's. So the stage that takes the last
+// but one free ring cell away has to leave the rest in the right half, while a second
+// empty place is still at hand; later, only a long trip of it through the placed
+// cells would mend it. That stage's search does not tell the tiles still to place
+// apart: it keeps their order (odd or even) apart, and the way it found is replayed on
+// the real tiles to judge it.
+class RestParity {
+public:
+    // After the cells of `placed`; `now` holds the real tiles.
+    RestParity(const Puzzle& pz, int goal, uint64_t placed, const PlaceState& now) : m_pz(pz), m_start(now) {
+        const MoveGraph& g = pz.graph;
+        const uint64_t ring = freeRing(pz, placed);
+        m_ringPlace = std::countr_zero(ring);
+        m_region = ring | (pz.allField() & ~placed);
+        m_home.fill(-1);
+        const std::vector<uint64_t>& accepts = pz.goals[static_cast<size_t>(goal)].accepts;
+        for (int f = 0; f < g.fieldPlaces(); ++f)
+            if (m_region >> f & 1)
+                m_home[static_cast<size_t>(std::countr_zero(accepts[static_cast<size_t>(f)]))] = static_cast<int8_t>(f);
+    }
+
+    bool rightHalfAfter(const std::vector<Step>& path) const {
+        PlaceState p = m_start;
+        for (const Step& step : path) m_pz.apply(p, step);
+        std::array<int8_t, MoveGraph::kMaxPlaces> to{};
+        int empties = 0;
+        int emptyPlace = -1;
+        for (uint64_t rest = m_region; rest; rest &= rest - 1) {
+            const int place = std::countr_zero(rest);
+            const uint8_t v = p.at[static_cast<size_t>(place)];
+            if (v == kEmpty) {
+                ++empties;
+                emptyPlace = place;
+                to[static_cast<size_t>(place)] = static_cast<int8_t>(m_ringPlace);
+            } else if (m_home[v] < 0) {
+                return true;   // not the tiles of the rest: nothing to judge
+            } else {
+                to[static_cast<size_t>(place)] = m_home[v];
+            }
+        }
+        if (empties != 1) return true;
+        // The swaps that take each tile home (each cycle's length less one) and the
+        // colour change of the empty place: both odd or both even.
+        int swaps = 0;
+        uint64_t seen = 0;
+        for (uint64_t rest = m_region; rest; rest &= rest - 1) {
+            int place = std::countr_zero(rest);
+            int length = 0;
+            for (; !(seen >> place & 1); place = to[static_cast<size_t>(place)]) {
+                seen |= 1ULL << place;
+                ++length;
+            }
+            swaps += std::max(0, length - 1);
+        }
+        return (swaps + colour(emptyPlace) + colour(m_ringPlace)) % 2 == 0;
+    }
+
+private:
+    int colour(int place) const {
+        const Cell c = m_pz.graph.cells[static_cast<size_t>(place)];
+        return (c.row + c.col) & 1;
+    }
+
+    const Puzzle& m_pz;
+    PlaceState m_start;
+    uint64_t m_region = 0;
+    int m_ringPlace = -1;
+    std::array<int8_t, 64> m_home{};
+};
+
 // One stage: from `now`, the places of `mask` hold what goal `goal` of `pz` wants, and
 // the ring cells beside them are empty (a tile left there could only come back by
 // moving a placed one). Its steps are appended to `path` and taken on `now`.
 bool runStage(const Puzzle& pz, int goal, uint64_t mask, int weight, uint64_t frozen, PlaceState& now,
               std::vector<Step>& path, int64_t maxExpanded, size_t memoryBytes, const SearchLimits& limits,
-              int64_t& expanded) {
+              int64_t& expanded, const RestParity* parity = nullptr) {
     const MoveGraph& g = pz.graph;
     uint64_t ringBeside = 0;
     for (int ring = g.fieldPlaces(); ring < g.placeCount(); ++ring)
@@ -141,6 +228,10 @@ bool runStage(const Puzzle& pz, int goal, uint64_t mask, int weight, uint64_t fr
     options.memoryBytes = memoryBytes;
     options.maxExpanded = maxExpanded;
     options.frozen = frozen;
+    if (parity) {
+        options.accept = [parity](const std::vector<Step>& way) { return parity->rightHalfAfter(way); };
+        options.orderOf = kWildcard;
+    }
     const SearchResult r = WeightedAStar(pz, h, test, withWildcards(pz, now, goal, mask), options, limits);
     expanded += r.expanded;
     if (r.outcome != SearchResult::Outcome::Found) return false;
@@ -257,15 +348,16 @@ uint64_t settledLines(const Puzzle& pz, const Order& o, uint64_t placed) {
 // a best-first search stuck on a plateau of its bound often gets off it at once with
 // another weight. The last try has no cap.
 bool runStageTries(const Puzzle& pz, int goal, uint64_t mask, int weight, uint64_t frozen, PlaceState& now,
-                   std::vector<Step>& path, size_t memoryBytes, const SearchLimits& limits, int64_t& expanded) {
+                   std::vector<Step>& path, size_t memoryBytes, const SearchLimits& limits, int64_t& expanded,
+                   const RestParity* parity = nullptr) {
     const int weights[] = {weight, weight + 1, 2 * weight + 1, std::max(1, weight - 1)};
     int64_t cap = kFirstTries;
     for (int w : weights) {
-        if (runStage(pz, goal, mask, w, frozen, now, path, cap, memoryBytes, limits, expanded)) return true;
+        if (runStage(pz, goal, mask, w, frozen, now, path, cap, memoryBytes, limits, expanded, parity)) return true;
         if (limits.expired()) return false;
         cap *= 2;
     }
-    return runStage(pz, goal, mask, weight, frozen, now, path, INT64_MAX, memoryBytes, limits, expanded);
+    return runStage(pz, goal, mask, weight, frozen, now, path, INT64_MAX, memoryBytes, limits, expanded, parity);
 }
 
 // The stages in order `o` towards goal `goal` of `pz`; with `named`, towards the named
@@ -286,10 +378,15 @@ SearchResult runStages(const Puzzle& pz, int goal, const Order& o, NamedTiles* n
         const bool last = k + 1 == stages.size() || (pz.graph.pendoly && k + pz.graph.n >= stages.size());
         if (named) named->aimAt(now, placed, stage.mask, last);
         const uint64_t frozen = freezesLines(pz) ? settledLines(pz, o, placed) : 0;
+        std::optional<RestParity> parity;
+        if (!named && !pz.graph.pendoly && stage.mask != pz.allField() &&
+            std::popcount(freeRing(pz, placed)) >= 2 && std::popcount(freeRing(pz, stage.mask)) == 1)
+            parity.emplace(pz, goal, stage.mask, now);
+        const RestParity* rest = parity ? &*parity : nullptr;
         bool done = false;
         if (stage.first >= 0) {
             done = runStage(work, workGoal, stage.mask, weight, frozen, now, total.path, kPairTries, memoryBytes, limits,
-                            total.expanded);
+                            total.expanded, rest);
             if (!done) {
                 // The set-up of a pair is a goal of its own: the pair's second tile
                 // wanted on its first place, its first tile on the helper place.
@@ -306,7 +403,7 @@ SearchResult runStages(const Puzzle& pz, int goal, const Order& o, NamedTiles* n
             }
         }
         if (!done && !runStageTries(work, workGoal, stage.mask, weight, frozen, now, total.path, memoryBytes, limits,
-                                    total.expanded))
+                                    total.expanded, rest))
             return total;   // stopped
         placed = stage.mask;
         }

@@ -38,29 +38,31 @@ public:
     bool full() const { return m_nodes.size() >= m_capacity; }
     Node& node(uint32_t id) { return m_nodes[id]; }
 
-    void unpack(uint32_t id, PlaceState& p) const {
+    // The position and the order of its shared tiles (0 or 1) share the last byte
+    // with the slot column.
+    void unpack(uint32_t id, PlaceState& p, uint8_t& order) const {
         const uint8_t* bytes = m_packed.data() + id * m_stride;
         std::memcpy(p.at.data(), bytes, static_cast<size_t>(m_places));
-        p.slotCol = bytes[m_places];
+        p.slotCol = bytes[m_places] & 0x7F;
+        order = bytes[m_places] >> 7;
+    }
+
+    // The number of `p`, 0 when it is not known yet.
+    uint32_t find(const PlaceState& p, uint8_t order, uint64_t key) const {
+        uint8_t bytes[MoveGraph::kMaxPlaces + 1];
+        pack(p, order, bytes);
+        size_t slot = 0;
+        return probe(bytes, key, slot);
     }
 
     // The number of `p`, and whether it was new.
-    std::pair<uint32_t, bool> findOrAdd(const PlaceState& p, uint64_t key) {
+    std::pair<uint32_t, bool> findOrAdd(const PlaceState& p, uint8_t order, uint64_t key) {
         if (2 * m_nodes.size() >= m_slots.size()) grow();
         uint8_t bytes[MoveGraph::kMaxPlaces + 1];
-        std::memcpy(bytes, p.at.data(), static_cast<size_t>(m_places));
-        bytes[m_places] = p.slotCol;
-        // A slot holds the node number and the key's upper half, so most probes need
-        // no look at the node itself.
+        pack(p, order, bytes);
+        size_t slot = 0;
+        if (const uint32_t known = probe(bytes, key, slot)) return {known, false};
         const uint64_t tag = key & ~uint64_t(0xFFFFFFFF);
-        size_t slot = key & m_mask;
-        while (const uint64_t entry = m_slots[slot]) {
-            const uint32_t id = static_cast<uint32_t>(entry);
-            if ((entry & ~uint64_t(0xFFFFFFFF)) == tag &&
-                std::memcmp(m_packed.data() + id * m_stride, bytes, m_stride) == 0)
-                return {id, false};
-            slot = (slot + 1) & m_mask;
-        }
         const uint32_t id = static_cast<uint32_t>(m_nodes.size());
         m_slots[slot] = tag | id;
         Node n;
@@ -71,6 +73,27 @@ public:
     }
 
 private:
+    void pack(const PlaceState& p, uint8_t order, uint8_t* bytes) const {
+        std::memcpy(bytes, p.at.data(), static_cast<size_t>(m_places));
+        bytes[m_places] = static_cast<uint8_t>(p.slotCol | order << 7);
+    }
+
+    // The node holding `bytes`, or 0 with `slot` the free slot where it would go. A
+    // slot holds the node number and the key's upper half, so most probes need no look
+    // at the node itself.
+    uint32_t probe(const uint8_t* bytes, uint64_t key, size_t& slot) const {
+        const uint64_t tag = key & ~uint64_t(0xFFFFFFFF);
+        slot = key & m_mask;
+        while (const uint64_t entry = m_slots[slot]) {
+            const uint32_t id = static_cast<uint32_t>(entry);
+            if ((entry & ~uint64_t(0xFFFFFFFF)) == tag &&
+                std::memcmp(m_packed.data() + id * m_stride, bytes, m_stride) == 0)
+                return id;
+            slot = (slot + 1) & m_mask;
+        }
+        return 0;
+    }
+
     // The table doubles when half full; the nodes keep their numbers.
     void grow() {
         m_slots.assign(m_slots.size() * 2, 0);
@@ -128,13 +151,26 @@ private:
     std::vector<uint64_t> m_rotationMoves;
 };
 
+// Whether sliding the tile on place a to place b changes the order (odd or even) of
+// the tiles of value `shared`, counted by place: it passes those between a and b.
+uint8_t orderChange(const PlaceState& p, const Step& step, int shared) {
+    if (shared < 0 || step.kind != SearchStepKind::Slide || p.at[step.a] != shared) return 0;
+    int passed = 0;
+    for (int place = std::min(step.a, step.b) + 1; place < std::max(step.a, step.b); ++place)
+        passed += p.at[static_cast<size_t>(place)] == shared;
+    return static_cast<uint8_t>(passed & 1);
+}
+
+// Keeps the two orders of the shared tiles apart in the table.
+constexpr uint64_t kOddOrderKey = 0x9E3779B97F4A7C15ULL;
+
 } // namespace
 
 SearchResult WeightedAStar(const Puzzle& pz, const Heuristic& h, const GoalTest& goal,
                            const PlaceState& start, const BestFirstOptions& options,
                            const SearchLimits& limits) {
     SearchResult result;
-    if (goal.met(pz, start)) {
+    if (goal.met(pz, start) && (!options.accept || options.accept({}))) {
         result.outcome = SearchResult::Outcome::Found;
         return result;
     }
@@ -153,13 +189,14 @@ SearchResult WeightedAStar(const Puzzle& pz, const Heuristic& h, const GoalTest&
         result.outcome = SearchResult::Outcome::NoneBelow;
         return result;
     }
-    const uint32_t first = store.findOrAdd(start, keys.key(start)).first;
+    const uint32_t first = store.findOrAdd(start, 0, keys.key(start)).first;
     store.node(first).h = static_cast<uint16_t>(h0);
     open.push(entry(0, h0, first));
 
     std::vector<Step> steps;
     PlaceState state;
     PlaceState child;
+    uint8_t order = 0;
     Heuristic::Parts parts;
     Heuristic::Parts childParts;
     while (!open.empty()) {
@@ -173,15 +210,29 @@ SearchResult WeightedAStar(const Puzzle& pz, const Heuristic& h, const GoalTest&
         // read often enough to keep to the time given.
         if ((++result.expanded & 0x1F) == 0 && limits.expired()) return result;
         if (result.expanded > options.maxExpanded) return result;
-        store.unpack(id, state);
+        store.unpack(id, state, order);
         steps.clear();
         pz.steps(state, steps);
-        // The bound of a child after a slide is worked out from the parent's parts.
-        h.compute(state, parts);
+        // A slide changes two places of the key, and the bound of its child is worked
+        // out from the parent's parts; a child known as near already costs neither.
+        const uint64_t key = keys.key(state);
+        bool partsReady = false;
         for (const Step& step : steps) {
             if (!frozen.allows(step)) continue;
             child = state;
             pz.apply(child, step);
+            const uint8_t childOrder = order ^ orderChange(state, step, options.orderOf);
+            const uint64_t childKey =
+                (step.kind == SearchStepKind::Slide
+                     ? key ^ keys.valueKey(step.a, state.at[step.a]) ^ keys.valueKey(step.b, state.at[step.a])
+                     : keys.key(child)) ^
+                (childOrder ? kOddOrderKey : 0);
+            if (const uint32_t known = store.find(child, childOrder, childKey); known && store.node(known).g <= g + 1)
+                continue;
+            if (!partsReady) {
+                h.compute(state, parts);
+                partsReady = true;
+            }
             childParts = parts;
             if (step.kind == SearchStepKind::Slide && h.slidesOnly())
                 h.afterSlide(child, step.a, step.b, childParts);
@@ -190,20 +241,22 @@ SearchResult WeightedAStar(const Puzzle& pz, const Heuristic& h, const GoalTest&
             const int hv = childParts.h;
             if (g + 1 + hv >= options.below || hv >= Heuristic::kUnreachable) continue;
             if (store.full()) return result;   // out of memory: stopped
-            const auto [childId, added] = store.findOrAdd(child, keys.key(child));
-            NodeStore::Node& c = store.node(childId);
             // A shorter way to a known position opens it again, so that running out of
             // positions proves there is no solution below the bound.
-            if (!added && c.g <= g + 1) continue;
+            const uint32_t childId = store.findOrAdd(child, childOrder, childKey).first;
+            NodeStore::Node& c = store.node(childId);
             c.closed = false;
             c.g = static_cast<uint16_t>(g + 1);
             c.h = static_cast<uint16_t>(hv);
             c.parent = id;
             c.step = step;
             if (goal.met(pz, child)) {
-                result.outcome = SearchResult::Outcome::Found;
-                result.path = pathTo(store, childId);
-                return result;
+                std::vector<Step> path = pathTo(store, childId);
+                if (!options.accept || options.accept(path)) {
+                    result.outcome = SearchResult::Outcome::Found;
+                    result.path = std::move(path);
+                    return result;
+                }
             }
             open.push(entry(g + 1, hv, childId));
         }

@@ -9,6 +9,8 @@
 #include "solve/SearchSupport.h"
 #include <climits>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 struct BestFirstOptions {
     int weightNum = 3;          // w = weightNum / weightDen
@@ -17,6 +19,14 @@ struct BestFirstOptions {
     int below = INT_MAX;        // only solutions with fewer steps than this
     int64_t maxExpanded = INT64_MAX;   // stop after expanding this many positions
     uint64_t frozen = 0;        // places whose tiles never move (no step that moves one is taken)
+    // When set, an ending arrangement counts only when this says yes to the way there
+    // (for what the position itself does not show, e.g. the order of tiles it does not
+    // tell apart); otherwise the search goes on past it.
+    std::function<bool(const std::vector<Step>& path)> accept;
+    // A value several tiles share (the wildcard of a stage): when set, two positions
+    // that differ only in whether those tiles stand in an odd or an even order are kept
+    // apart (slides only), so that `accept` may judge that order.
+    int orderOf = -1;
 };
 
 SearchResult WeightedAStar(const Puzzle& pz, const Heuristic& h, const GoalTest& goal,

@@ -10,6 +10,7 @@
 #include "solve/PatternTables.h"
 #include "solve/Replay.h"
 #include "solve/Solver.h"
+#include "solve/WeightedAStar.h"
 #include <gtest/gtest.h>
 #include <bit>
 #include <deque>
@@ -217,6 +218,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FarCase{"Numbers5", SolveType::Numbers, 5, {{0, 3}, {6, 2}}, false},
                       FarCase{"Diagonal6OneGap", SolveType::Diagonal, 6, {{3, 7}}, false},
                       FarCase{"Map6", SolveType::Map, 6, {{0, 1}, {4, 0}, {7, 5}}, false},
+                      // The open cells far apart: one of them is soon beside placed
+                      // cells, and the rest must be left in the order the last can mend.
+                      FarCase{"Numbers6OpenCellsFarApart", SolveType::Numbers, 6, {{0, 6}, {3, 7}, {6, 0}}, false},
                       FarCase{"RowsOrColumns4", SolveType::RowsOrColumns, 4, {{5, 2}}, false},
                       FarCase{"RowsOrColumns6OneGap", SolveType::RowsOrColumns, 6, {{0, 4}}, false},
                       FarCase{"PendolyNumbers5", SolveType::Numbers, 5, {}, true},
@@ -246,6 +250,42 @@ TEST(PathShortening, FindsTheShortWayRoundAStepAsideAndBack) {
     PlaceState reached = pz->start;
     for (const Step& step : shortened) pz->apply(reached, step);
     EXPECT_EQ(reached, end);
+}
+
+// Tiles a search does not tell apart (all of them here) can still be wanted in an odd
+// order: the search keeps the two orders apart, so it comes back to the very same
+// position with the tiles exchanged; were they merged, it could never come back.
+TEST(BestFirst, KeepsTheOrdersOfSharedTilesApart) {
+    const GameState s = SolvedStart(SolveType::Numbers, 4, {{0, 2}, {3, 5}}, false);
+    const std::optional<Puzzle> pz = Puzzle::FromGame(s);
+    ASSERT_TRUE(pz);
+    PlaceState shared = pz->start;
+    for (uint8_t& v : shared.at)
+        if (v != kEmpty) v = Puzzle::kMaxValue;
+    GoalTest sameEmpties;
+    sameEmpties.wanted.push_back({0, 0});
+    for (int ring = pz->graph.fieldPlaces(); ring < pz->graph.placeCount(); ++ring)
+        sameEmpties.keepEmpty |= 1ULL << ring;
+    auto realAfter = [&](const std::vector<Step>& path) {
+        PlaceState real = pz->start;
+        for (const Step& step : path) pz->apply(real, step);
+        return real;
+    };
+    BestFirstOptions o;
+    o.accept = [&](const std::vector<Step>& path) { return realAfter(path) != pz->start; };
+    const Heuristic none(*pz, {});   // nothing to tell: every tile is shared
+    o.orderOf = Puzzle::kMaxValue;
+    const SearchResult r = WeightedAStar(*pz, none, sameEmpties, shared, o, SearchLimits{});
+    ASSERT_EQ(r.outcome, SearchResult::Outcome::Found);
+    const PlaceState real = realAfter(r.path);
+    int moved = 0;
+    for (int p = 0; p < pz->graph.placeCount(); ++p) moved += real.at[p] != pz->start.at[p];
+    EXPECT_GE(moved, 2);
+    for (int ring = pz->graph.fieldPlaces(); ring < pz->graph.placeCount(); ++ring) EXPECT_EQ(real.at[ring], kEmpty);
+
+    o.orderOf = -1;
+    EXPECT_NE(WeightedAStar(*pz, none, sameEmpties, shared, o, SearchLimits{}).outcome,
+              SearchResult::Outcome::Found);
 }
 
 void exchange(Board& b, Cell x, Cell y) {
