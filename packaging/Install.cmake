@@ -5,6 +5,7 @@
 #   games/zelka-kvadra                      the program (/usr/games in the package)
 #   lib/games/zelka-kvadra/zelka-kvadra-sound.so  the sound module, loaded when a sound plays
 #   lib/games/zelka-kvadra/zelka-kvadra-chart.so  the chart module, loaded when a progress chart shows
+#   lib/games/zelka-kvadra/zelka-kvadra-print.so  the print module, loaded when the player first prints
 #   share/zelka-kvadra/                     language files, documents, sounds
 #   share/man/man6/zelka-kvadra.6.gz        the manual page (and share/man/hu/man6/)
 #   share/doc/zelka-kvadra/                 copyright, changelog.gz
@@ -33,7 +34,7 @@ target_compile_definitions(zelka-kvadra PRIVATE ${ZK_PROGRAM_DEFINITIONS})
 target_compile_definitions(zk_gui PRIVATE ZK_MODULES_FROM_PROGRAM="${ZK_MODULES_FROM_PROGRAM}")
 
 install(TARGETS zelka-kvadra RUNTIME DESTINATION ${ZK_PROGRAM_DIR})
-install(TARGETS zelka-kvadra-sound zelka-kvadra-chart LIBRARY DESTINATION ${ZK_MODULE_DIR})
+install(TARGETS zelka-kvadra-sound zelka-kvadra-chart zelka-kvadra-print LIBRARY DESTINATION ${ZK_MODULE_DIR})
 # Everything in data/ is delivered with the game, as ./scripts/play.sh copies it
 # (hidden files such as .keep are not).
 file(GLOB ZK_SHIPPED_FILES LIST_DIRECTORIES false CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*)

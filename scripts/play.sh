@@ -13,6 +13,7 @@ mkdir -p "$root/game"
 for f in "$root"/data/*; do
     [ -e "$root/game/$(basename "$f")" ] || cp "$f" "$root/game/"
 done
-cp "$root/build/zelka-kvadra" "$root/build/zelka-kvadra-sound.so" "$root/build/zelka-kvadra-chart.so" "$root/game/"
+cp "$root/build/zelka-kvadra" "$root/build/zelka-kvadra-sound.so" "$root/build/zelka-kvadra-chart.so" \
+   "$root/build/zelka-kvadra-print.so" "$root/game/"
 cd "$root/game"
 exec ./zelka-kvadra "$@"

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <sys/resource.h>
 
 namespace {
 
@@ -41,8 +42,11 @@ private:
         clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu);
         timespec process{};
         clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &process);
-        std::printf("%.3f %.3f %d %d %.3f\n", double(now - launch) / 1e6, cpu.tv_sec * 1e3 + cpu.tv_nsec / 1e6,
-                    size.width(), size.height(), process.tv_sec * 1e3 + process.tv_nsec / 1e6);
+        rusage thread{};
+        getrusage(RUSAGE_THREAD, &thread);
+        std::printf("%.3f %.3f %d %d %.3f %ld\n", double(now - launch) / 1e6, cpu.tv_sec * 1e3 + cpu.tv_nsec / 1e6,
+                    size.width(), size.height(), process.tv_sec * 1e3 + process.tv_nsec / 1e6,
+                    thread.ru_minflt + thread.ru_majflt);
         std::fflush(stdout);
         std::_Exit(0);
     }

@@ -11,6 +11,7 @@
 #include "presentation/SettingsFile.h"
 #include "ui/SystemClock.h"
 #include "ui/SystemRandom.h"
+#include "ui/gui/DisplayLocaleWarmUp.h"
 #include "ui/gui/FontWarmUp.h"
 #include "ui/gui/QtDialogs.h"
 #include "ui/gui/ToolkitWarmUp.h"
@@ -20,6 +21,7 @@
 #include <future>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <clocale>
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -36,11 +38,15 @@ int main(int argc, char** argv) {
             return *status;
     }
 
-    // The font configuration loads on another core while the application connects to
-    // the display.
+    // The font configuration and the display's locale load on other cores while the
+    // application connects to the display. The locale is the environment's, set here
+    // as the application object sets it first.
+    std::setlocale(LC_ALL, "");
+    std::thread displayLocale = StartDisplayLocaleWarmUp();
     std::thread fonts = StartFontWarmUp();
     QApplication app(argc, argv);
     fonts.join();
+    if (displayLocale.joinable()) displayLocale.join();
     QApplication::setApplicationName(QStringLiteral("Zelka-Kvadra"));
     QApplication::setDesktopFileName(QStringLiteral(ZK_APP_ID));
 

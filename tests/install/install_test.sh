@@ -36,7 +36,9 @@ share=$prefix/share
 program=$prefix/games/zelka-kvadra
 module=$prefix/lib/games/zelka-kvadra/zelka-kvadra-sound.so
 chart_module=$prefix/lib/games/zelka-kvadra/zelka-kvadra-chart.so
+print_module=$prefix/lib/games/zelka-kvadra/zelka-kvadra-print.so
 expected=(games/zelka-kvadra lib/games/zelka-kvadra/zelka-kvadra-sound.so lib/games/zelka-kvadra/zelka-kvadra-chart.so
+          lib/games/zelka-kvadra/zelka-kvadra-print.so
           share/zelka-kvadra/Magyar.lng share/zelka-kvadra/English.lng
           share/zelka-kvadra/Leir.doc share/zelka-kvadra/Magyar.doc share/zelka-kvadra/English.doc
           share/zelka-kvadra/step.wav share/zelka-kvadra/mix.wav
@@ -59,6 +61,8 @@ nm -D --defined-only "$module" | grep -q ' zkCreateSoundDevice$' \
     || fail "the sound module lacks its entry point"
 nm -D --defined-only "$chart_module" | grep -q ' zkCreateProgressChart$' \
     || fail "the chart module lacks its entry point"
+nm -D --defined-only "$print_module" | grep -q ' zkCreatePrintService$' \
+    || fail "the print module lacks its entry point"
 
 desktop-file-validate "$share/applications/$id.desktop" || fail "desktop entry"
 grep -q '^Categories=Game;LogicGame;$' "$share/applications/$id.desktop" || fail "desktop categories"

@@ -7,9 +7,9 @@
 #include "results/ResultsCodec.h"
 #include "results/gui/ListFileDialog.h"
 #include "results/gui/ListPrinter.h"
+#include "ui/gui/ModulePaths.h"
+#include "ui/gui/PrintModule.h"
 #include <QDir>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace {
 constexpr int kPrinterError = 67;
@@ -23,28 +23,14 @@ QString ListOutput::today() const {
     return FormatTriple(date.year(), date.month(), date.day(), QLatin1Char('.'));
 }
 
-bool AskForPrinter(QPrinter& printer, QPageLayout::Orientation orientation, QWidget* parent) {
-    printer.setPageOrientation(orientation);
-    printer.setPageMargins(QMarginsF(7, 10, 7, 10), QPageLayout::Millimeter);
-    // Printing to a PDF file stays offered: on a desktop without a printer it is the only
-    // way to get the printed pages, and the plain-text list is a different thing.
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    return dialog.exec() == QDialog::Accepted;
-}
-
 void ListOutput::ls_pr_Click(QPageLayout::Orientation orientation, const ListBuilder& build) {
-    QPrinter printer(QPrinter::HighResolution);
-    if (AskForPrinter(printer, orientation, m_parent)) printList(printer, build);
+    const PrintOutcome outcome = PrintWithDialog(ModulePaths(kPrintModuleName), m_parent, orientation,
+                                                 [&](QPagedPaintDevice& sheets) { return printList(sheets, build); });
+    if (outcome == PrintOutcome::Failed) ShowMessage(m_state, m_platform, kPrinterError, MsgIcon::Critical);
 }
 
-bool ListOutput::printList(QPrinter& printer, const ListBuilder& build) {
-    const bool printed = PrintListDocument(printer, build(ListTarget::Printer, today())) &&
-                         printer.printerState() != QPrinter::Error;
-    if (!printed) ShowMessage(m_state, m_platform, kPrinterError, MsgIcon::Critical);
-    return printed;
+bool ListOutput::printList(QPagedPaintDevice& sheets, const ListBuilder& build) {
+    return PrintListDocument(sheets, build(ListTarget::Printer, today()));
 }
 
 void ListOutput::ls_fl_Click(int defaultNameMessage, const ListBuilder& build) {

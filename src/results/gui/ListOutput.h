@@ -3,8 +3,9 @@
 
 #pragma once
 // The list menu `lista` of the results browser and of the statistics window:
-// `ls_pr` prints the list after the print dialog, `ls_fl` writes it to a text file
-// chosen in the dialog `print_fl`. The window hands in how to build its list.
+// `ls_pr` prints the list after the print dialog (of the print module, PrintModule.h),
+// `ls_fl` writes it to a text file chosen in the dialog `print_fl`. The window hands in
+// how to build its list.
 //   ListOutput output(this, s, platform);
 //   output.setHelpHook(help);
 //   output.ls_pr_Click(QPageLayout::Landscape, build);
@@ -15,14 +16,10 @@
 #include <QString>
 #include <functional>
 
-class QPrinter;
+class QPagedPaintDevice;
 class QWidget;
 struct GameState;
 struct Platform;
-
-// The print dialog of the game's printing, over `parent`, for a printer whose sheets
-// lie in `orientation`; false when the player cancels it.
-bool AskForPrinter(QPrinter& printer, QPageLayout::Orientation orientation, QWidget* parent);
 
 // Builds the list for a target, with today's date (yyyy.mm.dd) in its title.
 using ListBuilder = std::function<ListDocument(ListTarget target, const QString& today)>;
@@ -38,8 +35,9 @@ public:
     void ls_pr_Click(QPageLayout::Orientation orientation, const ListBuilder& build);
     void ls_fl_Click(int defaultNameMessage, const ListBuilder& build);
 
-    // Prints on a printer that is set up already; message 67 when it fails.
-    bool printList(QPrinter& printer, const ListBuilder& build);
+    // Prints on sheets that are set up already (a printer, a PDF file); false when the
+    // device fails.
+    bool printList(QPagedPaintDevice& sheets, const ListBuilder& build);
 
 private:
     QString today() const;

@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "results/gui/ListPrinter.h"
+#include "ui/gui/PrintModule.h"
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <algorithm>
 
 namespace {
@@ -57,16 +58,16 @@ QFont FittedListFont(QFont font, const ListDocument& document, const QSizeF& she
     return font;
 }
 
-bool PrintListDocument(QPrinter& printer, const ListDocument& document, const QFont& font) {
+bool PrintListDocument(QPagedPaintDevice& sheets, const ListDocument& document, const QFont& font) {
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    const QSizeF sheet = printer.pageRect(QPrinter::DevicePixel).size();
-    painter.setFont(FittedListFont(font, document, sheet, &printer));
+    if (!painter.begin(&sheets)) return false;
+    const QSizeF sheet = SheetSize(sheets);
+    painter.setFont(FittedListFont(font, document, sheet, &sheets));
     const QFontMetricsF metrics(painter.font(), painter.device());
 
     bool firstSheet = true;
     const auto newSheet = [&] {
-        if (!firstSheet && !printer.newPage()) return false;
+        if (!firstSheet && !sheets.newPage()) return false;
         firstSheet = false;
         return true;
     };

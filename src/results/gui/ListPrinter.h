@@ -11,7 +11,7 @@
 #include <QSizeF>
 
 class QPaintDevice;
-class QPrinter;
+class QPagedPaintDevice;
 
 // Courier New where it is installed, the system's fixed-width font otherwise; 10 pt.
 QFont ListFont();
@@ -21,6 +21,6 @@ QFont ListFont();
 // `device` (sizes in its pixels).
 QFont FittedListFont(QFont font, const ListDocument& document, const QSizeF& sheet, const QPaintDevice* device);
 
-// Prints `document` on `printer`, which is set up already (orientation, margins), in
-// `font` fitted to the printer's sheet. False when the printer fails.
-bool PrintListDocument(QPrinter& printer, const ListDocument& document, const QFont& font = ListFont());
+// Prints `document` on `sheets` (a printer, a PDF file), which are set up already
+// (orientation, margins), in `font` fitted to a sheet. False when the device fails.
+bool PrintListDocument(QPagedPaintDevice& sheets, const ListDocument& document, const QFont& font = ListFont());

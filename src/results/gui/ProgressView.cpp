@@ -6,16 +6,17 @@
 #include "play/Messages.h"
 #include "play/OwnTexts.h"
 #include "results/gui/ChartModule.h"
-#include "results/gui/ListOutput.h"
 #include "results/gui/ProgressChart.h"
+#include "ui/gui/ModulePaths.h"
+#include "ui/gui/PrintModule.h"
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSignalBlocker>
@@ -159,19 +160,15 @@ bool ProgressView::saveChart(const QString& path) {
 }
 
 void ProgressView::printClicked() {
-    QPrinter printer(QPrinter::HighResolution);
-    if (AskForPrinter(printer, QPageLayout::Landscape, this)) printChart(printer);
+    const PrintOutcome outcome = PrintWithDialog(ModulePaths(kPrintModuleName), this, QPageLayout::Landscape,
+                                                 [this](QPagedPaintDevice& sheets) { return printChart(sheets); });
+    if (outcome == PrintOutcome::Failed) ShowMessage(m_state, m_platform, kPrinterError, MsgIcon::Critical);
 }
 
-bool ProgressView::printChart(QPrinter& printer) {
-    bool printed = false;
-    if (m_chart) {
-        QPainter painter;
-        if (painter.begin(&printer)) {
-            m_chart->paintChart(painter, QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()));
-            printed = painter.end() && printer.printerState() != QPrinter::Error;
-        }
-    }
-    if (!printed) ShowMessage(m_state, m_platform, kPrinterError, MsgIcon::Critical);
-    return printed;
+bool ProgressView::printChart(QPagedPaintDevice& sheets) {
+    if (!m_chart) return false;
+    QPainter painter;
+    if (!painter.begin(&sheets)) return false;
+    m_chart->paintChart(painter, QRectF(QPointF(0, 0), SheetSize(sheets)));
+    return painter.end();
 }

@@ -16,7 +16,7 @@
 class ProgressChart;
 class QComboBox;
 class QLabel;
-class QPrinter;
+class QPagedPaintDevice;
 class QPushButton;
 struct Platform;
 
@@ -36,9 +36,9 @@ public:
     // the file is replaced only once the whole image is written. Tells the player
     // when it cannot be written.
     bool saveChart(const QString& path);
-    // Prints the chart on one sheet of a printer that is set up already; message 67
-    // when it fails.
-    bool printChart(QPrinter& printer);
+    // Prints the chart on one sheet of a device that is set up already (a printer, a
+    // PDF file); false when the device fails or there is no chart.
+    bool printChart(QPagedPaintDevice& sheets);
 
 protected:
     void showEvent(QShowEvent* event) override;

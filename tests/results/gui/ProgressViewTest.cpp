@@ -12,6 +12,8 @@
 #include "support/QtPrinting.h"
 #include "support/ResultsFixture.h"
 #include "support/gui/ModalHelper.h"
+#include "support/gui/ModalProbe.h"
+#include "support/gui/PrintDialogDriver.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -19,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -192,11 +193,15 @@ TEST(ProgressView, SavesThePictureAsPngOrSvgAndPrintsIt) {
               QString::fromUtf8("A(z) %1 nem írható: a grafikon nincs mentve.").arg(QDir::toNativeSeparators(nowhere)));
     EXPECT_FALSE(QFile::exists(nowhere));
 
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setOutputFileName(f.dir.filePath("chart.pdf"));
-    EXPECT_TRUE(c.view->printChart(printer));
+    // Printed through the print dialog (the print module's), on one landscape sheet.
+    QPageLayout::Orientation offered = QPageLayout::Portrait;
+    ModalProbe<QPrintDialog> probe([&](QPrintDialog* dialog) {
+        offered = dialog->printer()->pageLayout().orientation();
+        PrintToPdfFile(dialog, f.dir.filePath("chart.pdf"));
+    });
+    QTest::mouseClick(c.view->findChild<QPushButton*>("printChart"), Qt::LeftButton);
+    ASSERT_TRUE(probe.handled());
+    EXPECT_EQ(offered, QPageLayout::Landscape);
     QFile pdf(f.dir.filePath("chart.pdf"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromLatin1(pdf.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 1);

@@ -11,11 +11,15 @@
 #include "support/FakePlatform.h"
 #include "support/QtPrinting.h"
 #include "support/ResultsFixture.h"
+#include "support/gui/MenuClick.h"
 #include "support/gui/ModalHelper.h"
+#include "support/gui/ModalProbe.h"
+#include "support/gui/PrintDialogDriver.h"
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -156,6 +160,41 @@ TEST(StatisticsWindow, ListFileMenuWritesTheListWhereTheDialogSays) {
     ASSERT_EQ(f.fp.messageBox.shown.size(), 2u);
     EXPECT_EQ(f.fp.messageBox.shown[1].messageNo, 70);
     EXPECT_TRUE(f.fp.messageBox.shown[1].text.endsWith(listPath));
+}
+
+// The print menu item asks for the printer in the print dialog (the print module's)
+// and prints there; a cancelled dialog prints nothing and says nothing.
+TEST(StatisticsWindow, PrintMenuPrintsTheListWhereThePrintDialogSays) {
+    Fixture f;
+    ASSERT_TRUE(WriteResultsFixture(f.path, kResults));
+    StatisticsWindow window(f.s, f.fp.platform, f.path);
+    ShowAndActivate(window);
+    auto* bar = window.findChild<QMenuBar*>();
+    auto* ls_pr = window.findChild<QAction*>("ls_pr");
+    const QString pdf = f.dir.filePath("statistics.pdf");
+
+    {
+        ModalProbe<QPrintDialog> probe([](QPrintDialog* dialog) { dialog->reject(); });
+        ClickMenuItem(bar, ls_pr);
+        EXPECT_TRUE(probe.handled());
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(f.fp.messageBox.shown.empty());
+
+    QPageLayout::Orientation offered = QPageLayout::Portrait;
+    ModalProbe<QPrintDialog> probe([&](QPrintDialog* dialog) {
+        offered = dialog->printer()->pageLayout().orientation();
+        PrintToPdfFile(dialog, pdf);
+    });
+    ClickMenuItem(bar, ls_pr);
+    ASSERT_TRUE(probe.handled());
+    EXPECT_EQ(offered, QPageLayout::Landscape);
+    EXPECT_EQ(PdfPages(pdf), 1);
+    EXPECT_TRUE(f.fp.messageBox.shown.empty());
+    if (const std::optional<QString> text = PdfText(pdf)) {
+        EXPECT_TRUE(text->contains(f.message(150)));
+        EXPECT_TRUE(text->simplified().contains(QString::fromUtf8("6 S 1 Béla 120 0:10:00 2024.05.07")));
+    }
 }
 
 TEST(ListFileDialog, FolderButtonsAndHelp) {
