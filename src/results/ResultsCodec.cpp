@@ -10,6 +10,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <vector>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -50,14 +51,30 @@ Q_ALWAYS_INLINE const QString& TypeCodeOfIndex(int index) {
 // Sizes `text` to `length` characters and gives its storage; unshared storage is
 // reused as it is, so reading record after record into one string does not allocate.
 Q_ALWAYS_INLINE QChar* ReuseText(QString& text, qsizetype length) {
-    if (text.size() != length || !text.isDetached()) text.resize(length);
+    QString::DataPointer& d = text.data_ptr();
+    const qsizetype capacity = text.capacity();
+    if (!d.needsDetach() && length <= capacity && capacity > 0) {
+        // What resize() does for unshared storage with room, without the call and its
+        // checks: five strings a record, a name's length changing from one to the next.
+        d.size = length;
+        d.data()[length] = u'\0';
+        return reinterpret_cast<QChar*>(d.data());
+    }
+    text.resize(length);
     return text.data();
 }
 
 // Empties `text`, keeping unshared storage for the next text read into it.
 void EmptyText(QString& text) {
-    if (text.isDetached()) text.resize(0);
+    if (text.isDetached()) ReuseText(text, 0);
     else text.clear();
+}
+
+// The type code of `index`, shared with the literal; a record of the same type as the
+// one before leaves it alone.
+Q_ALWAYS_INLINE void SetTypeCode(QString& typeCode, int index) {
+    const QString& code = TypeCodeOfIndex(index);
+    if (typeCode.constData() != code.constData()) typeCode = code;
 }
 
 // Unscrambles one code the way the file defines it: y - key - 4 * position, folded
@@ -154,11 +171,13 @@ void TextFromCodes(const unsigned char* codes, int length, const CharTable& tabl
         const __m128i zero = _mm_setzero_si128();
         const auto widen8 = [&](int at) {
             const __m128i bytes = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(codes + at));
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at), _mm_unpacklo_epi8(bytes, zero));
-            for (unsigned high = static_cast<unsigned>(_mm_movemask_epi8(bytes)) & 0xFF; high != 0; high &= high - 1) {
-                const int i = at + std::countr_zero(high);
-                out[i] = table.chars[codes[i]];
+            if ((_mm_movemask_epi8(bytes) & 0xFF) == 0) {
+                _mm_storeu_si128(reinterpret_cast<__m128i*>(out + at), _mm_unpacklo_epi8(bytes, zero));
+                return;
             }
+            // All eight through the table (which keeps ASCII): a fixed number of steps
+            // costs less than a loop whose count the accents decide.
+            for (int i = at; i < at + 8; ++i) out[i] = table.chars[codes[i]];
         };
         int at = 0;
         for (; at + 8 <= length; at += 8) widen8(at);
@@ -188,16 +207,16 @@ inline bool AnyOutOfRange(__m128i codes) {
 // Stores the characters of eight codes at `out`: a code below 128 is its own character
 // (the table keeps ASCII), the few above it (accented letters) are looked up.
 Q_ALWAYS_INLINE void StoreChars(__m128i codes, QChar* out, const CharTable& table) {
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), codes);
     const __m128i above = _mm_cmpgt_epi16(codes, _mm_set1_epi16(127));
-    auto lanes = static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(above, _mm_setzero_si128())));
-    if (lanes == 0) return;
+    if (_mm_movemask_epi8(above) == 0) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), codes);
+        return;
+    }
+    // All eight through the table (which keeps ASCII): a fixed number of steps costs
+    // less than a loop whose count the accents decide.
     alignas(16) std::array<std::uint16_t, 8> code;
     _mm_store_si128(reinterpret_cast<__m128i*>(code.data()), codes);
-    for (; lanes != 0; lanes &= lanes - 1) {
-        const int i = std::countr_zero(lanes);
-        out[i] = table.chars[code[static_cast<std::size_t>(i)] & 0xFF];
-    }
+    for (std::size_t i = 0; i < 8; ++i) out[i] = table.chars[code[i] & 0xFF];
 }
 #endif
 
@@ -288,7 +307,7 @@ bool PutTimes(ResultRecord& r, const unsigned char* in, int key, qsizetype) {
 }
 
 void PutTypeIndex(DecodedRecord& r, int index) { r.typeIndex = index; }
-void PutTypeIndex(ResultRecord& r, int index) { r.typeCode = TypeCodeOfIndex(index); }
+void PutTypeIndex(ResultRecord& r, int index) { SetTypeCode(r.typeCode, index); }
 
 } // namespace
 
@@ -420,6 +439,13 @@ int StorableHighestKey(const unsigned char* bytes, qsizetype n) {
     int reach = 0;   // the largest v + 4 * position
     bool code255 = false;
 #if defined(__SSE2__)
+    // Plain ASCII of 16..32 bytes, as every time block and most names are, in two
+    // loads; the answer is the one found below.
+    if (n >= 16 && n <= 32) {
+        const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+        const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + n - 16));
+        if (_mm_movemask_epi8(_mm_or_si128(head, tail)) == 0) return 255;
+    }
     if (n >= 16) {
         // Sixteen at a time, the last sixteen overlapping: an or and a maximum do not
         // mind seeing a byte twice.
@@ -666,18 +692,15 @@ bool UnscrambleText(QByteArrayView bytes, qsizetype offset, int length, int key,
 
 ResultsCodec::ResultsCodec(RandomSource& random) : m_random(random) {}
 
-int ResultsCodec::Draw(int scale) {
-    // Rounded to the nearest whole number, halves to even. Without branches: the
-    // fractions are random, and a rewrite draws millions of them.
-    const double x = m_random.Rnd() * scale;
-    const auto n = static_cast<int>(x);   // x >= 0: truncation is the floor
-    const double fraction = x - n;
-    return n + static_cast<int>(fraction > 0.5) + static_cast<int>(fraction == 0.5) * (n & 1);
-}
+namespace {
 
-int ResultsCodec::DrawKey(int highestKey, int lowestKey) {
+} // namespace
+
+int ResultsCodec::Draw(int scale) { return RoundedDraw(m_random.Rnd(), scale); }
+
+int ResultsCodec::KeyFrom(double r, int highestKey, int lowestKey) {
     const int previousKey = m_cipherKey;
-    int key = Draw(1000) % 120 + kLowestKey;
+    int key = RoundedDraw(r, 1000) % 120 + kLowestKey;
     if (key == previousKey) ++key;
     // Rarely (accented letters at the end of a long name, counts near the 16-bit limit
     // or below zero) the drawn key would not read back; one within the range does.
@@ -690,15 +713,17 @@ int ResultsCodec::DrawKey(int highestKey, int lowestKey) {
 
 QByteArray ResultsCodec::ScrambleText(const QString& text, int highestKey, int lowestKey) {
     const QByteArray bytes = EncodeCp1250(text).value_or(QByteArray(text.size(), '?'));
-    return ScrambleWithKey(bytes, DrawKey(std::min(highestKey, HighestKeyFor(bytes)), lowestKey));
+    return ScrambleWithKey(bytes, KeyFrom(m_random.Rnd(), std::min(highestKey, HighestKeyFor(bytes)), lowestKey));
 }
 
 QByteArray ResultsCodec::EncodeResultsHeader() {
     const int n = Draw(100) % 15 + 15;
     m_cipherKey = n;
+    std::array<double, kLongestHeader> draws;
+    m_random.RndInto(std::span(draws).first(static_cast<std::size_t>(n)));
     QByteArray header;
     header.reserve(n);
-    for (int i = 0; i < n; ++i) header.append(Byte(Draw(100) % 120 + 120));
+    for (int i = 0; i < n; ++i) header.append(Byte(RoundedDraw(draws[static_cast<std::size_t>(i)], 100) % 120 + 120));
     header[12] = Byte(n);
     return header;
 }
@@ -728,15 +753,23 @@ bool ResultsCodec::AppendDecodedRecord(const DecodedRecord& d, QByteArray& out) 
 void ResultsCodec::AppendFields(const RecordFields& f, QByteArray& out) {
     // The keys first, in the order the fields are scrambled. A key is added to the
     // shuffle number, the step count and (unless a stored-game key follows) the gap count.
+    // The draws come in two calls, one for the keys and the filler's count and one
+    // for the filler bytes once their count is known: the numbers, and their order,
+    // are those of drawing each alone.
     const bool storedGame = f.gameLength > 0;
+    std::array<double, 6> draws;
+    m_random.RndInto(std::span(draws).first(storedGame ? 6 : 5));
+    const double* draw = draws.data();
     const KeyRange nameKeys = NameKeyRange(f);
-    const int nameKey = DrawKey(nameKeys.highest, nameKeys.lowest);
+    const int nameKey = KeyFrom(*draw++, nameKeys.highest, nameKeys.lowest);
     const KeyRange gameKeys = GameKeyRange(f);
-    const int gameKey = storedGame ? DrawKey(gameKeys.highest, gameKeys.lowest) : nameKey;
-    const int textKey = DrawKey(f.blockHighestKey, kLowestKey);
-    const int fillerA = Draw(100) % 30 + 20;
-    const int fillerB = Draw(100) % 30 + 20;
-    const int fillerCount = Draw(100) % 10 + 1;
+    const int gameKey = storedGame ? KeyFrom(*draw++, gameKeys.highest, gameKeys.lowest) : nameKey;
+    const int textKey = KeyFrom(*draw++, f.blockHighestKey, kLowestKey);
+    const int fillerA = RoundedDraw(*draw++, 100) % 30 + 20;
+    const int fillerB = RoundedDraw(*draw++, 100) % 30 + 20;
+    const int fillerCount = RoundedDraw(*draw, 100) % 10 + 1;
+    std::array<double, 10> fillerDraws;
+    m_random.RndInto(std::span(fillerDraws).first(static_cast<std::size_t>(fillerCount)));
 
     const int shuffleValue = f.shuffleNo + 300 + nameKey;
     const int stepsValue = f.steps + 400 + nameKey;
@@ -774,7 +807,7 @@ void ResultsCodec::AppendFields(const RecordFields& f, QByteArray& out) {
     }
     put(gameKey + f.gapCount);
     for (int i = 4; i >= 0; --i) put(255 - guarded[static_cast<std::size_t>(i)]);
-    for (int i = 0; i < fillerCount; ++i) put(Draw(500) % 254 + 1);
+    for (int i = 0; i < fillerCount; ++i) put(RoundedDraw(fillerDraws[static_cast<std::size_t>(i)], 500) % 254 + 1);
 }
 
 bool ResultsCodec::WriteResultsHeader(QIODevice& file) {
@@ -856,7 +889,7 @@ bool DecodeResultFields(QByteArrayView body, DecodedRecord& r) {
 void ToResultRecord(const DecodedRecord& d, ResultRecord& r) {
     const CharTable& chars = Chars();
     TextFromCodes(d.name.data(), d.nameLength, chars, r.name);
-    r.typeCode = TypeCodeOfIndex(d.typeIndex);
+    SetTypeCode(r.typeCode, d.typeIndex);
     r.boardSize = d.boardSize;
     r.gapCount = d.gapCount;
     if (d.storedGameNameLength == 0) EmptyText(r.storedGameName);

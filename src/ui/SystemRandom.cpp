@@ -4,12 +4,6 @@
 #include "ui/SystemRandom.h"
 #include <chrono>
 
-namespace {
-
-std::uint64_t RotateLeft(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
-
-} // namespace
-
 SystemRandom::SystemRandom()
     : SystemRandom(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count())) {}
 
@@ -24,18 +18,8 @@ SystemRandom::SystemRandom(std::uint64_t seed) {
     }
 }
 
-std::uint64_t SystemRandom::Next() {
-    const std::uint64_t result = RotateLeft(m_state[1] * 5, 7) * 9;
-    const std::uint64_t t = m_state[1] << 17;
-    m_state[2] ^= m_state[0];
-    m_state[3] ^= m_state[1];
-    m_state[1] ^= m_state[2];
-    m_state[0] ^= m_state[3];
-    m_state[2] ^= t;
-    m_state[3] = RotateLeft(m_state[3], 45);
-    return result;
+void SystemRandom::RndInto(std::span<double> draws) {
+    std::array<std::uint64_t, 4> state = m_state;
+    for (double& draw : draws) draw = Fraction(Next(state));
+    m_state = state;
 }
-
-// The top 53 bits of a draw as a fraction: the doubles of [0, 1) with that spacing
-// are equally likely.
-double SystemRandom::Rnd() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }

@@ -4,8 +4,11 @@
 #include "results/ResultsCodec.h"
 #include "files/CodePage1250.h"
 #include "support/FakePlatform.h"
+#include "ui/SystemRandom.h"
 #include <QBuffer>
 #include <gtest/gtest.h>
+#include <cmath>
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -661,5 +664,88 @@ TEST(ResultsCodec, ANameKeyStaysBelowWhatEachCharacterAllows) {
                 EXPECT_EQ(back.records[0], r);
             }
         }
+    }
+}
+
+// A draw becomes a key or a filler byte by rounding r * scale, halves to even. The
+// rounding by adding and taking away 2^52 must agree with the plain arithmetic (whole
+// part, fraction above, at or below a half) on every whole number and half of each
+// scale the codec uses, the doubles either side of them, the ends of [0, 1) and a run
+// of real draws.
+TEST(ResultsCodec, ADrawIsRoundedAsThePlainArithmeticRoundsIt) {
+    const auto plain = [](double r, int scale) {
+        const double x = r * scale;
+        const auto n = static_cast<int>(x);
+        const double fraction = x - n;
+        return fraction > 0.5 || (fraction == 0.5 && n % 2 == 1) ? n + 1 : n;
+    };
+    // Exact halves of both parities.
+    EXPECT_EQ(RoundedDraw(0.125, 100), 12);
+    EXPECT_EQ(RoundedDraw(0.375, 100), 38);
+    EXPECT_EQ(RoundedDraw(0.375, 500), 188);
+    EXPECT_EQ(RoundedDraw(0.0625, 1000), 62);
+    EXPECT_EQ(RoundedDraw(0.1875, 1000), 188);
+    SystemRandom random(26);
+    for (const int scale : {100, 500, 1000}) {
+        std::vector<double> draws = {0.0, std::nextafter(1.0, 0.0)};
+        for (int n = 0; n < scale; ++n) {
+            for (const double r : {n / double(scale), (n + 0.5) / scale}) {
+                draws.push_back(r);
+                draws.push_back(std::nextafter(r, 0.0));
+                draws.push_back(std::nextafter(r, 1.0));
+            }
+        }
+        for (int i = 0; i < 20000; ++i) draws.push_back(random.Rnd());
+        for (const double r : draws) ASSERT_EQ(RoundedDraw(r, scale), plain(r, scale)) << r << " * " << scale;
+    }
+}
+
+// The codec draws a record's numbers in blocks. It must take exactly the draws its
+// fields need, in their order (the keys, the two leading filler bytes, the filler
+// count, then one draw for each trailing filler byte), and leave the next draw to
+// whoever comes after: with and without a stored game, from strings and from codes,
+// with the fewest and the most filler bytes.
+TEST(ResultsCodec, ARecordTakesExactlyTheDrawsItsFieldsNeed) {
+    ResultRecord stored = SampleRecord();
+    stored.typeCode = QStringLiteral("T");
+    stored.storedGameName = QStringLiteral("Csíkos ő");
+    stored.storedGameNo = 12;
+    struct Case {
+        const ResultRecord& record;
+        bool fromCodes;
+        double countDraw;   // 0.0 -> 1 filler byte, 0.09 -> 10
+        int fillers;
+    } cases[] = {{SampleRecord(), false, 0.0, 1}, {SampleRecord(), false, 0.09, 10}, {stored, false, 0.0, 1},
+                 {stored, false, 0.09, 10}, {stored, true, 0.09, 10}, {SampleRecord(), true, 0.0, 1}};
+    constexpr double kNext = 0.987;
+    for (const Case& c : cases) {
+        const bool storedGame = !c.record.storedGameName.isEmpty();
+        SCOPED_TRACE(testing::Message() << "stored game " << storedGame << " from codes " << c.fromCodes
+                                        << " fillers " << c.fillers);
+        FakeRandom random;
+        random.script = {0.0, 0.2, 0.3};   // the keys: 30, 200 % 120 + 30 = 110, 90
+        if (!storedGame) random.script.pop_back();
+        random.script.insert(random.script.end(), {0.1, 0.1, c.countDraw});
+        random.script.insert(random.script.end(), static_cast<std::size_t>(c.fillers), 0.5);   // 250 % 254 + 1
+        random.script.push_back(kNext);
+        ResultsCodec codec(random);
+        QByteArray record;
+        if (c.fromCodes) {
+            DecodedRecord codes;
+            FakeRandom encodeRandom;
+            ASSERT_TRUE(DecodeResultFields(ResultsCodec(encodeRandom).EncodeResultRecord(c.record)->mid(3), codes));
+            ASSERT_TRUE(codec.AppendDecodedRecord(codes, record));
+        } else {
+            ASSERT_TRUE(codec.AppendResultRecord(c.record, record));
+        }
+        ASSERT_EQ(random.script, std::deque<double>{kNext});
+        const qsizetype gamePart = storedGame ? c.record.storedGameName.size() + 4 : 1;
+        ASSERT_EQ(record.size(), 4 + 26 + 2 + c.record.name.size() + 5 + gamePart + 1 + 5 + c.fillers);
+        EXPECT_EQ(record.right(c.fillers), QByteArray(c.fillers, char(251)));
+        EXPECT_EQ(static_cast<unsigned char>(record[3]), storedGame ? 90 : 110) << "the times' key";
+        FakeRandom headerRandom;
+        const ReadBack back = ReadAll(ResultsCodec(headerRandom).EncodeResultsHeader() + record);
+        ASSERT_EQ(back.records.size(), 1u);
+        EXPECT_EQ(back.records[0], c.record);
     }
 }

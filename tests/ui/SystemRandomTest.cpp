@@ -4,6 +4,7 @@
 #include "ui/SystemRandom.h"
 #include <gtest/gtest.h>
 #include <array>
+#include <vector>
 
 TEST(SystemRandom, DrawsFillTheUnitIntervalEvenly) {
     SystemRandom random(2006);
@@ -26,4 +27,16 @@ TEST(SystemRandom, ASeedGivesItsOwnRepeatableSequence) {
         differs |= x != c.Rnd();
     }
     EXPECT_TRUE(differs);
+}
+
+// A block of draws is the draws one at a time, in order, and leaves the generator
+// where they would: blocks of every size mixed with single draws.
+TEST(SystemRandom, ABlockOfDrawsIsTheSameDrawsOneAtATime) {
+    SystemRandom blocks(2006), single(2006);
+    for (const std::size_t size : {0u, 1u, 2u, 5u, 6u, 10u, 29u, 100u}) {
+        std::vector<double> block(size);
+        blocks.RndInto(block);
+        for (std::size_t i = 0; i < size; ++i) EXPECT_EQ(block[i], single.Rnd()) << "block of " << size << ", draw " << i;
+        EXPECT_EQ(blocks.Rnd(), single.Rnd()) << "after a block of " << size;
+    }
 }
